@@ -1,0 +1,78 @@
+// A small host: checks one member and writes its calculation report.
+//   zorsteel_example [section] [report.html]
+// The section defaults to a rectangular HSS column under axial force and
+// biaxial bending; the report is an HTML page around the library's fragments.
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "zorsteel.h"
+
+namespace {
+
+std::unique_ptr<CAiscDesign> DesignFor(int shapeCode)
+{
+    switch (shapeCode) {
+    case kShapeRectHss: return std::make_unique<CAiscDesignRectHss>();
+    case kShapeRoundHss:
+    case kShapePipe: return std::make_unique<CAiscDesignRoundHss>();
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string name = argc > 1 ? argv[1] : "HSS8X4X1/2";
+    const std::string reportPath = argc > 2 ? argv[2] : "report.html";
+    const std::wstring wideName(name.begin(), name.end());
+
+    mvSect_AISC section;
+    CAiscDesignRoundHss probe;  // any design object can read the catalogue
+    const int code = probe.GetSection(section, wideName.c_str());
+    std::unique_ptr<CAiscDesign> design = DesignFor(code);
+    if (!design) {
+        std::fprintf(stderr, "%s: not a section this example can check (shape code %d)\n", name.c_str(), code);
+        return 1;
+    }
+    design->SetSection(wideName.c_str());
+    design->SetGeneralParameters(true, true);
+    design->SetLoads(120.0, 30.0, 12.0, 0.85, 0.85, 15.0, 8.0);
+    design->SetMaterial(46.0);
+    design->SetLateralTorsionalProperty(1.0, 144.0);
+    design->SetColumnSlenderness(1.0, 1.0, 144.0, 144.0);
+    design->SetDeflectionParameters(240.0, 360.0, 0.35, 0.2, 144.0);
+
+    // Collect the library's file messages (missing equation images) into one line.
+    int missingImages = 0;
+    SetMessageBoxHandler([&](const wchar_t* text) {
+        if (std::wstring(text).rfind(L"cannot find file ", 0) == 0)
+            ++missingImages;
+        else
+            std::fprintf(stderr, "%ls\n", text);
+    });
+
+    std::ofstream report(reportPath);
+    report << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>zorsteel report</title></head><body>\n";
+    {
+        ProblemPrintArea area(&report, wideName.c_str());
+        design->SetPrintFile(&report);
+        design->Calculate();
+    }
+    report << "</body></html>\n";
+
+    std::printf("%s (Fy 46 ksi, L 12 ft, Pu 120 kips, Mux 30 kip-ft, Muy 12 kip-ft)\n", name.c_str());
+    std::printf("  phi Pn  = %.4g kips\n  phi Mnx = %.4g kip-ft\n  phi Mny = %.4g kip-ft\n", design->GetPhiPn(),
+                design->GetPhiMnx(), design->GetPhiMny());
+    std::printf("  B1x = %.4g, B1y = %.4g\n", design->GetB1x(), design->GetB1y());
+    std::printf("  interaction %.3f, shear x %.3f, shear y %.3f, critical %.3f, error code %d\n",
+                design->GetInteractionRatio(), design->GetVxRatio(), design->GetVyRatio(), design->GetCriticalRatio(),
+                design->GetErrorCode());
+    std::printf("  report: %s\n", reportPath.c_str());
+    if (missingImages > 0)
+        std::printf("  (%d equation images the report refers to are not in the Images folder beside this program)\n",
+                    missingImages);
+    return 0;
+}

@@ -1,0 +1,131 @@
+#include "CAiscDesign.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "../platform/Platform.h"
+#include "../platform/zorTools.h"
+
+namespace {
+
+// Reads one named row of the catalogue file beside the executable.
+int ReadCatalogueSection(mvSect_AISC& section, const wchar_t* name)
+{
+    const CString path = GetExecutablePath() + L"\\" + L"aisc14u.tbl";
+    std::ifstream file(ToNativePath(path), std::ios::in | std::ios::binary);
+    return get_aisc_section(section, file, CString(name));
+}
+
+} // namespace
+
+CAiscDesign::CAiscDesign()
+    : DirectAnalysis(true), ConsiderB1(true), ErrorCode(0), Section(), ShapeCode(-1), PrintFile(nullptr),
+      PrintEnabled(true), Pu(0), Mux(0), Muy(0), Vux(0), Vuy(0), Cmx(1.0), Cmy(1.0), Fy(0), Cb(1.0), Lb(0), Lx(0),
+      Ly(0), Lz(0), Kx(1.0), Ky(1.0), Kz(1.0), ConnectorDistance(0), PhiMnx(0), PhiMny(0), PhiPn(0), PhiVnx(0),
+      PhiVny(0), InteractionRatio(0), VxRatio(0), VyRatio(0), B1x(1.0), B1y(1.0), KLrLimit(200.0), E(29000.0),
+      G(11200.0), Pi(3.14159265), InchesPerFoot(12.0), MomentUnit(L"kip-ft"), ForceUnit(L"kips"), StressUnit(L"ksi"),
+      LengthUnit(L"in"), LongLengthUnit(L"ft"), AreaUnit(L"in^2"), TotalDeflectionDenominator(0),
+      LiveDeflectionDenominator(0), TotalDy(0), LiveDy(0), L(0), DeflectionAdjustmentRatio(1.0), AnalysisSectionName(),
+      AnalysisSectionIx(0)
+{
+}
+
+CAiscDesign::~CAiscDesign() = default;
+
+void CAiscDesign::SetGeneralParameters(bool directAnalysis, bool considerB1)
+{
+    DirectAnalysis = directAnalysis;
+    ConsiderB1 = considerB1;
+}
+
+void CAiscDesign::SetLoads(double pu, double mux, double muy, double cmx, double cmy, double vux, double vuy)
+{
+    Pu = pu;
+    Mux = mux;
+    Muy = muy;
+    Cmx = cmx;
+    Cmy = cmy;
+    Vux = vux;
+    Vuy = vuy;
+}
+
+void CAiscDesign::SetMaterial(double fy) { Fy = fy; }
+
+void CAiscDesign::SetLateralTorsionalProperty(double cb, double lb)
+{
+    Cb = cb;
+    Lb = lb;
+}
+
+void CAiscDesign::SetColumnSlenderness(double kx, double ky, double lx, double ly)
+{
+    Kx = kx;
+    Ky = ky;
+    Lx = lx;
+    Ly = ly;
+}
+
+void CAiscDesign::SetColumnSlenderness_Torsional(double kz, double lz)
+{
+    Kz = kz;
+    Lz = lz;
+}
+
+void CAiscDesign::SetDoubleAngleConnnectorDistance(double distance) { ConnectorDistance = distance; }
+
+void CAiscDesign::SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy,
+                                          double liveDy, double l)
+{
+    TotalDeflectionDenominator = totalDenominator;
+    LiveDeflectionDenominator = liveDenominator;
+    TotalDy = totalDy;
+    LiveDy = liveDy;
+    L = l;
+}
+
+void CAiscDesign::SetDeflectionAdjustmentRatio(double ratio, const wchar_t* analysisSectionName,
+                                               double analysisSectionIx)
+{
+    DeflectionAdjustmentRatio = ratio;
+    AnalysisSectionName = CString(analysisSectionName);
+    AnalysisSectionIx = analysisSectionIx;
+}
+
+void CAiscDesign::SetPrintFile(std::ostream* printFile) { PrintFile = printFile; }
+
+void CAiscDesign::SetPrint(bool enabled) { PrintEnabled = enabled; }
+
+int CAiscDesign::SetSection(const wchar_t* name)
+{
+    const int code = ReadCatalogueSection(Section, name);
+    if (code == -1) OutputDebugStringW(CString(L"Invalid section ") + CString(name));
+    ShapeCode = code;
+    return code;
+}
+
+int CAiscDesign::GetSection(mvSect_AISC& section, const wchar_t* name) const
+{
+    const int code = ReadCatalogueSection(section, name);
+    if (code == -1) OutputDebugStringW(CString(L"Invalid section ") + CString(name));
+    return code;
+}
+
+double CAiscDesign::GetCriticalRatio() const
+{
+    const double shear = std::max(VxRatio, VyRatio);
+    return InteractionRatio > shear ? InteractionRatio : shear;
+}
+
+void CAiscDesign::ResetResult()
+{
+    PhiMnx = 0;
+    PhiMny = 0;
+    PhiPn = 0;
+    PhiVnx = 0;
+    PhiVny = 0;
+    InteractionRatio = 0;
+    VxRatio = 0;
+    VyRatio = 0;
+    B1x = 1.0;
+    B1y = 1.0;
+}

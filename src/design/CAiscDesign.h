@@ -1,0 +1,224 @@
+// The design object: one structural member checked by AISC 360-10 (LRFD).
+// It holds the member's section, forces, material, lengths and design
+// constants, runs the shape's limit states in a fixed sequence, and writes the
+// calculation as HTML when printing is on. Units: kips, inches, ksi; moments
+// in kip-ft at the interface.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+
+#include "../catalogue/mvSect_AISC.h"
+#include "../platform/CString.h"
+
+class CAiscDesign
+{
+public:
+    CAiscDesign();
+    CAiscDesign(const CAiscDesign&) = default;
+    CAiscDesign& operator=(const CAiscDesign&) = default;
+    virtual ~CAiscDesign();
+
+    // Runs the whole check and returns 1. Failed checks show as ratios above
+    // 1.0 and NG lines; conditions worth telling raise ErrorCode.
+    virtual int Calculate() = 0;
+
+    // ---- Inputs --------------------------------------------------------
+    void SetGeneralParameters(bool directAnalysis, bool considerB1);
+    void SetLoads(double pu, double mux, double muy, double cmx, double cmy, double vux, double vuy);
+    void SetMaterial(double fy);
+    void SetLateralTorsionalProperty(double cb, double lb);
+    void SetColumnSlenderness(double kx, double ky, double lx, double ly);
+    void SetColumnSlenderness_Torsional(double kz, double lz);
+    void SetDoubleAngleConnnectorDistance(double distance);
+    void SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy, double liveDy, double l);
+    void SetDeflectionAdjustmentRatio(double ratio, const wchar_t* analysisSectionName, double analysisSectionIx);
+    // The report target is borrowed, never owned or closed.
+    void SetPrintFile(std::ostream* printFile);
+    void SetPrint(bool enabled);
+
+    // Reads the named section from the catalogue file beside the executable;
+    // returns its shape code, or -1 (then ShapeCode is -1 too).
+    int SetSection(const wchar_t* name);
+    // The same read into the caller's record; the object is unchanged.
+    int GetSection(mvSect_AISC& section, const wchar_t* name) const;
+
+    // ---- Results -------------------------------------------------------
+    double GetPhiPn() const { return PhiPn; }
+    double GetPhiMnx() const { return PhiMnx; }
+    double GetPhiMny() const { return PhiMny; }
+    double GetPhiVnx() const { return PhiVnx; }
+    double GetPhiVny() const { return PhiVny; }
+    double GetInteractionRatio() const { return InteractionRatio; }
+    double GetVxRatio() const { return VxRatio; }
+    double GetVyRatio() const { return VyRatio; }
+    double GetB1x() const { return B1x; }
+    double GetB1y() const { return B1y; }
+    int GetErrorCode() const { return ErrorCode; }
+    // The largest of the interaction and the two shear ratios.
+    double GetCriticalRatio() const;
+    // Clears the results (B1 back to 1.0); inputs, section and ErrorCode stay.
+    void ResetResult();
+
+    // ---- Axial limit states (Chapters D and E) ---------------------------
+    // Kx Lx / rx, Ky Ly / ry, their slenderness check, and E3-4 Fe on the larger.
+    void GetColumnFe(double& klrX, double& klrY, double& fe) const;
+    // E3-2 / E3-3 critical stress without slender elements.
+    double GetColumnFcr(double fe, double klr) const;
+    // E7-2 / E7-3 critical stress with the slender-element factor Q.
+    double GetColumnFcr_Slender(double fe, double klr, double q) const;
+    // E3-1 flexural buckling strength.
+    double GetPn_FlexuralBuckling(double fcr, double ag) const;
+    // E4-1 torsional or flexural-torsional buckling strength.
+    double GetPn_FlexuralTorsionalBuckling(double fcr, double ag) const;
+    // D2-1 tensile yielding on the gross area.
+    double GetPn_Tension(double fy, double ag) const;
+    // The governing compressive strength; a tie goes to flexural buckling.
+    double GetPn(double pnFlexural, double pnSecondMode) const;
+    // KL/r limit of 200 about both axes; raises ErrorCode 2 when exceeded.
+    bool CheckKL_R(double klrX, double klrY) const;
+
+    // ---- Shear (Chapter G) ----------------------------------------------
+    // G2-3 to G2-5 web shear coefficient.
+    double GetCv(double h_tw, double kv, double fy) const;
+
+    // ---- Moment amplification (Appendix 8, C2.3) -------------------------
+    // C2-2a / C2-2b stiffness reduction under the direct analysis method.
+    double GetTau_b(double pr, double a, double fy) const;
+    // A-8-3 multiplier with A-8-5 Pe1; raises ErrorCode 4 above the Euler load.
+    double GetB1(double cm, double pr, double fy, double e, double a, double i, double k, double l, double tauB) const;
+
+    // ---- Report ----------------------------------------------------------
+    void PrintTitle(const wchar_t* text) const;
+    void PrintHeader(const wchar_t* text) const;
+    void Print(const wchar_t* text) const;
+    void Print(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const;
+    void PrintLine(const wchar_t* text) const;
+    void PrintLine(const wchar_t* label, double value, const wchar_t* unit) const;
+    void PrintResult(const wchar_t* label, double ratio) const;
+    void PrintError(const wchar_t* text) const;
+    void PrintWarning(const wchar_t* text) const;
+    void PrintImage(const wchar_t* name) const;
+    void PrintEquationValue(const wchar_t* name, double value, const wchar_t* unit) const;
+    // Section properties and design inputs that open every report.
+    void PrintSection() const;
+    void PrintInput() const;
+    // Total-load and live-load serviceability checks (report only).
+    void PrintDeflections() const;
+
+protected:
+    // Resistance factor for major-axis shear; arguments as the shape chooses.
+    virtual double GetPhiv(double a, double b, double c) const;
+    // Resistance factor for minor-axis shear.
+    virtual double GetPhiv_Minor() const;
+    virtual bool ConsiderFlexuralTorsionalBuckling() const;
+    virtual double GetFe_FlexuralTorsionalBuckling() const;
+    // Amplifies the working moments by B1 about each axis (P-delta).
+    virtual void ComputeMomentMagnification(double& mrx, double& mry, double a, double ix, double iy);
+
+    // Warns with a message when an equation image is missing beside the executable.
+    void CheckFileExist(const char* folder, const wchar_t* name) const;
+    // True while report writes reach a stream; guards formatting work.
+    bool IsPrinting() const { return PrintEnabled && PrintFile != nullptr; }
+    // printf-style text for a report line (%s takes a wide string); formats
+    // nothing, and returns an empty text, while printing is off.
+    CString FormatReportText(const wchar_t* format, ...) const;
+
+    // G2-1 nominal shear strength 0.6 Fy Aw Cv.
+    double GetVn(double fy, double aw, double cv) const;
+    // The shapes' Cv operations all have this form: show kv, show the plate's
+    // slenderness ratio, then G2-3 to G2-5.
+    double GetCv_Element(double ratio, const wchar_t* ratioImage, double kv, const wchar_t* kvImage, double fy) const;
+    // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
+    // rectangular HSS share it).
+    double GetMn_Yielding(double fy, double z, bool major) const;
+
+    // The shape's part in the check sequence that every Calculate runs.
+    struct ShearStep
+    {
+        double Vn;    // nominal shear strength, kips
+        double Phiv;  // its resistance factor
+    };
+    struct CompressionStep
+    {
+        double PnFlexural;    // flexural buckling strength
+        double PnSecondMode;  // torsional / flexural-torsional strength, or the squash load
+    };
+    struct CheckSteps
+    {
+        std::function<CompressionStep()> compression;        // Pu >= 0
+        std::function<double(double mrx)> majorFlexure;      // Mn about the major axis, kip-ft
+        std::function<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-ft
+        std::function<ShearStep()> majorShear;               // Vn and the major-axis phi_v
+        std::function<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
+        double magnificationIx;  // inertias handed to ComputeMomentMagnification
+        double magnificationIy;
+        const wchar_t* workingMomentsLine = L"Mrx = Mux; Mry = Muy";
+        const wchar_t* majorFlexureHeader = L"Major Flexural Capacity Calculation";
+        const wchar_t* minorFlexureHeader = L"Minor Flexural Capacity Calculation";
+        const wchar_t* majorDesignImage = L"Mcx.png";
+        const wchar_t* minorDesignImage = L"Mcy.png";
+    };
+    // The fixed sequence: summaries, axial strength, amplification, flexure,
+    // H1-1 interaction, shear ratios, deflections. Returns 1.
+    int RunCheckSequence(const CheckSteps& steps);
+
+    // Compression by flexural buckling (E3, or E7 when q is not exactly 1):
+    // prints the title line, the slenderness steps and, on the slender path,
+    // qLabel = q. Returns Fcr; klr receives the governing KL/r.
+    double GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, double& klr) const;
+
+    bool DirectAnalysis;
+    bool ConsiderB1;
+    mutable int ErrorCode;  // raised by const limit states, never cleared
+    mvSect_AISC Section;
+    int ShapeCode;
+    std::ostream* PrintFile;
+    bool PrintEnabled;
+    double Pu;
+    double Mux;
+    double Muy;
+    double Vux;
+    double Vuy;
+    double Cmx;
+    double Cmy;
+    double Fy;
+    double Cb;
+    double Lb;
+    double Lx;
+    double Ly;
+    double Lz;
+    double Kx;
+    double Ky;
+    double Kz;
+    double ConnectorDistance;
+    double PhiMnx;
+    double PhiMny;
+    double PhiPn;
+    double PhiVnx;
+    double PhiVny;
+    double InteractionRatio;
+    double VxRatio;
+    double VyRatio;
+    double B1x;
+    double B1y;
+    double KLrLimit;
+    double E;
+    double G;
+    double Pi;
+    double InchesPerFoot;
+    CString MomentUnit;
+    CString ForceUnit;
+    CString StressUnit;
+    CString LengthUnit;
+    CString LongLengthUnit;
+    CString AreaUnit;
+    double TotalDeflectionDenominator;
+    double LiveDeflectionDenominator;
+    double TotalDy;
+    double LiveDy;
+    double L;
+    double DeflectionAdjustmentRatio;
+    CString AnalysisSectionName;
+    double AnalysisSectionIx;
+};

@@ -1,0 +1,11 @@
+// F7-1 / F8-1 yielding of hollow sections: round and rectangular HSS share
+// this one body.
+#include "CAiscDesign.h"
+
+double CAiscDesign::GetMn_Yielding(double fy, double z, bool major) const
+{
+    PrintLine(major ? L"Z = Zx" : L"Z = Zy");
+    const double mp = fy * z / InchesPerFoot;
+    PrintEquationValue(L"Eq.F7-1.png", mp, MomentUnit);
+    return mp;
+}

@@ -1,0 +1,71 @@
+// Second-order amplification of the required moments for P-delta (Appendix 8,
+// A-8-3 and A-8-5), with the C2.3 stiffness reduction of the direct analysis
+// method.
+#include "CAiscDesign.h"
+
+double CAiscDesign::GetTau_b(double pr, double a, double fy) const
+{
+    if (!DirectAnalysis) return 1.0;
+    PrintLine(L"Stiffness reduction parameter");
+    PrintImage(L"alpha_equal_1.0_LRFD.png");
+    const double ratio = pr / (fy * a);
+    PrintLine(L"Pr / Py = Pr / (Fy * A)", ratio, L"");
+    if (ratio < 0.5) {
+        PrintImage(L"alpha_Pr_Py_less_than_0.5.png");
+        PrintEquationValue(L"Eq.C2-2a.png", 1.0, L"");
+        return 1.0;
+    }
+    PrintImage(L"alpha_Pr_Py_greater_than_0.5.png");
+    double tauB = 4 * ratio * (1 - ratio);  // C2-2b
+    PrintEquationValue(L"Eq.C2-2b.png", tauB, L"");
+    // Pr above Py drives C2-2b negative; a negative stiffness means nothing.
+    if (tauB < 0) {
+        tauB = 1.0;
+        PrintWarning(L"Warning: Negative stiffness reduction parameter encountered.  Use 1.0 instead.");
+    }
+    return tauB;
+}
+
+double CAiscDesign::GetB1(double cm, double pr, double, double e, double, double i, double k, double l,
+                          double tauB) const
+{
+    double ei = e * i;
+    if (DirectAnalysis) {
+        ei = 0.8 * tauB * e * i;
+        PrintEquationValue(L"EI_0.8_taub_EI.png", ei, StressUnit);
+    }
+    const double pe1 = Pi * Pi * ei / ((k * l) * (k * l));  // A-8-5
+    PrintEquationValue(L"Eq.A-8-5.png", pe1, ForceUnit);
+    double b1 = cm / (1 - pr / pe1);  // A-8-3 with alpha = 1.0
+    if (!(b1 > 1.0)) b1 = 1.0;
+    if (pr > pe1) {
+        PrintError(L"Error: Compressive stress exceeds Euler limit.  Moment magnification not considered.");
+        PrintLine(L"B1 = 1.0");
+        ErrorCode = 4;
+        return b1;
+    }
+    PrintEquationValue(L"Eq.A-8-3.png", b1, L"");
+    return b1;
+}
+
+void CAiscDesign::ComputeMomentMagnification(double& mrx, double& mry, double a, double ix, double iy)
+{
+    if (!ConsiderB1) return;
+    PrintLine(L"");
+    PrintHeader(L"Moment Magnification Calculation");
+    const double tauB = GetTau_b(Pu, a, Fy);
+
+    PrintLine(L"Moment magnifier B1 for P-delta effects in local x direction");
+    const double b1x = GetB1(Cmx, Pu, Fy, E, a, ix, Kx, Lx, tauB);
+    mrx = b1x * Mux;
+    PrintLine(L"Magnified Mux = Mux * B1", mrx, MomentUnit);
+
+    PrintLine(L"");
+    PrintLine(L"Moment magnifier B1 for P-delta effects in local y direction");
+    const double b1y = GetB1(Cmy, Pu, Fy, E, a, iy, Ky, Ly, tauB);
+    mry = b1y * Muy;
+    PrintLine(L"Magnified Muy = Muy * B1", mry, MomentUnit);
+
+    B1x = b1x;
+    B1y = b1y;
+}

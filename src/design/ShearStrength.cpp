@@ -1,0 +1,55 @@
+// Shear strength pieces shared by the shapes (Chapter G): the web shear
+// coefficient Cv, the resistance factors and the G2-1 product.
+#include <cmath>
+
+#include "CAiscDesign.h"
+
+double CAiscDesign::GetCv(double h_tw, double kv, double fy) const
+{
+    const double limitInelastic = 1.10 * std::sqrt(kv * E / fy);
+    PrintEquationValue(L"1.10_sqrt_kv_E_Fy.png", limitInelastic, L"");
+    const double limitElastic = 1.37 * std::sqrt(kv * E / fy);
+    PrintEquationValue(L"1.37_sqrt_kv_E_Fy.png", limitElastic, L"");
+    double cv;
+    const wchar_t* equation;
+    if (h_tw <= limitInelastic) {
+        PrintImage(L"h_tw_less_than_1.10_sqrt_kvE_Fy.png");
+        cv = 1.0;  // G2-3
+        equation = L"Eq.G2-3.png";
+    } else if (h_tw > limitElastic) {
+        PrintImage(L"h_tw_greater_than_1.37_sqrt_kvE_Fy.png");
+        cv = 1.51 * kv * E / ((h_tw * h_tw) * fy);  // G2-5
+        equation = L"Eq.G2-5.png";
+    } else {
+        PrintImage(L"1.10_sqrt_kvE_Fy_less_than_h_tw_less_than_1.37_sqrt_kvE_Fy.png");
+        cv = limitInelastic / h_tw;  // G2-4
+        equation = L"Eq.G2-4.png";
+    }
+    PrintEquationValue(equation, cv, L"");
+    return cv;
+}
+
+double CAiscDesign::GetCv_Element(double ratio, const wchar_t* ratioImage, double kv, const wchar_t* kvImage,
+                                  double fy) const
+{
+    PrintImage(kvImage);
+    PrintEquationValue(ratioImage, ratio, L"");
+    return CAiscDesign::GetCv(ratio, kv, fy);
+}
+
+double CAiscDesign::GetVn(double fy, double aw, double cv) const
+{
+    const double vn = 0.6 * fy * aw * cv;
+    PrintEquationValue(L"Eq.G2-1.png", vn, ForceUnit);
+    return vn;
+}
+
+double CAiscDesign::GetPhiv(double, double, double) const
+{
+    PrintImage(L"phi-v-90.png");
+    return 0.9;
+}
+
+// Minor-axis shear never gets the rolled-web factor of 1.0: the base body,
+// called without virtual dispatch.
+double CAiscDesign::GetPhiv_Minor() const { return CAiscDesign::GetPhiv(0.0, 0.0, 0.0); }

@@ -1,0 +1,562 @@
+// The catalogue file: its text form (CatalogueFormat.h), the per-name and
+// per-shape readers, the shape classifier, the list parser and the naming of
+// a double angle's single angle.
+//
+// The per-name reader runs on every SetSection, so it reads a few kilobytes,
+// not the file: the rows are sorted by name, and a binary search over byte
+// offsets narrows the file down to a small window that is then scanned. When
+// that search misses (an unknown name, or a file whose rows are out of order),
+// a linear scan of the whole file decides, so the result never depends on the
+// order of the rows, only the speed does.
+#include "CatalogueFormat.h"
+#include "zorTools.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <cwctype>
+#include <istream>
+
+namespace catalogue_format {
+
+namespace {
+
+constexpr unsigned char FoldAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + ('a' - 'A')) : c; }
+
+// Reads a whole field as a shape code in 0..kShapeCodeCount-1.
+bool ParseCode(std::string_view field, int& code)
+{
+    if (field.empty() || field.size() > 3) return false;
+    int value = 0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (error != std::errc() || end != field.data() + field.size() || value < 0 || value >= kShapeCodeCount) return false;
+    code = value;
+    return true;
+}
+
+// Decodes a UTF-8 name into UTF-16 units; false when the text is not valid
+// UTF-8 or does not fit with its terminator.
+bool DecodeName(std::string_view text, char16_t (&name)[kSectionNameCapacity])
+{
+    int used = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        char32_t c = 0;
+        std::size_t length = 1;
+        if (lead < 0x80) {
+            c = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            c = lead & 0x1F;
+            length = 2;
+        } else if ((lead & 0xF0) == 0xE0) {
+            c = lead & 0x0F;
+            length = 3;
+        } else if ((lead & 0xF8) == 0xF0) {
+            c = lead & 0x07;
+            length = 4;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const unsigned char next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        const int units = c > 0xFFFF ? 2 : 1;
+        if (used + units > kSectionNameCapacity - 1) return false;
+        if (units == 2) {
+            name[used++] = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            name[used++] = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            name[used++] = static_cast<char16_t>(c);
+        }
+        i += length;
+    }
+    if (used == 0) return false;
+    for (int k = used; k < kSectionNameCapacity; ++k) name[k] = u'\0';
+    return true;
+}
+
+} // namespace
+
+std::string HeaderLine()
+{
+    std::string line = "code";
+    line += kSeparator;
+    line += "name";
+    for (const char* field : kSectionFieldNames) {
+        line += kSeparator;
+        line += field;
+    }
+    return line;
+}
+
+void AppendNumber(std::string& out, double value)
+{
+    if (value == 0) {
+        out += '0';
+        return;
+    }
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    out.append(text, result.ptr);
+}
+
+bool ParseNumber(std::string_view field, double& value)
+{
+    if (field.size() == 1 && field[0] == '0') {  // most of the catalogue
+        value = 0;
+        return true;
+    }
+    if (field.empty()) return false;
+    double parsed = 0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), parsed);
+    if (error != std::errc() || end != field.data() + field.size() || !std::isfinite(parsed)) return false;
+    value = parsed;
+    return true;
+}
+
+int CompareNames(std::string_view a, std::string_view b)
+{
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char ca = FoldAscii(static_cast<unsigned char>(a[i]));
+        const unsigned char cb = FoldAscii(static_cast<unsigned char>(b[i]));
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+void AppendRow(std::string& out, int shapeCode, std::string_view utf8Name, const mvSect_AISC& section)
+{
+    double numbers[kSectionNumberCount];
+    std::memcpy(numbers, &section, sizeof numbers);
+    char code[16];
+    out.append(code, std::to_chars(code, code + sizeof code, shapeCode).ptr);
+    out += kSeparator;
+    out += utf8Name;
+    for (const double value : numbers) {
+        out += kSeparator;
+        AppendNumber(out, value);
+    }
+}
+
+bool ParseRow(std::string_view line, int& shapeCode, mvSect_AISC& section)
+{
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    mvSect_AISC row;
+    double numbers[kSectionNumberCount];
+    int code = -1;
+    int field = 0;
+    std::size_t start = 0;
+    for (;; ++field) {
+        const std::size_t tab = line.find(kSeparator, start);
+        const std::string_view text = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+        if (field == 0) {
+            if (!ParseCode(text, code)) return false;
+        } else if (field == 1) {
+            if (!DecodeName(text, row.Name)) return false;
+        } else if (field - 2 >= kSectionNumberCount || !ParseNumber(text, numbers[field - 2])) {
+            return false;
+        }
+        if (tab == std::string_view::npos) break;
+        start = tab + 1;
+    }
+    if (field + 1 != kRowFieldCount) return false;
+    std::memcpy(static_cast<void*>(&row), numbers, sizeof numbers);
+    section = row;
+    shapeCode = code;
+    return true;
+}
+
+std::string_view RowName(std::string_view line)
+{
+    const std::size_t first = line.find(kSeparator);
+    if (first == 0 || first == std::string_view::npos || first > 3) return {};
+    for (std::size_t i = 0; i < first; ++i)
+        if (line[i] < '0' || line[i] > '9') return {};
+    const std::size_t second = line.find(kSeparator, first + 1);
+    if (second == std::string_view::npos) return {};
+    return line.substr(first + 1, second - first - 1);
+}
+
+bool NameToUtf8(const wchar_t* name, std::string& utf8)
+{
+    utf8.clear();
+    if (!name || !*name) return false;
+    int units = 0;
+    for (const wchar_t* p = name; *p; ++p) {
+        const char32_t c = static_cast<char32_t>(*p);
+        if (c == U'\t' || c == U'\n' || c == U'\r' || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        units += c > 0xFFFF ? 2 : 1;
+        if (units > kSectionNameCapacity - 1) return false;
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (c >> 18));
+            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return true;
+}
+
+} // namespace catalogue_format
+
+namespace {
+
+using namespace catalogue_format;
+
+// Bytes read at each step of the binary search, and the width of the range
+// below which the search reads the whole range at once.
+constexpr std::streamoff kProbeBytes = 8192;
+constexpr std::streamoff kWindowBytes = 8192;
+// A line longer than this is not a catalogue row.
+constexpr std::size_t kLongestLine = 1 << 20;
+
+// Makes the stream usable for the reader whatever the host did with it: no
+// exceptions while reading (the library never throws), a clear state on the
+// way out so the next call can seek, and the host's exception mask restored.
+class StreamSession
+{
+public:
+    explicit StreamSession(std::istream& stream) : m_stream(stream), m_mask(stream.exceptions())
+    {
+        m_stream.exceptions(std::ios::goodbit);
+        m_stream.clear();
+    }
+    ~StreamSession()
+    {
+        m_stream.clear();
+        try {
+            m_stream.exceptions(m_mask);
+        } catch (...) {
+        }
+    }
+    StreamSession(const StreamSession&) = delete;
+    StreamSession& operator=(const StreamSession&) = delete;
+
+private:
+    std::istream& m_stream;
+    std::ios::iostate m_mask;
+};
+
+// Size of a seekable stream, or -1.
+std::streamoff StreamSize(std::istream& in)
+{
+    in.clear();
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    in.clear();
+    return size;
+}
+
+// Reads up to count bytes at offset; returns the number read.
+std::size_t ReadAt(std::istream& in, std::streamoff offset, char* buffer, std::size_t count)
+{
+    in.clear();
+    in.seekg(offset);
+    if (!in) {
+        in.clear();
+        return 0;
+    }
+    in.read(buffer, static_cast<std::streamsize>(count));
+    const std::size_t n = static_cast<std::size_t>(in.gcount());
+    in.clear();
+    return n;
+}
+
+// The whole stream from its start (from where it stands if it cannot seek).
+std::string ReadAll(std::istream& in)
+{
+    std::string text;
+    const std::streamoff size = StreamSize(in);
+    if (size >= 0) {
+        text.resize(static_cast<std::size_t>(size));
+        text.resize(ReadAt(in, 0, text.data(), text.size()));
+        return text;
+    }
+    char chunk[65536];
+    for (;;) {
+        in.read(chunk, sizeof chunk);
+        const std::streamsize n = in.gcount();
+        if (n <= 0) break;
+        text.append(chunk, static_cast<std::size_t>(n));
+    }
+    in.clear();
+    return text;
+}
+
+// The line starting at offset, without its '\n'; false if it cannot be read.
+bool ReadLineAt(std::istream& in, std::streamoff offset, std::string& line)
+{
+    line.clear();
+    char chunk[4096];
+    for (;;) {
+        const std::size_t n = ReadAt(in, offset, chunk, sizeof chunk);
+        const void* newline = std::memchr(chunk, '\n', n);
+        if (newline) {
+            line.append(chunk, static_cast<std::size_t>(static_cast<const char*>(newline) - chunk));
+            return true;
+        }
+        line.append(chunk, n);
+        if (n < sizeof chunk) return !line.empty();
+        if (line.size() > kLongestLine) return false;
+        offset += static_cast<std::streamoff>(n);
+    }
+}
+
+// Calls visit(line) for every line of text (without its '\n') until it returns false.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const void* found = std::memchr(text.data() + start, '\n', text.size() - start);
+        const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+        if (!visit(text.substr(start, end - start))) return;
+        start = end + 1;
+    }
+}
+
+// Shape code at the start of a row line, read just far enough to choose rows.
+bool LeadingCode(std::string_view line, int& code)
+{
+    int value = 0;
+    std::size_t i = 0;
+    for (; i < line.size() && i < 3 && line[i] >= '0' && line[i] <= '9'; ++i) value = value * 10 + (line[i] - '0');
+    if (i == 0 || i >= line.size() || line[i] != kSeparator) return false;
+    code = value;
+    return true;
+}
+
+// Binary search over byte offsets of a file sorted by CompareNames. The row
+// sought, if the file holds it where the order puts it, starts in [lo, hi).
+// Each step reads kProbeBytes at the middle and compares the names of the
+// whole lines found there; once the range is narrow it is read whole. Returns
+// true with the parsed row; false when the row is not where the order puts it
+// or something is unexpected (the linear scan then decides).
+bool SearchSorted(std::istream& in, std::streamoff size, std::string_view key, int& code, mvSect_AISC& row)
+{
+    std::string buffer;
+    std::streamoff lo = 0;
+    std::streamoff hi = size;
+    while (lo < hi) {
+        const bool window = hi - lo <= kWindowBytes;
+        const std::streamoff probe = window ? lo : lo + (hi - lo) / 2;
+        // One byte before the probe, to know whether a line starts at the probe.
+        const std::streamoff from = probe > 0 ? probe - 1 : 0;
+        buffer.resize(static_cast<std::size_t>((window ? hi - from : 0) + kProbeBytes));
+        const std::size_t n = ReadAt(in, from, buffer.data(), buffer.size());
+        const bool reachesEnd = from + static_cast<std::streamoff>(n) >= size;
+        const std::string_view text(buffer.data(), n);
+
+        std::size_t start = 0;
+        if (probe > 0) {
+            const std::size_t newline = text.find('\n');
+            if (newline == std::string_view::npos) {
+                if (!reachesEnd) return false;  // a line longer than a probe
+                hi = probe;                     // no line starts at or after the probe
+                continue;
+            }
+            start = newline + 1;
+        }
+        for (bool first = true;; first = false) {
+            const std::streamoff lineStart = from + static_cast<std::streamoff>(start);
+            if (start >= n) {
+                if (first && !reachesEnd) return false;
+                if (first) hi = probe;
+                break;
+            }
+            if (lineStart >= hi) {
+                if (first) hi = probe;
+                break;
+            }
+            const std::size_t newline = text.find('\n', start);
+            const bool complete = newline != std::string_view::npos || reachesEnd;
+            const std::string_view line = text.substr(start, newline == std::string_view::npos ? std::string_view::npos : newline - start);
+            const std::string_view name = RowName(line);
+            if (name.empty() && !complete) return false;
+            // Comments, the header and lines without a name sort first.
+            const int order = name.empty() ? -1 : CompareNames(name, key);
+            if (order > 0) {
+                hi = lineStart;
+                break;
+            }
+            if (order == 0) {
+                if (complete) return ParseRow(line, code, row);
+                std::string whole;
+                return ReadLineAt(in, lineStart, whole) && ParseRow(whole, code, row);
+            }
+            lo = lineStart + 1;
+            if (newline == std::string_view::npos) break;
+            start = newline + 1;
+        }
+        // A window holds every line that starts in it: nothing more to narrow.
+        if (window) return false;
+    }
+    return false;
+}
+
+// Every line of the stream, in order: the first well-formed row of that name.
+bool SearchAll(std::istream& in, std::string_view key, int& code, mvSect_AISC& row)
+{
+    const std::string text = ReadAll(in);
+    bool found = false;
+    ForEachLine(text, [&](std::string_view line) {
+        const std::string_view name = RowName(line);
+        found = !name.empty() && CompareNames(name, key) == 0 && ParseRow(line, code, row);
+        return !found;
+    });
+    return found;
+}
+
+bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+wchar_t UpperAscii(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - (L'a' - L'A')) : c; }
+
+// A rectangular HSS name gives its first dimension as an integer or a
+// fraction followed by X; a round one gives the diameter with a decimal point.
+// An integer alone could start either.
+int HssShape(const wchar_t* dimension)
+{
+    if (!IsDigit(*dimension)) return kShapeNone;
+    while (IsDigit(*dimension)) ++dimension;
+    switch (*dimension) {
+    case L'.':
+        return kShapeRoundHss;
+    case L'X':
+    case L'x':
+    case L'-':
+    case L'/':
+        return kShapeRectHss;
+    default:
+        return kShapeNone;
+    }
+}
+
+} // namespace
+
+int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CString& name)
+{
+    try {
+        std::string key;
+        if (!NameToUtf8(name.GetString(), key)) return -1;
+        StreamSession session(catalogue);
+        int code = -1;
+        mvSect_AISC row;
+        const std::streamoff size = StreamSize(catalogue);
+        const bool found = (size > 0 && SearchSorted(catalogue, size, key, code, row)) || SearchAll(catalogue, key, code, row);
+        if (!found) return -1;
+        section = row;
+        return code;
+    } catch (...) {
+        return -1;
+    }
+}
+
+void get_aisc_section(std::vector<mvSect_AISC>& rows, std::istream& catalogue, int shapeCode)
+{
+    if (shapeCode < 0 || shapeCode >= kShapeCodeCount) return;
+    try {
+        StreamSession session(catalogue);
+        const std::string text = ReadAll(catalogue);
+        std::vector<mvSect_AISC> found;
+        ForEachLine(text, [&](std::string_view line) {
+            int code = -1;
+            mvSect_AISC row;
+            if (LeadingCode(line, code) && code == shapeCode && ParseRow(line, code, row)) found.push_back(row);
+            return true;
+        });
+        rows.insert(rows.end(), found.begin(), found.end());
+    } catch (...) {
+        // Out of memory: rows keeps what it held.
+    }
+}
+
+int get_shape(const wchar_t* designation)
+{
+    if (!designation || !*designation) return kShapeNone;
+    const wchar_t* p = designation;
+    const bool doubled = *p == L'2';
+    if (doubled) ++p;
+    wchar_t letters[8] = {};
+    int count = 0;
+    for (; IsAsciiLetter(*p); ++p) {
+        if (count == 7) return kShapeNone;
+        letters[count++] = UpperAscii(*p);
+    }
+    const std::wstring_view family(letters, static_cast<std::size_t>(count));
+    const bool numberFollows = *p == L'\0' || IsDigit(*p);
+    if (doubled) return family == L"L" && numberFollows ? kShape2L : kShapeNone;
+    if (family == L"HSS") return HssShape(p);
+    if (!numberFollows) return kShapeNone;
+    static constexpr struct {
+        std::wstring_view letters;
+        AiscShapeCode code;
+    } kFamilies[] = {
+        {L"W", kShapeW},   {L"M", kShapeM},   {L"S", kShapeS},   {L"HP", kShapeHP},    {L"C", kShapeC},     {L"MC", kShapeMC},
+        {L"L", kShapeL},   {L"WT", kShapeWT}, {L"MT", kShapeMT}, {L"ST", kShapeST},    {L"PIPE", kShapePipe},
+    };
+    for (const auto& entry : kFamilies)
+        if (entry.letters == family) return entry.code;
+    return kShapeNone;
+}
+
+int ParseList(std::vector<CString>& items, const CString& list)
+{
+    try {
+        std::vector<CString> found;
+        std::wstring item;
+        for (const wchar_t* p = list.GetString();; ++p) {
+            const bool separator = *p == L'\0' || *p == L',' || *p == L';' || std::iswspace(static_cast<std::wint_t>(*p));
+            if (!separator) {
+                item += *p;
+                continue;
+            }
+            if (!item.empty()) found.emplace_back(std::move(item));
+            item.clear();
+            if (*p == L'\0') break;
+        }
+        items.insert(items.end(), found.begin(), found.end());
+        return static_cast<int>(found.size());
+    } catch (...) {
+        return 0;
+    }
+}
+
+CString get_single_angle_from_double_angle(const CString& doubleAngleName)
+{
+    try {
+        const std::wstring& name = doubleAngleName.str();
+        if (name.size() < 2 || name[0] != L'2' || UpperAscii(name[1]) != L'L') return CString();
+        std::wstring single = name.substr(1);
+        if (single.size() > 5) {
+            std::wstring suffix = single.substr(single.size() - 4);
+            for (wchar_t& c : suffix) c = UpperAscii(c);
+            if (suffix == L"LLBB" || suffix == L"SLBB") single.resize(single.size() - 4);
+        }
+        // Legs and thickness; a fourth part is the spacing of the angles.
+        int separators = 0;
+        for (std::size_t i = 0; i < single.size(); ++i) {
+            if (UpperAscii(single[i]) == L'X' && ++separators == 3) {
+                single.resize(i);
+                break;
+            }
+        }
+        return CString(std::move(single));
+    } catch (...) {
+        return CString();
+    }
+}

@@ -1,0 +1,54 @@
+#include "Platform.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "zorTools.h"
+
+namespace {
+
+void WriteLineToStandardError(const wchar_t* text)
+{
+    char buffer[5120];
+    std::fprintf(stderr, "%s\n", tchar2char(text, buffer, sizeof buffer));
+}
+
+MessageHandler& MessageBoxHandler()
+{
+    static MessageHandler handler;
+    return handler;
+}
+
+MessageHandler& DebugOutputHandler()
+{
+    static MessageHandler handler;
+    return handler;
+}
+
+MessageHandler Replace(MessageHandler& slot, MessageHandler handler)
+{
+    return std::exchange(slot, std::move(handler));
+}
+
+void Deliver(const MessageHandler& handler, const wchar_t* text)
+{
+    if (!text) text = L"";
+    if (handler)
+        handler(text);
+    else
+        WriteLineToStandardError(text);
+}
+
+} // namespace
+
+MessageHandler SetMessageBoxHandler(MessageHandler handler) { return Replace(MessageBoxHandler(), std::move(handler)); }
+
+MessageHandler SetDebugOutputHandler(MessageHandler handler) { return Replace(DebugOutputHandler(), std::move(handler)); }
+
+int AfxMessageBox(const wchar_t* text)
+{
+    Deliver(MessageBoxHandler(), text);
+    return 1;
+}
+
+void OutputDebugStringW(const wchar_t* text) { Deliver(DebugOutputHandler(), text); }

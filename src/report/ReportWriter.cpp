@@ -1,0 +1,154 @@
+// The report primitives: every text of a calculation report reaches the
+// host's stream through these, and only while printing is on.
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "../design/CAiscDesign.h"
+#include "../platform/Platform.h"
+#include "../platform/zorTools.h"
+#include "ProblemPrintArea.h"
+
+namespace {
+
+constexpr char kImageFolder[] = "Images\\";
+
+} // namespace
+
+void CAiscDesign::PrintTitle(const wchar_t* text) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    out << "<div class=\"problem-title\">";
+    WriteWide(out, text) << "using AISC 360-10 LRFD Method </div>" << "<br/>" << std::endl;
+}
+
+void CAiscDesign::PrintHeader(const wchar_t* text) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    out << "<div class=\"header\">";
+    WriteWide(out, text) << "</div>" << "<br/>" << std::endl;
+}
+
+void CAiscDesign::Print(const wchar_t* text) const
+{
+    if (!IsPrinting()) return;
+    WriteWide(*PrintFile, text) << std::endl;
+}
+
+void CAiscDesign::Print(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    WriteWide(out, label) << " = " << value << " ";
+    WriteWide(out, unit);
+    WriteWide(out, trailer) << std::endl;
+}
+
+void CAiscDesign::PrintLine(const wchar_t* text) const
+{
+    if (!IsPrinting()) return;
+    WriteWide(*PrintFile, text) << "<br/>" << std::endl;
+}
+
+void CAiscDesign::PrintLine(const wchar_t* label, double value, const wchar_t* unit) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    WriteWide(out, label) << " = " << value << " ";
+    WriteWide(out, unit) << "<br/>" << std::endl;
+}
+
+void CAiscDesign::PrintResult(const wchar_t* label, double ratio) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    // A ratio that is not a number fails: OK needs ratio <= 1.0 to hold.
+    if (ratio <= 1.0) {
+        out << "<div class=\"success\">";
+        WriteWide(out, label) << ": OK</div>" << std::endl;
+    } else {
+        out << "<div class=\"fail\">";
+        WriteWide(out, label) << ": NG</div>" << std::endl;
+    }
+}
+
+void CAiscDesign::PrintError(const wchar_t* text) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    out << "<div class=\"fail\">";
+    WriteWide(out, text) << "</div>" << std::endl;
+}
+
+void CAiscDesign::PrintWarning(const wchar_t* text) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    out << "<div class=\"warning\">";
+    WriteWide(out, text) << "</div>" << std::endl;
+}
+
+void CAiscDesign::PrintImage(const wchar_t* name) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    out << "<img src=\"" << kImageFolder;
+    WriteWide(out, name) << "\"><br/>" << std::endl;
+    CheckFileExist(kImageFolder, name);
+}
+
+void CAiscDesign::PrintEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
+{
+    if (!IsPrinting()) return;
+    std::ostream& out = *PrintFile;
+    out << "<img src=\"" << kImageFolder;
+    WriteWide(out, name) << "\" align=\"middle\">" << std::endl;
+    CheckFileExist(kImageFolder, name);
+    CString line;
+    if (unit == nullptr)
+        line.Format(L"<div class = \"equation-value\"> = %g</div>", value);
+    else
+        line.Format(L"<div class = \"equation-value\"> = %g %s</div>", value, unit);
+    out << line << "<br/>" << std::endl;
+}
+
+CString CAiscDesign::FormatReportText(const wchar_t* format, ...) const
+{
+    CString text;
+    if (!IsPrinting()) return text;
+    va_list args;
+    va_start(args, format);
+    text.FormatV(format, args);
+    va_end(args);
+    return text;
+}
+
+void CAiscDesign::CheckFileExist(const char* folder, const wchar_t* name) const
+{
+    const std::wstring wideFolder(folder, folder + std::char_traits<char>::length(folder));
+    const CString relative = CString(wideFolder) + name;
+    // A folder of that name (as for an empty name) is no image.
+    std::error_code error;
+    const std::filesystem::path path(ToNativePath(GetExecutablePath() + relative));
+    if (!std::filesystem::is_regular_file(path, error)) AfxMessageBox(CString(L"cannot find file ") + relative);
+}
+
+ProblemPrintArea::ProblemPrintArea(std::ostream* stream, const wchar_t* title) : m_stream(stream)
+{
+    std::ostream& out = *m_stream;
+    out << "<div class=\"clear\"></div>" << std::endl;
+    out << "<hr/>" << std::endl;
+    out << "<div class=\"problem-title\">";
+    WriteWide(out, title) << " - using AISC 360-10 LRFD Method</div>" << std::endl;
+    out << "<hr/>" << std::endl;
+    out << "<div class=\"problemArea\">" << std::endl;
+}
+
+ProblemPrintArea::~ProblemPrintArea()
+{
+    std::ostream& out = *m_stream;
+    out << "</div>" << std::endl;
+    out << "<div class=\"page-break\"></div>" << std::endl;
+}

@@ -1,0 +1,209 @@
+#include "CAiscDesignRectHss.h"
+
+#include <algorithm>
+#include <cmath>
+
+int CAiscDesignRectHss::Calculate()
+{
+    // Compactness limits found with the major axis serve the minor axis too.
+    double flangeP = 0, flangeR = 0, webP = 0, webR = 0;
+    const mvSect_AISC& s = Section;
+
+    CheckSteps steps{
+        .compression =
+            [&] {
+                const double qa = GetQa_Stiffened(E, Fy);
+                PrintLine(L"");
+                double klr;
+                const double fcr = GetFlexuralBucklingFcr(qa, L"Q = Qa", klr);
+                // A closed rectangular section is not checked for torsional buckling.
+                return CompressionStep{GetPn_FlexuralBuckling(fcr, s.A), Fy * s.A};
+            },
+        .majorFlexure =
+            [&](double) {
+                PrintLine(L"Flange compactness");
+                GetFlangeCompactLimits(flangeP, flangeR);
+                PrintLine(L"Web compactness");
+                GetWebCompactLimits(webP, webR);
+                PrintLine(L"Mnx to account for Yielding");
+                const double mp = GetMn_Yielding(Fy, s.Zx, true);
+                PrintLine(L"Mnx to account for Flange Local Buckling");
+                const double mf =
+                    GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.b_t, s.B, s.Ht, s.tdes, flangeP, flangeR, true);
+                PrintLine(L"");
+                PrintLine(L"Mnx to account for Web Local Buckling");
+                const double mw = GetMn_LocalBuckling_Web(s.Zx, s.Sx, s.h_t, webP, webR, true);
+                const double mn = std::min({mp, mf, mw});
+                PrintLine(L"Therefore Mnx", mn, MomentUnit);
+                return mn;
+            },
+        .minorFlexure =
+            [&](double) {
+                PrintLine(L"Mny to account for Yielding");
+                const double mp = GetMn_Yielding(Fy, s.Zy, false);
+                PrintLine(L"Mny to account for Flange Local Buckling");
+                const double mf =
+                    GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.h_t, s.Ht, s.B, s.tdes, flangeP, flangeR, false);
+                PrintLine(L"Mny to account for Web Local Buckling");
+                const double mw = GetMn_LocalBuckling_Web(s.Zy, s.Sy, s.b_t, webP, webR, false);
+                const double mn = std::min({mp, mf, mw});
+                PrintLine(L"Therefore Mny", mn, MomentUnit);
+                return mn;
+            },
+        .majorShear =
+            [&] {
+                PrintImage(L"Aw_equal_2_h_t.png");
+                const double h = s.Ht - 3 * s.tdes;  // B4.1b(d): outside dimension less 3 tdes
+                PrintLine(L"h = Ht - 3 * tdes", h, L"in");
+                const double cv = GetCv(h, s.tdes, Fy);
+                const double vn = GetVn(Fy, 2 * h * s.tdes, cv);
+                return ShearStep{vn, GetPhiv(h, s.tdes, Fy)};
+            },
+        .minorShear =
+            [&] {
+                PrintImage(L"Aw_equal_2_h_t.png");
+                const double h = s.B - 3 * s.tdes;
+                PrintLine(L"h = B - 3 * tdes", h, L"in");
+                const double cv = GetCv(h, s.tdes, Fy);
+                return GetVn(Fy, 2 * h * s.tdes, cv);
+            },
+        .magnificationIx = s.Ix,
+        .magnificationIy = s.Iy,
+    };
+    return RunCheckSequence(steps);
+}
+
+void CAiscDesignRectHss::GetFlangeCompactLimits(double& lambdaP, double& lambdaR) const
+{
+    lambdaP = 1.12 * std::sqrt(E) / std::sqrt(Fy);
+    PrintEquationValue(L"TblB4.1b.17pw.png", lambdaP, L"");
+    lambdaR = 1.40 * std::sqrt(E) / std::sqrt(Fy);
+    PrintEquationValue(L"TblB4.1b.17rw.png", lambdaR, L"");
+}
+
+void CAiscDesignRectHss::GetWebCompactLimits(double& lambdaP, double& lambdaR) const
+{
+    lambdaP = 2.42 * std::sqrt(E) / std::sqrt(Fy);
+    PrintEquationValue(L"TblB4.1b.19pw.png", lambdaP, L"");
+    lambdaR = 5.70 * std::sqrt(E) / std::sqrt(Fy);
+    PrintEquationValue(L"TblB4.1b.19rw.png", lambdaR, L"");
+}
+
+double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double s, double lambda, double bo,
+                                                      double depth, double tdes, double lambdaP, double lambdaR,
+                                                      bool major) const
+{
+    const double b = bo - 3 * tdes;
+    if (major) {
+        PrintLine(L"S = Sx", s, L"in^3");
+        PrintLine(L"b / tf = b / tdes", lambda, L"");
+        PrintLine(FormatReportText(L"b = B - 3 * tdes = %g - 3 * %g", bo, tdes), b, LengthUnit);
+        PrintLine(L"H = Ht", depth, LengthUnit);
+    } else {
+        PrintLine(L"S = Sy", s, L"in^3");
+        PrintLine(L"b / tf = Ht / tdes", lambda, L"");
+        PrintLine(FormatReportText(L"b = Ht - 3 * tdes = %g - 3 * %g", bo, tdes), b, LengthUnit);
+        PrintLine(L"H = B", depth, LengthUnit);
+    }
+    PrintLine(L"t = tf = tdes", tdes, L"in");
+
+    const double mp = Fy * z;
+    double mn;
+    if (lambda <= lambdaP) {
+        PrintLine(L"Flange is compact");
+        mn = mp;
+        PrintEquationValue(L"Mn_equal_Mp.png", mn / InchesPerFoot, MomentUnit);
+    } else if (lambda > lambdaR) {
+        PrintLine(L"Flange is slender");
+        const double root = std::sqrt(E / Fy);
+        const double be = std::min(1.92 * tdes * root * (1 - 0.38 / lambda * root), b);  // F7-4
+        PrintEquationValue(L"Eq.F7-4.png", be, LengthUnit);
+        const double bi = b - be;
+        PrintLine(L"The ineffective width bi = b - be", bi, L"");
+        // The ineffective width comes off both flanges: the neutral axis stays at mid-depth.
+        const double arm = depth / 2 - tdes / 2;
+        const double ieff = i - 2 * (bi * tdes * (arm * arm) + bi * std::pow(tdes, 3) / 12);
+        PrintEquationValue(L"Ieff.png", ieff, L"in^4");
+        const double se = ieff / (depth / 2);
+        PrintEquationValue(L"Se_equal_Ieff_d_2.png", se, L"in^3");
+        mn = Fy * se;  // F7-3
+        PrintEquationValue(L"Eq.F7-3.png", mn / InchesPerFoot, MomentUnit);
+    } else {
+        PrintLine(L"Flange is non-compact");
+        mn = std::min(mp - (mp - Fy * s) * (3.57 * lambda * std::sqrt(Fy / E) - 4.0), mp);  // F7-2
+        PrintEquationValue(L"Eq.F7-2.png", mn / InchesPerFoot, MomentUnit);
+    }
+    return mn / InchesPerFoot;
+}
+
+double CAiscDesignRectHss::GetMn_LocalBuckling_Web(double z, double s, double lambda, double lambdaP,
+                                                   double lambdaR, bool major) const
+{
+    PrintLine(major ? L"S = Sx" : L"S = Sy", s, L"in^3");
+    PrintLine(major ? L"h / tw = Ht / t" : L"h / tw = b / t", lambda, L"");
+    const double mp = Fy * z;
+    double mn;
+    if (lambda <= lambdaP) {
+        PrintLine(L"Web is compact");
+        mn = mp;
+        PrintEquationValue(L"Mn_equal_Mp.png", mn / InchesPerFoot, MomentUnit);
+    } else {
+        PrintLine(lambda > lambdaR ? L"Web is slender (Warning: treating the section as non-compact)"
+                                   : L"Web is non-compact");
+        mn = std::min(mp - (mp - Fy * s) * (0.305 * lambda * std::sqrt(Fy / E) - 0.738), mp);  // F7-5
+        PrintEquationValue(L"Eq.F7-5.png", mn / InchesPerFoot, MomentUnit);
+    }
+    return mn / InchesPerFoot;
+}
+
+double CAiscDesignRectHss::GetQa_Stiffened(double e, double fy) const
+{
+    const mvSect_AISC& s = Section;
+    const double root = std::sqrt(e / fy);
+    PrintLine(L"Stiffened b / t", s.b_t, L"");
+    PrintLine(L"Stiffened h / t", s.h_t, L"");
+    const double limit = 1.40 * root;  // Table B4.1a case 6
+    PrintEquationValue(L"TblB4.1a.6.png", limit, L"");
+    if (s.b_t <= limit && s.h_t <= limit) {
+        PrintLine(L"The section has non-slender stiffened element");
+        PrintLine(L"Qa", 1, L"");
+        return 1.0;
+    }
+    PrintLine(L"The section is slender");
+    PrintLine(L"");
+    PrintLine(L"Note that for determining the width-to-thickness ratio, b is taken as the outside dimension minus "
+              L"three times the design wall thickness per AISC Specification Section B4.1b(d).");
+
+    // Flat widths; a section too thin for B - 3 tdes falls back on its ratio.
+    double b = s.B - 3 * s.tdes;
+    if (!(b > 0)) b = s.b_t * s.tdes;
+    PrintLine(FormatReportText(L"b = B - 3 * tdes = %g - 3 * %g", s.B, s.tdes), b, LengthUnit);
+    double h = s.Ht - 3 * s.tdes;
+    if (!(h > 0)) h = s.h_t * s.tdes;
+    PrintLine(FormatReportText(L"h = Ht - 3 * tdes = %g - 3 * %g", s.Ht, s.tdes), h, LengthUnit);
+
+    PrintLine(L"");
+    PrintLine(L"Conservatively taking f = Fy as permittted by the User Note in Specification Section E7.2");
+    PrintLine(FormatReportText(L"Reduced effective width for %g-in walls", s.B));
+    double be = b;
+    if (s.b_t > limit) {
+        be = std::min(1.92 * s.tdes * root * (1 - 0.38 / s.b_t * root), b);  // E7-18
+        PrintEquationValue(L"Eq.E7-18.png", be, L"in");
+    }
+    PrintLine(FormatReportText(L"Reduced effective width for %g-in walls (here b / t = h / t)", s.Ht));
+    double he = h;
+    if (s.h_t > limit) {
+        he = std::min(1.92 * s.tdes * root * (1 - 0.38 / s.h_t * root), h);  // E7-18
+        PrintEquationValue(L"Eq.E7-18.png", he, L"in");
+    }
+    const double ae = s.A - 2 * (b - be) * s.tdes - 2 * (h - he) * s.tdes;
+    PrintEquationValue(L"Ae_hss_section.png", ae, L"in^2");
+    const double qa = ae / s.A;  // E7-16
+    PrintEquationValue(L"Eq.E7-16.png", qa, L"");
+    return qa;
+}
+
+double CAiscDesignRectHss::GetCv(double h, double t, double fy) const
+{
+    return GetCv_Element(h / t, L"h_tw.png", 5.0, L"kv_equal_5.png", fy);
+}

@@ -1,0 +1,13 @@
+// zorsteel: structural steel member checks by AISC 360-10 (LRFD) with an HTML
+// calculation report, and the steel shapes catalogue. Include this header to
+// get the whole public interface.
+#pragma once
+
+#include "catalogue/mvSect_AISC.h"
+#include "design/CAiscDesign.h"
+#include "platform/CString.h"
+#include "platform/Platform.h"
+#include "platform/zorTools.h"
+#include "report/ProblemPrintArea.h"
+#include "shapes/CAiscDesignRectHss.h"
+#include "shapes/CAiscDesignRoundHss.h"
