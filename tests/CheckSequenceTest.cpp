@@ -25,7 +25,7 @@ public:
 
     int Calculate() override
     {
-        CheckSteps steps{
+        return RunCheckSequence({
             .compression = [] { return CompressionStep{400.0, 500.0}; },
             .majorFlexure = [this](double mrx) { seenMrx = mrx; return 100.0; },
             .minorFlexure = [this](double mry) { seenMry = mry; return 50.0; },
@@ -33,8 +33,7 @@ public:
             .minorShear = [] { return 80.0; },
             .magnificationIx = Section.Ix,
             .magnificationIy = Section.Iy,
-        };
-        return RunCheckSequence(steps);
+        });
     }
 
     double seenMrx = 0;

@@ -2,27 +2,10 @@
 // records built here so that they do not depend on the catalogue file.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 
 #include "TestSupport.h"
 
-// Counts every allocation of the test program, so that a test can tell that a
-// stretch of code allocated nothing.
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t size)
-{
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -434,25 +417,25 @@ TEST(SummaryPrintingOffTest, NothingWrittenNorAllocated)
     design.SetDeflectionAdjustmentRatio(1.25, L"W14X82", 881);
 
     design.SetPrint(false);
-    const long before = g_allocations.load();
+    const long before = AllocationCount();
     design.PrintSection();
     design.PrintInput();
-    const long after = g_allocations.load();
+    const long after = AllocationCount();
     EXPECT_EQ(after, before);
     EXPECT_EQ(report.Text(), "");
 
     // No stream at all: the same.
     design.SetPrint(true);
     design.SetPrintFile(nullptr);
-    const long before2 = g_allocations.load();
+    const long before2 = AllocationCount();
     design.PrintSection();
     design.PrintInput();
-    EXPECT_EQ(g_allocations.load(), before2);
+    EXPECT_EQ(AllocationCount(), before2);
     EXPECT_EQ(report.Text(), "");
 
     // The counter does see the allocations of a report being written.
     design.SetPrintFile(&report.Stream());
-    const long before3 = g_allocations.load();
+    const long before3 = AllocationCount();
     design.PrintInput();
-    EXPECT_GT(g_allocations.load(), before3);
+    EXPECT_GT(AllocationCount(), before3);
 }

@@ -81,6 +81,9 @@ public:
     using CAiscDesign::VyRatio;
 };
 
+// Number of allocations the test program has made so far.
+long AllocationCount();
+
 // Collects the report of a design object in memory.
 class ReportCapture
 {

@@ -5,10 +5,10 @@
 // in kip-ft at the interface.
 #pragma once
 
-#include <functional>
 #include <iosfwd>
 
 #include "../catalogue/mvSect_AISC.h"
+#include "FunctionRef.h"
 #include "../platform/CString.h"
 
 class CAiscDesign
@@ -146,11 +146,11 @@ protected:
     };
     struct CheckSteps
     {
-        std::function<CompressionStep()> compression;        // Pu >= 0
-        std::function<double(double mrx)> majorFlexure;      // Mn about the major axis, kip-ft
-        std::function<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-ft
-        std::function<ShearStep()> majorShear;               // Vn and the major-axis phi_v
-        std::function<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
+        FunctionRef<CompressionStep()> compression;        // Pu >= 0
+        FunctionRef<double(double mrx)> majorFlexure;      // Mn about the major axis, kip-ft
+        FunctionRef<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-ft
+        FunctionRef<ShearStep()> majorShear;               // Vn and the major-axis phi_v
+        FunctionRef<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
         double magnificationIx;  // inertias handed to ComputeMomentMagnification
         double magnificationIy;
         const wchar_t* workingMomentsLine = L"Mrx = Mux; Mry = Muy";
@@ -160,7 +160,8 @@ protected:
         const wchar_t* minorDesignImage = L"Mcy.png";
     };
     // The fixed sequence: summaries, axial strength, amplification, flexure,
-    // H1-1 interaction, shear ratios, deflections. Returns 1.
+    // H1-1 interaction, shear ratios, deflections. Returns 1. The steps are
+    // borrowed: write them in the call's argument list.
     int RunCheckSequence(const CheckSteps& steps);
 
     // Compression by flexural buckling (E3, or E7 when q is not exactly 1):

@@ -147,25 +147,32 @@ void AppendRow(std::string& out, int shapeCode, std::string_view utf8Name, const
 bool ParseRow(std::string_view line, int& shapeCode, mvSect_AISC& section)
 {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    mvSect_AISC row;
-    double numbers[kSectionNumberCount];
+    const std::size_t codeEnd = line.find(kSeparator);
+    if (codeEnd == std::string_view::npos) return false;
+    const std::size_t nameEnd = line.find(kSeparator, codeEnd + 1);
+    if (nameEnd == std::string_view::npos) return false;
     int code = -1;
-    int field = 0;
-    std::size_t start = 0;
-    for (;; ++field) {
-        const std::size_t tab = line.find(kSeparator, start);
-        const std::string_view text = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
-        if (field == 0) {
-            if (!ParseCode(text, code)) return false;
-        } else if (field == 1) {
-            if (!DecodeName(text, row.Name)) return false;
-        } else if (field - 2 >= kSectionNumberCount || !ParseNumber(text, numbers[field - 2])) {
-            return false;
+    mvSect_AISC row;
+    if (!ParseCode(line.substr(0, codeEnd), code) || !DecodeName(line.substr(codeEnd + 1, nameEnd - codeEnd - 1), row.Name)) return false;
+
+    // The numbers are read in place: each must end at a separator, the last
+    // one at the end of the line.
+    double numbers[kSectionNumberCount];
+    const char* p = line.data() + nameEnd + 1;
+    const char* const end = line.data() + line.size();
+    for (int i = 0; i < kSectionNumberCount; ++i) {
+        const char* next = p + 1;
+        if (p < end && *p == '0' && (next == end || *next == kSeparator)) {
+            numbers[i] = 0;  // most of the catalogue
+        } else {
+            const auto [stop, error] = std::from_chars(p, end, numbers[i]);
+            if (error != std::errc() || !std::isfinite(numbers[i])) return false;
+            next = stop;
         }
-        if (tab == std::string_view::npos) break;
-        start = tab + 1;
+        const bool last = i + 1 == kSectionNumberCount;
+        if (last ? next != end : (next == end || *next != kSeparator)) return false;
+        p = next + 1;
     }
-    if (field + 1 != kRowFieldCount) return false;
     std::memcpy(static_cast<void*>(&row), numbers, sizeof numbers);
     section = row;
     shapeCode = code;
@@ -220,8 +227,8 @@ using namespace catalogue_format;
 
 // Bytes read at each step of the binary search, and the width of the range
 // below which the search reads the whole range at once.
-constexpr std::streamoff kProbeBytes = 8192;
-constexpr std::streamoff kWindowBytes = 8192;
+constexpr std::streamoff kProbeBytes = 4096;
+constexpr std::streamoff kWindowBytes = 4096;
 // A line longer than this is not a catalogue row.
 constexpr std::size_t kLongestLine = 1 << 20;
 
@@ -277,27 +284,6 @@ std::size_t ReadAt(std::istream& in, std::streamoff offset, char* buffer, std::s
     return n;
 }
 
-// The whole stream from its start (from where it stands if it cannot seek).
-std::string ReadAll(std::istream& in)
-{
-    std::string text;
-    const std::streamoff size = StreamSize(in);
-    if (size >= 0) {
-        text.resize(static_cast<std::size_t>(size));
-        text.resize(ReadAt(in, 0, text.data(), text.size()));
-        return text;
-    }
-    char chunk[65536];
-    for (;;) {
-        in.read(chunk, sizeof chunk);
-        const std::streamsize n = in.gcount();
-        if (n <= 0) break;
-        text.append(chunk, static_cast<std::size_t>(n));
-    }
-    in.clear();
-    return text;
-}
-
 // The line starting at offset, without its '\n'; false if it cannot be read.
 bool ReadLineAt(std::istream& in, std::streamoff offset, std::string& line)
 {
@@ -317,16 +303,46 @@ bool ReadLineAt(std::istream& in, std::streamoff offset, std::string& line)
     }
 }
 
-// Calls visit(line) for every line of text (without its '\n') until it returns false.
+// Calls visit(line) for every line of the stream from its start (from where
+// it stands if it cannot seek), without the '\n', until visit returns false.
+// The stream is read in chunks; a line longer than kLongestLine is passed over.
 template <typename Visit>
-void ForEachLine(std::string_view text, Visit visit)
+void ForEachLine(std::istream& in, Visit visit)
 {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const void* found = std::memchr(text.data() + start, '\n', text.size() - start);
-        const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
-        if (!visit(text.substr(start, end - start))) return;
-        start = end + 1;
+    in.clear();
+    in.seekg(0);
+    in.clear();
+    std::string buffer(1 << 16, '\0');
+    std::size_t filled = 0;
+    bool skipping = false;  // inside an overlong line
+    for (;;) {
+        in.read(buffer.data() + filled, static_cast<std::streamsize>(buffer.size() - filled));
+        const std::size_t n = static_cast<std::size_t>(in.gcount());
+        filled += n;
+        std::size_t start = 0;
+        for (;;) {
+            const void* found = std::memchr(buffer.data() + start, '\n', filled - start);
+            if (!found) break;
+            const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(found) - buffer.data());
+            if (!skipping && !visit(std::string_view(buffer.data() + start, end - start))) return;
+            skipping = false;
+            start = end + 1;
+        }
+        if (n == 0) {
+            if (!skipping && start < filled) visit(std::string_view(buffer.data() + start, filled - start));
+            in.clear();
+            return;
+        }
+        std::memmove(buffer.data(), buffer.data() + start, filled - start);
+        filled -= start;
+        if (filled == buffer.size()) {
+            if (buffer.size() > kLongestLine) {
+                skipping = true;
+                filled = 0;
+            } else {
+                buffer.resize(buffer.size() * 2);
+            }
+        }
     }
 }
 
@@ -412,9 +428,8 @@ bool SearchSorted(std::istream& in, std::streamoff size, std::string_view key, i
 // Every line of the stream, in order: the first well-formed row of that name.
 bool SearchAll(std::istream& in, std::string_view key, int& code, mvSect_AISC& row)
 {
-    const std::string text = ReadAll(in);
     bool found = false;
-    ForEachLine(text, [&](std::string_view line) {
+    ForEachLine(in, [&](std::string_view line) {
         const std::string_view name = RowName(line);
         found = !name.empty() && CompareNames(name, key) == 0 && ParseRow(line, code, row);
         return !found;
@@ -469,19 +484,20 @@ int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CStrin
 void get_aisc_section(std::vector<mvSect_AISC>& rows, std::istream& catalogue, int shapeCode)
 {
     if (shapeCode < 0 || shapeCode >= kShapeCodeCount) return;
+    const std::size_t held = rows.size();
     try {
         StreamSession session(catalogue);
-        const std::string text = ReadAll(catalogue);
-        std::vector<mvSect_AISC> found;
-        ForEachLine(text, [&](std::string_view line) {
+        ForEachLine(catalogue, [&](std::string_view line) {
             int code = -1;
-            mvSect_AISC row;
-            if (LeadingCode(line, code) && code == shapeCode && ParseRow(line, code, row)) found.push_back(row);
+            if (LeadingCode(line, code) && code == shapeCode) {
+                mvSect_AISC row;
+                if (ParseRow(line, code, row)) rows.push_back(row);
+            }
             return true;
         });
-        rows.insert(rows.end(), found.begin(), found.end());
     } catch (...) {
-        // Out of memory: rows keeps what it held.
+        // Out of memory: rows keeps what it held before the call.
+        rows.resize(held);
     }
 }
 

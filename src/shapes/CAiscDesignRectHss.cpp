@@ -9,7 +9,7 @@ int CAiscDesignRectHss::Calculate()
     double flangeP = 0, flangeR = 0, webP = 0, webR = 0;
     const mvSect_AISC& s = Section;
 
-    CheckSteps steps{
+    return RunCheckSequence({
         .compression =
             [&] {
                 const double qa = GetQa_Stiffened(E, Fy);
@@ -69,8 +69,7 @@ int CAiscDesignRectHss::Calculate()
             },
         .magnificationIx = s.Ix,
         .magnificationIy = s.Iy,
-    };
-    return RunCheckSequence(steps);
+    });
 }
 
 void CAiscDesignRectHss::GetFlangeCompactLimits(double& lambdaP, double& lambdaR) const

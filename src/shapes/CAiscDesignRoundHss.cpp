@@ -12,7 +12,7 @@ int CAiscDesignRoundHss::Calculate()
     double vn = 0;
     const mvSect_AISC& s = Section;
 
-    CheckSteps steps{
+    return RunCheckSequence({
         .compression =
             [&] {
                 const double qa = GetQa_Stiffened(E, Fy);
@@ -56,8 +56,7 @@ int CAiscDesignRoundHss::Calculate()
             },
         .magnificationIx = s.Ix,
         .magnificationIy = s.Iy,
-    };
-    return RunCheckSequence(steps);
+    });
 }
 
 double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const

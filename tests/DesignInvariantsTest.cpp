@@ -1,0 +1,86 @@
+// Properties that must hold for every hollow section of the catalogue,
+// whatever the numbers: strengths bounded by yielding, ratios equal to demand
+// over strength, strengths that do not rise as the member gets longer, and a
+// silent check that allocates nothing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace {
+
+std::vector<mvSect_AISC> CatalogueRows(int shapeCode)
+{
+    std::ifstream file(ToNativePath(GetExecutablePath() + L"\\aisc14u.tbl"), std::ios::binary);
+    std::vector<mvSect_AISC> rows;
+    get_aisc_section(rows, file, shapeCode);
+    return rows;
+}
+
+template <class Design>
+class Member : public Design
+{
+public:
+    explicit Member(const mvSect_AISC& section) { this->Section = section; }
+};
+
+template <class Design>
+void CheckEveryRowOf(int shapeCode)
+{
+    const std::vector<mvSect_AISC> rows = CatalogueRows(shapeCode);
+    ASSERT_FALSE(rows.empty());
+    for (const mvSect_AISC& row : rows) {
+        for (const double fy : {36.0, 46.0, 50.0, 70.0}) {
+            Member<Design> member(row);
+            member.SetMaterial(fy);
+            member.SetLoads(25.0, 40.0, -15.0, 0.85, 0.85, 30.0, -20.0);
+            double previousPhiPn = INFINITY;
+            for (const double length : {0.0, 60.0, 120.0, 240.0, 480.0, 960.0}) {
+                member.SetColumnSlenderness(1.0, 1.0, length, length);
+                member.Calculate();
+                const std::string what = tchar2char(GetSectionName(row), std::vector<char>(128).data(), 128);
+                // Mn <= Mp about both axes; Pn <= the squash load.
+                EXPECT_LE(member.GetPhiMnx(), 0.9 * fy * row.Zx / 12.0 * (1 + 1e-12)) << what;
+                EXPECT_LE(member.GetPhiMny(), 0.9 * fy * row.Zy / 12.0 * (1 + 1e-12)) << what;
+                EXPECT_LE(member.GetPhiPn(), 0.9 * fy * row.A * (1 + 1e-12)) << what;
+                EXPECT_GT(member.GetPhiPn(), 0.0) << what;
+                // A longer column is never stronger (round-off aside where the ranges meet).
+                EXPECT_LE(member.GetPhiPn(), previousPhiPn * (1 + 1e-12)) << what << " at L = " << length;
+                previousPhiPn = member.GetPhiPn();
+                // Ratios are demand over design strength.
+                EXPECT_DOUBLE_EQ(member.GetVxRatio(), 30.0 / member.GetPhiVnx()) << what;
+                EXPECT_DOUBLE_EQ(member.GetVyRatio(), 20.0 / member.GetPhiVny()) << what;
+                EXPECT_GE(member.GetCriticalRatio(), member.GetInteractionRatio());
+            }
+        }
+    }
+}
+
+TEST(HollowSectionInvariants, RectangularHssOfTheCatalogue) { CheckEveryRowOf<CAiscDesignRectHss>(kShapeRectHss); }
+
+TEST(HollowSectionInvariants, RoundHssOfTheCatalogue) { CheckEveryRowOf<CAiscDesignRoundHss>(kShapeRoundHss); }
+
+TEST(HollowSectionInvariants, PipesOfTheCatalogue) { CheckEveryRowOf<CAiscDesignRoundHss>(kShapePipe); }
+
+TEST(HollowSectionInvariants, SilentCheckAllocatesNothing)
+{
+    CAiscDesignRectHss tube;
+    ASSERT_EQ(tube.SetSection(L"HSS8X8X3/16"), 11);
+    CAiscDesignRoundHss pipe;
+    ASSERT_EQ(pipe.SetSection(L"Pipe26STD"), 13);
+    for (CAiscDesign* member : {static_cast<CAiscDesign*>(&tube), static_cast<CAiscDesign*>(&pipe)}) {
+        member->SetMaterial(50.0);
+        member->SetLoads(100.0, 40.0, 15.0, 0.85, 0.85, 30.0, 20.0);
+        member->SetColumnSlenderness(1.0, 1.0, 240.0, 240.0);
+        member->SetDeflectionParameters(240.0, 360.0, 0.5, 0.3, 240.0);
+        member->SetPrint(false);
+        const long before = AllocationCount();
+        member->Calculate();
+        EXPECT_EQ(AllocationCount(), before);
+    }
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+// Round HSS and pipes: E7-19 wall reduction, F8 flexure, G6 shear. Catalogue
+// sections checked against strengths worked by hand from AISC 360-10 (pi =
+// 3.14159265, E = 29000 ksi); each case names the branch it exercises.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "TestSupport.h"
+
+namespace {
+
+class RoundHss : public CAiscDesignRoundHss
+{
+public:
+    using CAiscDesignRoundHss::GetFcr_Shear;
+    using CAiscDesignRoundHss::GetMn_LocalBuckling_Flange;
+    using CAiscDesignRoundHss::GetQa_Stiffened;
+    using CAiscDesignRoundHss::Section;
+};
+
+class RoundHssCheck : public ::testing::Test
+{
+protected:
+    // A column of length 120 in (K = 1) under a light axial load.
+    void Check(const wchar_t* name, double fy, double length = 120.0)
+    {
+        ASSERT_NE(member.SetSection(name), -1);
+        member.SetMaterial(fy);
+        member.SetColumnSlenderness(1.0, 1.0, length, length);
+        member.SetLoads(10.0, 5.0, 5.0, 1.0, 1.0, 5.0, 5.0);
+        member.Calculate();
+    }
+    RoundHss member;
+    MessageCapture messages;
+};
+
+TEST_F(RoundHssCheck, StockyWallIsCompactAndShearIsCappedAtPointSixFy)
+{
+    // HSS8.625X0.500, Fy 42: D/t 18.5 <= 0.11 E/Fy = 75.95, so Q = 1.
+    // KL/r = 120 / 2.89 = 41.52, Fe = 166.009 ksi, E3-2 Fcr = 0.658^(42/166.009) 42 = 37.780 ksi,
+    // phi Pn = 0.9 * 37.780 * 11.9 = 404.62 kips.
+    // D/t <= 0.07 E/Fy = 48.33: compact, Mn = Mp = 42 * 31 / 12 = 108.5 kip-ft.
+    // G6-2b 0.78 E / 18.5^1.5 = 284.3 ksi > 0.6 Fy = 25.2: Vn = 0.5 * 25.2 * 11.9 = 149.94 kips.
+    Check(L"HSS8.625X0.500", 42.0);
+    EXPECT_NEAR(member.GetPhiPn(), 404.6226049465719, 1e-9);
+    EXPECT_NEAR(member.GetPhiMnx(), 97.65, 1e-12);
+    EXPECT_NEAR(member.GetPhiMny(), 97.65, 1e-12);
+    EXPECT_NEAR(member.GetPhiVnx(), 134.946, 1e-12);
+    EXPECT_EQ(member.GetPhiVny(), member.GetPhiVnx());
+    EXPECT_EQ(member.GetErrorCode(), 0);
+}
+
+TEST_F(RoundHssCheck, SlenderWallReducesCompressionAndFlexureIsNoncompact)
+{
+    // Pipe26STD, Fy 50: D/t 74.5 > 0.11 E/Fy = 63.8: E7-19 Qa = 0.038 E / (50 * 74.5) + 2/3 = 0.96251.
+    // KL/r = 240 / 9.07 = 26.46, Fe = 408.78 ksi; E7-2 Fcr = 0.96251 * 0.658^(0.96251*50/408.78) * 50 = 45.811 ksi;
+    // phi Pn = 0.9 * 45.811 * 28.2 = 1162.69 kips.
+    // 0.07 E/Fy = 40.6 < 74.5 <= 0.31 E/Fy = 179.8: F8-2 Mn = (0.021 E / 74.5 + 50) 178 / 12 = 862.92 kip-ft.
+    // Shear: 0.78 E / 74.5^1.5 = 35.18 ksi > 30 = 0.6 Fy: Vn = 0.5 * 30 * 28.2 = 423 kips.
+    Check(L"Pipe26STD", 50.0, 240.0);
+    EXPECT_NEAR(member.GetPhiPn(), 1162.69231290955, 1e-8);
+    EXPECT_NEAR(member.GetPhiMnx(), 776.6295302013423, 1e-9);
+    EXPECT_NEAR(member.GetPhiVnx(), 380.7, 1e-9);
+    EXPECT_EQ(member.GetErrorCode(), 0);
+}
+
+TEST_F(RoundHssCheck, SlenderWallInFlexureUsesLocalBucklingStress)
+{
+    // Pipe26STD, Fy 130: D/t 74.5 > 0.31 E/Fy = 69.15: F8-4 Fcr = 0.33 E / 74.5 = 128.46 ksi,
+    // F8-3 Mn = 128.46 * 178 / 12 = 1905.4 kip-ft, below Mp = 130 * 230 / 12 = 2491.7.
+    // Shear below the cap: Fcr = 0.78 E / 74.5^1.5 = 35.177 ksi < 78.
+    Check(L"Pipe26STD", 130.0, 240.0);
+    EXPECT_NEAR(member.GetPhiMnx(), 1714.8926174496644, 1e-9);
+    EXPECT_NEAR(member.GetPhiVnx(), 446.39550577948586, 1e-9);
+    EXPECT_NEAR(member.GetPhiPn(), 2320.9430535692977, 1e-8);
+    EXPECT_EQ(member.GetErrorCode(), 0);
+}
+
+TEST_F(RoundHssCheck, WallBeyondTheE7RangeIsStillDesignedAndFlagged)
+{
+    // Pipe26STD, Fy 200: D/t 74.5 > 0.45 E/Fy = 65.25: warning, error code 3, Qa by E7-19 = 0.74063.
+    ReportCapture report(member);
+    Check(L"Pipe26STD", 200.0, 240.0);
+    EXPECT_EQ(member.GetErrorCode(), 3);
+    EXPECT_NEAR(member.GetPhiPn(), 3230.3774682734106, 1e-8);
+    EXPECT_NE(report.Text().find("<div class=\"warning\">Warning: Section too slender</div>"), std::string::npos);
+    EXPECT_NE(report.Text().find("D_t_greater_than_0.45_E_Fy.png"), std::string::npos);
+
+    // The flag belongs to compression: a fresh member in tension is not flagged.
+    RoundHss tension;
+    tension.SetSection(L"Pipe26STD");
+    tension.SetMaterial(200.0);
+    tension.SetLoads(-10.0, 0, 0, 1, 1, 0, 0);
+    tension.Calculate();
+    EXPECT_EQ(tension.GetErrorCode(), 0);
+}
+
+TEST_F(RoundHssCheck, WallLimitsAreInclusiveWhereWritten)
+{
+    member.SetMaterial(50.0);
+    ReportCapture report(member);
+    // D/t exactly 0.11 E/Fy: not slender, Qa = 1.
+    member.Section.D_t = 0.11 * 29000.0 / 50.0;
+    EXPECT_EQ(member.GetQa_Stiffened(29000.0, 50.0), 1.0);
+    // D/t exactly 0.45 E/Fy: slender, but no warning and no error code.
+    report.Clear();
+    member.Section.D_t = 0.45 * 29000.0 / 50.0;
+    const double qa = member.GetQa_Stiffened(29000.0, 50.0);
+    EXPECT_DOUBLE_EQ(qa, 0.038 / 0.45 + 2.0 / 3.0);
+    EXPECT_EQ(member.GetErrorCode(), 0);
+    EXPECT_NE(report.Text().find("The section is slender<br/>"), std::string::npos);
+    EXPECT_EQ(report.Text().find("warning"), std::string::npos);
+}
+
+TEST_F(RoundHssCheck, FlexuralLimitsAreInclusiveAndEquallyUsedAboutBothAxes)
+{
+    member.SetMaterial(42.0);
+    const double lambdaP = 0.07 * 29000.0 / 42.0, lambdaR = 0.31 * 29000.0 / 42.0;
+    ReportCapture report(member);
+    // D/t exactly lambda_p: compact, Mn = Mp = 42 * 10 / 12 = 35 kip-ft.
+    EXPECT_DOUBLE_EQ(member.GetMn_LocalBuckling_Flange(0.0, 10.0, 8.0, lambdaP, lambdaP, lambdaR, true), 35.0);
+    EXPECT_NE(report.Text().find("The section is compact"), std::string::npos);
+    // D/t exactly lambda_r: noncompact F8-2 = (0.021 E / lambda_r + Fy) S = (0.021/0.31 Fy + Fy) S.
+    report.Clear();
+    const double mn = member.GetMn_LocalBuckling_Flange(0.0, 10.0, 8.0, lambdaR, lambdaP, lambdaR, false);
+    EXPECT_DOUBLE_EQ(mn, (0.021 * 42.0 / 0.31 + 42.0) * 8.0 / 12.0);
+    EXPECT_NE(report.Text().find("S = Sy = 8 in^3<br/>"), std::string::npos);
+    EXPECT_NE(report.Text().find("Eq.F8-2.png"), std::string::npos);
+}
+
+TEST_F(RoundHssCheck, ShearStressAtDOverTFiftyIsCappedForFy42)
+{
+    // 0.78 * 29000 / 50^1.5 = 63.98 ksi > 0.6 * 42 = 25.2 ksi.
+    member.SetMaterial(42.0);
+    EXPECT_DOUBLE_EQ(member.GetFcr_Shear(50.0), 25.2);
+    // Under the cap (0.6 * 120 = 72 ksi) G6-2b stands.
+    member.SetMaterial(120.0);
+    EXPECT_NEAR(member.GetFcr_Shear(50.0), 63.97902156175882, 1e-12);
+}
+
+TEST_F(RoundHssCheck, ShearRatiosDifferOnlyByTheirDemands)
+{
+    ASSERT_EQ(member.SetSection(L"HSS8.625X0.500"), 12);
+    member.SetMaterial(42.0);
+    member.SetLoads(10.0, 0, 0, 1, 1, 67.473, 134.946);
+    member.Calculate();
+    EXPECT_NEAR(member.GetVxRatio(), 0.5, 1e-12);
+    EXPECT_NEAR(member.GetVyRatio(), 1.0, 1e-12);
+    EXPECT_EQ(member.GetVyRatio(), 2 * member.GetVxRatio());
+}
+
+} // namespace
