@@ -430,9 +430,11 @@ TEST(ExecutableFolderTest, FolderWithNonAsciiName)
     fs::copy_file(fs::read_symlink("/proc/self/exe"), copy);
     fs::permissions(copy, fs::perms::owner_all, fs::perm_options::add);
     const fs::path output = folder.Path() / "output.txt";
-    const std::string command = "'" + copy.string() +
-                                "' --gtest_filter=ExecutableFolderTest.IsTheRunningProgramsFolder > '" +
-                                output.string() + "' 2>&1";
+    std::string command = "'";
+    command += copy.string();
+    command += "' --gtest_filter=ExecutableFolderTest.IsTheRunningProgramsFolder > '";
+    command += output.string();
+    command += "' 2>&1";
     const int status = std::system(command.c_str());
     std::ifstream in(output);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

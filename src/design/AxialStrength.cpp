@@ -110,6 +110,13 @@ double CAiscDesign::GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, doub
     return GetColumnFcr_Slender(fe, klr, q);
 }
 
+CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralOnly(double q, const wchar_t* qLabel) const
+{
+    double klr;
+    const double fcr = GetFlexuralBucklingFcr(q, qLabel, klr);
+    return CompressionStep{GetPn_FlexuralBuckling(fcr, Section.A), Fy * Section.A};
+}
+
 bool CAiscDesign::ConsiderFlexuralTorsionalBuckling() const { return true; }
 
 double CAiscDesign::GetFe_FlexuralTorsionalBuckling() const { return 0.0; }

@@ -168,6 +168,9 @@ protected:
     // prints the title line, the slenderness steps and, on the slender path,
     // qLabel = q. Returns Fcr; klr receives the governing KL/r.
     double GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, double& klr) const;
+    // The compression step of a shape with no torsional buckling mode: E3-1
+    // flexural buckling against the squash load Fy A.
+    CompressionStep GetCompression_FlexuralOnly(double q, const wchar_t* qLabel) const;
 
     bool DirectAnalysis;
     bool ConsiderB1;

@@ -6,70 +6,68 @@
 int CAiscDesignRectHss::Calculate()
 {
     // Compactness limits found with the major axis serve the minor axis too.
-    double flangeP = 0, flangeR = 0, webP = 0, webR = 0;
-    const mvSect_AISC& s = Section;
+    CompactLimits limits{};
 
     return RunCheckSequence({
         .compression =
             [&] {
                 const double qa = GetQa_Stiffened(E, Fy);
                 PrintLine(L"");
-                double klr;
-                const double fcr = GetFlexuralBucklingFcr(qa, L"Q = Qa", klr);
                 // A closed rectangular section is not checked for torsional buckling.
-                return CompressionStep{GetPn_FlexuralBuckling(fcr, s.A), Fy * s.A};
+                return GetCompression_FlexuralOnly(qa, L"Q = Qa");
             },
         .majorFlexure =
             [&](double) {
                 PrintLine(L"Flange compactness");
-                GetFlangeCompactLimits(flangeP, flangeR);
+                GetFlangeCompactLimits(limits.flangeP, limits.flangeR);
                 PrintLine(L"Web compactness");
-                GetWebCompactLimits(webP, webR);
-                PrintLine(L"Mnx to account for Yielding");
-                const double mp = GetMn_Yielding(Fy, s.Zx, true);
-                PrintLine(L"Mnx to account for Flange Local Buckling");
-                const double mf =
-                    GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.b_t, s.B, s.Ht, s.tdes, flangeP, flangeR, true);
-                PrintLine(L"");
-                PrintLine(L"Mnx to account for Web Local Buckling");
-                const double mw = GetMn_LocalBuckling_Web(s.Zx, s.Sx, s.h_t, webP, webR, true);
-                const double mn = std::min({mp, mf, mw});
-                PrintLine(L"Therefore Mnx", mn, MomentUnit);
-                return mn;
+                GetWebCompactLimits(limits.webP, limits.webR);
+                return GetMn(true, limits);
             },
-        .minorFlexure =
-            [&](double) {
-                PrintLine(L"Mny to account for Yielding");
-                const double mp = GetMn_Yielding(Fy, s.Zy, false);
-                PrintLine(L"Mny to account for Flange Local Buckling");
-                const double mf =
-                    GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.h_t, s.Ht, s.B, s.tdes, flangeP, flangeR, false);
-                PrintLine(L"Mny to account for Web Local Buckling");
-                const double mw = GetMn_LocalBuckling_Web(s.Zy, s.Sy, s.b_t, webP, webR, false);
-                const double mn = std::min({mp, mf, mw});
-                PrintLine(L"Therefore Mny", mn, MomentUnit);
-                return mn;
-            },
+        .minorFlexure = [&](double) { return GetMn(false, limits); },
         .majorShear =
             [&] {
+                const double h = Section.Ht - 3 * Section.tdes;
                 PrintImage(L"Aw_equal_2_h_t.png");
-                const double h = s.Ht - 3 * s.tdes;  // B4.1b(d): outside dimension less 3 tdes
                 PrintLine(L"h = Ht - 3 * tdes", h, L"in");
-                const double cv = GetCv(h, s.tdes, Fy);
-                const double vn = GetVn(Fy, 2 * h * s.tdes, cv);
-                return ShearStep{vn, GetPhiv(h, s.tdes, Fy)};
+                return ShearStep{GetVn_Walls(h), GetPhiv(h, Section.tdes, Fy)};
             },
         .minorShear =
             [&] {
+                const double h = Section.B - 3 * Section.tdes;
                 PrintImage(L"Aw_equal_2_h_t.png");
-                const double h = s.B - 3 * s.tdes;
                 PrintLine(L"h = B - 3 * tdes", h, L"in");
-                const double cv = GetCv(h, s.tdes, Fy);
-                return GetVn(Fy, 2 * h * s.tdes, cv);
+                return GetVn_Walls(h);
             },
-        .magnificationIx = s.Ix,
-        .magnificationIy = s.Iy,
+        .magnificationIx = Section.Ix,
+        .magnificationIy = Section.Iy,
     });
+}
+
+double CAiscDesignRectHss::GetMn(bool major, const CompactLimits& limits) const
+{
+    const mvSect_AISC& s = Section;
+    PrintLine(major ? L"Mnx to account for Yielding" : L"Mny to account for Yielding");
+    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major);
+    // The B walls are the flanges about x and the webs about y; the Ht walls the other way round.
+    PrintLine(major ? L"Mnx to account for Flange Local Buckling" : L"Mny to account for Flange Local Buckling");
+    const double mf =
+        major ? GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.b_t, s.B, s.Ht, s.tdes, limits.flangeP, limits.flangeR, true)
+              : GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.h_t, s.Ht, s.B, s.tdes, limits.flangeP, limits.flangeR, false);
+    if (major) PrintLine(L"");
+    PrintLine(major ? L"Mnx to account for Web Local Buckling" : L"Mny to account for Web Local Buckling");
+    const double mw = major ? GetMn_LocalBuckling_Web(s.Zx, s.Sx, s.h_t, limits.webP, limits.webR, true)
+                            : GetMn_LocalBuckling_Web(s.Zy, s.Sy, s.b_t, limits.webP, limits.webR, false);
+    const double mn = std::min({mp, mf, mw});
+    PrintLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn, MomentUnit);
+    return mn;
+}
+
+double CAiscDesignRectHss::GetVn_Walls(double h) const
+{
+    // B4.1b(d): the flat width h is the outside dimension less 3 tdes; two webs carry the shear.
+    const double cv = GetCv(h, Section.tdes, Fy);
+    return GetVn(Fy, 2 * h * Section.tdes, cv);
 }
 
 void CAiscDesignRectHss::GetFlangeCompactLimits(double& lambdaP, double& lambdaR) const

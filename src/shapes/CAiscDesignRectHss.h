@@ -11,6 +11,16 @@ public:
     int Calculate() override;
 
 protected:
+    struct CompactLimits
+    {
+        double flangeP, flangeR;  // Table B4.1b case 17
+        double webP, webR;        // Table B4.1b case 19
+    };
+    // F7 nominal flexural strength about one axis: the smallest of yielding,
+    // flange and web local buckling, kip-ft.
+    double GetMn(bool major, const CompactLimits& limits) const;
+    // G2-1 strength of the two webs of flat width h.
+    double GetVn_Walls(double h) const;
     // Table B4.1b case 17: compact and noncompact limits of the flanges.
     void GetFlangeCompactLimits(double& lambdaP, double& lambdaR) const;
     // Table B4.1b case 19: compact and noncompact limits of the webs.

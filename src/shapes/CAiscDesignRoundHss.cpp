@@ -10,53 +10,48 @@ int CAiscDesignRoundHss::Calculate()
     double lambdaP = 0;
     double lambdaR = 0;
     double vn = 0;
-    const mvSect_AISC& s = Section;
 
     return RunCheckSequence({
         .compression =
             [&] {
                 const double qa = GetQa_Stiffened(E, Fy);
                 PrintLine(L"");
-                double klr;
-                const double fcr = GetFlexuralBucklingFcr(qa, L"Q = Qa", klr);
-                // No torsional mode for a closed round section: the squash load stands in.
-                return CompressionStep{GetPn_FlexuralBuckling(fcr, s.A), Fy * s.A};
+                // No torsional mode for a closed round section.
+                return GetCompression_FlexuralOnly(qa, L"Q = Qa");
             },
         .majorFlexure =
             [&](double) {
                 PrintLine(L"The section compactness");
                 GetFlangeCompactLimits(lambdaP, lambdaR);
-                PrintLine(L"Mnx to account for Yielding");
-                const double mp = GetMn_Yielding(Fy, s.Zx, true);
-                PrintLine(L"Mnx to account for Local Buckling");
-                const double ml = GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.D_t, lambdaP, lambdaR, true);
-                const double mn = std::min(ml, mp);
-                PrintLine(L"Therefore Mnx", mn, MomentUnit);
-                return mn;
+                return GetMn(true, lambdaP, lambdaR);
             },
-        .minorFlexure =
-            [&](double) {
-                PrintLine(L"Mny to account for Yielding");
-                const double mp = GetMn_Yielding(Fy, s.Zy, false);
-                PrintLine(L"Mny to account for Local Buckling");
-                const double ml = GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.D_t, lambdaP, lambdaR, false);
-                const double mn = std::min(ml, mp);
-                PrintLine(L"Therefore Mny", mn, MomentUnit);
-                return mn;
-            },
+        .minorFlexure = [&](double) { return GetMn(false, lambdaP, lambdaR); },
         .majorShear =
             [&] {
-                vn = GetVn(GetFcr_Shear(s.D_t), s.A);
-                return ShearStep{vn, GetPhiv(0, s.tdes, Fy)};
+                vn = GetVn(GetFcr_Shear(Section.D_t), Section.A);
+                return ShearStep{vn, GetPhiv(0, Section.tdes, Fy)};
             },
         .minorShear =
             [&] {
                 PrintEquationValue(L"Eq.G6-1.png", vn, ForceUnit);
                 return vn;
             },
-        .magnificationIx = s.Ix,
-        .magnificationIy = s.Iy,
+        .magnificationIx = Section.Ix,
+        .magnificationIy = Section.Iy,
     });
+}
+
+double CAiscDesignRoundHss::GetMn(bool major, double lambdaP, double lambdaR) const
+{
+    const mvSect_AISC& s = Section;
+    PrintLine(major ? L"Mnx to account for Yielding" : L"Mny to account for Yielding");
+    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major);
+    PrintLine(major ? L"Mnx to account for Local Buckling" : L"Mny to account for Local Buckling");
+    const double ml = major ? GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.D_t, lambdaP, lambdaR, true)
+                            : GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.D_t, lambdaP, lambdaR, false);
+    const double mn = std::min(ml, mp);  // local buckling on a tie
+    PrintLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn, MomentUnit);
+    return mn;
 }
 
 double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const

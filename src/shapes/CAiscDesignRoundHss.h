@@ -10,6 +10,9 @@ public:
     int Calculate() override;
 
 protected:
+    // F8 nominal flexural strength about one axis: the smaller of yielding and
+    // local buckling, kip-ft.
+    double GetMn(bool major, double lambdaP, double lambdaR) const;
     // E7-19 reduction for a slender round wall; D/t above 0.45 E/Fy raises ErrorCode 3.
     double GetQa_Stiffened(double e, double fy) const;
     // Table B4.1b case 20 limits for flexure: 0.07 E/Fy and 0.31 E/Fy.
