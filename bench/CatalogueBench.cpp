@@ -57,4 +57,4 @@ BENCHMARK(LoadWholeCatalogue)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+

@@ -2,7 +2,6 @@
 // case-insensitive ordering, slicing and searching.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -18,68 +17,35 @@ std::string Narrow(const CString& text)
     return out;
 }
 
-// What the C library prints for one value with a narrow format.
-std::string CFormat(const char* format, double value)
-{
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
+int Sign(int value) { return (value > 0) - (value < 0); }
 
 } // namespace
 
-TEST(CStringFormatTest, PercentSTakesAWideString)
+TEST(CStringFormatTest, PercentSAndPercentCTakeWideArguments)
 {
     CString text;
-    text.Format(L"Section %s", L"W14X90");
-    EXPECT_EQ(text, L"Section W14X90");
-
-    const CString name(L"HSS8X4X1/2");
-    text.Format(L"[%s|%-12s|%12s]", name.GetString(), L"ab", L"cd");
+    text.Format(L"[%s|%-12s|%12s]", CString(L"HSS8X4X1/2").GetString(), L"ab", L"cd");
     EXPECT_EQ(text, L"[HSS8X4X1/2|ab          |          cd]");
-
-    // Written with an explicit length modifier, it is a wide string as well.
-    text.Format(L"%ls and %lc", L"\u03c6Pn", L'\u2265');
-    EXPECT_EQ(text, L"\u03c6Pn and \u2265");
-    // %c is a wide character, beyond ASCII too.
-    text.Format(L"%c%c", L'a', L'\u00e9');
-    EXPECT_EQ(text, L"a\u00e9");
+    text.Format(L"%ls and %lc, %c%c", L"\u03c6Pn", L'\u2265', L'a', L'\u00e9');
+    EXPECT_EQ(text, L"\u03c6Pn and \u2265, a\u00e9");
 }
 
-TEST(CStringFormatTest, PercentGPrintsAsC)
+TEST(CStringFormatTest, PercentGAndTheOtherFloatConversionsPrintAsC)
 {
-    const double values[] = {0.1,
-                             1.0 / 3,
-                             1e-5,
-                             1e20,
-                             123456.5,
-                             123457.5,
-                             -0.0,
-                             0,
-                             29000,
-                             3.14159265,
-                             1e-300,
-                             -2.5e-7,
-                             std::numeric_limits<double>::max(),
-                             std::numeric_limits<double>::denorm_min(),
-                             std::numeric_limits<double>::quiet_NaN(),
-                             std::numeric_limits<double>::infinity(),
-                             -std::numeric_limits<double>::infinity()};
-    for (double value : values) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    for (const double value : {0.1, 1.0 / 3, 1e-5, 1e20, 123456.5, 123457.5, -0.0, 0.0, 29000.0, 3.14159265, 1e-300,
+                               -2.5e-7, std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min(),
+                               std::numeric_limits<double>::quiet_NaN(), kInf, -kInf}) {
         CString text;
-        text.Format(L"%g", value);
-        EXPECT_EQ(Narrow(text), CFormat("%g", value)) << "value " << value;
-        text.Format(L"<%10.3g|%-8.2e|%.4f>", value, value, value);
+        text.Format(L"%g <%10.3g|%-8.2e|%.4f>", value, value, value, value);
         char expected[512];
-        std::snprintf(expected, sizeof expected, "<%10.3g|%-8.2e|%.4f>", value, value, value);
+        std::snprintf(expected, sizeof expected, "%g <%10.3g|%-8.2e|%.4f>", value, value, value, value);
         EXPECT_EQ(Narrow(text), expected) << "value " << value;
     }
-
     // A few written out: these are the texts a report shows.
     CString text;
-    text.Format(L"%g %g %g %g %g %g %g", 0.1, 1.0 / 3, 1e-5, 1e20, -0.0, std::nan(""),
-                std::numeric_limits<double>::infinity());
-    EXPECT_EQ(text, L"0.1 0.333333 1e-05 1e+20 -0 nan inf");
+    text.Format(L"%g %g %g %g %g %g", 0.1, 1.0 / 3, 1e-5, 1e20, -0.0, kInf);
+    EXPECT_EQ(text, L"0.1 0.333333 1e-05 1e+20 -0 inf");
 }
 
 TEST(CStringFormatTest, OtherConversionsAndPercentLiteral)
@@ -91,131 +57,84 @@ TEST(CStringFormatTest, OtherConversionsAndPercentLiteral)
     EXPECT_EQ(text, L"%s is not a conversion");
     text.Format(L"%ld %u %x %*d|", 1234567890123L, 7u, 255u, 4, 9);
     EXPECT_EQ(text, L"1234567890123 7 ff    9|");
-    text.Format(L"no conversions");
-    EXPECT_EQ(text, L"no conversions");
 }
 
-TEST(CStringFormatTest, LongOutputFormatsFully)
+TEST(CStringFormatTest, LongOutputIsWholeAndReplacesTheOldContent)
 {
-    const std::wstring long300(300, L'x');
-    CString text;
-    text.Format(L"%s|%g", long300.c_str(), 1.5);
-    EXPECT_EQ(text.GetLength(), 304);
-    EXPECT_EQ(text.str(), long300 + L"|1.5");
-
-    // Far beyond the first buffer, with conversions at both ends.
+    CString text(L"old content that is rather long");
     const std::wstring long100k(100000, L'y');
-    text.Format(L"%g%s%g", 0.5, long100k.c_str(), 2.0);
+    text.Format(L"%g%s%g", 0.5, long100k.c_str(), 2.0);  // far beyond the first buffer
     EXPECT_EQ(text.str(), L"0.5" + long100k + L"2");
-
-    // Exactly at the first buffer's edge.
-    for (int n = 254; n <= 258; ++n) {
+    for (int n = 254; n <= 258; ++n) {  // at the first buffer's edge
         const std::wstring s(static_cast<size_t>(n), L'z');
         text.Format(L"%s", s.c_str());
         EXPECT_EQ(text.str(), s) << n << " characters";
     }
-}
-
-TEST(CStringFormatTest, FormatReplacesTheOldContent)
-{
-    CString text(L"old content that is rather long");
-    text.Format(L"%g", 2.0);
-    EXPECT_EQ(text, L"2");
     text.Format(L"");
     EXPECT_TRUE(text.IsEmpty());
 }
 
-TEST(CStringCompareTest, CompareNoCase)
+TEST(CStringCompareTest, CompareNoCaseFoldsToLowerCaseAndCompareDoesNotFold)
 {
-    EXPECT_EQ(CString(L"W14X90").CompareNoCase(L"w14x90"), 0);
-    EXPECT_EQ(CString(L"hss8x4x1/2").CompareNoCase(L"HSS8X4X1/2"), 0);
-    EXPECT_LT(CString(L"abc").CompareNoCase(L"ABD"), 0);
-    EXPECT_GT(CString(L"ABD").CompareNoCase(L"abc"), 0);
-    // A prefix comes first.
-    EXPECT_LT(CString(L"W14").CompareNoCase(L"w14X90"), 0);
-    EXPECT_GT(CString(L"w14x90").CompareNoCase(L"W14"), 0);
-    // Letters are folded to lower case: "_" (between the cases in ASCII)
-    // sorts before every letter, whatever case the letter is typed in.
-    EXPECT_LT(CString(L"_").CompareNoCase(L"A"), 0);
-    EXPECT_LT(CString(L"_").CompareNoCase(L"a"), 0);
-    EXPECT_GT(CString(L"W").CompareNoCase(L"_"), 0);
-    // Digits before letters; empty and null compare equal.
-    EXPECT_LT(CString(L"2L4").CompareNoCase(L"C4"), 0);
-    EXPECT_EQ(CString().CompareNoCase(L""), 0);
-    EXPECT_EQ(CString().CompareNoCase(nullptr), 0);
-    EXPECT_GT(CString(L"a").CompareNoCase(nullptr), 0);
+    const struct
+    {
+        const wchar_t *a, *b;
+        int noCase, exact;
+    } cases[] = {
+        {L"W14X90", L"w14x90", 0, -1},  {L"hss8x4x1/2", L"HSS8X4X1/2", 0, 1}, {L"W14X90", L"W14X90", 0, 0},
+        {L"abc", L"ABD", -1, 1},        {L"ABD", L"abc", 1, -1},             {L"W14", L"w14X90", -1, -1},
+        {L"w14x90", L"W14", 1, 1},      {L"2L4", L"C4", -1, -1},             {L"", nullptr, 0, 0},
+        {L"a", nullptr, 1, 1},
+        // "_" lies between the cases in ASCII: folded, it sorts before every letter.
+        {L"_", L"A", -1, 1},            {L"_", L"a", -1, -1},                {L"W", L"_", 1, -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Sign(CString(c.a).CompareNoCase(c.b)), c.noCase) << c.a << " vs " << c.b;
+        EXPECT_EQ(Sign(CString(c.a).Compare(c.b)), c.exact) << c.a << " vs " << c.b;
+    }
 }
 
-TEST(CStringCompareTest, CompareIsCaseSensitive)
-{
-    EXPECT_EQ(CString(L"W14X90").Compare(L"W14X90"), 0);
-    EXPECT_NE(CString(L"W14X90").Compare(L"w14x90"), 0);
-    EXPECT_LT(CString(L"W").Compare(L"w"), 0);
-    EXPECT_EQ(CString().Compare(nullptr), 0);
-}
-
-TEST(CStringSliceTest, Left)
-{
-    const CString name(L"W14X90");
-    EXPECT_EQ(name.Left(3), L"W14");
-    EXPECT_EQ(name.Left(6), L"W14X90");
-    EXPECT_EQ(name.Left(100), L"W14X90");
-    EXPECT_TRUE(name.Left(0).IsEmpty());
-    EXPECT_TRUE(name.Left(-1).IsEmpty());
-    EXPECT_TRUE(CString().Left(3).IsEmpty());
-}
-
-TEST(CStringSliceTest, Find)
+TEST(CStringSliceTest, LeftAndFind)
 {
     const CString name(L"2L4X4X1/2LLBB");
-    EXPECT_EQ(name.Find(L"X"), 3);
-    EXPECT_EQ(name.Find(L"X", 3), 3);
-    EXPECT_EQ(name.Find(L"X", 4), 5);
-    EXPECT_EQ(name.Find(L"X", 6), -1);
-    EXPECT_EQ(name.Find(L"LLBB"), 9);
-    EXPECT_EQ(name.Find(L"llbb"), -1);  // case matters
-    EXPECT_EQ(name.Find(L"Q"), -1);
-    EXPECT_EQ(name.Find(L""), 0);
-    EXPECT_EQ(name.Find(L"", 13), 13);
-    EXPECT_EQ(name.Find(L"B", 14), -1);
-    EXPECT_EQ(name.Find(L"B", -1), -1);
-    EXPECT_EQ(name.Find(static_cast<const wchar_t*>(nullptr)), -1);
+    for (const auto& [count, left] : {std::pair{3, L"2L4"}, {13, L"2L4X4X1/2LLBB"}, {100, L"2L4X4X1/2LLBB"},
+                                      {0, L""}, {-1, L""}})
+        EXPECT_EQ(name.Left(count), left) << count;
+    EXPECT_TRUE(CString().Left(3).IsEmpty());
 
-    EXPECT_EQ(name.Find(L'L'), 1);
-    EXPECT_EQ(name.Find(L'L', 2), 9);
-    EXPECT_EQ(name.Find(L'/', 0), 7);
-    EXPECT_EQ(name.Find(L'Z'), -1);
-    EXPECT_EQ(name.Find(L'L', 14), -1);
-    EXPECT_EQ(name.Find(L'L', -3), -1);
+    const struct
+    {
+        const wchar_t* sub;
+        int start, at;
+    } texts[] = {{L"X", 0, 3},    {L"X", 3, 3},  {L"X", 4, 5},     {L"X", 6, -1},   {L"LLBB", 0, 9},
+                 {L"llbb", 0, -1}, {L"Q", 0, -1}, {L"", 0, 0},      {L"", 13, 13},   {L"B", 14, -1},
+                 {L"B", -1, -1},   {nullptr, 0, -1}};
+    for (const auto& c : texts) EXPECT_EQ(name.Find(c.sub, c.start), c.at) << c.sub << " from " << c.start;
+    const struct
+    {
+        wchar_t ch;
+        int start, at;
+    } characters[] = {{L'L', 0, 1}, {L'L', 2, 9}, {L'/', 0, 7}, {L'Z', 0, -1}, {L'L', 14, -1}, {L'L', -3, -1}};
+    for (const auto& c : characters)
+        EXPECT_EQ(name.Find(c.ch, c.start), c.at) << std::wstring(1, c.ch) << " from " << c.start;
 }
 
-TEST(CStringBasicsTest, NullAndEmpty)
+TEST(CStringBasicsTest, NullIsEmptyAndConcatenationLeavesItsOperandsAlone)
 {
     const CString fromNull(static_cast<const wchar_t*>(nullptr));
-    EXPECT_TRUE(fromNull.IsEmpty());
-    EXPECT_EQ(fromNull.GetLength(), 0);
-    EXPECT_EQ(fromNull, L"");
-    EXPECT_EQ(fromNull, nullptr);
+    EXPECT_TRUE(fromNull.IsEmpty() && fromNull.GetLength() == 0 && fromNull == nullptr && fromNull == CString());
     EXPECT_STREQ(fromNull.GetString(), L"");
-    EXPECT_EQ(fromNull, CString());
     EXPECT_FALSE(CString(L"x") == nullptr);
-}
 
-TEST(CStringBasicsTest, Concatenation)
-{
     CString text(L"Invalid section ");
     EXPECT_EQ(text + CString(L"W14X90"), L"Invalid section W14X90");
     EXPECT_EQ(text + L"W14X90", L"Invalid section W14X90");
     EXPECT_EQ(L"cannot find file " + CString(L"Images\\x.png"), L"cannot find file Images\\x.png");
-    // The operands are unchanged.
     EXPECT_EQ(text, L"Invalid section ");
-
     text += L"W";
     text += CString(L"14");
     text += static_cast<const wchar_t*>(nullptr);
     EXPECT_EQ(text, L"Invalid section W14");
-    EXPECT_EQ(text.GetLength(), 19);
-
     CString self(L"ab");
     self += self;
     EXPECT_EQ(self, L"abab");

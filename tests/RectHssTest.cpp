@@ -106,6 +106,24 @@ TEST_F(RectHssCheck, SlenderWebInFlexureIsTreatedAsNoncompact)
               std::string::npos);
 }
 
+TEST_F(RectHssCheck, WallsExactlyAtTheSlenderLimitAreNotSlender)
+{
+    // Fy = 29000/256 makes sqrt(E/Fy) = 16 exactly, so b/t = h/t = 22.4 sits on the E7 limit 1.40 sqrt(E/Fy)
+    // and on lambda_r of the flanges. Q = 1: with KL = 0, phi Pn = 0.9 Fy A. Flanges by F7-2:
+    // Mn = Mp - (Mp - Fy S)(3.57 x 22.4 / 16 - 4) = Fy (Z - 0.998 (Z - S)); the web (22.4 <= 38.72) is compact.
+    // The slender paths would use be = 3.89 in of b = 7.478 in: Q = 0.54 and an effective section.
+    const double fy = 29000.0 / 256.0;
+    ASSERT_EQ(member.SetSection(L"HSS8X8X3/16"), 11);
+    member.Section.b_t = member.Section.h_t = 22.4;
+    member.SetMaterial(fy);
+    member.SetColumnSlenderness(1.0, 1.0, 0.0, 0.0);
+    member.SetLoads(10.0, 5.0, 5.0, 1.0, 1.0, 5.0, 5.0);
+    member.Calculate();
+    const mvSect_AISC& s = member.Section;
+    EXPECT_DOUBLE_EQ(member.GetPhiPn(), 0.9 * fy * s.A);
+    EXPECT_NEAR(member.GetPhiMnx(), 0.9 * fy * (s.Zx - 0.998 * (s.Zx - s.Sx)) / 12.0, 1e-10);
+}
+
 TEST_F(RectHssCheck, SlendernessAtTheCompactLimitIsCompact)
 {
     member.SetMaterial(46.0);

@@ -95,6 +95,16 @@ TEST_F(RoundHssCheck, WallBeyondTheE7RangeIsStillDesignedAndFlagged)
     EXPECT_EQ(tension.GetErrorCode(), 0);
 }
 
+TEST_F(RoundHssCheck, SlendernessErrorOfTheSameRunReplacesTheWallError)
+{
+    // Pipe26STD, Fy 200: the wall check raises error 3 first, then KL/r = 2000 / 9.07 = 220.5 > 200 raises
+    // error 2, and the run ends with 2.
+    ReportCapture report(member);
+    Check(L"Pipe26STD", 200.0, 2000.0);
+    EXPECT_NE(report.Text().find("Warning: Section too slender"), std::string::npos);
+    EXPECT_EQ(member.GetErrorCode(), 2);
+}
+
 TEST_F(RoundHssCheck, WallLimitsAreInclusiveWhereWritten)
 {
     member.SetMaterial(50.0);

@@ -1,10 +1,15 @@
 // Shared fixtures of the test suite: a design object that exposes the
-// protected interface, a report captured in memory, and captured messages.
+// protected interface, a report captured in memory, captured messages, a
+// scratch folder, and the committed catalogue split into rows.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "zorsteel.h"
 
@@ -127,3 +132,77 @@ private:
     MessageHandler m_previousBox;
     MessageHandler m_previousDebug;
 };
+
+// A folder of its own under the system's temporary folder, removed with
+// everything in it.
+class ScratchFolder
+{
+public:
+    explicit ScratchFolder(const std::string& tag)
+        : m_path(std::filesystem::temp_directory_path() / ("zorsteel-" + tag + "-" + std::to_string(::getpid())))
+    {
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(m_path); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    // Writes a file below the folder, with its parent folders; returns its path.
+    std::string Write(const std::filesystem::path& relative, const std::string& text = "") const
+    {
+        const std::filesystem::path path = m_path / relative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// The whole content of a file ("" if it cannot be read).
+inline std::string FileText(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+inline const std::string kCatalogueFile = std::string(ZORSTEEL_SOURCE_DIR) + "/data/aisc14u.tbl";
+
+// The committed catalogue split into its parts without the library's help.
+struct CatalogueText
+{
+    struct Row
+    {
+        int code;
+        std::string name;
+        std::string line;  // without its '\n'
+    };
+    std::string head;  // comments and header, each line with its '\n'
+    std::vector<Row> rows;
+};
+
+inline const CatalogueText& CommittedCatalogue()
+{
+    static const CatalogueText text = [] {
+        CatalogueText split;
+        std::istringstream lines(FileText(kCatalogueFile));
+        std::string line;
+        for (bool header = false; std::getline(lines, line);) {
+            if (line[0] == '#' || !header) {
+                header = header || line[0] != '#';
+                split.head += line + '\n';
+                continue;
+            }
+            const std::size_t tab = line.find('\t');
+            const std::size_t end = line.find('\t', tab + 1);
+            split.rows.push_back({std::stoi(line.substr(0, tab)), line.substr(tab + 1, end - tab - 1), line});
+        }
+        return split;
+    }();
+    return text;
+}
