@@ -5,6 +5,7 @@
 
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
+#include "module/Module.h"
 #include "platform/CString.h"
 #include "platform/Platform.h"
 #include "platform/zorTools.h"

@@ -5,20 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <vector>
 
 #include "TestSupport.h"
 
 namespace {
-
-std::vector<mvSect_AISC> CatalogueRows(int shapeCode)
-{
-    std::ifstream file(ToNativePath(GetExecutablePath() + L"\\aisc14u.tbl"), std::ios::binary);
-    std::vector<mvSect_AISC> rows;
-    get_aisc_section(rows, file, shapeCode);
-    return rows;
-}
 
 template <class Design>
 class Member : public Design
@@ -30,7 +21,7 @@ public:
 template <class Design>
 void CheckEveryRowOf(int shapeCode)
 {
-    const std::vector<mvSect_AISC> rows = CatalogueRows(shapeCode);
+    const std::vector<mvSect_AISC> rows = CatalogueRowsOfCode(shapeCode);
     ASSERT_FALSE(rows.empty());
     for (const mvSect_AISC& row : rows) {
         for (const double fy : {36.0, 46.0, 50.0, 70.0}) {

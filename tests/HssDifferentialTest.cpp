@@ -144,15 +144,8 @@ ref::Inputs DrawInputs(Draw& draw)
 std::vector<CatalogueRow> LoadHollowSections()
 {
     std::vector<CatalogueRow> rows;
-    std::ifstream file(ToNativePath(GetExecutablePath() + L"\\aisc14u.tbl"), std::ios::in | std::ios::binary);
     for (int code : {static_cast<int>(kShapeRectHss), static_cast<int>(kShapeRoundHss), static_cast<int>(kShapePipe)})
-    {
-        std::vector<mvSect_AISC> sections;
-        if (file)
-            get_aisc_section(sections, file, code);
-        for (const mvSect_AISC& s : sections)
-            rows.push_back({code, s});
-    }
+        for (const mvSect_AISC& s : CatalogueRowsOfCode(code)) rows.push_back({code, s});
     return rows;
 }
 

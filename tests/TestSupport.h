@@ -86,6 +86,16 @@ public:
     using CAiscDesign::VyRatio;
 };
 
+// Every row of one shape code from the catalogue beside the test program,
+// read the way the library reads it.
+inline std::vector<mvSect_AISC> CatalogueRowsOfCode(int shapeCode)
+{
+    std::ifstream file(ToNativePath(GetExecutablePath() + L"\\" + kCatalogueFileName), std::ios::binary);
+    std::vector<mvSect_AISC> rows;
+    get_aisc_section(rows, file, shapeCode);
+    return rows;
+}
+
 // Number of allocations the test program has made so far.
 long AllocationCount();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "../module/Module.h"
 #include "../platform/Platform.h"
 #include "../platform/zorTools.h"
 
@@ -11,7 +12,7 @@ namespace {
 // Reads one named row of the catalogue file beside the executable.
 int ReadCatalogueSection(mvSect_AISC& section, const wchar_t* name)
 {
-    const CString path = GetExecutablePath() + L"\\" + L"aisc14u.tbl";
+    const CString path = GetExecutablePath() + L"\\" + kCatalogueFileName;
     std::ifstream file(ToNativePath(path), std::ios::in | std::ios::binary);
     return get_aisc_section(section, file, CString(name));
 }

@@ -1,0 +1,3 @@
+#include "Module.h"
+
+const char* ZorsteelVersion() { return ZORSTEEL_VERSION; }
