@@ -10,6 +10,7 @@
 // order of the rows, only the speed does.
 #include "CatalogueFormat.h"
 #include "zorTools.h"
+#include "Utf8.h"
 
 #include <charconv>
 #include <cmath>
@@ -40,31 +41,8 @@ bool DecodeName(std::string_view text, char16_t (&name)[kSectionNameCapacity])
 {
     int used = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        char32_t c = 0;
-        std::size_t length = 1;
-        if (lead < 0x80) {
-            c = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            c = lead & 0x1F;
-            length = 2;
-        } else if ((lead & 0xF0) == 0xE0) {
-            c = lead & 0x0F;
-            length = 3;
-        } else if ((lead & 0xF8) == 0xF0) {
-            c = lead & 0x07;
-            length = 4;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            c = (c << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        char32_t c;
+        if (!DecodeUtf8(text, i, c)) return false;
         const int units = c > 0xFFFF ? 2 : 1;
         if (used + units > kSectionNameCapacity - 1) return false;
         if (units == 2) {
@@ -73,7 +51,6 @@ bool DecodeName(std::string_view text, char16_t (&name)[kSectionNameCapacity])
         } else {
             name[used++] = static_cast<char16_t>(c);
         }
-        i += length;
     }
     if (used == 0) return false;
     for (int k = used; k < kSectionNameCapacity; ++k) name[k] = u'\0';
@@ -200,21 +177,7 @@ bool NameToUtf8(const wchar_t* name, std::string& utf8)
         if (c == U'\t' || c == U'\n' || c == U'\r' || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
         units += c > 0xFFFF ? 2 : 1;
         if (units > kSectionNameCapacity - 1) return false;
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else if (c < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (c >> 12));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | (c >> 18));
-            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        AppendUtf8(utf8, c);
     }
     return true;
 }

@@ -2,6 +2,8 @@
 // classifier are in CatalogueFile.cpp.
 #include "zorTools.h"
 
+#include "Utf8.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -22,43 +24,14 @@ CString& ExecutablePathOverride()
 std::wstring FromUtf8(const std::string& text)
 {
     std::wstring out;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        int length = 0;
-        char32_t c = 0;
-        char32_t least = 0;
-        if (lead < 0x80) {
-            length = 1;
-            c = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            c = lead & 0x1F;
-            least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            c = lead & 0x0F;
-            least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            c = lead & 0x07;
-            least = 0x10000;
-        }
-        bool wellFormed = length > 0 && i + length <= text.size();
-        for (int k = 1; wellFormed && k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                wellFormed = false;
-            else
-                c = (c << 6) | (next & 0x3F);
-        }
-        if (wellFormed && (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) wellFormed = false;
-        if (!wellFormed) {
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c;
+        if (DecodeUtf8(text, i, c)) {
+            out += static_cast<wchar_t>(c);
+        } else {
             out += L'\uFFFD';
             ++i;
-            continue;
         }
-        out += static_cast<wchar_t>(c);
-        i += static_cast<size_t>(length);
     }
     return out;
 }
@@ -73,34 +46,6 @@ CString ExecutableFolder()
     // File names are UTF-8 bytes; the path is kept as text and turned back
     // into UTF-8 when a file is opened.
     return CString(FromUtf8(path));
-}
-
-// Appends the UTF-8 form of one code point.
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-std::string ToUtf8(const wchar_t* text)
-{
-    std::string out;
-    if (!text) return out;
-    for (; *text; ++text) AppendUtf8(out, static_cast<char32_t>(*text));
-    return out;
 }
 
 } // namespace
