@@ -2,6 +2,8 @@
 // byte for byte.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -225,4 +227,35 @@ TEST(ExecutableFolderTest, FolderWithNonAsciiName)
     const std::string text = FileText(output);
     EXPECT_EQ(status, 0) << text;
     EXPECT_NE(text.find("[  PASSED  ] 1 test."), std::string::npos) << text;
+}
+
+// A report target whose every write fails, on a stream told to throw then.
+class FailingBuffer : public std::streambuf
+{
+protected:
+    int_type overflow(int_type) override { throw std::runtime_error("disk full"); }
+    std::streamsize xsputn(const char*, std::streamsize) override { throw std::runtime_error("disk full"); }
+};
+
+TEST(ReportStream, StreamThatThrowsCostsTheReportNotTheCheck)
+{
+    CAiscDesignRectHss tube;
+    ASSERT_EQ(tube.SetSection(L"HSS8X4X1/2"), 11);
+    tube.SetMaterial(46.0);
+    tube.SetLoads(100.0, 20.0, 10.0, 1.0, 1.0, 10.0, 5.0);
+    CAiscDesignRectHss silent(tube);
+    silent.SetPrint(false);
+    silent.Calculate();
+
+    FailingBuffer buffer;
+    std::ostream report(&buffer);
+    report.exceptions(std::ios::badbit);
+    tube.SetPrintFile(&report);
+    MessageCapture messages;
+    EXPECT_NO_THROW({
+        ProblemPrintArea area(&report, L"HSS8X4X1/2");
+        tube.Calculate();
+    });
+    EXPECT_EQ(tube.GetInteractionRatio(), silent.GetInteractionRatio());
+    EXPECT_EQ(tube.GetPhiPn(), silent.GetPhiPn());
 }

@@ -225,4 +225,18 @@ protected:
     double DeflectionAdjustmentRatio;
     CString AnalysisSectionName;
     double AnalysisSectionIx;
+
+private:
+    // Runs write on the report stream while printing is on. A stream that
+    // throws (a host may have asked it to) costs the rest of that report
+    // line, never the check.
+    template <class Write>
+    void WriteReport(Write&& write) const
+    {
+        if (!IsPrinting()) return;
+        try {
+            write(*PrintFile);
+        } catch (...) {
+        }
+    }
 };

@@ -17,101 +17,103 @@ constexpr char kImageFolder[] = "Images\\";
 
 void CAiscDesign::PrintTitle(const wchar_t* text) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    out << "<div class=\"problem-title\">";
-    WriteWide(out, text) << "using AISC 360-10 LRFD Method </div>" << "<br/>" << std::endl;
+    WriteReport([&](std::ostream& out) {
+        out << "<div class=\"problem-title\">";
+        WriteWide(out, text) << "using AISC 360-10 LRFD Method </div>" << "<br/>" << std::endl;
+    });
 }
 
 void CAiscDesign::PrintHeader(const wchar_t* text) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    out << "<div class=\"header\">";
-    WriteWide(out, text) << "</div>" << "<br/>" << std::endl;
+    WriteReport([&](std::ostream& out) {
+        out << "<div class=\"header\">";
+        WriteWide(out, text) << "</div>" << "<br/>" << std::endl;
+    });
 }
 
 void CAiscDesign::Print(const wchar_t* text) const
 {
-    if (!IsPrinting()) return;
-    WriteWide(*PrintFile, text) << std::endl;
+    WriteReport([&](std::ostream& out) {
+        WriteWide(out, text) << std::endl;
+    });
 }
 
 void CAiscDesign::Print(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    WriteWide(out, label) << " = " << value << " ";
-    WriteWide(out, unit);
-    WriteWide(out, trailer) << std::endl;
+    WriteReport([&](std::ostream& out) {
+        WriteWide(out, label) << " = " << value << " ";
+        WriteWide(out, unit);
+        WriteWide(out, trailer) << std::endl;
+    });
 }
 
 void CAiscDesign::PrintLine(const wchar_t* text) const
 {
-    if (!IsPrinting()) return;
-    WriteWide(*PrintFile, text) << "<br/>" << std::endl;
+    WriteReport([&](std::ostream& out) {
+        WriteWide(out, text) << "<br/>" << std::endl;
+    });
 }
 
 void CAiscDesign::PrintLine(const wchar_t* label, double value, const wchar_t* unit) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    WriteWide(out, label) << " = " << value << " ";
-    WriteWide(out, unit) << "<br/>" << std::endl;
+    WriteReport([&](std::ostream& out) {
+        WriteWide(out, label) << " = " << value << " ";
+        WriteWide(out, unit) << "<br/>" << std::endl;
+    });
 }
 
 void CAiscDesign::PrintResult(const wchar_t* label, double ratio) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    // A ratio that is not a number fails: OK needs ratio <= 1.0 to hold.
-    if (ratio <= 1.0) {
-        out << "<div class=\"success\">";
-        WriteWide(out, label) << ": OK</div>" << std::endl;
-    } else {
-        out << "<div class=\"fail\">";
-        WriteWide(out, label) << ": NG</div>" << std::endl;
-    }
+    WriteReport([&](std::ostream& out) {
+        // A ratio that is not a number fails: OK needs ratio <= 1.0 to hold.
+        if (ratio <= 1.0) {
+            out << "<div class=\"success\">";
+            WriteWide(out, label) << ": OK</div>" << std::endl;
+        } else {
+            out << "<div class=\"fail\">";
+            WriteWide(out, label) << ": NG</div>" << std::endl;
+        }
+    });
 }
 
 void CAiscDesign::PrintError(const wchar_t* text) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    out << "<div class=\"fail\">";
-    WriteWide(out, text) << "</div>" << std::endl;
+    WriteReport([&](std::ostream& out) {
+        out << "<div class=\"fail\">";
+        WriteWide(out, text) << "</div>" << std::endl;
+    });
 }
 
 void CAiscDesign::PrintWarning(const wchar_t* text) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    out << "<div class=\"warning\">";
-    WriteWide(out, text) << "</div>" << std::endl;
+    WriteReport([&](std::ostream& out) {
+        out << "<div class=\"warning\">";
+        WriteWide(out, text) << "</div>" << std::endl;
+    });
 }
 
 void CAiscDesign::PrintImage(const wchar_t* name) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    out << "<img src=\"" << kImageFolder;
-    WriteWide(out, name) << "\"><br/>" << std::endl;
-    CheckFileExist(kImageFolder, name);
+    WriteReport([&](std::ostream& out) {
+        out << "<img src=\"" << kImageFolder;
+        WriteWide(out, name) << "\"><br/>" << std::endl;
+        CheckFileExist(kImageFolder, name);
+    });
 }
 
 void CAiscDesign::PrintEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
 {
-    if (!IsPrinting()) return;
-    std::ostream& out = *PrintFile;
-    out << "<img src=\"" << kImageFolder;
-    WriteWide(out, name) << "\" align=\"middle\">" << std::endl;
-    CheckFileExist(kImageFolder, name);
-    CString line;
-    if (unit == nullptr)
-        line.Format(L"<div class = \"equation-value\"> = %g</div>", value);
-    else
-        line.Format(L"<div class = \"equation-value\"> = %g %s</div>", value, unit);
-    out << line << "<br/>" << std::endl;
+    WriteReport([&](std::ostream& out) {
+        out << "<img src=\"" << kImageFolder;
+        WriteWide(out, name) << "\" align=\"middle\">" << std::endl;
+        CheckFileExist(kImageFolder, name);
+        CString line;
+        if (unit == nullptr)
+            line.Format(L"<div class = \"equation-value\"> = %g</div>", value);
+        else
+            line.Format(L"<div class = \"equation-value\"> = %g %s</div>", value, unit);
+        out << line << "<br/>" << std::endl;
+    });
 }
 
 CString CAiscDesign::FormatReportText(const wchar_t* format, ...) const
@@ -135,20 +137,28 @@ void CAiscDesign::CheckFileExist(const char* folder, const wchar_t* name) const
     if (!std::filesystem::is_regular_file(path, error)) AfxMessageBox(CString(L"cannot find file ") + relative);
 }
 
+// Both ends swallow stream exceptions: the destructor must not throw, and a
+// host's failing stream must not cost it the member's check.
 ProblemPrintArea::ProblemPrintArea(std::ostream* stream, const wchar_t* title) : m_stream(stream)
 {
-    std::ostream& out = *m_stream;
-    out << "<div class=\"clear\"></div>" << std::endl;
-    out << "<hr/>" << std::endl;
-    out << "<div class=\"problem-title\">";
-    WriteWide(out, title) << " - using AISC 360-10 LRFD Method</div>" << std::endl;
-    out << "<hr/>" << std::endl;
-    out << "<div class=\"problemArea\">" << std::endl;
+    try {
+        std::ostream& out = *m_stream;
+        out << "<div class=\"clear\"></div>" << std::endl;
+        out << "<hr/>" << std::endl;
+        out << "<div class=\"problem-title\">";
+        WriteWide(out, title) << " - using AISC 360-10 LRFD Method</div>" << std::endl;
+        out << "<hr/>" << std::endl;
+        out << "<div class=\"problemArea\">" << std::endl;
+    } catch (...) {
+    }
 }
 
 ProblemPrintArea::~ProblemPrintArea()
 {
-    std::ostream& out = *m_stream;
-    out << "</div>" << std::endl;
-    out << "<div class=\"page-break\"></div>" << std::endl;
+    try {
+        std::ostream& out = *m_stream;
+        out << "</div>" << std::endl;
+        out << "<div class=\"page-break\"></div>" << std::endl;
+    } catch (...) {
+    }
 }
