@@ -2,6 +2,8 @@
 // a section from the catalogue file.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <array>
 #include <string>
 
@@ -209,4 +211,12 @@ TEST(DesignObjectSectionTest, MissingCatalogueIsAnUnknownSection)
     EXPECT_EQ(lookedUp, -1);
     EXPECT_EQ(design.ShapeCode, -1);
     EXPECT_FALSE(messages.Debug.empty());
+}
+
+TEST(DesignObjectSectionTest, HandlerThatThrowsDoesNotReachTheHost)
+{
+    const MessageHandler previous = SetDebugOutputHandler([](const wchar_t*) { throw std::runtime_error("host"); });
+    TestDesign design;
+    EXPECT_NO_THROW(EXPECT_EQ(design.SetSection(L"NOT-A-SECTION"), -1));
+    SetDebugOutputHandler(previous);
 }

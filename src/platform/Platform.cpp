@@ -30,13 +30,18 @@ MessageHandler Replace(MessageHandler& slot, MessageHandler handler)
     return std::exchange(slot, std::move(handler));
 }
 
+// A host's handler that throws does not get its exception back through the
+// library: the message is then as good as shown.
 void Deliver(const MessageHandler& handler, const wchar_t* text)
 {
     if (!text) text = L"";
-    if (handler)
-        handler(text);
-    else
-        WriteLineToStandardError(text);
+    try {
+        if (handler)
+            handler(text);
+        else
+            WriteLineToStandardError(text);
+    } catch (...) {
+    }
 }
 
 } // namespace
