@@ -93,11 +93,12 @@ const char* tchar2char(const wchar_t* text, char* buffer, std::size_t size)
 std::ostream& WriteWide(std::ostream& out, const wchar_t* text)
 {
     if (!text) return out;
-    // Report texts are ASCII almost always: write runs of them without conversion.
+    // Report texts are short and almost always ASCII: convert through a small
+    // buffer on the stack rather than a string on the heap.
     char chunk[256];
     size_t used = 0;
     for (; *text; ++text) {
-        if (used + 4 > sizeof chunk) {
+        if (used + 4 > sizeof chunk) {  // room for the longest UTF-8 sequence
             out.write(chunk, static_cast<std::streamsize>(used));
             used = 0;
         }
@@ -111,7 +112,8 @@ std::ostream& WriteWide(std::ostream& out, const wchar_t* text)
             used += bytes.size();
         }
     }
-    return out.write(chunk, static_cast<std::streamsize>(used));
+    if (used > 0) out.write(chunk, static_cast<std::streamsize>(used));
+    return out;
 }
 
 std::ostream& operator<<(std::ostream& out, const CString& text) { return WriteWide(out, text.GetString()); }
