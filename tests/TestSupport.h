@@ -20,10 +20,7 @@ class TestDesign : public CAiscDesign
 public:
     int Calculate() override { return 1; }
 
-    using CAiscDesign::CheckFileExist;
     using CAiscDesign::ComputeMomentMagnification;
-    using CAiscDesign::ConsiderFlexuralTorsionalBuckling;
-    using CAiscDesign::GetFe_FlexuralTorsionalBuckling;
     using CAiscDesign::GetFlexuralBucklingFcr;
     using CAiscDesign::GetPhiv;
     using CAiscDesign::GetPhiv_Minor;
