@@ -129,6 +129,10 @@ protected:
     // The shapes' Cv operations all have this form: show kv, show the plate's
     // slenderness ratio, then G2-3 to G2-5.
     double GetCv_Element(double ratio, const wchar_t* ratioImage, double kv, const wchar_t* kvImage, double fy) const;
+    // F6-4 local buckling stress 0.69 E / (b/t)^2 of an unstiffened element:
+    // the shapes' GetFcr_Minor operations are one-line calls with their own
+    // width-to-thickness ratio (bf / 2tf for I-shapes and tees, b/t for legs).
+    double GetFcr_Element(double ratio) const;
     // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
     // rectangular HSS share it).
     double GetMn_Yielding(double fy, double z, bool major) const;
