@@ -10,5 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/zorTools.h"
 #include "report/ProblemPrintArea.h"
+#include "shapes/CAiscDesignChannel.h"
+#include "shapes/CAiscDesignI.h"
 #include "shapes/CAiscDesignRectHss.h"
 #include "shapes/CAiscDesignRoundHss.h"
