@@ -427,33 +427,21 @@ double CAiscDesignI::GetCv_Major(double h, double tw, double fy) const
 
 void CAiscDesignI::TestPlateGirder()
 {
-    Section.bf = 22;
-    Section.tf = 1.25;
-    Section.tw = 0.375;
-    Section.h_tw = 266.6666666666667;  // h = 100
-    Section.d = 102.5;
+    SetPlates(22, 1.25, 0.375, 266.6666666666667, 102.5);  // h = 100
     Section.Sx = 3360;
     Section.h0 = 101.25;
 }
 
 void CAiscDesignI::TestPlateGirder2()
 {
-    Section.bf = 24;
-    Section.tf = 1.125;
-    Section.tw = 0.3125;
-    Section.h_tw = 320;  // h = 100
-    Section.d = 102.25;
+    SetPlates(24, 1.125, 0.3125, 320, 102.25);  // h = 100
     Section.Sx = 3210;
     Section.h0 = 101.125;
 }
 
 void CAiscDesignI::TestBuildupColumn()
 {
-    Section.bf = 8;
-    Section.tf = 1;
-    Section.tw = 0.25;
-    Section.h_tw = 60;  // h = 15
-    Section.d = 17;
+    SetPlates(8, 1, 0.25, 60, 17);  // h = 15
     Section.A = 19.8;
     Section.Ix = 1100;
     Section.rx = std::sqrt(1100 / 19.8);
@@ -462,4 +450,13 @@ void CAiscDesignI::TestBuildupColumn()
     Section.J = 5.41;
     Section.Cw = 5470;
     Section.h0 = 16;
+}
+
+void CAiscDesignI::SetPlates(double bf, double tf, double tw, double h_tw, double d)
+{
+    Section.bf = bf;
+    Section.tf = tf;
+    Section.tw = tw;
+    Section.h_tw = h_tw;
+    Section.d = d;
 }

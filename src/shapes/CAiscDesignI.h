@@ -1,7 +1,7 @@
 // Rolled and built-up I-shapes (W, M, S, HP): E3 / E7 compression with the
 // flange Qs and web Qa, F2 / F3 major-axis flexure with a compact web and F5
 // otherwise, F6 minor-axis flexure, G2 web and G7 flange shear. Channels run
-// the same sequence through the virtual operations from GetFlangeCompactLimits on.
+// the same sequence with their own virtual operations.
 #pragma once
 
 #include "../design/CAiscDesign.h"
@@ -90,4 +90,6 @@ private:
     double GetMnx_NoncompactWeb(double h, const FlangeSlenderness& flange) const;
     // F2-7 rts of a record that carries none.
     double GetRts(double iy, double cw, double sx) const;
+    // The flange and web plates of a fixture.
+    void SetPlates(double bf, double tf, double tw, double h_tw, double d);
 };
