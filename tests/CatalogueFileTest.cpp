@@ -298,12 +298,39 @@ TEST(CatalogueOrder, RowsOutOfOrderOrEndingInCarriageReturnsAreStillFound)
     const std::vector<CatalogueText::Row>& rows = CommittedCatalogue().rows;
     std::vector<CatalogueText::Row> picked;
     for (std::size_t i = 0; i < rows.size(); i += 35) picked.push_back(rows[i]);
+    const auto Text = [&picked] {
+        std::string text = CommittedCatalogue().head;
+        for (std::size_t i = 0; i < picked.size(); ++i) text += picked[i].line + (i % 2 ? "\r\n" : "\n");
+        return text;
+    };
+    // A file read by path is taken to be in order once it was found so: the
+    // shuffled file that replaces it must be examined afresh.
+    const ScratchFolder folder("order");
+    const CString path = Wide(folder.Write("aisc14u.tbl", Text()));
+    mvSect_AISC section;
+    EXPECT_EQ(ReadSectionFromFile(section, path, Wide(picked[30].name)), picked[30].code);
     std::shuffle(picked.begin(), picked.end(), std::mt19937(20240611));
-    std::string text = CommittedCatalogue().head;
-    for (std::size_t i = 0; i < picked.size(); ++i) text += picked[i].line + (i % 2 ? "\r\n" : "\n");
+    fs::rename(folder.Write("shuffled.tbl", Text()), folder.Path() / "aisc14u.tbl");
     for (const auto& row : picked) {
-        mvSect_AISC section;
-        EXPECT_EQ(ReadText(section, text, row.name), row.code) << row.name;
+        EXPECT_EQ(ReadText(section, Text(), row.name), row.code) << row.name;
         EXPECT_TRUE(SameRecord(section, Read(row.name))) << row.name;
+        section = kSentinel;
+        EXPECT_EQ(ReadSectionFromFile(section, path, Wide(row.name)), row.code) << row.name;
+        EXPECT_TRUE(SameRecord(section, Read(row.name))) << row.name;
+    }
+}
+
+TEST(CatalogueOrder, BlankLinesAmongOrderedRowsDoNotHideRowsReadByPath)
+{
+    // A blank line sorts before every name for the binary search; where a
+    // probe meets one, the rows just before it are only found by a scan.
+    std::string text = CommittedCatalogue().head;
+    const std::vector<CatalogueText::Row>& rows = CommittedCatalogue().rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) text += rows[i].line + (i % 100 == 99 ? "\n\n" : "\n");
+    const ScratchFolder folder("blank-lines");
+    const CString path = Wide(folder.Write("aisc14u.tbl", text));
+    for (const auto& row : rows) {
+        mvSect_AISC section;
+        EXPECT_EQ(ReadSectionFromFile(section, path, Wide(row.name)), row.code) << row.name;
     }
 }

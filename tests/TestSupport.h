@@ -87,7 +87,7 @@ public:
 // read the way the library reads it.
 inline std::vector<mvSect_AISC> CatalogueRowsOfCode(int shapeCode)
 {
-    std::ifstream file(ToNativePath(GetExecutablePath() + L"\\" + kCatalogueFileName), std::ios::binary);
+    std::ifstream file(ToNativePath(CataloguePath()), std::ios::binary);
     std::vector<mvSect_AISC> rows;
     get_aisc_section(rows, file, shapeCode);
     return rows;
