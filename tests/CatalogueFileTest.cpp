@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -107,17 +106,12 @@ TEST(CatalogueByName, SetSectionFindsEveryRowInAnyCaseWithItsCodeAndTheCatalogue
     ASSERT_EQ(CommittedCatalogue().rows.size(), 2091u);
     TestDesign design;  // reads the copy of the catalogue beside the test program
     for (const auto& row : CommittedCatalogue().rows) {
-        std::string upper = row.name, lower = row.name, mixed = row.name;
-        for (std::size_t i = 0; i < row.name.size(); ++i) {
-            upper[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(row.name[i])));
-            lower[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(row.name[i])));
-            mixed[i] = i % 2 ? upper[i] : lower[i];
-        }
-        ASSERT_EQ(design.SetSection(Wide(upper)), row.code) << upper;
+        const std::vector<std::string> spellings = CaseSpellings(row.name);
+        ASSERT_EQ(design.SetSection(Wide(spellings[0])), row.code) << spellings[0];
         EXPECT_EQ(design.ShapeCode, row.code);
         const mvSect_AISC first = design.Section;
         EXPECT_EQ(GetSectionName(first), Wide(row.name));
-        for (const std::string& name : {lower, mixed}) {
+        for (const std::string& name : {spellings[1], spellings[2]}) {
             design.ShapeCode = -1;
             EXPECT_EQ(design.SetSection(Wide(name)), row.code) << name;
             EXPECT_EQ(design.ShapeCode, row.code);

@@ -3,7 +3,6 @@
 // the three forms of section generation with their cache, and missing files.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -46,21 +45,23 @@ std::string Line(const Row& row)
 
 // Widths and heights chosen so that each bound below keeps some rows and not others.
 const std::vector<Row> kRows = {
-    //  code name            A    d     Ht  OD     bf  b
-    {0, "W12X10", 3, 12, 0, 0, 6, 0},
-    {0, "W12X20", 5, 12.5, 0, 0, 8, 0},
-    {0, "W14X30", 4, 14, 0, 0, 10, 0},
-    {0, "W16X40", 2, 16, 0, 0, 6, 0},
-    {0, "W10X5", 1, 10, 0, 0, 4, 0},
-    {6, "L4X3X1/4", 1.5, 3, 0, 0, 0, 4},
-    {6, "L6X4X1/2", 4.5, 4, 0, 0, 0, 6},
-    {11, "HSS8X4X1/2", 10, 0, 8, 0, 0, 2.6},
-    {11, "HSS8X8X1/4", 7, 0, 8, 0, 0, 7.3},
-    {11, "HSS10X4X1/2", 12, 0, 10, 0, 0, 2.6},
-    {12, "HSS8.625X0.500", 11, 0, 0, 8.625, 0, 0},
-    {12, "HSS6.000X0.500", 8, 0, 0, 6, 0, 0},
-    {13, "Pipe8STD", 6, 0, 0, 8.625, 0, 0},
-    {14, "X5", 1, 5, 5, 5, 5, 5},
+    //code name             A    d     Ht  OD     bf  b
+    {0,  "W12X10",         3,   12,   0,  0,     6,  0},
+    {0,  "W12X20",         5,   12.5, 0,  0,     8,  0},
+    {0,  "W14X30",         4,   14,   0,  0,     10, 0},
+    {0,  "W16X40",         2,   16,   0,  0,     6,  0},
+    {0,  "W10X5",          1,   10,   0,  0,     4,  0},
+    {6,  "L4X3X1/4",       1.5, 3,    0,  0,     0,  4},
+    {6,  "L6X4X1/2",       4.5, 4,    0,  0,     0,  6},
+    {7,  "WT6X10",         2.5, 6,    0,  0,     5,  0},
+    {10, "2L4X3X1/4",      3,   3,    0,  0,     0,  4},
+    {11, "HSS8X4X1/2",     10,  0,    8,  0,     0,  2.6},
+    {11, "HSS8X8X1/4",     7,   0,    8,  0,     0,  7.3},
+    {11, "HSS10X4X1/2",    12,  0,    10, 0,     0,  2.6},
+    {12, "HSS8.625X0.500", 11,  0,    0,  8.625, 0,  0},
+    {12, "HSS6.000X0.500", 8,   0,    0,  6,     0,  0},
+    {13, "Pipe8STD",       6,   0,    0,  8.625, 0,  0},
+    {14, "X5",             1,   5,    5,  5,     5,  5},
 };
 
 // Already in the caller's vector before each generation: it stays, sorted in by its A.
@@ -103,15 +104,9 @@ TEST_F(SteelDesignManagerTest, EveryCatalogueNameIsFoundInAnyCaseWithItsRecord)
 {
     const mvSect_AISC sentinel = Held();
     for (const auto& row : CommittedCatalogue().rows) {
-        std::string upper = row.name, lower = row.name, mixed = row.name;
-        for (std::size_t i = 0; i < row.name.size(); ++i) {
-            upper[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(row.name[i])));
-            lower[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(row.name[i])));
-            mixed[i] = i % 2 ? upper[i] : lower[i];
-        }
         mvSect_AISC expected;
         TestDesign().GetSection(expected, Wide(row.name));
-        for (const std::string& name : {upper, lower, mixed}) {
+        for (const std::string& name : CaseSpellings(row.name)) {
             mvSect_AISC section = sentinel;
             ASSERT_TRUE(Manager().GetAiscSection(section, Wide(name))) << name;
             EXPECT_EQ(std::memcmp(&section, &expected, sizeof section), 0) << name;
@@ -203,8 +198,10 @@ TEST_F(SteelDesignManagerTest, SizeBoundedGenerationKeepsRowsWithinInclusiveBoun
         {0, 8, 0, 0, 0, {"Held", "W14X30", "W12X20"}},
         // 12 <= d <= 14 whatever bf: d 12, 12.5 and 14.
         {0, 0, 0, 12, 14, {"W12X10", "Held", "W14X30", "W12X20"}},
-        // Angles: width d, height b; d = 3 and b = 4 meet the bounds exactly.
+        // Tees: width bf, height d. Angles: width d, height b; d = 3 and b = 4 meet the bounds exactly.
+        {7, 5, 5, 6, 6, {"WT6X10", "Held"}},
         {6, 3, 3, 4, 4, {"L4X3X1/4", "Held"}},
+        {10, 3, 3, 4, 4, {"2L4X3X1/4", "Held"}},
         // Rectangular HSS: width b, height Ht.
         {11, 0, 2.6, 8, 8, {"Held", "HSS8X4X1/2"}},
         // Round HSS: OD against both pairs; OD 6 fails the height bound.
