@@ -3,6 +3,7 @@
 // get the whole public interface.
 #pragma once
 
+#include "catalogue/CSteelDesignManager.h"
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
 #include "module/Module.h"
