@@ -5,10 +5,12 @@
 
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
+#include "design/CAiscDesignTeeType.h"
 #include "module/Module.h"
 #include "platform/CString.h"
 #include "platform/Platform.h"
 #include "platform/zorTools.h"
 #include "report/ProblemPrintArea.h"
+#include "shapes/CAiscDesignL.h"
 #include "shapes/CAiscDesignRectHss.h"
 #include "shapes/CAiscDesignRoundHss.h"

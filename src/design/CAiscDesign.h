@@ -133,6 +133,9 @@ protected:
     // the shapes' GetFcr_Minor operations are one-line calls with their own
     // width-to-thickness ratio (bf / 2tf for I-shapes and tees, b/t for legs).
     double GetFcr_Element(double ratio) const;
+    // E7-10 to E7-12 reduction factor Qs of an angle leg of width b: single
+    // and double angles share it.
+    double GetQs_AngleLeg(double b, double t, double e, double fy) const;
     // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
     // rectangular HSS share it).
     double GetMn_Yielding(double fy, double z, bool major) const;
@@ -155,6 +158,10 @@ protected:
         FunctionRef<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-ft
         FunctionRef<ShearStep()> majorShear;               // Vn and the major-axis phi_v
         FunctionRef<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
+        // Takes the working moments from Mux and Muy to the axes the shape is
+        // designed about, before amplification and in tension too (a single
+        // angle's principal axes); empty: the geometric axes as given.
+        FunctionRef<void(double& mrx, double& mry)> designAxes = {};
         double magnificationIx;  // inertias handed to ComputeMomentMagnification
         double magnificationIy;
         const wchar_t* workingMomentsLine = L"Mrx = Mux; Mry = Muy";

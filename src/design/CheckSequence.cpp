@@ -23,6 +23,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     // Working moments: amplified by B1 in compression; Mux and Muy stay as given.
     double mrx = Mux;
     double mry = Muy;
+    if (steps.designAxes) steps.designAxes(mrx, mry);
     const bool tension = Pu < 0;
     if (tension) {
         PrintLine(L"Tensile Strength");
