@@ -47,17 +47,10 @@ void CAiscDesignTeeType::GetWebCompactLimits(double& lambda, double& lambdaP, do
     PrintLine(L"Web compactness:");
     lambda = d / tw;
     PrintLine(L"d / tw", lambda, L"");
-    lambdaP = 0.84 * std::sqrt(E / fy);
-    PrintEquationValue(L"TblB4.1b.14pf.png", lambdaP, L"");
-    lambdaR = 1.03 * std::sqrt(E / fy);
-    PrintEquationValue(L"TblB4.1b.14rf.png", lambdaR, L"");
-    // A stem exactly at lambda_p is noncompact.
-    if (lambda < lambdaP)
-        PrintLine(L"Web is compact");
-    else if (lambda > lambdaR)
-        PrintLine(L"Web is slender");
-    else
-        PrintLine(L"Web is non-compact");
+    GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                             {0.84, L"TblB4.1b.14pf.png", 1.03, L"TblB4.1b.14rf.png", L"Web is compact",
+                              L"Web is non-compact", L"Web is slender"},
+                             lambdaP, lambdaR);
 }
 
 double CAiscDesignTeeType::GetMn_Yielding(double mx, double fy, double zx, double sx) const

@@ -1,9 +1,24 @@
-// Local buckling of unstiffened elements: the F6-4 stress shared by every
-// shape whose minor-axis flexure is limited by its flanges or legs, and the
-// E7 reduction of an angle leg in compression.
+// Local buckling of elements: their classes by Table B4.1b, the F6-4 stress
+// shared by every shape whose minor-axis flexure is limited by its flanges or
+// legs, and the E7 reduction of an angle leg in compression.
 #include <cmath>
 
 #include "CAiscDesign.h"
+
+void CAiscDesign::GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits,
+                                           double& lambdaP, double& lambdaR) const
+{
+    lambdaP = limits.kp * root;
+    PrintEquationValue(limits.pImage, lambdaP, L"");
+    lambdaR = limits.kr * root;
+    PrintEquationValue(limits.rImage, lambdaR, L"");
+    if (lambda < lambdaP)
+        PrintLine(limits.compact);
+    else if (lambda > lambdaR)
+        PrintLine(limits.slender);
+    else
+        PrintLine(limits.nonCompact);
+}
 
 double CAiscDesign::GetFcr_Element(double ratio) const
 {

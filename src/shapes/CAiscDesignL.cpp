@@ -174,17 +174,10 @@ void CAiscDesignL::GetCompactLimits(double& lambda, double& lambdaP, double& lam
     PrintLine(L"Long leg local compactness:");
     lambda = b / t;
     PrintLine(L"b / t", lambda, L"");
-    lambdaP = 0.54 * std::sqrt(E / fy);
-    PrintEquationValue(L"TblB4.1b.12pf.png", lambdaP, L"");
-    lambdaR = 0.91 * std::sqrt(E / fy);
-    PrintEquationValue(L"TblB4.1b.12rf.png", lambdaR, L"");
-    // A leg exactly at lambda_p is noncompact.
-    if (lambda < lambdaP)
-        PrintLine(L"Leg is compact");
-    else if (lambda > lambdaR)
-        PrintLine(L"Leg is slender");
-    else
-        PrintLine(L"Leg is non-compact");
+    GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                             {0.54, L"TblB4.1b.12pf.png", 0.91, L"TblB4.1b.12rf.png", L"Leg is compact",
+                              L"Leg is non-compact", L"Leg is slender"},
+                             lambdaP, lambdaR);
 }
 
 double CAiscDesignL::GetMy_Point(double fy, double s, const wchar_t* myImage, const wchar_t* mnImage) const
