@@ -53,7 +53,6 @@ TEST_F(TeeTypeFlexure, StemCompactnessLimits)
         report.Clear();
         double lambda, lambdaP, lambdaR;
         tee.GetWebCompactLimits(lambda, lambdaP, lambdaR, 1, c.d, kFy16);
-        EXPECT_EQ(lambda, c.d);
         EXPECT_NE(report.Text().find(std::string(c.line) + "<br/>"), std::string::npos) << c.d;
     }
 }

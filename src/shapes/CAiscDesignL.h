@@ -10,12 +10,15 @@ class CAiscDesignL : public CAiscDesign
 {
 public:
     int Calculate() override;
+    // The base's two-axis slenderness stays reachable beside the angle's own.
+    using CAiscDesign::GetColumnFe;
 
 protected:
     // Resolves Mux and Muy to the principal axes and amplifies each by its
     // own B1 (A-8-3 with Iw and Iz); B1x and B1y hold B1 about w and z.
     void ComputeMomentMagnification(double& mw, double& mz, double a, double iw, double iz) override;
-    // F6-4 stress of a leg of width b, for the double angle and the channel.
+    // F6-4 stress of a leg of width b (GetFcr_Element, the body the double
+    // angle and the channel share); the single angle's own check never asks.
     virtual double GetFcr_Minor(double b, double t) const;
     // Cv of the short leg, kv = 1.2.
     virtual double GetCv_Minor(double d, double t, double fy) const;
