@@ -12,15 +12,15 @@ constexpr double kLegTolerance = 5e-07;
 
 struct BetawRow
 {
-    double b, d;  // long and short leg, in
-    double betaw; // in
+    double b, d;   // long and short leg, in
+    double betaw;  // in
 };
 
 // Commentary Table C-F10.1.
 constexpr BetawRow kBetawTable[] = {
-    {8, 6, 3.31},   {8, 4, 5.48},   {7, 4, 4.37},   {6, 4, 3.14},   {6, 3.5, 3.69},
-    {5, 3.5, 2.40}, {5, 3, 2.99},   {4, 3.5, 0.87}, {4, 3, 1.65},   {3.5, 3, 0.87},
-    {3.5, 2.5, 1.62}, {3, 2.5, 0.86}, {3, 2, 1.56}, {2.5, 2, 0.85}, {2.5, 1.5, 1.49},
+    {8, 6, 3.31},     {8, 4, 5.48},   {7, 4, 4.37},   {6, 4, 3.14},   {6, 3.5, 3.69},
+    {5, 3.5, 2.40},   {5, 3, 2.99},   {4, 3.5, 0.87}, {4, 3, 1.65},   {3.5, 3, 0.87},
+    {3.5, 2.5, 1.62}, {3, 2.5, 0.86}, {3, 2, 1.56},   {2.5, 2, 0.85}, {2.5, 1.5, 1.49},
 };
 
 } // namespace
@@ -70,8 +70,7 @@ int CAiscDesignL::Calculate()
         .minorFlexure =
             [&](double mz) {
                 PrintLine(L"Mnz to account for Yielding");
-                double my = 0;
-                double sc = 0;
+                double my, sc;
                 const double yielding = GetMn_Yielding_Minor(my, sc, Fy, mz);
                 // No lateral-torsional buckling about the minor principal axis.
                 PrintLine(L"Mnz to account for Leg Local Buckling");
