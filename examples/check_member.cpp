@@ -20,6 +20,7 @@ std::unique_ptr<CAiscDesign> DesignFor(int shapeCode)
     case kShapeHP: return std::make_unique<CAiscDesignI>();
     case kShapeC:
     case kShapeMC: return std::make_unique<CAiscDesignChannel>();
+    case kShapeL: return std::make_unique<CAiscDesignL>();
     case kShapeRectHss: return std::make_unique<CAiscDesignRectHss>();
     case kShapeRoundHss:
     case kShapePipe: return std::make_unique<CAiscDesignRoundHss>();

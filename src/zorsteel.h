@@ -3,8 +3,10 @@
 // get the whole public interface.
 #pragma once
 
+#include "catalogue/CSteelDesignManager.h"
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
+#include "design/CAiscDesignTeeType.h"
 #include "module/Module.h"
 #include "platform/CString.h"
 #include "platform/Platform.h"
@@ -12,5 +14,6 @@
 #include "report/ProblemPrintArea.h"
 #include "shapes/CAiscDesignChannel.h"
 #include "shapes/CAiscDesignI.h"
+#include "shapes/CAiscDesignL.h"
 #include "shapes/CAiscDesignRectHss.h"
 #include "shapes/CAiscDesignRoundHss.h"
