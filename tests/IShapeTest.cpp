@@ -64,7 +64,8 @@ TEST_F(IShapeCheck, CompactBeamInEachLateralTorsionalRange)
     // W24X55, Fy 50: bf/2tf 6.94 < 9.15 and h/tw 54.6 < 3.76 x 24.0832 = 90.55: F2.
     // Mp = 50 x 134 = 6700 kip-in; 0.7 Fy Sx = 0.7 x 50 x 114 = 3990 kip-in.
     // F2-5 Lp = 1.76 x 1.34 x 24.0832 = 56.798 in; F2-6 with rts 1.72, J 1.18, h0 23.1, c 1:
-    // 0.7 Fy Sx h0 / (E J) = 2.62717, Lr = 1.95 x 1.72 x 828.571 x 0.020934 x sqrt(1 + sqrt(1 + 6.76 x 6.9020)) = 167.155 in.
+    // 0.7 Fy Sx h0 / (E J) = 2.62717,
+    // Lr = 1.95 x 1.72 x 828.571 x 0.020934 x sqrt(1 + sqrt(1 + 6.76 x 6.9020)) = 167.155 in.
     struct Case
     {
         double lb, cb, phiMnx;
@@ -76,7 +77,8 @@ TEST_F(IShapeCheck, CompactBeamInEachLateralTorsionalRange)
         {120.0, 1.0, 0.9 * 5147.962426 / 12, "Lp < Lb < Lr"},
         // F2-2 = 1.3 (6700 - 2710 x 0.137755) = 8224.69 kip-in is printed, Mp is kept.
         {72.0, 1.3, 0.9 * 6700 / 12, "Eq.F2-2.png\" align=\"middle\">\n<div class = \"equation-value\"> = 685.391"},
-        // Lb/rts = 139.535; F2-4 Fcr = pi^2 E / 139.535^2 x sqrt(1 + 0.078 x 1.18 / (114 x 23.1) x 139.535^2) = 19.05684 ksi.
+        // Lb/rts = 139.535; F2-4 Fcr = pi^2 E / 139.535^2 x sqrt(1 + 0.078 x 1.18 / (114 x 23.1) x 139.535^2)
+        // = 19.05684 ksi.
         {240.0, 1.0, 0.9 * 19.056838436 * 114 / 12, "Lb > Lr"},
     };
     for (const Case& c : cases) {
@@ -180,8 +182,9 @@ TEST_F(IShapeCheck, WebBeyondTheCompactLimitTakesF5)
     ReportCapture report(beam);
     beam.Run(80.0, -1.0, 0.0, 0.0, 0.0, 60.0);
     EXPECT_NEAR(beam.GetPhiMnx(), 0.9 * 57.32247014 * 12.8 / 12, 1e-7);
-    ExpectInOrder(report.Text(), {"Web is non-compact", "Eq.F5-6.png\" align=\"middle\">\n<div class = \"equation-value\"> = 1 </div>",
-                                  "Eq.F5-3.png", "Therefore Fcr = 57.3225 ksi", "Eq.F5-8.png", "Therefore Fcr = 77.8472 ksi"});
+    ExpectInOrder(report.Text(),
+                  {"Web is non-compact", "Eq.F5-6.png\" align=\"middle\">\n<div class = \"equation-value\"> = 1 </div>",
+                   "Eq.F5-3.png", "Therefore Fcr = 57.3225 ksi", "Eq.F5-8.png", "Therefore Fcr = 77.8472 ksi"});
 }
 
 TEST_F(IShapeCheck, PlateGirderFixturesTakeF5)
@@ -294,12 +297,13 @@ TEST_F(IShapeCheck, ChannelColumnsCheckFlexuralTorsionalBuckling)
         // C10X15.3, Fy 50, Lx = Lz = 120, Ly = 36: KL/r = max(30.928, 50.633) = 50.633, Fe = 111.6431 ksi,
         // E3-2 Fcr = 0.658^(50 / 111.6431) 50 = 41.45352 ksi, Pn = 185.712 kips.
         // E4: x0 = 0.796 + 0.634 = 1.43, Fey = pi^2 E / 30.928^2 = 299.2256 ksi,
-        // r0^2 = 1.43^2 + (67.3 + 2.27) / 4.48 = 17.57392, Fez = (pi^2 E 45.5 / 120^2 + 11200 x 0.209) / (4.48 x 17.57392)
-        // = 41.21839 ksi, H = 1 - 2.0449 / 17.57392 = 0.883640, E4-5 Fe = 40.48143 ksi;
+        // r0^2 = 1.43^2 + (67.3 + 2.27) / 4.48 = 17.57392,
+        // Fez = (pi^2 E 45.5 / 120^2 + 11200 x 0.209) / (4.48 x 17.57392) = 41.21839 ksi,
+        // H = 1 - 2.0449 / 17.57392 = 0.883640, E4-5 Fe = 40.48143 ksi;
         // E3-2 (KL/r 50.63 <= 113.43) Fcr = 0.658^(50 / 40.48143) 50 = 29.81636 ksi, Pn = 133.577 kips: it controls.
         {L"C10X15.3", 120.0, 36.0, 29.816355416, 4.48,
-         {"Compressive strength to account Torsional and Flexural-Torsional Buckling<br/>", "x0 = e0 + x = 1.43 in<br/>",
-          "y0 = 0 in<br/>", "Eq.E4-5.png", "Eq.E3-2.png", "Eq.E4-1.png",
+         {"Compressive strength to account Torsional and Flexural-Torsional Buckling<br/>",
+          "x0 = e0 + x = 1.43 in<br/>", "y0 = 0 in<br/>", "Eq.E4-5.png", "Eq.E3-2.png", "Eq.E4-1.png",
           "Flexural-Torsonal Buckling Controls:  Pn = 133.577 kips"}},
         // MC12X10.6, Fy 50, Lx = Lz = 96, Ly = 24: bf/tf = 4.854: Qs = 1; h/tw = 57.3 > 35.88: slender web.
         // KL/r = max(22.749, 68.768) = 68.768, Fe = 60.52379 ksi, f = 0.658^(50 / 60.52379) 50 = 35.38364 ksi;
@@ -326,8 +330,9 @@ TEST_F(IShapeCheck, ChannelElasticStressAtLrIsNearlySevenTenthsFy)
 {
     // C10X15.3, Fy 50: F2-8b c = 9.56 / 2 x sqrt(2.27 / 45.5) = 1.067665;
     // 0.7 Fy Sx h0 / (E J c) = 0.7 x 50 x 13.5 x 9.56 / (29000 x 0.209 x 1.067665) = 0.69745;
-    // Lr = 1.95 x 0.868 x 828.571 x sqrt(0.209 x 1.067665 / (13.5 x 9.56)) x sqrt(1 + sqrt(1 + 6.76 x 0.48644)) = 102.2119 in.
-    // F2-4 at Lb = Lr: (Lr/rts)^2 = 13866.4, Fcr = pi^2 E / 13866.4 x sqrt(1 + 0.078 x 0.0017289 x 13866.4) = 34.9685 ksi:
+    // Lr = 1.95 x 0.868 x 828.571 x sqrt(0.209 x 1.067665 / (13.5 x 9.56)) x sqrt(1 + sqrt(1 + 6.76 x 0.48644))
+    // = 102.2119 in. F2-4 at Lb = Lr: (Lr/rts)^2 = 13866.4,
+    // Fcr = pi^2 E / 13866.4 x sqrt(1 + 0.078 x 0.0017289 x 13866.4) = 34.9685 ksi:
     // the constants 1.95 and 6.76 of F2-6 are rounded, so it misses 0.7 Fy = 35 in the fourth digit.
     Channel beam;
     ASSERT_EQ(beam.SetSection(L"C10X15.3"), kShapeC);

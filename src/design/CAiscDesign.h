@@ -133,6 +133,11 @@ protected:
     // the shapes' GetFcr_Minor operations are one-line calls with their own
     // width-to-thickness ratio (bf / 2tf for I-shapes and tees, b/t for legs).
     double GetFcr_Element(double ratio) const;
+    // An element's slenderness with its compact and noncompact limits.
+    struct ElementLimits
+    {
+        double lambda, lambdaP, lambdaR;
+    };
     // One case of Table B4.1b as the report shows it: the factors of the
     // compact and noncompact limits with their images, and the lines that
     // class the element.
@@ -146,11 +151,12 @@ protected:
         const wchar_t* nonCompact;
         const wchar_t* slender;
     };
-    // The limits kp and kr times root (sqrt(E/Fy) written as the case writes
-    // it), shown, and the line that classes lambda against them: a ratio
-    // exactly at the compact limit is noncompact.
+    // The limits kp root / divisor and kr root / divisor, shown, and the line
+    // that classes lambda against them: a ratio exactly at the compact limit
+    // is noncompact. sqrt(E/Fy) is formed as the case writes it: root =
+    // sqrt(E/Fy) with divisor 1, or root = sqrt(E) with divisor sqrt(Fy).
     void GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits, double& lambdaP,
-                                  double& lambdaR) const;
+                                  double& lambdaR, double divisor = 1.0) const;
     // E7-10 to E7-12 reduction factor Qs of an angle leg of width b: single
     // and double angles share it.
     double GetQs_AngleLeg(double b, double t, double e, double fy) const;

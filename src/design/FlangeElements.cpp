@@ -23,18 +23,11 @@ void CAiscDesign::GetFlangeCompactLimits_Element(double& lambdaF, double& lambda
     PrintLine(L"Flange compactness:");
     lambdaF = ratio;
     PrintEquationValue(ratioImage, lambdaF, L"");
-    // Table B4.1b case 10: flanges of rolled I-shapes, channels and tees.
-    lambdaPf = 0.38 * std::sqrt(E) / std::sqrt(fy);
-    PrintEquationValue(L"TblB4.1b.10pf.png", lambdaPf, L"");
-    lambdaRf = 1.0 * std::sqrt(E) / std::sqrt(fy);
-    PrintEquationValue(L"TblB4.1b.10rf.png", lambdaRf, L"");
-    // A flange exactly at lambda_pf is noncompact, one exactly at lambda_rf too.
-    if (lambdaF < lambdaPf)
-        PrintLine(L"Flange is compact");
-    else if (lambdaF > lambdaRf)
-        PrintLine(L"Flange is slender");
-    else
-        PrintLine(L"Flange is non-compact");
+    // Table B4.1b case 10: flanges of rolled I-shapes, channels and tees, 0.38 and 1.0 sqrt(E) / sqrt(Fy).
+    GetCompactLimits_Element(lambdaF, std::sqrt(E),
+                             {0.38, L"TblB4.1b.10pf.png", 1.0, L"TblB4.1b.10rf.png", L"Flange is compact",
+                              L"Flange is non-compact", L"Flange is slender"},
+                             lambdaPf, lambdaRf, std::sqrt(fy));
 }
 
 double CAiscDesign::GetFcr_HalfFlange(double bf, double tf) const { return GetFcr_Element(bf / (2 * tf)); }

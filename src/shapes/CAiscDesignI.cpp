@@ -8,7 +8,7 @@ int CAiscDesignI::Calculate()
     const mvSect_AISC& s = Section;
     // The clear web depth comes from h/tw; the record's own h is an HSS wall.
     const double h = s.tw * s.h_tw;
-    FlangeSlenderness flange{};
+    ElementLimits flange{};
 
     return RunCheckSequence({
         .compression = [&] { return GetCompression(h); },
@@ -16,7 +16,8 @@ int CAiscDesignI::Calculate()
         .minorFlexure =
             [&](double) {
                 const double fcr = flange.lambda > flange.lambdaR ? GetFcr_Minor(s.bf, s.tf) : Fy;
-                const double mny = GetMn_Compact_Minor(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, s.Zy, s.Sy, fcr);
+                const double mny =
+                    GetMn_Compact_Minor(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, s.Zy, s.Sy, fcr);
                 PrintLine(L"Therefore Mny", mny, MomentUnit);
                 return mny;
             },
@@ -52,21 +53,21 @@ CAiscDesign::CompressionStep CAiscDesignI::GetCompression(double h) const
         [&](double klr) { return GetColumnFcr(GetFe_FlexuralTorsionalBuckling(), klr); });
 }
 
-double CAiscDesignI::GetMnx(double h, FlangeSlenderness& flange) const
+double CAiscDesignI::GetMnx(double h, ElementLimits& flange) const
 {
     double lambdaW, lambdaPw, lambdaRw;
     GetWebCompactLimits(lambdaW, lambdaPw, lambdaRw, Section.tw, h, Fy);
     PrintLine(L"");
     GetFlangeCompactLimits(flange.lambda, flange.lambdaP, flange.lambdaR, Section.bf, Section.tf, Fy);
     PrintLine(L"");
-    // The web alone chooses the section: a noncompact web goes to F5 as a
-    // slender one does (F4 is not used), where lambda_rw only shows in the report.
+    // The web alone chooses between F2 / F3 and F5: a noncompact web goes to F5
+    // as a slender one does (F4 is not used), so lambda_rw only shows in the report.
     const double mnx = lambdaW < lambdaPw ? GetMnx_CompactWeb(flange) : GetMnx_NoncompactWeb(h, flange);
     PrintLine(L"Therefore Mnx", mnx, MomentUnit);
     return mnx;
 }
 
-double CAiscDesignI::GetMnx_CompactWeb(const FlangeSlenderness& flange) const
+double CAiscDesignI::GetMnx_CompactWeb(const ElementLimits& flange) const
 {
     const mvSect_AISC& s = Section;
     const double mc = GetMn_Compact(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, s.Zx, s.Sx);
@@ -83,7 +84,7 @@ double CAiscDesignI::GetMnx_CompactWeb(const FlangeSlenderness& flange) const
     return std::min(ml, mc);
 }
 
-double CAiscDesignI::GetMnx_NoncompactWeb(double h, const FlangeSlenderness& flange) const
+double CAiscDesignI::GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const
 {
     const mvSect_AISC& s = Section;
     const double rpg = GetBendingStrengthReductionFactor_SlenderWeb(h, s.tw, s.bf, s.tf, Fy);
@@ -194,16 +195,11 @@ void CAiscDesignI::GetWebCompactLimits(double& lambdaW, double& lambdaPw, double
     PrintLine(L"Web compactness:");
     lambdaW = h / tw;
     PrintEquationValue(L"lamda_hc_tw.png", lambdaW, L"");
-    lambdaPw = 3.76 * std::sqrt(E) / std::sqrt(fy);  // Table B4.1b case 15
-    PrintEquationValue(L"TblB4.1b.15pw.png", lambdaPw, L"");
-    lambdaRw = 5.70 * std::sqrt(E) / std::sqrt(fy);
-    PrintEquationValue(L"TblB4.1b.15rw.png", lambdaRw, L"");
-    if (lambdaW < lambdaPw)
-        PrintLine(L"Web is compact");
-    else if (lambdaW > lambdaRw)
-        PrintLine(L"Web is slender");
-    else
-        PrintLine(L"Web is non-compact");
+    // Table B4.1b case 15: webs of doubly symmetric I-shapes and channels, 3.76 and 5.70 sqrt(E) / sqrt(Fy).
+    GetCompactLimits_Element(lambdaW, std::sqrt(E),
+                             {3.76, L"TblB4.1b.15pw.png", 5.70, L"TblB4.1b.15rw.png", L"Web is compact",
+                              L"Web is non-compact", L"Web is slender"},
+                             lambdaPw, lambdaRw, std::sqrt(fy));
 }
 
 double CAiscDesignI::GetRts(double iy, double cw, double sx) const

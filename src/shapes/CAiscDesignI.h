@@ -78,16 +78,11 @@ protected:
     double GetCv_Major(double h, double tw, double fy) const;
 
 private:
-    // Flange slenderness and its limits, found with the major axis and used
-    // again for the minor axis.
-    struct FlangeSlenderness
-    {
-        double lambda, lambdaP, lambdaR;
-    };
     CompressionStep GetCompression(double h) const;
-    double GetMnx(double h, FlangeSlenderness& flange) const;
-    double GetMnx_CompactWeb(const FlangeSlenderness& flange) const;
-    double GetMnx_NoncompactWeb(double h, const FlangeSlenderness& flange) const;
+    // Mnx, kip-ft; flange receives the flange's limits, which the minor axis uses again.
+    double GetMnx(double h, ElementLimits& flange) const;
+    double GetMnx_CompactWeb(const ElementLimits& flange) const;
+    double GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const;
     // F2-7 rts of a record that carries none.
     double GetRts(double iy, double cw, double sx) const;
     // The flange and web plates of a fixture.
