@@ -252,6 +252,15 @@ double CAiscDesignI::GetMn_Compact(double lambdaF, double lambdaPf, double lambd
     PrintEquationValue(L"Eq.F2-1.png", mp / InchesPerFoot, MomentUnit);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
+    return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sx, L"Eq.F3-1.png", L"Eq.F3-2.png", [&] {
+        return 0.9 * E * GetKc() * sx / (lambdaF * lambdaF);  // F3-2
+    });
+}
+
+double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy,
+                                               double s, const wchar_t* noncompactEquation,
+                                               const wchar_t* slenderEquation, FunctionRef<double()> slenderMn) const
+{
     double mn;
     const wchar_t* equation;
     if (lambdaF < lambdaPf) {
@@ -260,13 +269,12 @@ double CAiscDesignI::GetMn_Compact(double lambdaF, double lambdaPf, double lambd
         equation = L"Mn_equal_Mp.png";
     } else if (lambdaF > lambdaRf) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
-        const double kc = GetKc();
-        mn = 0.9 * E * kc * sx / (lambdaF * lambdaF);  // F3-2
-        equation = L"Eq.F3-2.png";
+        mn = slenderMn();
+        equation = slenderEquation;
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
-        mn = mp - (mp - 0.7 * fy * sx) * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);  // F3-1
-        equation = L"Eq.F3-1.png";
+        mn = mp - (mp - 0.7 * fy * s) * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);  // F3-1, F6-2
+        equation = noncompactEquation;
     }
     PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
     return std::min(mp, mn) / InchesPerFoot;
@@ -384,23 +392,8 @@ double CAiscDesignI::GetMn_Compact_Minor(double lambdaF, double lambdaPf, double
     const double mp = std::min(fy * zy, 1.6 * fy * sy);  // F6-1
     PrintEquationValue(L"Eq.F6-1.png", mp / InchesPerFoot, MomentUnit);
     PrintLine(L"Mny to account for Flange Local Buckling");
-    double mn;
-    const wchar_t* equation;
-    if (lambdaF < lambdaPf) {
-        PrintImage(L"lamda_less_than_lamda_pf.png");
-        mn = mp;
-        equation = L"Mn_equal_Mp.png";
-    } else if (lambdaF > lambdaRf) {
-        PrintImage(L"lamda_greater_than_lamda_rf.png");
-        mn = std::min(fcr * sy, mp);  // F6-3
-        equation = L"Eq.F6-3.png";
-    } else {
-        PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
-        mn = mp - (mp - 0.7 * fy * sy) * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);  // F6-2
-        equation = L"Eq.F6-2.png";
-    }
-    PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
-    return std::min(mp, mn) / InchesPerFoot;
+    return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sy, L"Eq.F6-2.png", L"Eq.F6-3.png",
+                                     [&] { return std::min(fcr * sy, mp); });  // F6-3
 }
 
 double CAiscDesignI::GetCv_Major(double h, double tw, double fy) const

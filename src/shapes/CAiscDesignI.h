@@ -83,6 +83,13 @@ private:
     double GetMnx(double h, ElementLimits& flange) const;
     double GetMnx_CompactWeb(const ElementLimits& flange) const;
     double GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const;
+    // Flange local buckling by the flange's class, kip-ft: Mp when compact,
+    // the interpolation from Mp to 0.7 Fy S when noncompact (F3-1, F6-2),
+    // slenderMn when slender (F3-2, F6-3); the report shows the uncapped
+    // moment, the result is at most Mp.
+    double GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy, double s,
+                                     const wchar_t* noncompactEquation, const wchar_t* slenderEquation,
+                                     FunctionRef<double()> slenderMn) const;
     // F2-7 rts of a record that carries none.
     double GetRts(double iy, double cw, double sx) const;
     // The flange and web plates of a fixture.
