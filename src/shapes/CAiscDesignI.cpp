@@ -352,11 +352,7 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, d
         PrintLine(L"Lb < Lp");
         fcr = fy;  // F5-1 compression flange yielding
     }
-    fcr = std::min(fcr, fy);
-    PrintLine(L"Therefore Fcr", fcr, StressUnit);
-    const double mn = rpg * fcr * sx;  // F5-2
-    PrintEquationValue(L"Eq.F5-2.png", mn / InchesPerFoot, MomentUnit);
-    return mn / InchesPerFoot;
+    return GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-2.png");
 }
 
 double CAiscDesignI::GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, double lambdaRf, double fy, double sx,
@@ -376,10 +372,15 @@ double CAiscDesignI::GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, d
         PrintImage(L"lamda_less_than_lamda_pf.png");
         fcr = fy;
     }
+    return GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-7.png");
+}
+
+double CAiscDesignI::GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, const wchar_t* equation) const
+{
     fcr = std::min(fcr, fy);
     PrintLine(L"Therefore Fcr", fcr, StressUnit);
-    const double mn = rpg * fcr * sx;  // F5-7
-    PrintEquationValue(L"Eq.F5-7.png", mn / InchesPerFoot, MomentUnit);
+    const double mn = rpg * fcr * sx;  // F5-2, F5-7
+    PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
     return mn / InchesPerFoot;
 }
 

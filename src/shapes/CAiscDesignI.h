@@ -90,6 +90,8 @@ private:
     double GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy, double s,
                                      const wchar_t* noncompactEquation, const wchar_t* slenderEquation,
                                      FunctionRef<double()> slenderMn) const;
+    // F5-2 / F5-7: the compression flange stress fcr, limited to Fy, times Rpg Sx, kip-ft.
+    double GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, const wchar_t* equation) const;
     // F2-7 rts of a record that carries none.
     double GetRts(double iy, double cw, double sx) const;
     // The flange and web plates of a fixture.
