@@ -14,6 +14,12 @@ namespace {
 std::unique_ptr<CAiscDesign> DesignFor(int shapeCode)
 {
     switch (shapeCode) {
+    case kShapeW:
+    case kShapeM:
+    case kShapeS:
+    case kShapeHP: return std::make_unique<CAiscDesignI>();
+    case kShapeC:
+    case kShapeMC: return std::make_unique<CAiscDesignChannel>();
     case kShapeL: return std::make_unique<CAiscDesignL>();
     case kShapeRectHss: return std::make_unique<CAiscDesignRectHss>();
     case kShapeRoundHss:
@@ -44,6 +50,7 @@ int main(int argc, char** argv)
     design->SetMaterial(46.0);
     design->SetLateralTorsionalProperty(1.0, 144.0);
     design->SetColumnSlenderness(1.0, 1.0, 144.0, 144.0);
+    design->SetColumnSlenderness_Torsional(1.0, 144.0);  // a channel buckles in torsion too
     design->SetDeflectionParameters(240.0, 360.0, 0.35, 0.2, 144.0);
 
     // Collect the library's file messages (missing equation images) into one line.

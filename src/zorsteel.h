@@ -12,6 +12,8 @@
 #include "platform/Platform.h"
 #include "platform/zorTools.h"
 #include "report/ProblemPrintArea.h"
+#include "shapes/CAiscDesignChannel.h"
+#include "shapes/CAiscDesignI.h"
 #include "shapes/CAiscDesignL.h"
 #include "shapes/CAiscDesignRectHss.h"
 #include "shapes/CAiscDesignRoundHss.h"

@@ -72,4 +72,34 @@ TEST(GoldenReport, UnequalLegAngleWithSlenderLegAndAmplifiedPrincipalMoments)
     EXPECT_EQ(ReportOf(angle), ReadGolden("SingleAngle_L5X3X5-16.html"));
 }
 
+TEST(GoldenReport, WShapeBeamColumnWithNoncompactFlange)
+{
+    // E3 compression with Qs = Qa = 1, B1 by direct analysis, F3-1 flange local
+    // buckling below an F2-2 moment that Cb lifts above Mp, F6-2, G2-2 with
+    // phi_v = 1.0 and G7 flange shear.
+    CAiscDesignI member;
+    ASSERT_EQ(member.SetSection(L"W14X90"), kShapeW);
+    member.SetGeneralParameters(true, true);
+    member.SetLoads(300, 200, 40, 0.85, 0.85, 60, 20);
+    member.SetMaterial(50);
+    member.SetLateralTorsionalProperty(1.14, 240);
+    member.SetColumnSlenderness(1.0, 1.0, 240, 240);
+    EXPECT_EQ(ReportOf(member), ReadGolden("IShape_W14X90.html"));
+}
+
+TEST(GoldenReport, ChannelWithFlexuralTorsionalBucklingAndElasticLateralBuckling)
+{
+    // E4 flexural-torsional buckling controls, effective length method, F2-4
+    // beyond Lr with c by F2-8b, phi_v = 0.9 on a web with Cv = 1.
+    CAiscDesignChannel member;
+    ASSERT_EQ(member.SetSection(L"C10X15.3"), kShapeC);
+    member.SetGeneralParameters(false, true);
+    member.SetLoads(30, 15, 2, 1.0, 1.0, 10, 5);
+    member.SetMaterial(50);
+    member.SetLateralTorsionalProperty(1.0, 120);
+    member.SetColumnSlenderness(1.0, 1.0, 120, 36);
+    member.SetColumnSlenderness_Torsional(1.0, 120);
+    EXPECT_EQ(ReportOf(member), ReadGolden("Channel_C10X15.3.html"));
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 // Axial limit states shared by every shape: tensile yielding (D2), column
-// slenderness, flexural buckling without (E3) and with (E7) slender elements.
+// slenderness, flexural buckling without (E3) and with (E7) slender elements,
+// and the torsional or flexural-torsional second mode (E4) of the shapes
+// that have one.
 #include <algorithm>
 #include <cmath>
 
@@ -99,7 +101,7 @@ double CAiscDesign::GetPn(double pnFlexural, double pnSecondMode) const
     return pnSecondMode;
 }
 
-double CAiscDesign::GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, double& klr) const
+double CAiscDesign::GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, double& klr, bool blankLineAfterQ) const
 {
     PrintLine(L"Compressive strength to account for Flexural Buckling");
     double klrX, klrY, fe;
@@ -107,6 +109,7 @@ double CAiscDesign::GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, doub
     klr = std::max(klrX, klrY);
     if (q == 1.0) return GetColumnFcr(fe, klr);
     PrintLine(qLabel, q, L"");
+    if (blankLineAfterQ) PrintLine(L"");
     return GetColumnFcr_Slender(fe, klr, q);
 }
 
@@ -115,6 +118,25 @@ CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralOnly(double q, 
     double klr;
     const double fcr = GetFlexuralBucklingFcr(q, qLabel, klr);
     return CompressionStep{GetPn_FlexuralBuckling(fcr, Section.A), Fy * Section.A};
+}
+
+CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralTorsional(
+    double q, const TorsionalCompressionTexts& texts, FunctionRef<double(double klr)> torsionalFcr) const
+{
+    double klr;
+    const double fcr = GetFlexuralBucklingFcr(q, texts.qLabel, klr, texts.blankLineAfterQ);
+    const double pnFlexural = GetPn_FlexuralBuckling(fcr, Section.A);
+    if (!ConsiderFlexuralTorsionalBuckling()) return CompressionStep{pnFlexural, Fy * Section.A};
+    // E4: the branch between E3-2 and E3-3 (E7-2 and E7-3) still follows the flexural KL/r.
+    double fcrSecondMode;
+    if (q == 1.0) {
+        PrintLine(texts.torsionalTitle);
+        fcrSecondMode = torsionalFcr(klr);
+    } else {
+        PrintLine(L"Compressive strength to account for Flexural-Torsional Buckling");
+        fcrSecondMode = GetColumnFcr_Slender(GetFe_FlexuralTorsionalBuckling(), klr, q);
+    }
+    return CompressionStep{pnFlexural, GetPn_FlexuralTorsionalBuckling(fcrSecondMode, Section.A)};
 }
 
 bool CAiscDesign::ConsiderFlexuralTorsionalBuckling() const { return true; }

@@ -133,6 +133,11 @@ protected:
     // the shapes' GetFcr_Minor operations are one-line calls with their own
     // width-to-thickness ratio (bf / 2tf for I-shapes and tees, b/t for legs).
     double GetFcr_Element(double ratio) const;
+    // An element's slenderness with its compact and noncompact limits.
+    struct ElementLimits
+    {
+        double lambda, lambdaP, lambdaR;
+    };
     // One case of Table B4.1b as the report shows it: the factors of the
     // compact and noncompact limits with their images, and the lines that
     // class the element.
@@ -146,14 +151,31 @@ protected:
         const wchar_t* nonCompact;
         const wchar_t* slender;
     };
-    // The limits kp and kr times root (sqrt(E/Fy) written as the case writes
-    // it), shown, and the line that classes lambda against them: a ratio
-    // exactly at the compact limit is noncompact.
+    // The limits kp root / divisor and kr root / divisor, shown, and the line
+    // that classes lambda against them: a ratio exactly at the compact limit
+    // is noncompact. sqrt(E/Fy) is formed as the case writes it: root =
+    // sqrt(E/Fy) with divisor 1, or root = sqrt(E) with divisor sqrt(Fy).
     void GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits, double& lambdaP,
-                                  double& lambdaR) const;
+                                  double& lambdaR, double divisor = 1.0) const;
     // E7-10 to E7-12 reduction factor Qs of an angle leg of width b: single
     // and double angles share it.
     double GetQs_AngleLeg(double b, double t, double e, double fy) const;
+
+    // The flange operations that I-shapes share with tees (the flange
+    // outstand is half the width, b = bf / 2) and channels with double angles
+    // (the whole width).
+    // Table B4.1b case 10 on lambda_f = bf / 2tf: compact and noncompact limits and the flange's class.
+    void GetFlangeCompactLimits_HalfFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
+                                           double fy) const;
+    // Table B4.1b case 10 on lambda_f = bf / tf.
+    void GetFlangeCompactLimits_FullFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
+                                           double fy) const;
+    // F6-4 stress of a flange outstand bf / 2tf.
+    double GetFcr_HalfFlange(double bf, double tf) const;
+    // G7 Cv of two flange outstands (kv = 1.2, b / tf = (bf / 2) / tf).
+    double GetCv_HalfFlange(double bf, double tf, double fy) const;
+    // The width b of the flange outstand in E7 and Table B4.1a: bf / 2.
+    double GetFlange_HalfWidth() const;
     // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
     // rectangular HSS share it).
     double GetMn_Yielding(double fy, double z, bool major) const;
@@ -195,11 +217,28 @@ protected:
 
     // Compression by flexural buckling (E3, or E7 when q is not exactly 1):
     // prints the title line, the slenderness steps and, on the slender path,
-    // qLabel = q. Returns Fcr; klr receives the governing KL/r.
-    double GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, double& klr) const;
+    // qLabel = q (and a blank line when asked). Returns Fcr; klr receives the
+    // governing KL/r.
+    double GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, double& klr, bool blankLineAfterQ = false) const;
     // The compression step of a shape with no torsional buckling mode: E3-1
     // flexural buckling against the squash load Fy A.
     CompressionStep GetCompression_FlexuralOnly(double q, const wchar_t* qLabel) const;
+    // What the shapes with a torsional mode (channels, tees, double angles)
+    // say differently in their compression step.
+    struct TorsionalCompressionTexts
+    {
+        const wchar_t* qLabel;          // the slender path's Q line, e.g. "Q = Qs * Qa"
+        bool blankLineAfterQ;           // a blank line after it
+        const wchar_t* torsionalTitle;  // the second mode's title line when Q is exactly 1
+    };
+    // The compression step of a shape with a second buckling mode: E3-1 / E7
+    // flexural buckling, then, when ConsiderFlexuralTorsionalBuckling(), the
+    // E4-1 strength: with Q exactly 1 under texts.torsionalTitle at the stress
+    // torsionalFcr(KL/r); on the slender path E7 on
+    // GetFe_FlexuralTorsionalBuckling() with the same KL/r and Q. Otherwise the
+    // second mode is the squash load Fy A.
+    CompressionStep GetCompression_FlexuralTorsional(double q, const TorsionalCompressionTexts& texts,
+                                                     FunctionRef<double(double klr)> torsionalFcr) const;
 
     bool DirectAnalysis;
     bool ConsiderB1;
@@ -256,6 +295,10 @@ protected:
     double AnalysisSectionIx;
 
 private:
+    // Table B4.1b case 10 on a flange slenderness shown as ratioImage.
+    void GetFlangeCompactLimits_Element(double& lambdaF, double& lambdaPf, double& lambdaRf, double ratio,
+                                        const wchar_t* ratioImage, double fy) const;
+
     // Runs write on the report stream while printing is on. A stream that
     // throws (a host may have asked it to) costs the rest of that report
     // line, never the check.

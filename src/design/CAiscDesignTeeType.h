@@ -21,11 +21,6 @@ protected:
         double Iy, Sy, Zy;   // in^4, in^3
         double J;            // in^4
     };
-    // An element's slenderness with its compact and noncompact limits.
-    struct ElementLimits
-    {
-        double lambda, lambdaP, lambdaR;
-    };
 
     // The major-axis block, Mnx in kip-ft: the stem's compactness, then the
     // flange's from flangeLimits (the class's own Table B4.1b case), kept in

@@ -6,11 +6,11 @@
 #include "CAiscDesign.h"
 
 void CAiscDesign::GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits,
-                                           double& lambdaP, double& lambdaR) const
+                                           double& lambdaP, double& lambdaR, double divisor) const
 {
-    lambdaP = limits.kp * root;
+    lambdaP = limits.kp * root / divisor;
     PrintEquationValue(limits.pImage, lambdaP, L"");
-    lambdaR = limits.kr * root;
+    lambdaR = limits.kr * root / divisor;
     PrintEquationValue(limits.rImage, lambdaR, L"");
     if (lambda < lambdaP)
         PrintLine(limits.compact);

@@ -1,0 +1,44 @@
+// Flange operations of more than one shape: an I-shape's flange is a pair of
+// outstands of half its width, as a tee's is; a channel's flange is one
+// outstand of the whole width, as a double angle's back-to-back legs are.
+#include <cmath>
+
+#include "CAiscDesign.h"
+
+void CAiscDesign::GetFlangeCompactLimits_HalfFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf,
+                                                    double tf, double fy) const
+{
+    GetFlangeCompactLimits_Element(lambdaF, lambdaPf, lambdaRf, bf / (2 * tf), L"lamda_bf_2tf.png", fy);
+}
+
+void CAiscDesign::GetFlangeCompactLimits_FullFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf,
+                                                    double tf, double fy) const
+{
+    GetFlangeCompactLimits_Element(lambdaF, lambdaPf, lambdaRf, bf / tf, L"lamda_bf_tf.png", fy);
+}
+
+void CAiscDesign::GetFlangeCompactLimits_Element(double& lambdaF, double& lambdaPf, double& lambdaRf, double ratio,
+                                                 const wchar_t* ratioImage, double fy) const
+{
+    PrintLine(L"Flange compactness:");
+    lambdaF = ratio;
+    PrintEquationValue(ratioImage, lambdaF, L"");
+    // Table B4.1b case 10: flanges of rolled I-shapes, channels and tees, 0.38 and 1.0 sqrt(E) / sqrt(Fy).
+    GetCompactLimits_Element(lambdaF, std::sqrt(E),
+                             {0.38, L"TblB4.1b.10pf.png", 1.0, L"TblB4.1b.10rf.png", L"Flange is compact",
+                              L"Flange is non-compact", L"Flange is slender"},
+                             lambdaPf, lambdaRf, std::sqrt(fy));
+}
+
+double CAiscDesign::GetFcr_HalfFlange(double bf, double tf) const { return GetFcr_Element(bf / (2 * tf)); }
+
+double CAiscDesign::GetCv_HalfFlange(double bf, double tf, double fy) const
+{
+    return GetCv_Element(bf / 2 / tf, L"h_tw_equal_b_tf.png", 1.2, L"kv_equal_1.2.png", fy);
+}
+
+double CAiscDesign::GetFlange_HalfWidth() const
+{
+    PrintLine(L"b = bf / 2");
+    return Section.bf / 2;
+}

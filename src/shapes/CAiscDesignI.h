@@ -1,0 +1,99 @@
+// Rolled and built-up I-shapes (W, M, S, HP): E3 / E7 compression with the
+// flange Qs and web Qa, F2 / F3 major-axis flexure with a compact web and F5
+// otherwise, F6 minor-axis flexure, G2 web and G7 flange shear. Channels run
+// the same sequence with their own virtual operations.
+#pragma once
+
+#include "../design/CAiscDesign.h"
+
+class CAiscDesignI : public CAiscDesign
+{
+public:
+    int Calculate() override;
+
+    // Sample built-up members: each overwrites the section values it names
+    // and leaves the rest of the record, the material, lengths and loads.
+    // Two plate girders with slender webs (h = 100 in), for the F5 route.
+    void TestPlateGirder();
+    void TestPlateGirder2();
+    // A column whose web (h/tw = 60) is slender in compression, for the Qa route.
+    void TestBuildupColumn();
+
+protected:
+    // G2.1(a): 1.0 for a web with h/tw <= 2.24 sqrt(E/Fy), otherwise 0.9.
+    double GetPhiv(double h, double tw, double fy) const override;
+    // A doubly symmetric I-shape is checked for flexural buckling only.
+    bool ConsiderFlexuralTorsionalBuckling() const override;
+    // Table B4.1b case 10 on the flange: lambda_f = bf / 2tf.
+    virtual void GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
+                                        double fy) const;
+    // F6-4 stress of a slender flange, 0.69 E / (bf / 2tf)^2.
+    virtual double GetFcr_Minor(double bf, double tf) const;
+    // G7 Cv of the flanges in minor-axis shear (kv = 1.2).
+    virtual double GetCv_Minor(double bf, double tf, double fy) const;
+    // Width of the unstiffened flange element in E7: bf / 2.
+    virtual double GetFlange_b() const;
+    // F2-8a: c = 1.
+    virtual double GetC() const;
+
+    // Table B4.1b case 15 on the web: lambda_w = h / tw.
+    void GetWebCompactLimits(double& lambdaW, double& lambdaPw, double& lambdaRw, double tw, double h,
+                             double fy) const;
+    // F2-5 Lp and F2-6 Lr (inches); c receives GetC, which F2-4 needs again.
+    // A record without rts gets it from F2-7. ry is the minor radius of gyration.
+    void GetLateralLimits(double& lp, double& lr, double& c, double ry, double fy, double j, double iy, double cw,
+                          double h0, double sx, double rts) const;
+    // F2-4 elastic lateral-torsional buckling stress, uncapped; ry is not used.
+    double GetFcr(double cb, double lb, double ry, double fy, double j, double iy, double cw, double h0, double sx,
+                  double rts, double c) const;
+    // kc = 4 / sqrt(h/tw) of F3-2 and F5-9, kept within 0.35 and 0.76.
+    double GetKc() const;
+    // F2-1 yielding and F3-1 / F3-2 flange local buckling, kip-ft.
+    double GetMn_Compact(double lambdaF, double lambdaPf, double lambdaRf, double fy, double zx, double sx) const;
+    // F2-1 to F2-3 lateral-torsional buckling with F2-4 fcr beyond Lr, capped at Mp, kip-ft.
+    double GetMn_Lateral(double cb, double lb, double lp, double lr, double fy, double zx, double sx,
+                         double fcr) const;
+    // E7-4 to E7-6 reduction of the unstiffened flange of width b.
+    double GetQs_Unstiffened(double b, double t, double e, double fy) const;
+    // E7-16 / E7-17 reduction of the web (b = h, t = tw), f from E3 with Q = 1.
+    double GetQa_Stiffened(double b, double t, double e, double fy) const;
+
+    // F4-12 aw and F5-6 bending strength reduction factor Rpg.
+    double GetBendingStrengthReductionFactor_SlenderWeb(double h, double tw, double bf, double tf, double fy) const;
+    // F4-11 effective radius of gyration rt (inches).
+    double GetRt_SlenderWeb(double h, double tw, double bf, double tf, double h0, double d) const;
+    // F4-7 Lp and F5-5 Lr (inches).
+    void GetLateralLimits_SlenderWeb(double& lp, double& lr, double rt, double fy) const;
+    // F5-2 to F5-4 compression flange yielding and lateral-torsional buckling, kip-ft.
+    double GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, double lr, double fy, double sx, double rt,
+                                    double rpg) const;
+    // F5-7 to F5-9 compression flange local buckling, kip-ft.
+    double GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, double lambdaRf, double fy, double sx,
+                                    double rpg) const;
+    // F6-1 to F6-3 minor-axis yielding and flange local buckling, kip-ft; fcr
+    // counts only for a slender flange.
+    double GetMn_Compact_Minor(double lambdaF, double lambdaPf, double lambdaRf, double fy, double zy, double sy,
+                               double fcr) const;
+    // G2-2 to G2-5 web Cv (kv = 5), 1.0 for a web with h/tw <= 2.24 sqrt(E/Fy).
+    double GetCv_Major(double h, double tw, double fy) const;
+
+private:
+    CompressionStep GetCompression(double h) const;
+    // Mnx, kip-ft; flange receives the flange's limits, which the minor axis uses again.
+    double GetMnx(double h, ElementLimits& flange) const;
+    double GetMnx_CompactWeb(const ElementLimits& flange) const;
+    double GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const;
+    // Flange local buckling by the flange's class, kip-ft: Mp when compact,
+    // the interpolation from Mp to 0.7 Fy S when noncompact (F3-1, F6-2),
+    // slenderMn when slender (F3-2, F6-3); the report shows the uncapped
+    // moment, the result is at most Mp.
+    double GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy, double s,
+                                     const wchar_t* noncompactEquation, const wchar_t* slenderEquation,
+                                     FunctionRef<double()> slenderMn) const;
+    // F5-2 / F5-7: the compression flange stress fcr, limited to Fy, times Rpg Sx, kip-ft.
+    double GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, const wchar_t* equation) const;
+    // F2-7 rts of a record that carries none.
+    double GetRts(double iy, double cw, double sx) const;
+    // The flange and web plates of a fixture.
+    void SetPlates(double bf, double tf, double tw, double h_tw, double d);
+};
