@@ -29,7 +29,7 @@ DPI = 200              # print resolution
 FONT_SIZE_PT = 11      # the report's body text size
 IMAGE_HEIGHT_IN = 0.35
 BASELINE_IN = 0.08     # from the bottom of the image to the formula's baseline
-PAD_PX = 3             # left and right of the formula
+PAD_PX = 2             # left and right of the formula
 REFERENCE_GAP = "    "  # between the formula and its reference
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
