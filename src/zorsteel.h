@@ -10,5 +10,6 @@
 #include "platform/Platform.h"
 #include "platform/zorTools.h"
 #include "report/ProblemPrintArea.h"
+#include "report/ReportPage.h"
 #include "shapes/CAiscDesignRectHss.h"
 #include "shapes/CAiscDesignRoundHss.h"

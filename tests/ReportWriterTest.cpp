@@ -10,6 +10,8 @@
 #include <limits>
 #include <string>
 
+#include <sys/wait.h>
+
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -165,6 +167,35 @@ TEST_F(ReportWriterTest, EachMissingImageRaisesOneMessage)
     };
     EXPECT_EQ(messages.Boxes, expected);
     EXPECT_TRUE(messages.Debug.empty());
+}
+
+// Root reads a file whatever its permissions: a root test process makes the
+// check in a child that has become the unprivileged user "nobody".
+TEST_F(ReportWriterTest, ImageThatCannotBeReadRaisesAMessage)
+{
+    fs::permissions(folder.Write("Images/locked.png", "png"), fs::perms::none);
+    const auto check = [this] {
+        design.PrintImage(L"present.png");
+        design.PrintImage(L"locked.png");
+        return messages.Boxes == std::vector<std::string>{"cannot find file Images\\locked.png"};
+    };
+    if (!std::ifstream(folder.Path() / "Images" / "locked.png").is_open()) {
+        EXPECT_TRUE(check()) << ::testing::PrintToString(messages.Boxes);
+        return;
+    }
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        constexpr id_t kNobody = 65534;
+        const bool unprivileged = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        ::_exit(!unprivileged ? 2 : check() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "this process reads files without read permission and cannot become an unprivileged user";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the unreadable image raised no message, or the readable one did";
 }
 
 TEST_F(ReportWriterTest, NothingIsWrittenOrReportedWithPrintingOffOrWithoutAStream)
