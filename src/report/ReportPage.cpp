@@ -111,13 +111,17 @@ ReportPage::~ReportPage()
 bool PlaceReportImages(const wchar_t* pagePath)
 {
     namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path source(ToNativePath(GetExecutablePath() + L"Images"));
-    fs::path folder = fs::path(ToNativePath(CString(pagePath))).parent_path();
-    if (folder.empty()) folder = ".";
-    const fs::path target = folder / "Images";
-    if (!fs::is_directory(source, error)) return false;
-    if (fs::equivalent(source, target, error)) return true;
-    fs::copy(source, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
-    return !error;
+    try {
+        std::error_code error;
+        const fs::path source(ToNativePath(GetExecutablePath() + L"Images"));
+        fs::path folder = fs::path(ToNativePath(CString(pagePath))).parent_path();
+        if (folder.empty()) folder = ".";
+        const fs::path target = folder / "Images";
+        if (!fs::is_directory(source, error)) return false;
+        if (fs::equivalent(source, target, error)) return true;
+        fs::copy(source, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+        return !error;
+    } catch (...) {  // out of memory for a path: the images are not in place
+        return false;
+    }
 }
