@@ -15,6 +15,7 @@ namespace {
 std::unique_ptr<CAiscDesign> DesignFor(int shapeCode)
 {
     switch (shapeCode) {
+    case kShapeL: return std::make_unique<CAiscDesignL>();
     case kShapeRectHss: return std::make_unique<CAiscDesignRectHss>();
     case kShapeRoundHss:
     case kShapePipe: return std::make_unique<CAiscDesignRoundHss>();

@@ -3,13 +3,16 @@
 // get the whole public interface.
 #pragma once
 
+#include "catalogue/CSteelDesignManager.h"
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
+#include "design/CAiscDesignTeeType.h"
 #include "module/Module.h"
 #include "platform/CString.h"
 #include "platform/Platform.h"
 #include "platform/zorTools.h"
 #include "report/ProblemPrintArea.h"
 #include "report/ReportPage.h"
+#include "shapes/CAiscDesignL.h"
 #include "shapes/CAiscDesignRectHss.h"
 #include "shapes/CAiscDesignRoundHss.h"

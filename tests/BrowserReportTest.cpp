@@ -26,6 +26,7 @@ std::unique_ptr<CAiscDesign> Make()
 const std::pair<std::function<std::unique_ptr<CAiscDesign>()>, std::vector<const wchar_t*>> kClasses[] = {
     {Make<CAiscDesignRectHss>, {L"HSS8X4X1/2", L"HSS10X4X1/8", L"HSS12X8X3/16"}},
     {Make<CAiscDesignRoundHss>, {L"HSS1.900X0.145", L"HSS10.750X0.250", L"Pipe26STD"}},
+    {Make<CAiscDesignL>, {L"L4X4X1/2", L"L8X4X1/2", L"L6X6X5/16"}},
 };
 
 // Each section under each load case; the last is past the Euler load and KL/r

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -107,17 +106,12 @@ TEST(CatalogueByName, SetSectionFindsEveryRowInAnyCaseWithItsCodeAndTheCatalogue
     ASSERT_EQ(CommittedCatalogue().rows.size(), 2091u);
     TestDesign design;  // reads the copy of the catalogue beside the test program
     for (const auto& row : CommittedCatalogue().rows) {
-        std::string upper = row.name, lower = row.name, mixed = row.name;
-        for (std::size_t i = 0; i < row.name.size(); ++i) {
-            upper[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(row.name[i])));
-            lower[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(row.name[i])));
-            mixed[i] = i % 2 ? upper[i] : lower[i];
-        }
-        ASSERT_EQ(design.SetSection(Wide(upper)), row.code) << upper;
+        const std::vector<std::string> spellings = CaseSpellings(row.name);
+        ASSERT_EQ(design.SetSection(Wide(spellings[0])), row.code) << spellings[0];
         EXPECT_EQ(design.ShapeCode, row.code);
         const mvSect_AISC first = design.Section;
         EXPECT_EQ(GetSectionName(first), Wide(row.name));
-        for (const std::string& name : {lower, mixed}) {
+        for (const std::string& name : {spellings[1], spellings[2]}) {
             design.ShapeCode = -1;
             EXPECT_EQ(design.SetSection(Wide(name)), row.code) << name;
             EXPECT_EQ(design.ShapeCode, row.code);
@@ -298,12 +292,39 @@ TEST(CatalogueOrder, RowsOutOfOrderOrEndingInCarriageReturnsAreStillFound)
     const std::vector<CatalogueText::Row>& rows = CommittedCatalogue().rows;
     std::vector<CatalogueText::Row> picked;
     for (std::size_t i = 0; i < rows.size(); i += 35) picked.push_back(rows[i]);
+    const auto Text = [&picked] {
+        std::string text = CommittedCatalogue().head;
+        for (std::size_t i = 0; i < picked.size(); ++i) text += picked[i].line + (i % 2 ? "\r\n" : "\n");
+        return text;
+    };
+    // A file read by path is taken to be in order once it was found so: the
+    // shuffled file that replaces it must be examined afresh.
+    const ScratchFolder folder("order");
+    const CString path = Wide(folder.Write("aisc14u.tbl", Text()));
+    mvSect_AISC section;
+    EXPECT_EQ(ReadSectionFromFile(section, path, Wide(picked[30].name)), picked[30].code);
     std::shuffle(picked.begin(), picked.end(), std::mt19937(20240611));
-    std::string text = CommittedCatalogue().head;
-    for (std::size_t i = 0; i < picked.size(); ++i) text += picked[i].line + (i % 2 ? "\r\n" : "\n");
+    fs::rename(folder.Write("shuffled.tbl", Text()), folder.Path() / "aisc14u.tbl");
     for (const auto& row : picked) {
-        mvSect_AISC section;
-        EXPECT_EQ(ReadText(section, text, row.name), row.code) << row.name;
+        EXPECT_EQ(ReadText(section, Text(), row.name), row.code) << row.name;
         EXPECT_TRUE(SameRecord(section, Read(row.name))) << row.name;
+        section = kSentinel;
+        EXPECT_EQ(ReadSectionFromFile(section, path, Wide(row.name)), row.code) << row.name;
+        EXPECT_TRUE(SameRecord(section, Read(row.name))) << row.name;
+    }
+}
+
+TEST(CatalogueOrder, BlankLinesAmongOrderedRowsDoNotHideRowsReadByPath)
+{
+    // A blank line sorts before every name for the binary search; where a
+    // probe meets one, the rows just before it are only found by a scan.
+    std::string text = CommittedCatalogue().head;
+    const std::vector<CatalogueText::Row>& rows = CommittedCatalogue().rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) text += rows[i].line + (i % 100 == 99 ? "\n\n" : "\n");
+    const ScratchFolder folder("blank-lines");
+    const CString path = Wide(folder.Write("aisc14u.tbl", text));
+    for (const auto& row : rows) {
+        mvSect_AISC section;
+        EXPECT_EQ(ReadSectionFromFile(section, path, Wide(row.name)), row.code) << row.name;
     }
 }

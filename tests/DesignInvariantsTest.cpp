@@ -1,9 +1,11 @@
-// Properties that must hold for every hollow section of the catalogue,
-// whatever the numbers: strengths bounded by yielding, ratios equal to demand
-// over strength, strengths that do not rise as the member gets longer, and a
-// silent check that allocates nothing.
+// Properties that must hold for every hollow section and single angle of the
+// catalogue, whatever the numbers: strengths bounded by yielding, ratios equal
+// to demand over strength, strengths that do not rise as the member gets
+// longer, the same numbers with printing on and off, and a silent check that
+// allocates nothing.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -55,6 +57,51 @@ TEST(HollowSectionInvariants, RectangularHssOfTheCatalogue) { CheckEveryRowOf<CA
 TEST(HollowSectionInvariants, RoundHssOfTheCatalogue) { CheckEveryRowOf<CAiscDesignRoundHss>(kShapeRoundHss); }
 
 TEST(HollowSectionInvariants, PipesOfTheCatalogue) { CheckEveryRowOf<CAiscDesignRoundHss>(kShapePipe); }
+
+std::array<double, 11> Results(const CAiscDesign& d)
+{
+    return {d.GetPhiPn(),    d.GetPhiMnx(),           d.GetPhiMny(), d.GetPhiVnx(), d.GetPhiVny(),
+            d.GetVxRatio(),  d.GetInteractionRatio(), d.GetVyRatio(), d.GetB1x(),   d.GetB1y(),
+            static_cast<double>(d.GetErrorCode())};
+}
+
+TEST(SingleAngleInvariants, EveryAngleOfTheCatalogue)
+{
+    const std::vector<mvSect_AISC> rows = CatalogueRowsOfCode(kShapeL);
+    ASSERT_FALSE(rows.empty());
+    MessageCapture messages;
+    for (const mvSect_AISC& row : rows) {
+        const std::string what = tchar2char(GetSectionName(row), std::vector<char>(128).data(), 128);
+        for (const double pu : {-20.0, 0.0, 20.0}) {
+            Member<CAiscDesignL> silent(row), printed(row);
+            std::ostringstream report;
+            printed.SetPrintFile(&report);
+            silent.SetPrint(false);
+            for (CAiscDesignL* member : {&silent, &printed}) {
+                member->SetMaterial(50.0);
+                member->SetLoads(pu, 8.0, -3.0, 0.85, 0.85, 6.0, -4.0);
+                member->SetColumnSlenderness(1.0, 1.0, 120.0, 120.0);
+            }
+            double previousPhiMnw = INFINITY;
+            for (const double lb : {0.0, 24.0, 60.0, 120.0, 240.0, 480.0}) {
+                silent.SetLateralTorsionalProperty(1.0, lb);
+                const long before = AllocationCount();
+                silent.Calculate();
+                EXPECT_EQ(AllocationCount(), before) << what;
+                // A longer unbraced length never strengthens w; z has no lateral-torsional limit.
+                EXPECT_LE(silent.GetPhiMnx(), previousPhiMnw * (1 + 1e-12)) << what << " at Lb = " << lb;
+                previousPhiMnw = silent.GetPhiMnx();
+                EXPECT_DOUBLE_EQ(silent.GetVxRatio(), 6.0 / silent.GetPhiVnx()) << what;
+                EXPECT_DOUBLE_EQ(silent.GetVyRatio(), 4.0 / silent.GetPhiVny()) << what;
+                EXPECT_GE(silent.GetCriticalRatio(), silent.GetInteractionRatio()) << what;
+            }
+            printed.SetLateralTorsionalProperty(1.0, 480.0);
+            printed.Calculate();
+            EXPECT_EQ(Results(printed), Results(silent)) << what;
+            EXPECT_NE(report.str().find("Shear Strength (Minor Axis)"), std::string::npos) << what;
+        }
+    }
+}
 
 TEST(HollowSectionInvariants, SilentCheckAllocatesNothing)
 {

@@ -45,4 +45,21 @@ TEST(GoldenReport, SquareHssWithSlenderWallsByTheEffectiveLengthMethod)
     EXPECT_EQ(ReportOf(tube), ReadGolden("RectHss_HSS8X8X3-16.html"));
 }
 
+TEST(GoldenReport, UnequalLegAngleWithSlenderLegAndAmplifiedPrincipalMoments)
+{
+    // Slender long leg in compression (E7-11, E7-3 with Q = Qs), direct analysis
+    // with B1 about both principal axes, F10-3 lateral-torsional buckling with
+    // beta_w from the table, noncompact legs (F10-7) with Sc by the moment
+    // signs, shear on each leg, both deflection checks.
+    CAiscDesignL angle;
+    ASSERT_EQ(angle.SetSection(L"L5X3X5/16"), 6);
+    angle.SetGeneralParameters(true, true);
+    angle.SetLoads(8, 4, 1.5, 0.85, 1.0, 3, 2);
+    angle.SetMaterial(36);
+    angle.SetLateralTorsionalProperty(1.14, 96);
+    angle.SetColumnSlenderness(1.0, 1.0, 96, 96);
+    angle.SetDeflectionParameters(240, 360, 0.3, 0.2, 96);
+    EXPECT_EQ(ReportOf(angle), ReadGolden("SingleAngle_L5X3X5-16.html"));
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 // scratch folder, and the committed catalogue split into rows.
 #pragma once
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -87,10 +88,22 @@ public:
 // read the way the library reads it.
 inline std::vector<mvSect_AISC> CatalogueRowsOfCode(int shapeCode)
 {
-    std::ifstream file(ToNativePath(GetExecutablePath() + L"\\" + kCatalogueFileName), std::ios::binary);
+    std::ifstream file(ToNativePath(CataloguePath()), std::ios::binary);
     std::vector<mvSect_AISC> rows;
     get_aisc_section(rows, file, shapeCode);
     return rows;
+}
+
+// An ASCII name in upper case, in lower case and in mixed case.
+inline std::vector<std::string> CaseSpellings(const std::string& name)
+{
+    std::string upper = name, lower = name, mixed = name;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        upper[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
+        lower[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+        mixed[i] = i % 2 ? upper[i] : lower[i];
+    }
+    return {upper, lower, mixed};
 }
 
 // Number of allocations the test program has made so far.

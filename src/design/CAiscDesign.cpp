@@ -1,7 +1,6 @@
 #include "CAiscDesign.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "../module/Module.h"
 #include "../platform/Platform.h"
@@ -12,9 +11,7 @@ namespace {
 // Reads one named row of the catalogue file beside the executable.
 int ReadCatalogueSection(mvSect_AISC& section, const wchar_t* name)
 {
-    const CString path = GetExecutablePath() + L"\\" + kCatalogueFileName;
-    std::ifstream file(ToNativePath(path), std::ios::in | std::ios::binary);
-    return get_aisc_section(section, file, CString(name));
+    return ReadSectionFromFile(section, CataloguePath(), CString(name));
 }
 
 } // namespace

@@ -133,6 +133,27 @@ protected:
     // the shapes' GetFcr_Minor operations are one-line calls with their own
     // width-to-thickness ratio (bf / 2tf for I-shapes and tees, b/t for legs).
     double GetFcr_Element(double ratio) const;
+    // One case of Table B4.1b as the report shows it: the factors of the
+    // compact and noncompact limits with their images, and the lines that
+    // class the element.
+    struct CompactnessCase
+    {
+        double kp;
+        const wchar_t* pImage;
+        double kr;
+        const wchar_t* rImage;
+        const wchar_t* compact;
+        const wchar_t* nonCompact;
+        const wchar_t* slender;
+    };
+    // The limits kp and kr times root (sqrt(E/Fy) written as the case writes
+    // it), shown, and the line that classes lambda against them: a ratio
+    // exactly at the compact limit is noncompact.
+    void GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits, double& lambdaP,
+                                  double& lambdaR) const;
+    // E7-10 to E7-12 reduction factor Qs of an angle leg of width b: single
+    // and double angles share it.
+    double GetQs_AngleLeg(double b, double t, double e, double fy) const;
     // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
     // rectangular HSS share it).
     double GetMn_Yielding(double fy, double z, bool major) const;
@@ -155,6 +176,10 @@ protected:
         FunctionRef<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-ft
         FunctionRef<ShearStep()> majorShear;               // Vn and the major-axis phi_v
         FunctionRef<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
+        // Takes the working moments from Mux and Muy to the axes the shape is
+        // designed about, before amplification and in tension too (a single
+        // angle's principal axes); empty: the geometric axes as given.
+        FunctionRef<void(double& mrx, double& mry)> designAxes = {};
         double magnificationIx;  // inertias handed to ComputeMomentMagnification
         double magnificationIy;
         const wchar_t* workingMomentsLine = L"Mrx = Mux; Mry = Muy";

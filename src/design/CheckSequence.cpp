@@ -20,9 +20,11 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintLine(L"");
     PrintHeader(L"Axial Capacity Calculation");
 
-    // Working moments: amplified by B1 in compression; Mux and Muy stay as given.
+    // Working moments on the shape's design axes, amplified by B1 in
+    // compression; Mux and Muy stay as given.
     double mrx = Mux;
     double mry = Muy;
+    if (steps.designAxes) steps.designAxes(mrx, mry);
     const bool tension = Pu < 0;
     if (tension) {
         PrintLine(L"Tensile Strength");

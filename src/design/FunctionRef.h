@@ -1,6 +1,7 @@
 // A non-owning reference to a callable: what the check sequence receives for
 // each of a shape's steps. Nothing is allocated; the callable must outlive the
 // call it is passed to (a lambda written in the call's argument list does).
+// A default-constructed reference is empty and tests false: an optional step.
 #pragma once
 
 #include <memory>
@@ -14,6 +15,8 @@ template <class R, class... Args>
 class FunctionRef<R(Args...)>
 {
 public:
+    FunctionRef() noexcept = default;
+
     template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, FunctionRef>>>
     FunctionRef(F&& f) noexcept
         : m_callable(const_cast<void*>(static_cast<const void*>(std::addressof(f)))),
@@ -24,8 +27,9 @@ public:
     }
 
     R operator()(Args... args) const { return m_invoke(m_callable, std::forward<Args>(args)...); }
+    explicit operator bool() const noexcept { return m_invoke != nullptr; }
 
 private:
-    void* m_callable;
-    R (*m_invoke)(void*, Args...);
+    void* m_callable = nullptr;
+    R (*m_invoke)(void*, Args...) = nullptr;
 };

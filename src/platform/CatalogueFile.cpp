@@ -5,9 +5,10 @@
 // The per-name reader runs on every SetSection, so it reads a few kilobytes,
 // not the file: the rows are sorted by name, and a binary search over byte
 // offsets narrows the file down to a small window that is then scanned. When
-// that search misses (an unknown name, or a file whose rows are out of order),
-// a linear scan of the whole file decides, so the result never depends on the
-// order of the rows, only the speed does.
+// that search misses on a stream, a linear scan of the whole file decides, so
+// the result never depends on the order of the rows, only the speed does. A
+// file read by path has its order checked once per version of the file; when
+// the rows are in order a miss is conclusive and the scan is spared.
 #include "CatalogueFormat.h"
 #include "zorTools.h"
 #include "Utf8.h"
@@ -16,7 +17,10 @@
 #include <cmath>
 #include <cstring>
 #include <cwctype>
+#include <fstream>
 #include <istream>
+
+#include <sys/stat.h>
 
 namespace catalogue_format {
 
@@ -320,13 +324,18 @@ bool LeadingCode(std::string_view line, int& code)
     return true;
 }
 
+// What a binary search makes of a name: the row, no well-formed row where the
+// order puts it, or something it cannot judge (a line longer than a probe, a
+// read that fails) that only the linear scan can decide.
+enum class Search { Found, Absent, Unsure };
+
 // Binary search over byte offsets of a file sorted by CompareNames. The row
 // sought, if the file holds it where the order puts it, starts in [lo, hi).
 // Each step reads kProbeBytes at the middle and compares the names of the
-// whole lines found there; once the range is narrow it is read whole. Returns
-// true with the parsed row; false when the row is not where the order puts it
-// or something is unexpected (the linear scan then decides).
-bool SearchSorted(std::istream& in, std::streamoff size, std::string_view key, int& code, mvSect_AISC& row)
+// whole lines found there; once the range is narrow it is read whole. Found
+// comes with the parsed row. Absent is conclusive only for a file whose rows
+// are in order (RowsInOrder).
+Search SearchSorted(std::istream& in, std::streamoff size, std::string_view key, int& code, mvSect_AISC& row)
 {
     std::string buffer;
     std::streamoff lo = 0;
@@ -345,7 +354,7 @@ bool SearchSorted(std::istream& in, std::streamoff size, std::string_view key, i
         if (probe > 0) {
             const std::size_t newline = text.find('\n');
             if (newline == std::string_view::npos) {
-                if (!reachesEnd) return false;  // a line longer than a probe
+                if (!reachesEnd) return Search::Unsure;  // a line longer than a probe
                 hi = probe;                     // no line starts at or after the probe
                 continue;
             }
@@ -354,7 +363,7 @@ bool SearchSorted(std::istream& in, std::streamoff size, std::string_view key, i
         for (bool first = true;; first = false) {
             const std::streamoff lineStart = from + static_cast<std::streamoff>(start);
             if (start >= n) {
-                if (first && !reachesEnd) return false;
+                if (first && !reachesEnd) return Search::Unsure;
                 if (first) hi = probe;
                 break;
             }
@@ -366,7 +375,7 @@ bool SearchSorted(std::istream& in, std::streamoff size, std::string_view key, i
             const bool complete = newline != std::string_view::npos || reachesEnd;
             const std::string_view line = text.substr(start, newline == std::string_view::npos ? std::string_view::npos : newline - start);
             const std::string_view name = RowName(line);
-            if (name.empty() && !complete) return false;
+            if (name.empty() && !complete) return Search::Unsure;
             // Comments, the header and lines without a name sort first.
             const int order = name.empty() ? -1 : CompareNames(name, key);
             if (order > 0) {
@@ -374,18 +383,18 @@ bool SearchSorted(std::istream& in, std::streamoff size, std::string_view key, i
                 break;
             }
             if (order == 0) {
-                if (complete) return ParseRow(line, code, row);
                 std::string whole;
-                return ReadLineAt(in, lineStart, whole) && ParseRow(whole, code, row);
+                if (!complete && !ReadLineAt(in, lineStart, whole)) return Search::Unsure;
+                return ParseRow(complete ? line : std::string_view(whole), code, row) ? Search::Found : Search::Absent;
             }
             lo = lineStart + 1;
             if (newline == std::string_view::npos) break;
             start = newline + 1;
         }
         // A window holds every line that starts in it: nothing more to narrow.
-        if (window) return false;
+        if (window) return Search::Absent;
     }
-    return false;
+    return Search::Absent;
 }
 
 // Every line of the stream, in order: the first well-formed row of that name.
@@ -398,6 +407,68 @@ bool SearchAll(std::istream& in, std::string_view key, int& code, mvSect_AISC& r
         return !found;
     });
     return found;
+}
+
+// True when a binary search of the stream is conclusive: every line read
+// whole, the lines without a row name (comments, the header) before the first
+// row, and the row names in strictly ascending order of CompareNames, so that
+// each name has one row and it stands where the order puts it.
+bool RowsInOrder(std::istream& in, std::streamoff size)
+{
+    bool inOrder = true;
+    bool named = false;
+    std::string previous;
+    std::streamoff visited = 0;
+    ForEachLine(in, [&](std::string_view line) {
+        visited += static_cast<std::streamoff>(line.size()) + 1;
+        const std::string_view name = RowName(line);
+        inOrder = name.empty() ? !named : !named || CompareNames(previous, name) < 0;
+        if (!name.empty()) previous.assign(name);
+        named = named || !name.empty();
+        return inOrder;
+    });
+    // ForEachLine passes over a line too long to hold; the search would not.
+    return inOrder && visited >= size;
+}
+
+int ReadByName(mvSect_AISC& section, std::istream& catalogue, const CString& name, bool rowsInOrder)
+{
+    try {
+        std::string key;
+        if (!NameToUtf8(name.GetString(), key)) return -1;
+        StreamSession session(catalogue);
+        int code = -1;
+        mvSect_AISC row;
+        const std::streamoff size = StreamSize(catalogue);
+        Search search = size > 0 ? SearchSorted(catalogue, size, key, code, row) : Search::Unsure;
+        if (search == Search::Unsure || (search == Search::Absent && !rowsInOrder))
+            search = SearchAll(catalogue, key, code, row) ? Search::Found : Search::Absent;
+        if (search != Search::Found) return -1;
+        section = row;
+        return code;
+    } catch (...) {
+        return -1;
+    }
+}
+
+// A file as the reader met it: same device, inode, size and modification time
+// is taken to be the same content.
+struct FileVersion
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    long long modifiedSeconds = 0;
+    long modifiedNanoseconds = 0;
+    friend bool operator==(const FileVersion&, const FileVersion&) = default;
+};
+
+bool GetFileVersion(const std::string& path, FileVersion& version)
+{
+    struct stat status;
+    if (::stat(path.c_str(), &status) != 0) return false;
+    version = {status.st_dev, status.st_ino, status.st_size, status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
+    return true;
 }
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
@@ -428,17 +499,32 @@ int HssShape(const wchar_t* dimension)
 
 int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CString& name)
 {
+    return ReadByName(section, catalogue, name, false);
+}
+
+int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const CString& name)
+{
+    // Whether the rows are in order is learnt with one read of the whole file
+    // per version of it. Each thread keeps its own finding, so that design
+    // objects on different threads share nothing.
+    thread_local struct
+    {
+        FileVersion version;
+        bool inOrder = false;
+    } known;
     try {
-        std::string key;
-        if (!NameToUtf8(name.GetString(), key)) return -1;
-        StreamSession session(catalogue);
-        int code = -1;
-        mvSect_AISC row;
-        const std::streamoff size = StreamSize(catalogue);
-        const bool found = (size > 0 && SearchSorted(catalogue, size, key, code, row)) || SearchAll(catalogue, key, code, row);
-        if (!found) return -1;
-        section = row;
-        return code;
+        const std::string nativePath = ToNativePath(path);
+        std::ifstream file(nativePath, std::ios::in | std::ios::binary);
+        FileVersion version;
+        bool inOrder = false;
+        if (file.is_open() && GetFileVersion(nativePath, version)) {
+            if (!(version == known.version)) {
+                known.inOrder = RowsInOrder(file, version.size);
+                known.version = version;
+            }
+            inOrder = known.inOrder;
+        }
+        return ReadByName(section, file, name, inOrder);
     } catch (...) {
         return -1;
     }

@@ -33,6 +33,13 @@ void get_aisc_section(std::vector<mvSect_AISC>& rows, std::istream& catalogue, i
 // stream is not readable.
 int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CString& name);
 
+// The same read from the catalogue file at path (a path as the library builds
+// it, see ToNativePath), opened for this read. The first read of each version
+// of the file (same inode, size and modification time) checks that its rows
+// are in order; in such a file a name the binary search does not find is
+// known to be absent without a scan of the whole file.
+int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const CString& name);
+
 // Shape code of a type designation or name prefix in any case ("W", "w14",
 // "W14X90", "HSS8X4", "HSS8.625", "Pipe", "2L4", "MC"); -1 if not recognised,
 // as for "HSS" alone, which names both rectangular and round sections.

@@ -39,6 +39,7 @@ hr { margin: 0; border: 0; border-top: 1px solid #1f3a5f; }
 .clear { clear: both; }
 .page-break { break-after: page; }
 .report > .page-break:last-of-type { break-after: auto; }
+.problemArea > br:last-child { display: none; }
 @page { size: letter; margin: 0.6in 0.6in 0.75in;
         @bottom-right { content: "Page " counter(page) " of " counter(pages); font-size: 8pt; color: #555; } }
 @media print {

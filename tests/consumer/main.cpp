@@ -2,6 +2,7 @@
 // a subclass, reads every result back, and checks one catalogue member.
 #include <cstdio>
 #include <fstream>
+#include <vector>
 
 #include "zorsteel.h"
 
@@ -60,6 +61,14 @@ int main()
     Expect(design.GetCriticalRatio() == design.GetInteractionRatio(), "critical ratio");
     design.ResetResult();
     Expect(design.GetPhiPn() == 0 && design.GetB1x() == 1.0, "ResetResult");
+
+    // The catalogue beside the host: the pipes named "Pipe12" are STD, XS and XXS (A 13.7, 17.5, 35.4).
+    CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
+    Expect(catalogue && catalogue->IsValidAiscSection(L"w14x90"), "the catalogue is loaded");
+    std::vector<mvSect_AISC> candidates;
+    catalogue->GenerateSections(candidates, L"pipe12");
+    Expect(candidates.size() == 3 && candidates[0].A == 13.7 && candidates[2].A == 35.4, "candidates sorted by area");
+    CSteelDesignManager::ResetInstance();
     std::printf("%s\n", failures == 0 ? "consumer: all checks passed" : "consumer: checks failed");
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,160 @@
+#include "CAiscDesignTeeType.h"
+
+#include <algorithm>
+#include <cmath>
+
+double CAiscDesignTeeType::GetMn_Major(double mx, const TeeSection& section,
+                                       FunctionRef<ElementLimits()> flangeLimits, ElementLimits& flange) const
+{
+    ElementLimits stem;
+    GetWebCompactLimits(stem.lambda, stem.lambdaP, stem.lambdaR, section.tw, section.d, Fy);
+    PrintLine(L"");
+    flange = flangeLimits();
+    PrintLine(L"");
+
+    PrintLine(L"Mnx to account for Yielding");
+    const double yielding = GetMn_Yielding(mx, Fy, section.Zx, section.Sx);
+    double lateral = yielding;
+    if (Lb > 0) {
+        PrintLine(L"Mnx to account for Lateral-Torsional Buckling");
+        lateral = GetMn_LateralTorsional(mx, section.d, Lb, section.Iy, section.J, E, G);
+    }
+    double local;
+    if (mx < 0) {
+        PrintLine(L"Mnx to account for Tee Stem Local Buckling (stem in compression)");
+        local = GetMn_Compact_Web(stem.lambda, stem.lambdaP, stem.lambdaR, Fy, section.Sx);
+    } else {
+        PrintLine(L"Mnx to account for Flange Local Buckling (stem in tension)");
+        const double sxc = section.Ix / section.y;
+        PrintEquationValue(L"Sxc_equal_Ix_y.png", sxc, L"in^3");
+        local = GetMn_Compact_Flange(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, section.Zx, section.Sx, sxc);
+    }
+    const double mnx = std::min({yielding, lateral, local});
+    PrintLine(L"Mnx", mnx, MomentUnit);
+    return mnx;
+}
+
+double CAiscDesignTeeType::GetMn_Minor(const TeeSection& section, const ElementLimits& flange,
+                                       FunctionRef<double()> fcrMinor) const
+{
+    const double fcr = flange.lambda > flange.lambdaR ? fcrMinor() : Fy;
+    return GetMn_Compact_Minor(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, section.Zy, section.Sy, fcr);
+}
+
+void CAiscDesignTeeType::GetWebCompactLimits(double& lambda, double& lambdaP, double& lambdaR, double tw, double d,
+                                             double fy) const
+{
+    PrintLine(L"Web compactness:");
+    lambda = d / tw;
+    PrintLine(L"d / tw", lambda, L"");
+    GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                             {0.84, L"TblB4.1b.14pf.png", 1.03, L"TblB4.1b.14rf.png", L"Web is compact",
+                              L"Web is non-compact", L"Web is slender"},
+                             lambdaP, lambdaR);
+}
+
+double CAiscDesignTeeType::GetMn_Yielding(double mx, double fy, double zx, double sx) const
+{
+    const double my = fy * sx;
+    PrintEquationValue(L"My_equal_Fy_Sx.png", my / InchesPerFoot, MomentUnit);
+    const double mp = fy * zx;
+    double mn;
+    const wchar_t* equation;
+    if (mx < 0) {
+        PrintLine(L"Stem in compression");
+        mn = std::min(mp, my);  // F9-3
+        equation = L"Eq.F9-3.png";
+    } else {
+        PrintLine(L"Stem in tension");
+        mn = std::min(mp, 1.6 * my);  // F9-2
+        equation = L"Eq.F9-2.png";
+    }
+    PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
+    PrintEquationValue(L"Eq.F9-1.png", mn / InchesPerFoot, MomentUnit);
+    return mn / InchesPerFoot;
+}
+
+double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, double d, double lb, double iy, double j, double e,
+                                                  double g) const
+{
+    double b = 2.3 * (d / lb) * std::sqrt(iy / j);  // F9-5
+    if (mx < 0) b = -b;                             // stem tip in compression
+    PrintEquationValue(L"Eq.F9-5.png", b, L"");
+    const double mcr = (Pi * std::sqrt(e * iy * g * j) / lb) * (b + std::sqrt(1 + b * b));  // F9-4
+    PrintEquationValue(L"Eq.F9-4.png", mcr / InchesPerFoot, MomentUnit);
+    return mcr / InchesPerFoot;
+}
+
+double CAiscDesignTeeType::GetMn_Compact_Flange(double lambda, double lambdaP, double lambdaR, double fy, double zx,
+                                                double sx, double sxc) const
+{
+    const double mp = fy * zx;
+    PrintEquationValue(L"Mp_equal_Fy_Zx.png", mp / InchesPerFoot, MomentUnit);
+    double mn;
+    if (lambda < lambdaP) {
+        PrintImage(L"lamda_less_than_lamda_pf.png");
+        mn = mp;  // a compact flange does not limit the strength
+    } else if (lambda > lambdaR) {
+        PrintImage(L"lamda_greater_than_lamda_rf.png");
+        mn = 0.7 * E * sxc / (lambda * lambda);  // F9-7
+        PrintEquationValue(L"Eq.F9-7.png", mn / InchesPerFoot, MomentUnit);
+    } else {
+        PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
+        mn = std::min(mp - (mp - 0.7 * fy * sxc) * (lambda - lambdaP) / (lambdaR - lambdaP), 1.6 * fy * sx);  // F9-6
+        PrintEquationValue(L"Eq.F9-6.png", mn / InchesPerFoot, MomentUnit);
+    }
+    return std::min(mp, mn) / InchesPerFoot;
+}
+
+double CAiscDesignTeeType::GetMn_Compact_Web(double lambda, double lambdaP, double lambdaR, double fy,
+                                             double sx) const
+{
+    double fcr;
+    const wchar_t* equation;
+    if (lambda < lambdaP) {
+        PrintImage(L"d_tw_less_than_0.84_sqrt_E_Fy.png");
+        fcr = fy;  // F9-9
+        equation = L"Eq.F9-9.png";
+    } else if (lambda > lambdaR) {
+        PrintImage(L"d_tw_greater_than_1.03_sqrt_E_Fy.png");
+        fcr = 0.69 * E / (lambda * lambda);  // F9-11
+        equation = L"Eq.F9-11.png";
+    } else {
+        // Not capped: at lambda_p this is slightly above Fy.
+        PrintImage(L"0.84_sqrt_E_Fy_less_than_d_tw_less_than_E_Fy.png");
+        fcr = (2.55 - 1.84 * lambda * std::sqrt(fy / E)) * fy;  // F9-10
+        equation = L"Eq.F9-10.png";
+    }
+    PrintEquationValue(equation, fcr, StressUnit);
+    const double mn = fcr * sx;  // F9-8
+    PrintEquationValue(L"Eq.F9-8.png", mn / InchesPerFoot, MomentUnit);
+    return mn / InchesPerFoot;
+}
+
+double CAiscDesignTeeType::GetMn_Compact_Minor(double lambda, double lambdaP, double lambdaR, double fy, double zy,
+                                               double sy, double fcr) const
+{
+    const double mp = std::min(fy * zy, 1.6 * fy * sy);  // F6-1
+    PrintEquationValue(L"Eq.F6-1.png", mp / InchesPerFoot, MomentUnit);
+    double mn;
+    if (lambda < lambdaP) {
+        PrintImage(L"lamda_less_than_lamda_pf.png");
+        mn = mp;
+    } else if (lambda > lambdaR) {
+        PrintImage(L"lamda_greater_than_lamda_rf.png");
+        mn = std::min(fcr * sy, mp);  // F6-3
+        PrintEquationValue(L"Eq.F6-3.png", mn / InchesPerFoot, MomentUnit);
+    } else {
+        PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
+        mn = mp - (mp - 0.7 * fy * sy) * (lambda - lambdaP) / (lambdaR - lambdaP);  // F6-2
+        PrintEquationValue(L"Eq.F6-2.png", mn / InchesPerFoot, MomentUnit);
+    }
+    mn = std::min(mp, mn);
+    PrintLine(L"Mny to account for Lateral-Torsional Buckling", mn / InchesPerFoot, MomentUnit);
+    return mn / InchesPerFoot;
+}
+
+double CAiscDesignTeeType::GetCv_Major(double h, double tw, double fy) const
+{
+    return GetCv_Element(h / tw, L"h_tw.png", 1.2, L"kv_equal_1.2.png", fy);
+}

@@ -1,0 +1,60 @@
+// Flexure and shear of tee-type sections, shared by tees and double angles:
+// F9 about the major axis, where the sign of the moment decides whether the
+// stem or the flange is in compression, F6 about the minor axis, and G2 shear
+// of the stem. The class adds no virtual operation, so the classes built on
+// it keep the slot order of a direct CAiscDesign subclass.
+#pragma once
+
+#include "CAiscDesign.h"
+#include "FunctionRef.h"
+
+class CAiscDesignTeeType : public CAiscDesign
+{
+protected:
+    // The section as the tee-type blocks see it: a tee's stem, or a double
+    // angle's outstanding legs, with the properties of the whole section.
+    struct TeeSection
+    {
+        double d, tw;        // stem depth and thickness, in
+        double Ix, Sx, Zx;   // in^4, in^3
+        double y;            // outer face of the flange to the centroid, in
+        double Iy, Sy, Zy;   // in^4, in^3
+        double J;            // in^4
+    };
+    // An element's slenderness with its compact and noncompact limits.
+    struct ElementLimits
+    {
+        double lambda, lambdaP, lambdaR;
+    };
+
+    // The major-axis block, Mnx in kip-ft: the stem's compactness, then the
+    // flange's from flangeLimits (the class's own Table B4.1b case), kept in
+    // flange for the minor axis; then the least of yielding, lateral-
+    // torsional buckling (when Lb > 0) and local buckling of the flange (stem
+    // in tension, mx >= 0) or of the stem (mx < 0).
+    double GetMn_Major(double mx, const TeeSection& section, FunctionRef<ElementLimits()> flangeLimits,
+                       ElementLimits& flange) const;
+    // The minor-axis block, Mny in kip-ft: F6 with the flange's limits;
+    // fcrMinor (the class's F6-4 stress) is asked only for a slender flange.
+    double GetMn_Minor(const TeeSection& section, const ElementLimits& flange, FunctionRef<double()> fcrMinor) const;
+
+    // Table B4.1b case 14: the stem d / tw against 0.84 and 1.03 sqrt(E/Fy).
+    void GetWebCompactLimits(double& lambda, double& lambdaP, double& lambdaR, double tw, double d, double fy) const;
+    // F9-1 to F9-3 yielding, kip-ft. It hides the base's hollow-section
+    // yielding (other arguments), so no call can reach that one by mistake.
+    double GetMn_Yielding(double mx, double fy, double zx, double sx) const;
+    // F9-4 / F9-5 lateral-torsional buckling, kip-ft; Cb is not used.
+    double GetMn_LateralTorsional(double mx, double d, double lb, double iy, double j, double e, double g) const;
+    // F9-6 / F9-7 flange local buckling with the stem in tension, kip-ft;
+    // sxc is the modulus to the flange's outer face.
+    double GetMn_Compact_Flange(double lambda, double lambdaP, double lambdaR, double fy, double zx, double sx,
+                                double sxc) const;
+    // F9-8 to F9-11 local buckling of a stem in flexural compression, kip-ft.
+    double GetMn_Compact_Web(double lambda, double lambdaP, double lambdaR, double fy, double sx) const;
+    // F6-1 to F6-3 minor-axis yielding and flange local buckling, kip-ft;
+    // fcr serves only a slender flange.
+    double GetMn_Compact_Minor(double lambda, double lambdaP, double lambdaR, double fy, double zy, double sy,
+                               double fcr) const;
+    // Cv of the stem, kv = 1.2.
+    double GetCv_Major(double h, double tw, double fy) const;
+};

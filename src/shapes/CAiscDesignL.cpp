@@ -1,0 +1,284 @@
+#include "CAiscDesignL.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "../platform/zorTools.h"
+
+namespace {
+
+// Leg lengths in inches are equal when they agree to within this.
+constexpr double kLegTolerance = 5e-07;
+
+struct BetawRow
+{
+    double b, d;   // long and short leg, in
+    double betaw;  // in
+};
+
+// Commentary Table C-F10.1.
+constexpr BetawRow kBetawTable[] = {
+    {8, 6, 3.31},     {8, 4, 5.48},   {7, 4, 4.37},   {6, 4, 3.14},   {6, 3.5, 3.69},
+    {5, 3.5, 2.40},   {5, 3, 2.99},   {4, 3.5, 0.87}, {4, 3, 1.65},   {3.5, 3, 0.87},
+    {3.5, 2.5, 1.62}, {3, 2.5, 0.86}, {3, 2, 1.56},   {2.5, 2, 0.85}, {2.5, 1.5, 1.49},
+};
+
+} // namespace
+
+int CAiscDesignL::Calculate()
+{
+    const mvSect_AISC& s = Section;
+    // Leg compactness, found with the w axis and reused about z.
+    double lambda = 0;
+    double lambdaP = 0;
+    double lambdaR = 0;
+
+    return RunCheckSequence({
+        .compression =
+            [&] {
+                const double qs = GetQs_Unstiffened(s.b, s.t, E, Fy);
+                PrintLine(L"");
+                PrintLine(L"Compressive strength to account for Flexural Buckling");
+                double klr, fe;
+                GetColumnFe(klr, fe);
+                double fcr;
+                if (qs == 1.0) {
+                    fcr = GetColumnFcr(fe, klr);
+                } else {
+                    PrintLine(L"Q = Qs", qs, L"");
+                    fcr = GetColumnFcr_Slender(fe, klr, qs);
+                }
+                // A single angle is not checked for flexural-torsional buckling:
+                // the squash load stands in for that mode.
+                return CompressionStep{GetPn_FlexuralBuckling(fcr, s.A), s.A * Fy};
+            },
+        .majorFlexure =
+            [&](double mw) {
+                GetCompactLimits(lambda, lambdaP, lambdaR, s.t, s.b, Fy);
+                PrintLine(L"");
+                PrintLine(L"Mnw to account for Yielding");
+                double my, sc;
+                const double yielding = GetMn_Yielding(my, sc, Fy, mw);
+                PrintLine(L"Mnw to account for Lateral-Torsional Buckling");
+                const double lateral = GetMn_LateralTorsional(s.b, s.d, s.t, Cb, Lb, my);
+                PrintLine(L"Mnw to account for Leg Local Buckling");
+                const double leg = GetMn_Compact(lambda, lambdaP, lambdaR, Fy, sc, s.b, s.t, yielding);
+                const double mnw = std::min({yielding, lateral, leg});
+                PrintLine(L"Mnw", mnw, MomentUnit);
+                return mnw;
+            },
+        .minorFlexure =
+            [&](double mz) {
+                PrintLine(L"Mnz to account for Yielding");
+                double my, sc;
+                const double yielding = GetMn_Yielding_Minor(my, sc, Fy, mz);
+                // No lateral-torsional buckling about the minor principal axis.
+                PrintLine(L"Mnz to account for Leg Local Buckling");
+                const double leg = GetMn_Compact(lambda, lambdaP, lambdaR, Fy, sc, s.b, s.t, yielding);
+                const double mnz = std::min(yielding, leg);
+                PrintLine(L"Mnz", mnz, MomentUnit);
+                return mnz;
+            },
+        .majorShear =
+            [&] {
+                PrintImage(L"Aw_b_t.png");
+                const double cv = GetCv_Major(s.b, s.t, Fy);
+                return ShearStep{GetVn(Fy, s.b * s.t, cv), GetPhiv(s.b, s.t, Fy)};
+            },
+        .minorShear =
+            [&] {
+                PrintImage(L"Aw_equal_d_t.png");
+                const double cv = GetCv_Minor(s.d, s.t, Fy);
+                return GetVn(Fy, s.d * s.t, cv);
+            },
+        // Principal-axis strengths are compared with principal-axis moments
+        // only, amplified or not.
+        .designAxes = [&](double& mw, double& mz) { GetPrincipalMoments(mw, mz); },
+        .magnificationIx = s.Iw,
+        .magnificationIy = s.Iz,
+        .workingMomentsLine = L"Mrx = Muw; Mry = Muz",
+        .majorFlexureHeader = L"Principal w-w Axis Flexural Capacity Calculation",
+        .minorFlexureHeader = L"Principal z-z Axis Flexural Capacity Calculation",
+        .majorDesignImage = L"Mcbw_equal_phi_b_Mnw.png",
+        .minorDesignImage = L"Mcbz_equal_phi_b_Mnz.png",
+    });
+}
+
+void CAiscDesignL::GetPrincipalMoments(double& muw, double& muz) const
+{
+    const double alpha = std::atan(Section.tan_a);
+    muw = Muy * std::sin(alpha) - Mux * std::cos(alpha);
+    muz = Mux * std::sin(alpha) + Muy * std::cos(alpha);
+}
+
+void CAiscDesignL::ComputeMomentMagnification(double& mw, double& mz, double a, double iw, double iz)
+{
+    // Unamplified, the moments stay as the check sequence resolved them.
+    if (!ConsiderB1) return;
+    double muw, muz;
+    GetPrincipalMoments(muw, muz);
+    PrintLine(L"");
+    PrintHeader(L"Moment Magnification Calculation");
+    const double tauB = GetTau_b(Pu, a, Fy);
+
+    PrintLine(L"Moment magnifier B1 for P-delta effects in w-w direction");
+    PrintLine(L"Iw", iw, L"in^4");
+    const double b1w = GetB1(Cmx, Pu, Fy, E, a, iw, Kx, Lx, tauB);
+    mw = b1w * muw;
+    PrintEquationValue(L"Muw_equal_Mux_cosa_Muy_sina.png", mw, MomentUnit);
+    PrintLine(L"Magnified Muw = Muw * B1", mw, MomentUnit);
+
+    PrintLine(L"");
+    PrintLine(L"Moment magnifier B1 for P-delta effects in z-z direction");
+    PrintLine(L"Iz", iz, L"in^4");
+    const double b1z = GetB1(Cmy, Pu, Fy, E, a, iz, Ky, Ly, tauB);
+    mz = b1z * muz;
+    PrintEquationValue(L"Muz_equal_Mux_sina_Muy_cosa.png", mz, MomentUnit);
+    PrintLine(L"Magnified Muz = Muz * B1", mz, MomentUnit);
+
+    B1x = b1w;
+    B1y = b1z;
+}
+
+double CAiscDesignL::GetFcr_Minor(double b, double t) const { return GetFcr_Element(b / t); }
+
+double CAiscDesignL::GetCv_Minor(double d, double t, double fy) const
+{
+    return GetCv_Element(d / t, L"h_t_equal_d_t.png", 1.2, L"kv_equal_1.2.png", fy);
+}
+
+double CAiscDesignL::GetCv_Major(double b, double t, double fy) const
+{
+    return GetCv_Element(b / t, L"h_tw_equal_b_t.png", 1.2, L"kv_equal_1.2.png", fy);
+}
+
+double CAiscDesignL::GetQs_Unstiffened(double b, double t, double e, double fy) const
+{
+    return GetQs_AngleLeg(b, t, e, fy);
+}
+
+void CAiscDesignL::GetColumnFe(double& klr, double& fe) const
+{
+    // Flexural buckling about the minor principal axis, with the x-axis length.
+    klr = Kx * Lx / Section.rz;
+    PrintEquationValue(L"KL_r_z.png", klr, L"");
+    CheckKL_R(klr, klr);
+    fe = Pi * Pi * E / (klr * klr);  // E3-4
+    PrintEquationValue(L"Eq.E3-4.png", fe, StressUnit);
+}
+
+void CAiscDesignL::GetCompactLimits(double& lambda, double& lambdaP, double& lambdaR, double t, double b,
+                                    double fy) const
+{
+    PrintLine(L"Long leg local compactness:");
+    lambda = b / t;
+    PrintLine(L"b / t", lambda, L"");
+    GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                             {0.54, L"TblB4.1b.12pf.png", 0.91, L"TblB4.1b.12rf.png", L"Leg is compact",
+                              L"Leg is non-compact", L"Leg is slender"},
+                             lambdaP, lambdaR);
+}
+
+double CAiscDesignL::GetMy_Point(double fy, double s, const wchar_t* myImage, const wchar_t* mnImage) const
+{
+    const double my = fy * s;
+    PrintEquationValue(myImage, my / InchesPerFoot, MomentUnit);
+    PrintEquationValue(mnImage, 1.5 * my / InchesPerFoot, MomentUnit);
+    return my;
+}
+
+double CAiscDesignL::GetMn_Yielding(double& my, double& sc, double fy, double muw) const
+{
+    const mvSect_AISC& s = Section;
+    const double myA = GetMy_Point(fy, s.SwA, L"MywA_equal_Fy_SwA.png", L"MnwA_equal_1.5MywA.png");
+    // A row without a modulus at point B (equal legs) leaves that point out.
+    const bool pointB = s.SwB != 0;
+    const double myB = pointB ? GetMy_Point(fy, s.SwB, L"MywB_equal_Fy_SwB.png", L"MnwB_equal_1.5MywB.png") : 0;
+    const double myC = GetMy_Point(fy, s.SwC, L"MywC_equal_Fy_SwC.png", L"MnwC_equal_1.5MywC.png");
+    sc = muw > 0 ? s.SwA : s.SwC;
+    my = pointB ? std::min({myA, myB, myC}) : std::min(myA, myC);
+    const double mn = 1.5 * my / InchesPerFoot;  // F10-1
+    PrintLine(L"For the limit state of yielding about the w-w axis");
+    PrintEquationValue(L"Mnw.png", mn, MomentUnit);
+    return mn;
+}
+
+double CAiscDesignL::GetMn_Yielding_Minor(double& my, double& sc, double fy, double muz) const
+{
+    const mvSect_AISC& s = Section;
+    const double myA = GetMy_Point(fy, s.SzA, L"MyzA_equal_Fy_SzA.png", L"MnzA_equal_1.5MyzA.png");
+    const double myB = GetMy_Point(fy, s.SzB, L"MyzB_equal_Fy_SzB.png", L"MnzB_equal_1.5MyzB.png");
+    const double myC = GetMy_Point(fy, s.SzC, L"MyzC_equal_Fy_SzC.png", L"MnzC_equal_1.5MyzC.png");
+    sc = muz > 0 ? std::min(s.SzA, s.SzC) : s.SzB;
+    my = std::min({myA, myB, myC});
+    const double mn = std::min({1.5 * myA, 1.5 * myB, 1.5 * myC}) / InchesPerFoot;  // F10-1
+    PrintLine(L"For the limit state of yielding about the z-z axis");
+    PrintEquationValue(L"Mnz.png", mn, MomentUnit);
+    return mn;
+}
+
+double CAiscDesignL::GetMn_LateralTorsional(double b, double d, double t, double cb, double lb, double my) const
+{
+    double me;
+    const wchar_t* elastic;
+    if (is_equal(b, d, kLegTolerance)) {
+        PrintLine(L"Elastic lateral-torsonal buckling moment for equal-leg angles");
+        me = 0.46 * E * (b * b) * (t * t) * cb / lb;  // F10-4
+        elastic = L"Eq.F10-4.png";
+    } else {
+        PrintLine(L"Elastic lateral-torsonal buckling moment for unequal-leg angles");
+        // The short leg in compression: beta_w enters negative.
+        const double betaw = -GetBetaw(b, d);
+        PrintEquationValue(L"beta_w.png", betaw, LengthUnit);
+        const double slenderness = lb * t / Section.rz;
+        me = (4.9 * E * Section.Iz * cb / (lb * lb)) *
+             (std::sqrt(betaw * betaw + 0.052 * (slenderness * slenderness)) + betaw);  // F10-5
+        elastic = L"Eq.F10-5.png";
+    }
+    PrintEquationValue(elastic, me / InchesPerFoot, MomentUnit);
+    PrintEquationValue(L"My.png", my / InchesPerFoot, MomentUnit);
+    double mn;
+    if (me <= my) {
+        PrintImage(L"Me_less_than_My.png");
+        mn = (0.92 - 0.17 * me / my) * me;  // F10-2
+        PrintEquationValue(L"Eq.F10-2.png", mn / InchesPerFoot, MomentUnit);
+    } else {
+        // Also taken when Me is not a number (unequal legs with Lb = 0): the cap 1.5 My.
+        PrintImage(L"Me_greater_than_My.png");
+        mn = std::min(1.5 * my, (1.92 - 1.17 * std::sqrt(my / me)) * my);  // F10-3
+        PrintEquationValue(L"Eq.F10-3.png", mn / InchesPerFoot, MomentUnit);
+    }
+    return mn / InchesPerFoot;
+}
+
+double CAiscDesignL::GetBetaw(double b, double d) const
+{
+    for (const BetawRow& row : kBetawTable) {
+        if (is_equal(b, row.b, kLegTolerance) && is_equal(d, row.d, kLegTolerance)) return row.betaw;
+    }
+    return 0.0;
+}
+
+double CAiscDesignL::GetMn_Compact(double lambda, double lambdaP, double lambdaR, double fy, double sc, double b,
+                                   double t, double mnYield) const
+{
+    if (lambda < lambdaP) {
+        PrintImage(L"lamda_less_than_lamda_pf.png");
+        return mnYield;  // F10-6: no leg local buckling
+    }
+    double mn;
+    if (lambda > lambdaR) {
+        PrintImage(L"lamda_greater_than_lamda_rf.png");
+        PrintEquationValue(L"Sc.png", sc, L"in^3");
+        const double fcr = 0.71 * E / (lambda * lambda);  // F10-9
+        PrintEquationValue(L"Eq.F10-9.png", fcr, StressUnit);
+        mn = fcr * sc;  // F10-8
+        PrintEquationValue(L"Eq.F10-8.png", mn / InchesPerFoot, MomentUnit);
+    } else {
+        PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
+        PrintEquationValue(L"Sc.png", sc, L"in^3");
+        mn = fy * sc * (2.43 - 1.72 * (b / t) * std::sqrt(fy / E));  // F10-7
+        PrintEquationValue(L"Eq.F10-7.png", mn / InchesPerFoot, MomentUnit);
+    }
+    return mn / InchesPerFoot;
+}

@@ -1,0 +1,295 @@
+// The catalogue manager: look-ups in any case over the committed catalogue,
+// and on small hand-built catalogues the load order, reload and reset, copies,
+// the three forms of section generation with their cache, and missing files.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace {
+
+CString Wide(const std::string& ascii) { return CString(std::wstring(ascii.begin(), ascii.end())); }
+
+std::vector<std::string> Names(const std::vector<mvSect_AISC>& sections)
+{
+    std::vector<std::string> names;
+    for (const mvSect_AISC& section : sections) {
+        const CString name = GetSectionName(section);
+        names.emplace_back(name.str().begin(), name.str().end());
+    }
+    return names;
+}
+
+// A row of a hand-built catalogue: every number 0 but these.
+struct Row
+{
+    int code;
+    std::string name;
+    double A, d, Ht, OD, bf, b;
+};
+
+// The places of A, d, Ht, OD, bf and b are 3 to 8 of the 98 numbers.
+std::string Line(const Row& row)
+{
+    std::ostringstream line;
+    line << row.code << '\t' << row.name << "\t0\t0";
+    for (const double value : {row.A, row.d, row.Ht, row.OD, row.bf, row.b}) line << '\t' << value;
+    for (int place = 9; place <= 98; ++place) line << "\t0";
+    return line.str();
+}
+
+// Widths and heights chosen so that each bound below keeps some rows and not others.
+const std::vector<Row> kRows = {
+    //code name             A    d     Ht  OD     bf  b
+    {0,  "W12X10",         3,   12,   0,  0,     6,  0},
+    {0,  "W12X20",         5,   12.5, 0,  0,     8,  0},
+    {0,  "W14X30",         4,   14,   0,  0,     10, 0},
+    {0,  "W16X40",         2,   16,   0,  0,     6,  0},
+    {0,  "W10X5",          1,   10,   0,  0,     4,  0},
+    {6,  "L4X3X1/4",       1.5, 3,    0,  0,     0,  4},
+    {6,  "L6X4X1/2",       4.5, 4,    0,  0,     0,  6},
+    {7,  "WT6X10",         2.5, 6,    0,  0,     5,  0},
+    {10, "2L4X3X1/4",      3,   3,    0,  0,     0,  4},
+    {11, "HSS8X4X1/2",     10,  0,    8,  0,     0,  2.6},
+    {11, "HSS8X8X1/4",     7,   0,    8,  0,     0,  7.3},
+    {11, "HSS10X4X1/2",    12,  0,    10, 0,     0,  2.6},
+    {12, "HSS8.625X0.500", 11,  0,    0,  8.625, 0,  0},
+    {12, "HSS6.000X0.500", 8,   0,    0,  6,     0,  0},
+    {13, "Pipe8STD",       6,   0,    0,  8.625, 0,  0},
+    {14, "X5",             1,   5,    5,  5,     5,  5},
+};
+
+// Already in the caller's vector before each generation: it stays, sorted in by its A.
+mvSect_AISC Held()
+{
+    mvSect_AISC held;
+    held.A = 3.5;
+    SetSectionName(held, L"Held");
+    return held;
+}
+
+class SteelDesignManagerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { CSteelDesignManager::ResetInstance(); }
+    void TearDown() override
+    {
+        CSteelDesignManager::ResetInstance();
+        SetExecutablePath(nullptr);
+    }
+
+    // Writes the catalogue of these rows (in this order) into the scratch
+    // folder and points the library at it.
+    void UseCatalogue(const std::vector<Row>& rows)
+    {
+        std::string text = CommittedCatalogue().head;
+        for (const Row& row : rows) text += Line(row) + '\n';
+        folder.Write("aisc14u.tbl", text);
+        SetExecutablePath(folder.Path().wstring().c_str());
+    }
+    // The message for the scratch folder: SetExecutablePath appends "/", the library "\" and the name.
+    std::string MissingFileMessage() const { return "Error opening file " + folder.Path().string() + "/\\aisc14u.tbl"; }
+
+    static CSteelDesignManager& Manager() { return *CSteelDesignManager::Instance(); }
+
+    ScratchFolder folder{"manager"};
+};
+
+TEST_F(SteelDesignManagerTest, EveryCatalogueNameIsFoundInAnyCaseWithItsRecord)
+{
+    const mvSect_AISC sentinel = Held();
+    for (const auto& row : CommittedCatalogue().rows) {
+        mvSect_AISC expected;
+        TestDesign().GetSection(expected, Wide(row.name));
+        for (const std::string& name : CaseSpellings(row.name)) {
+            mvSect_AISC section = sentinel;
+            ASSERT_TRUE(Manager().GetAiscSection(section, Wide(name))) << name;
+            EXPECT_EQ(std::memcmp(&section, &expected, sizeof section), 0) << name;
+            EXPECT_TRUE(Manager().IsValidAiscSection(Wide(name))) << name;
+        }
+    }
+    for (const wchar_t* unknown : {L"W14X91", L"W14X9", L"W14X90 ", L"", static_cast<const wchar_t*>(nullptr)}) {
+        mvSect_AISC section = sentinel;
+        EXPECT_FALSE(Manager().GetAiscSection(section, unknown));
+        EXPECT_EQ(std::memcmp(&section, &sentinel, sizeof section), 0);
+        EXPECT_FALSE(Manager().IsValidAiscSection(unknown));
+    }
+}
+
+TEST_F(SteelDesignManagerTest, TheRowReadLastWinsOverCodesInAscendingOrderAndOverFileOrderWithinACode)
+{
+    // File order is not code order: code 7 is read after code 3 wherever it stands.
+    UseCatalogue({{7, "DUP", 2, 0, 0, 0, 0, 0}, {3, "Dup", 1, 0, 0, 0, 0, 0}, {0, "Twin", 3, 0, 0, 0, 0, 0},
+                  {0, "TWIN", 4, 0, 0, 0, 0, 0}});
+    for (const auto& [name, A, spelling] : {std::tuple{L"dup", 2.0, L"DUP"}, std::tuple{L"twin", 4.0, L"TWIN"}}) {
+        mvSect_AISC section;
+        ASSERT_TRUE(Manager().GetAiscSection(section, name));
+        EXPECT_EQ(section.A, A);
+        EXPECT_EQ(GetSectionName(section), spelling);
+    }
+}
+
+TEST_F(SteelDesignManagerTest, ReloadKeepsTheIndexWhenTheFileIsGoneButEmptiesTheCacheAndResetReadsAgain)
+{
+    const MessageCapture messages;
+    CSteelDesignManager::ResetInstance();  // without an instance: nothing happens
+    UseCatalogue(kRows);
+    CSteelDesignManager* const first = CSteelDesignManager::Instance();
+    EXPECT_EQ(CSteelDesignManager::Instance(), first);
+    std::vector<mvSect_AISC> sections;
+    first->GenerateSections(sections, CString(L"W12"));
+    EXPECT_EQ(Names(sections), (std::vector<std::string>{"W12X10", "W12X20"}));
+
+    std::filesystem::remove(folder.Path() / "aisc14u.tbl");
+    first->ReloadAllSections();
+    EXPECT_EQ(messages.Boxes, std::vector<std::string>{MissingFileMessage()});
+    EXPECT_TRUE(first->IsValidAiscSection(L"W12X10"));
+    sections.clear();
+    first->GenerateSections(sections, CString(L"W12"));  // no longer cached: the file is looked for again
+    EXPECT_TRUE(sections.empty());
+    EXPECT_EQ(messages.Boxes.size(), 2u);
+
+    UseCatalogue({{0, "W8X10", 3, 8, 0, 0, 4, 0}});
+    EXPECT_TRUE(Manager().IsValidAiscSection(L"W12X10"));  // the instance has not read the file again
+    CSteelDesignManager::ResetInstance();
+    EXPECT_TRUE(Manager().IsValidAiscSection(L"W8X10"));
+    EXPECT_FALSE(Manager().IsValidAiscSection(L"W12X10"));
+}
+
+TEST_F(SteelDesignManagerTest, CopiesAreIndependentAndAMoveEmptiesItsSource)
+{
+    UseCatalogue(kRows);
+    CSteelDesignManager copy(Manager());
+    CSteelDesignManager::ResetInstance();
+    EXPECT_TRUE(copy.IsValidAiscSection(L"W12X10"));
+
+    CSteelDesignManager moved(std::move(copy));
+    EXPECT_FALSE(copy.IsValidAiscSection(L"W12X10"));
+    EXPECT_TRUE(moved.IsValidAiscSection(L"W12X10"));
+    copy = moved;
+    CSteelDesignManager& same = copy;
+    copy = same;
+    copy = std::move(same);
+    EXPECT_TRUE(copy.IsValidAiscSection(L"W12X10"));
+    moved = std::move(copy);
+    EXPECT_FALSE(copy.IsValidAiscSection(L"W12X10"));
+    EXPECT_TRUE(moved.IsValidAiscSection(L"W12X10"));
+}
+
+TEST_F(SteelDesignManagerTest, SizeBoundedGenerationKeepsRowsWithinInclusiveBoundsSortedByArea)
+{
+    UseCatalogue(kRows);
+    const struct
+    {
+        int code;
+        double minWidth, maxWidth, minHeight, maxHeight;
+        std::vector<std::string> expected;
+    } cases[] = {
+        // All bounds 0: every W row.
+        {0, 0, 0, 0, 0, {"W10X5", "W16X40", "W12X10", "Held", "W14X30", "W12X20"}},
+        // bf <= 8 keeps bf 4, 6, 6 and 8 (inclusive).
+        {0, 0, 8, 0, 0, {"W10X5", "W16X40", "W12X10", "Held", "W12X20"}},
+        // bf >= 8 keeps bf 8 and 10.
+        {0, 8, 0, 0, 0, {"Held", "W14X30", "W12X20"}},
+        // 12 <= d <= 14 whatever bf: d 12, 12.5 and 14.
+        {0, 0, 0, 12, 14, {"W12X10", "Held", "W14X30", "W12X20"}},
+        // Tees: width bf, height d. Angles: width d, height b; d = 3 and b = 4 meet the bounds exactly.
+        {7, 5, 5, 6, 6, {"WT6X10", "Held"}},
+        {6, 3, 3, 4, 4, {"L4X3X1/4", "Held"}},
+        {10, 3, 3, 4, 4, {"2L4X3X1/4", "Held"}},
+        // Rectangular HSS: width b, height Ht.
+        {11, 0, 2.6, 8, 8, {"Held", "HSS8X4X1/2"}},
+        // Round HSS: OD against both pairs; OD 6 fails the height bound.
+        {12, 6, 0, 8, 0, {"Held", "HSS8.625X0.500"}},
+        {13, 8.625, 8.625, 8.625, 8.625, {"Held", "Pipe8STD"}},
+        // Codes not generated by size.
+        {14, 0, 0, 0, 0, {"Held"}},
+        {-1, 0, 0, 0, 0, {"Held"}},
+        {15, 0, 0, 0, 0, {"Held"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<mvSect_AISC> sections{Held()};
+        Manager().GenerateSections(sections, c.code, c.minWidth, c.maxWidth, c.minHeight, c.maxHeight);
+        EXPECT_EQ(Names(sections), c.expected) << "code " << c.code << " bounds " << c.minWidth << ' ' << c.maxWidth
+                                               << ' ' << c.minHeight << ' ' << c.maxHeight;
+    }
+}
+
+TEST_F(SteelDesignManagerTest, PrefixGenerationMatchesWholePrefixesInAnyCaseOncePerRow)
+{
+    UseCatalogue(kRows);
+    const struct
+    {
+        int code;
+        const wchar_t* prefixes;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {11, L"hss8x", {"Held", "HSS8X8X1/4", "HSS8X4X1/2"}},
+        {11, L"HSS8X, hss8x4", {"Held", "HSS8X8X1/4", "HSS8X4X1/2"}},  // HSS8X4X1/2 matches both, added once
+        {11, L"HSS8X4X1/2X", {"Held"}},                                 // longer than the name
+        {11, L"", {"Held"}},                                            // no prefix at all
+        {0, L"HSS8X", {"Held"}},                                        // only rows of the code
+        {12, L"HSS", {"Held", "HSS6.000X0.500", "HSS8.625X0.500"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<mvSect_AISC> sections{Held()};
+        Manager().GenerateSections(sections, c.code, CString(c.prefixes));
+        EXPECT_EQ(Names(sections), c.expected) << c.code << ' ' << CString(c.prefixes);
+    }
+}
+
+TEST_F(SteelDesignManagerTest, ListGenerationFollowsEachItemsFamilyAndCachesTheListUntilReload)
+{
+    UseCatalogue(kRows);
+    // "hss8" names no single family: rectangular and round HSS that begin with it (not Pipe8STD).
+    // W12 twice gives its rows twice; "Wide" is no designation.
+    const CString list(L"hss8, W12; w12 Wide L6");
+    const std::vector<std::string> expected = {"W12X10", "W12X10", "Held",       "L6X4X1/2",  "W12X20",
+                                               "W12X20", "HSS8X8X1/4", "HSS8X4X1/2", "HSS8.625X0.500"};
+    std::vector<mvSect_AISC> sections{Held()};
+    Manager().GenerateSections(sections, list);
+    EXPECT_EQ(Names(sections), expected);
+
+    // The same text in other case: the cached list replaces the vector, the changed file is not read.
+    UseCatalogue({});
+    std::vector<mvSect_AISC> again(3);
+    Manager().GenerateSections(again, CString(L"HSS8, w12; W12 wide l6"));
+    EXPECT_EQ(Names(again), expected);
+
+    Manager().ReloadAllSections();
+    again.clear();
+    Manager().GenerateSections(again, list);
+    EXPECT_TRUE(again.empty());
+}
+
+TEST_F(SteelDesignManagerTest, AMissingCatalogueIsReportedWithItsPathOncePerOpeningAndAddsNothing)
+{
+    const MessageCapture messages;
+    SetExecutablePath(folder.Path().wstring().c_str());
+    EXPECT_FALSE(Manager().IsValidAiscSection(L"W14X90"));
+    EXPECT_EQ(messages.Boxes, std::vector<std::string>{MissingFileMessage()});
+
+    mvSect_AISC light = Held();
+    light.A = 1;
+    std::vector<mvSect_AISC> sections{Held(), light};  // left unsorted: nothing was generated
+    Manager().GenerateSections(sections, kShapeW, 0, 0, 0, 0);
+    Manager().GenerateSections(sections, kShapeW, CString(L"W"));
+    EXPECT_EQ(Names(sections), (std::vector<std::string>{"Held", "Held"}));
+    EXPECT_EQ(sections[1].A, 1);
+    EXPECT_EQ(messages.Boxes.size(), 3u);
+
+    // An "HSS" item opens the file twice; the empty result is cached all the same.
+    sections.clear();
+    Manager().GenerateSections(sections, CString(L"HSS8"));
+    Manager().GenerateSections(sections, CString(L"HSS8"));
+    EXPECT_TRUE(sections.empty());
+    EXPECT_EQ(messages.Boxes.size(), 5u);
+    for (const std::string& box : messages.Boxes) EXPECT_EQ(box, MissingFileMessage());
+}
+
+} // namespace
