@@ -45,9 +45,9 @@ constexpr LoadCase kLoadCases[] = {
 
 const fs::path kArtifacts = fs::path(ZORSTEEL_BINARY_DIR) / "browser-report";
 
-// Writes a page of at most memberLimit members with the script at its end;
-// returns the number of members.
-int WritePage(const fs::path& path, int memberLimit, const char* script)
+// Writes the page of every member with the script at its end; returns the
+// number of members.
+int WritePage(const fs::path& path, const char* script)
 {
     std::ofstream file(path);
     ReportPage page(&file, L"zorsteel browser check");
@@ -55,7 +55,6 @@ int WritePage(const fs::path& path, int memberLimit, const char* script)
     for (const auto& [make, sections] : kClasses)
         for (const wchar_t* section : sections)
             for (const LoadCase& load : kLoadCases) {
-                if (members == memberLimit) continue;
                 ++members;
                 const std::unique_ptr<CAiscDesign> design = make();
                 EXPECT_NE(design->SetSection(section), -1) << "not in the catalogue";
@@ -107,11 +106,9 @@ TEST(BrowserReportTest, EveryImageLoadsAndThePagePrints)
     fs::remove_all(kArtifacts);
     fs::create_directories(kArtifacts);
     const fs::path report = kArtifacts / "report.html";
-    const fs::path member = kArtifacts / "member.html";
     ASSERT_TRUE(PlaceReportImages(report.wstring().c_str()));
     MessageCapture messages;
-    const int members = WritePage(report, -1, kImageCheckScript);
-    WritePage(member, 1, "");
+    const int members = WritePage(report, kImageCheckScript);
     EXPECT_TRUE(messages.Boxes.empty()) << messages.Boxes.front();
 
     if (std::system("command -v chromium > /dev/null") != 0)
@@ -129,13 +126,10 @@ TEST(BrowserReportTest, EveryImageLoadsAndThePagePrints)
     const fs::path pdf = kArtifacts / "report.pdf";
     ASSERT_EQ(RunChromium("--no-pdf-header-footer --print-to-pdf='" + pdf.string() + "'", report, "/dev/null"), 0);
     const std::string printed = FileText(pdf.string());
-    EXPECT_EQ(printed.rfind("%PDF-", 0), 0u);
-    int pages = 0;
-    for (std::size_t at = printed.find("/Type /Page\n"); at != std::string::npos; at = printed.find("/Type /Page\n", at + 1))
-        ++pages;
-    EXPECT_GE(pages, members);
+    const std::regex page("/Type /Page\n");  // each member starts a page of its own
+    EXPECT_GE(std::distance(std::sregex_iterator(printed.begin(), printed.end(), page), {}), members);
 
-    const fs::path screenshot = kArtifacts / "member.png";
-    ASSERT_EQ(RunChromium("--window-size=1000,2600 --screenshot='" + screenshot.string() + "'", member, "/dev/null"), 0);
+    const fs::path screenshot = kArtifacts / "member.png";  // the first member, whole
+    ASSERT_EQ(RunChromium("--window-size=1000,4400 --screenshot='" + screenshot.string() + "'", report, "/dev/null"), 0);
     EXPECT_GT(fs::file_size(screenshot), 10000u);
 }

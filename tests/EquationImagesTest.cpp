@@ -53,7 +53,6 @@ TEST(EquationImagesTest, FolderHoldsTheTablesImagesAllOfOneHeight)
     // the height is bytes 20 to 23 of a PNG, big-endian.
     for (const std::string& name : files) {
         const std::string png = FileText((kSourceDir / "images" / name).string());
-        ASSERT_GE(png.size(), 24u) << name;
         EXPECT_EQ(png.substr(20, 4), std::string("\0\0\0\x46", 4)) << name << " is not 70 pixels high";
     }
 }
