@@ -22,9 +22,9 @@ TEST(ReportPageTest, FramesTheMembersWithAStyledHeadThatNamesVersionAndTime)
     // The library version and the local date and time the page was begun.
     EXPECT_TRUE(std::regex_search(text, std::regex(std::string("zorsteel ") + ZorsteelVersion() +
                                                    ", 20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]<")));
-    for (const char* name :
-         {"problem-title", "header", "success", "fail", "warning", "equation-value", "problemArea", "clear", "page-break"})
-        EXPECT_TRUE(std::regex_search(text, std::regex(std::string("\\.") + name + "[ ,{]"))) << name << " has no style";
+    for (const char* name : {"problem-title", "header", "success", "fail", "warning", "equation-value",
+                             "problemArea", "clear", "page-break"})
+        EXPECT_TRUE(std::regex_search(text, std::regex(std::string("\\.") + name + "[ ,{]"))) << name << " unstyled";
     // The member's block lies inside the page body, which the foot closes.
     EXPECT_LT(text.find("<body>"), text.find("<div class=\"problemArea\">"));
     EXPECT_TRUE(text.ends_with("<div class=\"page-break\"></div>\n</main>\n</body>\n</html>\n"));
