@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string ReadGolden(const char* name) { return FileText(std::string(ZORSTEEL_SOURCE_DIR) + "/tests/golden/" + name); }
+std::string ReadGolden(const char* name) { return FileText(ZORSTEEL_SOURCE_DIR "/tests/golden/" + std::string(name)); }
 
 std::string ReportOf(CAiscDesign& design)
 {
