@@ -1,7 +1,8 @@
 // A small host: checks one member and writes its calculation report.
 //   zorsteel_example [section] [report.html]
 // The section defaults to a rectangular HSS column under axial force and
-// biaxial bending; the report is an HTML page around the library's fragments.
+// biaxial bending; the report is a complete HTML page with the equation images
+// placed beside it.
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -62,14 +63,16 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%ls\n", text);
     });
 
+    // The report's equation images are linked relative to the page.
+    const std::wstring wideReportPath(reportPath.begin(), reportPath.end());
+    const bool imagesPlaced = PlaceReportImages(wideReportPath.c_str());
     std::ofstream report(reportPath);
-    report << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>zorsteel report</title></head><body>\n";
     {
+        ReportPage page(&report, L"zorsteel example member");
         ProblemPrintArea area(&report, wideName.c_str());
         design->SetPrintFile(&report);
         design->Calculate();
     }
-    report << "</body></html>\n";
 
     std::printf("%s (Fy 46 ksi, L 12 ft, Pu 120 kips, Mux 30 kip-ft, Muy 12 kip-ft)\n", name.c_str());
     std::printf("  phi Pn  = %.4g kips\n  phi Mnx = %.4g kip-ft\n  phi Mny = %.4g kip-ft\n", design->GetPhiPn(),
@@ -79,6 +82,7 @@ int main(int argc, char** argv)
                 design->GetInteractionRatio(), design->GetVxRatio(), design->GetVyRatio(), design->GetCriticalRatio(),
                 design->GetErrorCode());
     std::printf("  report: %s\n", reportPath.c_str());
+    if (!imagesPlaced) std::printf("  (the Images folder could not be placed beside the report)\n");
     if (missingImages > 0)
         std::printf("  (%d equation images the report refers to are not in the Images folder beside this program)\n",
                     missingImages);

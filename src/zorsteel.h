@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "platform/zorTools.h"
 #include "report/ProblemPrintArea.h"
+#include "report/ReportPage.h"
 #include "shapes/CAiscDesignChannel.h"
 #include "shapes/CAiscDesignI.h"
 #include "shapes/CAiscDesignL.h"

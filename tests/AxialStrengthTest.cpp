@@ -21,7 +21,6 @@ protected:
     }
     TestDesign design;
     ReportCapture report;
-    MessageCapture messages;  // the equation images are not needed here
 };
 
 TEST_F(AxialStrength, ElasticBucklingStressUsesTheNineDigitPi)

@@ -44,7 +44,6 @@ class CheckSequence : public ::testing::Test
 {
 protected:
     StandInShape shape;
-    MessageCapture messages;
 };
 
 TEST_F(CheckSequence, CompressionFillsEveryResult)

@@ -86,7 +86,6 @@ TEST(SingleAngleInvariants, EveryAngleOfTheCatalogue)
 {
     const std::vector<mvSect_AISC> rows = CatalogueRowsOfCode(kShapeL);
     ASSERT_FALSE(rows.empty());
-    MessageCapture messages;
     for (const mvSect_AISC& row : rows) {
         const std::string what = tchar2char(GetSectionName(row), std::vector<char>(128).data(), 128);
         for (const double pu : {-20.0, 0.0, 20.0}) {

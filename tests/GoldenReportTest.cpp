@@ -3,24 +3,14 @@
 // each limit state and kept in tests/golden.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "TestSupport.h"
 
 namespace {
 
-std::string ReadGolden(const char* name)
-{
-    std::ifstream file(std::string(ZORSTEEL_SOURCE_DIR) + "/tests/golden/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+std::string ReadGolden(const char* name) { return FileText(ZORSTEEL_SOURCE_DIR "/tests/golden/" + std::string(name)); }
 
 std::string ReportOf(CAiscDesign& design)
 {
-    MessageCapture messages;
     ReportCapture report(design);
     design.Calculate();
     return report.Text();

@@ -198,7 +198,6 @@ void SweepSection(const CatalogueRow& row, int sectionIndex, Draw& draw, Mismatc
 template <class Alter>
 void SweepCatalogue(std::uint64_t seed, Alter alter)
 {
-    MessageCapture messages;  // missing equation images are not this test's concern
     const std::vector<CatalogueRow> rows = LoadHollowSections();
     ASSERT_FALSE(rows.empty()) << "no hollow sections read";  // SetSectionReadsTheSameRowAsTheSweep checks each code
 

@@ -13,7 +13,6 @@ protected:
     MomentAmplification() : report(design) { design.SetMaterial(50.0); }
     TestDesign design;
     ReportCapture report;
-    MessageCapture messages;
 };
 
 TEST_F(MomentAmplification, StiffnessReductionFollowsTheAxialRatio)

@@ -31,7 +31,6 @@ protected:
         member.Calculate();
     }
     RectHss member;
-    MessageCapture messages;
 };
 
 TEST_F(RectHssCheck, CompactSectionReachesThePlasticMoment)

@@ -31,7 +31,6 @@ protected:
         member.Calculate();
     }
     RoundHss member;
-    MessageCapture messages;
 };
 
 TEST_F(RoundHssCheck, StockyWallIsCompactAndShearIsCappedAtPointSixFy)

@@ -14,7 +14,6 @@ protected:
     ShearStrength() : report(design) {}
     TestDesign design;
     ReportCapture report;
-    MessageCapture messages;
     // kv = 5, Fy = 50: 1.10 sqrt(kv E / Fy) = 59.2368, 1.37 sqrt(kv E / Fy) = 73.7768.
     const double inelasticLimit = 59.23681287847955;
     const double elasticLimit = 73.77675785774271;

@@ -29,7 +29,6 @@ class SingleAngle : public ::testing::Test
 protected:
     Angle angle;
     ReportCapture report{angle};
-    MessageCapture messages;
 };
 
 TEST_F(SingleAngle, EqualLegsInCompressionWithAmplifiedPrincipalMoments)

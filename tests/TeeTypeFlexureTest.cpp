@@ -34,7 +34,6 @@ class TeeTypeFlexure : public ::testing::Test
 protected:
     TeeType tee;
     ReportCapture report{tee};
-    MessageCapture messages;
 };
 
 // F9-4 with d = 10, Lb = 100, Iy = 4, J = 1: B = +-2.3 (10/100) sqrt(4) = +-0.46.

@@ -1,6 +1,7 @@
 // The report primitives: every text of a calculation report reaches the
 // host's stream through these, and only while printing is on.
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <system_error>
 
@@ -131,10 +132,12 @@ void CAiscDesign::CheckFileExist(const char* folder, const wchar_t* name) const
 {
     const std::wstring wideFolder(folder, folder + std::char_traits<char>::length(folder));
     const CString relative = CString(wideFolder) + name;
-    // A folder of that name (as for an empty name) is no image.
+    // The image must open for reading, as the report's reader will open it. A
+    // folder of that name (as for an empty name) opens here but is no image.
     std::error_code error;
     const std::filesystem::path path(ToNativePath(GetExecutablePath() + relative));
-    if (!std::filesystem::is_regular_file(path, error)) AfxMessageBox(CString(L"cannot find file ") + relative);
+    const bool readable = std::filesystem::is_regular_file(path, error) && std::ifstream(path).is_open();
+    if (!readable) AfxMessageBox(CString(L"cannot find file ") + relative);
 }
 
 // Both ends swallow stream exceptions: the destructor must not throw, and a

@@ -1,0 +1,43 @@
+// The page around the report fragments, for hosts: a complete HTML page with
+// its style sheet, into which each member's report goes framed by a
+// ProblemPrintArea. On screen it reads as a calculation package; in print each
+// member starts a new page, OK and NG stand out in green and red, and every
+// page names the library version and the time the page was begun.
+//
+//     std::ofstream file("report.html");
+//     PlaceReportImages(L"report.html");
+//     {
+//         ReportPage page(&file, L"Level 2 columns");
+//         for (CAiscDesign* member : members) {
+//             ProblemPrintArea area(&file, member_name);
+//             member->SetPrintFile(&file);
+//             member->Calculate();
+//         }
+//     }
+#pragma once
+
+#include <iosfwd>
+
+class ReportPage
+{
+public:
+    // Writes the page head: document type, title, style sheet, and a heading
+    // with the title, the library version and the local date and time. A null
+    // stream writes nothing; the stream must stay open for the page's life.
+    ReportPage(std::ostream* stream, const wchar_t* title);
+    // Writes the page foot, closing what the head opened.
+    ~ReportPage();
+
+    ReportPage(const ReportPage&) = delete;
+    ReportPage& operator=(const ReportPage&) = delete;
+
+private:
+    std::ostream* m_stream;
+};
+
+// Copies the equation images folder "Images" from beside the executable (see
+// GetExecutablePath) into the folder of the page at pagePath, where the
+// report's relative "Images\" links look for them. Returns true when the
+// images are in place, also when that folder is the executable's own; false
+// when there is no folder to copy or the copy failed.
+bool PlaceReportImages(const wchar_t* pagePath);
