@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <typeinfo>
 #include <vector>
 
 #include "TestSupport.h"
@@ -293,3 +294,75 @@ TEST_F(SteelDesignManagerTest, AMissingCatalogueIsReportedWithItsPathOncePerOpen
 }
 
 } // namespace
+
+namespace {
+
+// The design class the factory must give each shape code; null: none.
+const std::type_info* ExpectedClass(int code)
+{
+    switch (code) {
+    case kShapeW: case kShapeM: case kShapeS: case kShapeHP: return &typeid(CAiscDesignI);
+    case kShapeC: case kShapeMC: return &typeid(CAiscDesignChannel);
+    case kShapeL: return &typeid(CAiscDesignL);
+    case kShapeRectHss: return &typeid(CAiscDesignRectHss);
+    case kShapeRoundHss: case kShapePipe: return &typeid(CAiscDesignRoundHss);
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
+TEST_F(SteelDesignManagerTest, TheFactoryGivesEachNameInAnyCaseItsFamilysClassWithTheSectionSet)
+{
+    for (const auto& row : CommittedCatalogue().rows) {
+        const std::string name = CaseSpellings(row.name).back();
+        CAiscDesign* design = Manager().CreateAiscDesign(Wide(name));
+        const std::type_info* expected = ExpectedClass(row.code);
+        if (!expected) {
+            EXPECT_EQ(design, nullptr) << name;
+            continue;
+        }
+        ASSERT_NE(design, nullptr) << name;
+        EXPECT_EQ(typeid(*design), *expected) << name;
+        // The section is set: a tension member's strength is 0.9 Fy A of the row.
+        mvSect_AISC section;
+        ASSERT_TRUE(Manager().GetAiscSection(section, Wide(row.name)));
+        design->SetMaterial(50);
+        design->SetLoads(-1, 0, 0, 1, 1, 0, 0);
+        design->Calculate();
+        EXPECT_EQ(design->GetPhiPn(), 0.9 * (50 * section.A)) << name;
+        Manager().DeleteAiscDesign(design);
+    }
+    Manager().DeleteAiscDesign(nullptr);
+    EXPECT_EQ(Manager().CreateAiscDesign(L"W14X91"), nullptr);
+    EXPECT_EQ(Manager().CreateAiscDesign(nullptr), nullptr);
+}
+
+TEST_F(SteelDesignManagerTest, FactoryObjectsAreIndependentAndOutliveTheirCatalogueFile)
+{
+    CAiscDesign* first = Manager().CreateAiscDesign(L"w14x90");
+    CAiscDesign* second = Manager().CreateAiscDesign(L"W14X90");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    for (CAiscDesign* design : {first, second}) {
+        design->SetMaterial(50);
+        design->SetColumnSlenderness(1, 1, 120, 120);
+    }
+    first->SetLoads(10, 20, 30, 1, 1, 0, 0);
+    first->Calculate();
+    second->Calculate();
+    EXPECT_GT(first->GetInteractionRatio(), 0.0);
+    EXPECT_EQ(second->GetInteractionRatio(), 0.0);  // the loads of the first are not the second's
+    for (CAiscDesign* design : {first, second}) Manager().DeleteAiscDesign(design);
+
+    CSteelDesignManager::ResetInstance();
+    UseCatalogue({{0, "W12X10", 3, 12, 0, 0, 6, 0}, {14, "X5", 1, 5, 5, 5, 5, 5}});
+    EXPECT_EQ(Manager().CreateAiscDesign(L"x5"), nullptr);  // code 14: no design class
+    // The index was loaded earlier; the object's own read then fails, and the
+    // object is still given.
+    std::filesystem::remove(folder.Path() / "aisc14u.tbl");
+    const MessageCapture messages;
+    CAiscDesign* orphan = Manager().CreateAiscDesign(L"W12X10");
+    EXPECT_NE(orphan, nullptr);
+    Manager().DeleteAiscDesign(orphan);
+}

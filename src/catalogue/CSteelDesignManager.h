@@ -12,6 +12,8 @@
 #include "../platform/CString.h"
 #include "mvSect_AISC.h"
 
+class CAiscDesign;
+
 // Orders texts without regard to case (CString::CompareNoCase), so that two
 // section names that differ only in case are one key.
 struct CStringCompareNoCaseLessThan
@@ -49,8 +51,13 @@ public:
     bool GetAiscSection(mvSect_AISC& section, const wchar_t* name) const;
 
     // ---- Design factory ------------------------------------------------------
-    // CreateAiscDesign and DeleteAiscDesign join here once every shape family
-    // has its design class.
+    // A design object of the section's family with the section set (read
+    // again from the catalogue file by name, as given), or null for a name
+    // the index does not hold or a family without a design class. The caller
+    // returns it with DeleteAiscDesign.
+    CAiscDesign* CreateAiscDesign(const wchar_t* name) const;
+    // Destroys an object made by CreateAiscDesign; null is ignored.
+    void DeleteAiscDesign(CAiscDesign* design) const;
 
     // ---- Section generation ------------------------------------------------
     // Each form appends to sections (the cached list form may replace it, see
