@@ -17,6 +17,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 class ReportPage
 {
@@ -41,3 +42,8 @@ private:
 // images are in place, also when that folder is the executable's own; false
 // when there is no folder to copy or the copy failed.
 bool PlaceReportImages(const wchar_t* pagePath);
+
+// Text for HTML: the characters that markup gives a meaning (& < > ") are
+// escaped, for titles and table cells a host writes into the page. Throws
+// only std::bad_alloc.
+std::wstring EscapeHtml(const wchar_t* text);
