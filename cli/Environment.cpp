@@ -35,12 +35,17 @@ void PrepareLibrary()
             ++missingImages;
             return;
         }
-        std::string line = ToUtf8(text);
-        if (message.starts_with(L"Error opening file ")) {
-            catalogueMissing = true;
-            line += " (also looked for " + (InstalledDataFolder() / ToUtf8(kCatalogueFileName)).lexically_normal().string() + ")";
+        const std::wstring_view opening = L"Error opening file ";
+        if (!message.starts_with(opening)) {
+            Complain(ToUtf8(text));
+            return;
         }
-        Complain(line);
+        // The library's path has its "\" separators; the user gets the file system's.
+        catalogueMissing = true;
+        const std::wstring path(message.substr(opening.size()));
+        const std::filesystem::path installed = InstalledDataFolder() / ToUtf8(kCatalogueFileName);
+        Complain(ToUtf8(std::wstring(opening).c_str()) + ToNativePath(path.c_str()) + " (also looked for " +
+                 installed.lexically_normal().string() + ")");
     });
     // Unknown section names are told per row by the command itself.
     SetDebugOutputHandler([](const wchar_t*) {});
