@@ -2,7 +2,9 @@
 // its style sheet, into which each member's report goes framed by a
 // ProblemPrintArea. On screen it reads as a calculation package; in print each
 // member starts a new page, OK and NG stand out in green and red, and every
-// page names the library version and the time the page was begun.
+// page names the library version and the time the page was begun. A host's
+// summary table of class "summary" is styled too (cells of class "ok" green,
+// "ng" red).
 //
 //     std::ofstream file("report.html");
 //     PlaceReportImages(L"report.html");
