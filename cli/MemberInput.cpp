@@ -58,6 +58,14 @@ std::string Lower(std::string_view text)
     return lower;
 }
 
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');
+    quoted.append(text);
+    quoted.push_back('"');
+    return quoted;
+}
+
 // The problem with a text for a column, or "" when it is good.
 std::string Check(const InputColumn& column, std::string_view text, double& number, bool& flag)
 {
@@ -65,11 +73,11 @@ std::string Check(const InputColumn& column, std::string_view text, double& numb
         const std::string word = Lower(text);
         if (word == "1" || word == "true") return flag = true, "";
         if (word == "0" || word == "false") return flag = false, "";
-        return "\"" + std::string(text) + "\" is not 1, 0, true or false";
+        return Quoted(text) + " is not 1, 0, true or false";
     }
     switch (ParseNumber(text, number)) {
-    case NumberParse::NotANumber: return "\"" + std::string(text) + "\" is not a number";
-    case NumberParse::NotFinite: return "\"" + std::string(text) + "\" is not a finite number";
+    case NumberParse::NotANumber: return Quoted(text) + " is not a number";
+    case NumberParse::NotFinite: return Quoted(text) + " is not a finite number";
     case NumberParse::Ok: break;
     }
     if (column.Kind == K::Positive && !(number > 0)) return "must be above 0, not " + std::string(text);

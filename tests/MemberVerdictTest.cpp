@@ -4,8 +4,6 @@
 // notes. Statuses follow from the rules, not from the code's output.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "TestSupport.h"
 
 namespace {
@@ -14,7 +12,7 @@ struct VerdictCase
 {
     const char* what;
     const wchar_t* section;
-    std::function<void(CAiscDesign&)> inputs;
+    double fy, pu, mux, lx, ly;  // ksi, kips, kip-ft, in; K = 1
     int errorCode;
     MemberStatus status;
     std::vector<std::string> says;  // pieces the message holds, in order
@@ -25,65 +23,32 @@ struct VerdictCase
 TEST(MemberVerdictTest, StatusAndMessageFollowTheRules)
 {
     const VerdictCase cases[] = {
-        {"a beam well within its strength", L"W14X90",
-         [](CAiscDesign& d) {
-             d.SetMaterial(50);
-             d.SetLoads(0, 50, 0, 1, 1, 10, 0);
-         },
-         0, MemberStatus::OK, {}},
+        {"a beam well within its strength", L"W14X90", 50, 0, 50, 0, 0, 0, MemberStatus::OK, {}},
         // 1000 in / ry 3.70 in = 270 > 200; no axial load, so no Euler load is passed.
-        {"KL/r above 200 keeps the ratios' verdict", L"W14X90",
-         [](CAiscDesign& d) {
-             d.SetMaterial(50);
-             d.SetLoads(0, 50, 0, 1, 1, 0, 0);
-             d.SetColumnSlenderness(1, 1, 1000, 1000);
-         },
-         2, MemberStatus::OK, {"KL/r above 200"}},
+        {"KL/r above 200 keeps the ratios' verdict", L"W14X90", 50, 0, 50, 1000, 1000, 2, MemberStatus::OK,
+         {"KL/r above 200"}},
         // Mux 2000 kip-ft against 0.9 Fy Zx / 12 = 0.9 * 50 * 157 / 12 = 589 at most.
-        {"an interaction above 1.0", L"W14X90",
-         [](CAiscDesign& d) {
-             d.SetMaterial(50);
-             d.SetLoads(0, 2000, 0, 1, 1, 0, 0);
-         },
-         0, MemberStatus::NG, {"axial-flexural interaction ratio above 1.0"}},
+        {"an interaction above 1.0", L"W14X90", 50, 0, 2000, 0, 0, 0, MemberStatus::NG,
+         {"axial-flexural interaction ratio above 1.0"}},
         // Issue 14's angle: Ky Ly 600 in puts 5 kips above the Euler load about w; its ratios pass.
-        {"ErrorCode 4 is never OK", L"L4X4X1/4",
-         [](CAiscDesign& d) {
-             d.SetMaterial(36);
-             d.SetLoads(5, 0, 0, 1, 1, 0, 0);
-             d.SetColumnSlenderness(1, 1, 48, 600);
-         },
-         4, MemberStatus::NG,
+        {"ErrorCode 4 is never OK", L"L4X4X1/4", 36, 5, 0, 48, 600, 4, MemberStatus::NG,
          {"axial load above the Euler load: B1 taken as 1.0", "single angle: Lx is taken as the effective length about z",
           "E5 equivalent length"}},
         // D/t 68.7 > 0.45 * 29000 / 200 = 65.25.
-        {"ErrorCode 3 is never OK", L"HSS16.000X0.250",
-         [](CAiscDesign& d) {
-             d.SetMaterial(200);
-             d.SetLoads(10, 0, 0, 1, 1, 0, 0);
-         },
-         3, MemberStatus::NG, {"D/t above 0.45 E/Fy"}},
+        {"ErrorCode 3 is never OK", L"HSS16.000X0.250", 200, 10, 0, 0, 0, 3, MemberStatus::NG, {"D/t above 0.45 E/Fy"}},
         // E4-9 divides by (Kz Lz)^2 and Fey by (Kx Lx)^2: both lengths are needed.
-        {"a channel without torsional length", L"C10X15.3",
-         [](CAiscDesign& d) {
-             d.SetMaterial(36);
-             d.SetLoads(10, 0, 0, 1, 1, 0, 0);
-             d.SetColumnSlenderness(1, 1, 0, 120);
-         },
-         0, MemberStatus::NG, {"axial strength is not finite: set Lz and Lx"}},
-        {"a channel in tension needs no torsional length", L"C10X15.3",
-         [](CAiscDesign& d) {
-             d.SetMaterial(36);
-             d.SetLoads(-10, 0, 0, 1, 1, 0, 0);
-         },
-         0, MemberStatus::OK, {}},
+        {"a channel without torsional length", L"C10X15.3", 36, 10, 0, 0, 120, 0, MemberStatus::NG,
+         {"axial strength is not finite: set Lz and Lx"}},
+        {"a channel in tension needs no torsional length", L"C10X15.3", 36, -10, 0, 0, 0, 0, MemberStatus::OK, {}},
     };
     const CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
     for (const VerdictCase& c : cases) {
         CAiscDesign* design = catalogue->CreateAiscDesign(c.section);
         ASSERT_NE(design, nullptr) << c.what;
         design->SetPrint(false);
-        c.inputs(*design);
+        design->SetMaterial(c.fy);
+        design->SetLoads(c.pu, c.mux, 0, 1, 1, 0, 0);
+        design->SetColumnSlenderness(1, 1, c.lx, c.ly);
         design->Calculate();
         ASSERT_EQ(design->GetErrorCode(), c.errorCode) << c.what;
         const MemberVerdict verdict = JudgeMember(*design);
