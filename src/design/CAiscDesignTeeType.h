@@ -1,8 +1,9 @@
 // Flexure and shear of tee-type sections, shared by tees and double angles:
 // F9 about the major axis, where the sign of the moment decides whether the
 // stem or the flange is in compression, F6 about the minor axis, and G2 shear
-// of the stem. The class adds no virtual operation, so the classes built on
-// it keep the slot order of a direct CAiscDesign subclass.
+// of the stem; and their E4 flexural-torsional buckling about the axis of
+// symmetry y without the Cw term. The class adds no virtual operation, so the
+// classes built on it keep the slot order of a direct CAiscDesign subclass.
 #pragma once
 
 #include "CAiscDesign.h"
@@ -38,7 +39,9 @@ protected:
     // F9-1 to F9-3 yielding, kip-ft. It hides the base's hollow-section
     // yielding (other arguments), so no call can reach that one by mistake.
     double GetMn_Yielding(double mx, double fy, double zx, double sx) const;
-    // F9-4 / F9-5 lateral-torsional buckling, kip-ft; Cb is not used.
+    // F9-4 / F9-5 lateral-torsional buckling, kip-ft; Cb is not used. A
+    // section without torsional stiffness (J not above 0) gets the limit of
+    // F9-4 as J tends to 0: none with the stem in compression.
     double GetMn_LateralTorsional(double mx, double d, double lb, double iy, double j, double e, double g) const;
     // F9-6 / F9-7 flange local buckling with the stem in tension, kip-ft;
     // sxc is the modulus to the flange's outer face.
@@ -52,4 +55,24 @@ protected:
                                double fcr) const;
     // Cv of the stem, kv = 1.2.
     double GetCv_Major(double h, double tw, double fy) const;
+
+    // What E4 needs of a tee-type section, as the class finds it.
+    struct TorsionalSection
+    {
+        double Fey;   // E4-8 about the axis of symmetry, ksi
+        double klr;   // the slenderness that chooses between E3-2 and E3-3 for Fcry
+        double J;     // in^4
+        double r02;   // r0 bar squared about the shear centre, in^2
+        double H;     // E4-10
+        bool derived; // r0 bar and H derived from the geometry and shown; otherwise the record's
+    };
+    // The shear centre at mid-thickness of the flange: x0 = 0 and
+    // y0 = y - tf/2 shown; returns y0.
+    double GetShearCentre_y0() const;
+    // E4-8 Fey = pi^2 E / klr^2, shown.
+    double GetFey(double klr) const;
+    // E4-2 with Fcry by E3 on Fey and Fcrz = G J / (A r0^2).
+    double GetFcr_FlexuralTorsional(const TorsionalSection& section) const;
+    // E4-5 with Fez = G J / (A r0^2): the Cw term omitted.
+    double GetFe_FlexuralTorsional(const TorsionalSection& section) const;
 };
