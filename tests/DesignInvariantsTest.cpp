@@ -1,8 +1,8 @@
 // Properties that must hold for every section of the catalogue that a design
-// class checks, whatever the numbers: strengths bounded by yielding, ratios
-// equal to demand over strength, strengths that do not rise as the member gets
-// longer, the same numbers with printing on and off, and a silent check that
-// allocates nothing.
+// class checks, whatever the numbers: strengths bounded by yielding, strengths
+// that do not rise as the member gets longer, a silent check that allocates
+// nothing; and for random members, ratios equal to demand over strength and
+// the same numbers with printing on and off.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -70,9 +70,11 @@ void CheckEveryRowOf(int shapeCode, double mux = 40.0)
                 const long before = AllocationCount();
                 member.Calculate();
                 EXPECT_EQ(AllocationCount() - before, read) << what;
-                // Mn <= Mp about both axes; Pn <= the squash load.
-                EXPECT_LE(member.GetPhiMnx(), 0.9 * fy * row.Zx / 12.0 * (1 + 1e-12)) << what;
-                EXPECT_LE(member.GetPhiMny(), 0.9 * fy * row.Zy / 12.0 * (1 + 1e-12)) << what;
+                // Mn <= Mp about both axes (an angle's are its principal axes); Pn <= the squash load.
+                if constexpr (!std::is_same_v<Design, CAiscDesignL>) {
+                    EXPECT_LE(member.GetPhiMnx(), 0.9 * fy * row.Zx / 12.0 * (1 + 1e-12)) << what;
+                    EXPECT_LE(member.GetPhiMny(), 0.9 * fy * row.Zy / 12.0 * (1 + 1e-12)) << what;
+                }
                 EXPECT_LE(member.GetPhiPn(), 0.9 * fy * row.A * (1 + 1e-12)) << what;
                 EXPECT_GT(member.GetPhiPn(), 0.0) << what;
                 // A longer member is never stronger (round-off aside where the ranges meet).
@@ -80,17 +82,7 @@ void CheckEveryRowOf(int shapeCode, double mux = 40.0)
                 EXPECT_LE(member.GetPhiMnx(), previousPhiMnx * (1 + 1e-12)) << what << " at L = " << length;
                 previousPhiPn = member.GetPhiPn();
                 previousPhiMnx = member.GetPhiMnx();
-                // Ratios are demand over design strength.
-                EXPECT_DOUBLE_EQ(member.GetVxRatio(), 30.0 / member.GetPhiVnx()) << what;
-                EXPECT_DOUBLE_EQ(member.GetVyRatio(), 20.0 / member.GetPhiVny()) << what;
                 EXPECT_GE(member.GetCriticalRatio(), member.GetInteractionRatio());
-                if (fy == 50.0 && length == 240.0) {
-                    Member<Design> printed(member);
-                    ReportCapture report(printed);
-                    printed.SetPrint(true);
-                    printed.Calculate();
-                    EXPECT_EQ(Results(printed), Results(member)) << what;
-                }
             }
         }
     }
@@ -102,42 +94,7 @@ TEST(DesignInvariants, RoundHssOfTheCatalogue) { CheckEveryRowOf<CAiscDesignRoun
 
 TEST(DesignInvariants, PipesOfTheCatalogue) { CheckEveryRowOf<CAiscDesignRoundHss>(kShapePipe); }
 
-TEST(SingleAngleInvariants, EveryAngleOfTheCatalogue)
-{
-    const std::vector<mvSect_AISC> rows = CatalogueRowsOfCode(kShapeL);
-    ASSERT_FALSE(rows.empty());
-    for (const mvSect_AISC& row : rows) {
-        const std::string what = tchar2char(GetSectionName(row), std::vector<char>(128).data(), 128);
-        for (const double pu : {-20.0, 0.0, 20.0}) {
-            Member<CAiscDesignL> silent(row), printed(row);
-            std::ostringstream report;
-            printed.SetPrintFile(&report);
-            silent.SetPrint(false);
-            for (CAiscDesignL* member : {&silent, &printed}) {
-                member->SetMaterial(50.0);
-                member->SetLoads(pu, 8.0, -3.0, 0.85, 0.85, 6.0, -4.0);
-                member->SetColumnSlenderness(1.0, 1.0, 120.0, 120.0);
-            }
-            double previousPhiMnw = INFINITY;
-            for (const double lb : {0.0, 24.0, 60.0, 120.0, 240.0, 480.0}) {
-                silent.SetLateralTorsionalProperty(1.0, lb);
-                const long before = AllocationCount();
-                silent.Calculate();
-                EXPECT_EQ(AllocationCount(), before) << what;
-                // A longer unbraced length never strengthens w; z has no lateral-torsional limit.
-                EXPECT_LE(silent.GetPhiMnx(), previousPhiMnw * (1 + 1e-12)) << what << " at Lb = " << lb;
-                previousPhiMnw = silent.GetPhiMnx();
-                EXPECT_DOUBLE_EQ(silent.GetVxRatio(), 6.0 / silent.GetPhiVnx()) << what;
-                EXPECT_DOUBLE_EQ(silent.GetVyRatio(), 4.0 / silent.GetPhiVny()) << what;
-                EXPECT_GE(silent.GetCriticalRatio(), silent.GetInteractionRatio()) << what;
-            }
-            printed.SetLateralTorsionalProperty(1.0, 480.0);
-            printed.Calculate();
-            EXPECT_EQ(Results(printed), Results(silent)) << what;
-            EXPECT_NE(report.str().find("Shear Strength (Minor Axis)"), std::string::npos) << what;
-        }
-    }
-}
+TEST(DesignInvariants, SingleAnglesOfTheCatalogue) { CheckEveryRowOf<CAiscDesignL>(kShapeL); }
 
 TEST(DesignInvariants, IShapesOfTheCatalogue)
 {

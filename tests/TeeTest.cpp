@@ -13,12 +13,6 @@ namespace {
 
 constexpr double kPi = 3.14159265;
 
-// E4-2 and E4-5: the stress from those about y and in torsion, with H.
-double E4(double fy, double fz, double h)
-{
-    return (fy + fz) / (2 * h) * (1 - std::sqrt(1 - 4 * fy * fz * h / ((fy + fz) * (fy + fz))));
-}
-
 // A tee with the flange bf x tf, the stem d x tw and the centroid y from the
 // flange's face; the whole-section values are the same for every one:
 // A 7, Ix 20, Iy 21, Sx 4, Zx 7, Sy 5.25, Zy 8, rx 1.7, ry 1.75, J 0.05.
