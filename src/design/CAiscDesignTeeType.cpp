@@ -4,12 +4,13 @@
 #include <cmath>
 
 double CAiscDesignTeeType::GetMn_Major(double mx, const TeeSection& section,
-                                       FunctionRef<ElementLimits()> flangeLimits, ElementLimits& flange) const
+                                       FunctionRef<void(double& lambda, double& lambdaP, double& lambdaR)> flangeLimits,
+                                       ElementLimits& flange) const
 {
     ElementLimits stem;
     GetWebCompactLimits(stem.lambda, stem.lambdaP, stem.lambdaR, section.tw, section.d, Fy);
     PrintLine(L"");
-    flange = flangeLimits();
+    flangeLimits(flange.lambda, flange.lambdaP, flange.lambdaR);
     PrintLine(L"");
 
     PrintLine(L"Mnx to account for Yielding");
@@ -165,6 +166,17 @@ double CAiscDesignTeeType::GetMn_Compact_Minor(double lambda, double lambdaP, do
 double CAiscDesignTeeType::GetCv_Major(double h, double tw, double fy) const
 {
     return GetCv_Element(h / tw, L"h_tw.png", 1.2, L"kv_equal_1.2.png", fy);
+}
+
+CAiscDesign::CompressionStep CAiscDesignTeeType::GetCompression_TeeType(double q, const wchar_t* qLabel,
+                                                                      FunctionRef<double()> torsionalFcr) const
+{
+    return GetCompression_FlexuralTorsional(
+        q,
+        {.qLabel = qLabel,
+         .blankLineAfterQ = true,
+         .torsionalTitle = L"Compressive strength to account for Torsional and Flexural-Torsional Buckling"},
+        [&](double) { return torsionalFcr(); });
 }
 
 double CAiscDesignTeeType::GetShearCentre_y0() const

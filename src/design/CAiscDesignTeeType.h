@@ -24,11 +24,12 @@ protected:
     };
 
     // The major-axis block, Mnx in kip-ft: the stem's compactness, then the
-    // flange's from flangeLimits (the class's own Table B4.1b case), kept in
-    // flange for the minor axis; then the least of yielding, lateral-
-    // torsional buckling (when Lb > 0) and local buckling of the flange (stem
-    // in tension, mx >= 0) or of the stem (mx < 0).
-    double GetMn_Major(double mx, const TeeSection& section, FunctionRef<ElementLimits()> flangeLimits,
+    // flange's from flangeLimits (the class's own Table B4.1b case, filling
+    // lambda, lambda_p, lambda_r), kept in flange for the minor axis; then the
+    // least of yielding, lateral-torsional buckling (when Lb > 0) and local
+    // buckling of the flange (stem in tension, mx >= 0) or of the stem (mx < 0).
+    double GetMn_Major(double mx, const TeeSection& section,
+                       FunctionRef<void(double& lambda, double& lambdaP, double& lambdaR)> flangeLimits,
                        ElementLimits& flange) const;
     // The minor-axis block, Mny in kip-ft: F6 with the flange's limits;
     // fcrMinor (the class's F6-4 stress) is asked only for a slender flange.
@@ -55,6 +56,11 @@ protected:
                                double fcr) const;
     // Cv of the stem, kv = 1.2.
     double GetCv_Major(double h, double tw, double fy) const;
+
+    // The compression step of a tee-type section: E3 / E7 flexural buckling
+    // with q (qLabel on the slender path), then E4: torsionalFcr, the class's
+    // E4-2 stress, when q is exactly 1; otherwise E7 on its E4-5 stress.
+    CompressionStep GetCompression_TeeType(double q, const wchar_t* qLabel, FunctionRef<double()> torsionalFcr) const;
 
     // What E4 needs of a tee-type section, as the class finds it.
     struct TorsionalSection

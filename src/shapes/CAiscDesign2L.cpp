@@ -19,23 +19,14 @@ int CAiscDesign2L::Calculate()
             [&] {
                 const double qs = GetQs_AngleLeg(s.b, s.t, E, Fy);
                 PrintLine(L"");
-                return GetCompression_FlexuralTorsional(
-                    qs,
-                    {.qLabel = L"Q = Qs",
-                     .blankLineAfterQ = true,
-                     .torsionalTitle = L"Compressive strength to account for Torsional and Flexural-Torsional Buckling"},
-                    [&](double) { return GetFcr_FlexuralTorsionalBuckling(); });
+                return GetCompression_TeeType(qs, L"Q = Qs", [&] { return GetFcr_FlexuralTorsionalBuckling(); });
             },
         .majorFlexure =
             [&](double mx) {
-                return GetMn_Major(
-                    mx, legs,
-                    [&] {
-                        ElementLimits limits;
-                        GetFlangeCompactLimits(limits.lambda, limits.lambdaP, limits.lambdaR, bf, s.t, Fy);
-                        return limits;
-                    },
-                    flange);
+                const auto flangeLimits = [&](double& lambda, double& lambdaP, double& lambdaR) {
+                    GetFlangeCompactLimits(lambda, lambdaP, lambdaR, bf, s.t, Fy);
+                };
+                return GetMn_Major(mx, legs, flangeLimits, flange);
             },
         .minorFlexure = [&](double) { return GetMn_Minor(legs, flange, [&] { return GetFcr_Minor(bf, s.t); }); },
         .majorShear =

@@ -16,23 +16,15 @@ int CAiscDesignT::Calculate()
                 PrintLine(L"");
                 // The product is exactly 1 only when both factors are: a stem
                 // factor below 1 is at most 0.993, a flange factor at most 1.0006.
-                return GetCompression_FlexuralTorsional(
-                    qsFlange * qsStem,
-                    {.qLabel = L"Q = Qs_flange * Qs_stem",
-                     .blankLineAfterQ = true,
-                     .torsionalTitle = L"Compressive strength to account for Torsional and Flexural-Torsional Buckling"},
-                    [&](double) { return GetFcr_FlexuralTorsionalBuckling(); });
+                return GetCompression_TeeType(qsFlange * qsStem, L"Q = Qs_flange * Qs_stem",
+                                              [&] { return GetFcr_FlexuralTorsionalBuckling(); });
             },
         .majorFlexure =
             [&](double mx) {
-                return GetMn_Major(
-                    mx, tee,
-                    [&] {
-                        ElementLimits limits;
-                        GetFlangeCompactLimits(limits.lambda, limits.lambdaP, limits.lambdaR, s.bf, s.tf, Fy);
-                        return limits;
-                    },
-                    flange);
+                const auto flangeLimits = [&](double& lambda, double& lambdaP, double& lambdaR) {
+                    GetFlangeCompactLimits(lambda, lambdaP, lambdaR, s.bf, s.tf, Fy);
+                };
+                return GetMn_Major(mx, tee, flangeLimits, flange);
             },
         .minorFlexure = [&](double) { return GetMn_Minor(tee, flange, [&] { return GetFcr_Minor(s.bf, s.tf); }); },
         .majorShear =
