@@ -64,7 +64,7 @@ TEST(Tee, TheSignOfMxPutsTheStemInTensionOrCompressionAndJOfZeroLeavesNoStrength
     } cases[] = {
         {0, 0, 0.05, 320},   // Mx = 0 is stem in tension; Lb = 0: no lateral-torsional buckling
         {-10, 0, 0.05, 200},
-        {10, 240, 0.05, 320},  // B = +1.178: Mcr = 658
+        {0, 240, 0.05, 320},  // B = +1.178 for Mx = 0 too: Mcr = 658
         {-10, 240, 0.05, root * std::sqrt(0.05) / 240 * (-b240 + std::sqrt(1 + b240 * b240))},  // 88.7
         // J = 0: F9-4 as J tends to 0, (pi sqrt(E Iy G) / Lb) 2 (2.3 (d / Lb) sqrt(Iy)) = 142, or 0.
         {10, 480, 0, root / 480 * (2 * (2.3 * (6 / 480.0) * std::sqrt(21)))},
