@@ -22,13 +22,14 @@ constexpr Getter kRatio = [](const CAiscDesign& d) { return d.GetInteractionRati
 constexpr Getter kB1x = [](const CAiscDesign& d) { return d.GetB1x(); };
 constexpr Getter kErrorCode = [](const CAiscDesign& d) { return double(d.GetErrorCode()); };
 
-// A member of the document: Cm = 1, Cb = 1, no shear; lz is Kz Lz, Ky = Kz = 1.
+// A member of the document: Cm = 1, Cb = 1, no shear; lz is Kz Lz, Ky = Kz = 1;
+// a is the connector spacing of a double angle.
 struct Member
 {
     const wchar_t* section;
     double fy;
     double pu = 0, mux = 0, muy = 0;
-    double kx = 1, lx = 0, ly = 0, lz = 0, lb = 0;
+    double kx = 1, lx = 0, ly = 0, lz = 0, lb = 0, a = 0;
     bool directAnalysis = true;
 };
 
@@ -64,6 +65,13 @@ TEST(Departures, WorkedNumbersOfTheDocument)
     const auto b1W10 = [](double pu, double k, double stiffness) {
         return 1 / (1 - pu / (stiffness * kPi2E * 272 / ((k * 144) * (k * 144))));
     };
+    // 2L4X4X1/2X3/8: E4-2 with Fey of E6-2b, ri = rz of L4X4X1/2, J of both angles (entry 10).
+    const double klo2L = 120 / 1.83;
+    const double fey2L = kPi2E / (klo2L * klo2L + (0.5 * 60 / 0.776) * (0.5 * 60 / 0.776));
+    const double fcry2L = std::pow(0.658, 36 / fey2L) * 36;
+    const double fcrz2L = 11200 * (2 * 0.322) / (7.5 * 2.38 * 2.38);
+    const double sum2L = fcry2L + fcrz2L;
+    const double fcr2L = sum2L / (2 * 0.848) * (1 - std::sqrt(1 - 4 * fcry2L * fcrz2L * 0.848 / (sum2L * sum2L)));
     // W16X31: Qa with Ae = 2 bf tf + h tw (entry 11).
     const double qaW16 = (2 * 5.53 * 0.44 + 0.275 * 51.6 * 0.275) / 9.13;
     const double feW16 = kPi2E / ((120 / 1.17) * (120 / 1.17));
@@ -99,6 +107,7 @@ TEST(Departures, WorkedNumbersOfTheDocument)
                         .directAnalysis = false};
     const Member squashed{.section = L"W10X49", .fy = 50, .pu = 800, .mux = 50, .lx = 144, .ly = 144};
     const Member twisting{.section = L"W8X31", .fy = 50, .pu = 10, .lx = 120, .ly = 60, .lz = 120};
+    const Member snugTight{.section = L"2L4X4X1/2X3/8", .fy = 36, .pu = 10, .lx = 60, .ly = 120, .a = 60};
     const Member slenderWeb{.section = L"W16X31", .fy = 50, .pu = 10, .lx = 120, .ly = 120};
     const Member slenderFlanges{.section = L"HSS12X8X3/16", .fy = 46};
     const Member shortLegToe{.section = L"L6X4X1/2", .fy = 36, .mux = -1, .lb = 120};
@@ -121,6 +130,7 @@ TEST(Departures, WorkedNumbersOfTheDocument)
         {"7", squashed, kB1x, b1W10(800, 1, 0.8), 3},
         {"7", squashed, kRatio, 800 / phiPnW10 + 8.0 / 9.0 * (b1W10(800, 1, 0.8) * 50 / phiMnW10), 2},
         {"8", twisting, kPhiPn, 0.9 * std::pow(0.658, 50 / (kPi2E / ((120 / 3.47) * (120 / 3.47)))) * 50 * 9.13, 1},
+        {"10", snugTight, kPhiPn, 0.9 * fcr2L * 7.5, 1},
         {"11", slenderWeb, kPhiPn, 0.9 * qaW16 * std::pow(0.658, qaW16 * 50 / feW16) * 50 * 9.13, 1},
         {"13", slenderFlanges, kPhiMnx, 0.9 * 46 * (ieffX / 6) / 12, 1},
         {"13", slenderFlanges, kPhiMny, 0.9 * 46 * (ieffY / 4) / 12, 1},
@@ -140,6 +150,7 @@ TEST(Departures, WorkedNumbersOfTheDocument)
         design->SetColumnSlenderness(m.kx, 1.0, m.lx, m.ly);
         design->SetColumnSlenderness_Torsional(1.0, m.lz);
         design->SetLateralTorsionalProperty(1.0, m.lb);
+        design->SetDoubleAngleConnnectorDistance(m.a);
         design->Calculate();
         EXPECT_EQ(Printed(c.get(*design), c.decimals), Printed(c.expected, c.decimals))
             << "entry " << c.entry << ": " << c.get(*design) << " against " << c.expected;
