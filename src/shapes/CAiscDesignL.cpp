@@ -227,7 +227,8 @@ double CAiscDesignL::GetMn_LateralTorsional(double b, double d, double t, double
         elastic = L"Eq.F10-4.png";
     } else {
         PrintLine(L"Elastic lateral-torsonal buckling moment for unequal-leg angles");
-        // The short leg in compression: beta_w enters negative.
+        // beta_w enters negative whatever the moment's sign: the value of a
+        // long leg in compression, which gives the lower Me.
         const double betaw = -GetBetaw(b, d);
         PrintEquationValue(L"beta_w.png", betaw, LengthUnit);
         const double slenderness = lb * t / Section.rz;
