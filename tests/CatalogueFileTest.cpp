@@ -297,8 +297,8 @@ TEST(CatalogueOrder, RowsOutOfOrderOrEndingInCarriageReturnsAreStillFound)
         for (std::size_t i = 0; i < picked.size(); ++i) text += picked[i].line + (i % 2 ? "\r\n" : "\n");
         return text;
     };
-    // A file read by path is taken to be in order once it was found so: the
-    // shuffled file that replaces it must be examined afresh.
+    // A file read by path is kept in memory: the shuffled file that replaces
+    // it must be read afresh.
     const ScratchFolder folder("order");
     const CString path = Wide(folder.Write("aisc14u.tbl", Text()));
     mvSect_AISC section;
@@ -314,17 +314,32 @@ TEST(CatalogueOrder, RowsOutOfOrderOrEndingInCarriageReturnsAreStillFound)
     }
 }
 
-TEST(CatalogueOrder, BlankLinesAmongOrderedRowsDoNotHideRowsReadByPath)
+TEST(CatalogueOrder, BlankLinesAmongOrderedRowsDoNotHideRows)
 {
     // A blank line sorts before every name for the binary search; where a
     // probe meets one, the rows just before it are only found by a scan.
     std::string text = CommittedCatalogue().head;
     const std::vector<CatalogueText::Row>& rows = CommittedCatalogue().rows;
     for (std::size_t i = 0; i < rows.size(); ++i) text += rows[i].line + (i % 100 == 99 ? "\n\n" : "\n");
-    const ScratchFolder folder("blank-lines");
-    const CString path = Wide(folder.Write("aisc14u.tbl", text));
+    std::istringstream stream(text);
     for (const auto& row : rows) {
         mvSect_AISC section;
-        EXPECT_EQ(ReadSectionFromFile(section, path, Wide(row.name)), row.code) << row.name;
+        EXPECT_EQ(get_aisc_section(section, stream, Wide(row.name)), row.code) << row.name;
     }
+}
+
+TEST(CatalogueOrder, OfRowsOfOneNameTheFirstWellFormedOneCountsByStreamAndByPath)
+{
+    // A damaged W14X90 (97 numbers), then one of area 27.5, then the catalogue's (26.5).
+    const auto& rows = CommittedCatalogue().rows;
+    const std::string line = std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.name == "W14X90"; })->line;
+    std::string other = line;
+    other.replace(other.find("\t26.5\t"), 6, "\t27.5\t");
+    const std::string text = CommittedCatalogue().head + line.substr(0, line.rfind('\t')) + '\n' + other + '\n' + line + '\n';
+    const ScratchFolder folder("same-name");
+    mvSect_AISC section;
+    ASSERT_EQ(ReadSectionFromFile(section, Wide(folder.Write("aisc14u.tbl", text)), CString(L"w14x90")), kShapeW);
+    EXPECT_EQ(section.A, 27.5);
+    ASSERT_EQ(ReadText(section, text, "w14x90"), kShapeW);
+    EXPECT_EQ(section.A, 27.5);
 }
