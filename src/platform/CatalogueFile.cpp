@@ -190,7 +190,10 @@ bool NameToUtf8(const wchar_t* name, std::string& utf8)
         if (c == U'\t' || c == U'\n' || c == U'\r' || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
         units += c > 0xFFFF ? 2 : 1;
         if (units > kSectionNameCapacity - 1) return false;
-        AppendUtf8(utf8, c);
+        if (c < 0x80)
+            utf8 += static_cast<char>(c);  // catalogue names are ASCII
+        else
+            AppendUtf8(utf8, c);
     }
     return true;
 }
@@ -458,16 +461,21 @@ bool SettledBy(const FileVersion& version, const timespec& now)
     return seconds * kNanosecondsPerSecond + (now.tv_nsec - lastChange.second) >= tick;
 }
 
-// The well-formed rows of one version of a catalogue file, sorted by
-// CompareNames; of rows with the same name, the first in the file (the row
-// a scan of the file finds).
+// A name with its ASCII letters folded to lower case: names so folded
+// compare byte by byte in the order of CompareNames.
+std::string FoldedName(std::string name)
+{
+    for (char& c : name) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// The well-formed rows of one version of a catalogue file.
 struct CatalogueCopy
 {
-    struct Entry
+    struct Row
     {
-        std::string name;  // UTF-8, as in the file
         int code = -1;
-        mvSect_AISC row;
+        mvSect_AISC section;
     };
     // The path as the library built it and as the file system takes it, kept
     // so that the next read by the same path need not convert it again.
@@ -477,18 +485,21 @@ struct CatalogueCopy
     // Read at least a clock tick after the file last changed: only such a
     // copy may answer for a later stat that finds the same version.
     bool settled = false;
-    std::vector<Entry> entries;
+    // The row names, folded and ascending, apart from the rows so that a
+    // search touches little memory; rows[i] is the row of names[i]. Of rows
+    // with the same name, the first in the file (the row a scan finds).
+    std::vector<std::string> names;
+    std::vector<Row> rows;
 
     bool Answers(const FileVersion& current) const { return settled && version == current; }
 
-    int Find(std::string_view key, mvSect_AISC& section) const
+    int Find(const std::string& foldedName, mvSect_AISC& section) const
     {
-        const auto found = std::lower_bound(entries.begin(), entries.end(), key, [](const Entry& entry, std::string_view name) {
-            return CompareNames(entry.name, name) < 0;
-        });
-        if (found == entries.end() || CompareNames(found->name, key) != 0) return -1;
-        section = found->row;
-        return found->code;
+        const auto found = std::lower_bound(names.begin(), names.end(), foldedName);
+        if (found == names.end() || *found != foldedName) return -1;
+        const Row& row = rows[static_cast<std::size_t>(found - names.begin())];
+        section = row.section;
+        return row.code;
     }
 };
 
@@ -501,26 +512,30 @@ std::shared_ptr<const CatalogueCopy> ReadCatalogue(const CString& path, const st
     const bool clockRead = clock_gettime(CLOCK_REALTIME, &now) == 0;
     std::ifstream file(nativePath, std::ios::in | std::ios::binary);
     if (!file.is_open()) return nullptr;
+    std::vector<std::string> names;
+    std::vector<CatalogueCopy::Row> rows;
+    ForEachLine(file, [&](std::string_view line) {
+        CatalogueCopy::Row row;
+        if (ParseRow(line, row.code, row.section)) {
+            names.push_back(FoldedName(std::string(RowName(line))));
+            rows.push_back(row);
+        }
+        return true;
+    });
+    std::vector<std::size_t> order(names.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&names](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+
     auto copy = std::make_shared<CatalogueCopy>();
     copy->path = path;
     copy->nativePath = nativePath;
     copy->version = version;
     copy->settled = clockRead && SettledBy(version, now);
-    ForEachLine(file, [&copy](std::string_view line) {
-        CatalogueCopy::Entry entry;
-        if (ParseRow(line, entry.code, entry.row)) {
-            entry.name.assign(RowName(line));
-            copy->entries.push_back(std::move(entry));
-        }
-        return true;
-    });
-    using Entry = CatalogueCopy::Entry;
-    std::vector<Entry>& entries = copy->entries;
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return CompareNames(a.name, b.name) < 0; });
-    entries.erase(std::unique(entries.begin(), entries.end(),
-                              [](const Entry& a, const Entry& b) { return CompareNames(a.name, b.name) == 0; }),
-                  entries.end());
+    for (const std::size_t i : order) {
+        if (!copy->names.empty() && copy->names.back() == names[i]) continue;
+        copy->names.push_back(std::move(names[i]));
+        copy->rows.push_back(rows[i]);
+    }
     return copy;
 }
 
@@ -591,13 +606,13 @@ int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CStrin
     }
 }
 
-int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const CString& name)
+int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t* name)
 {
     try {
         std::string key;
-        if (!NameToUtf8(name.GetString(), key)) return -1;
+        if (!NameToUtf8(name, key)) return -1;
         const std::shared_ptr<const CatalogueCopy> catalogue = CurrentCatalogue(path);
-        return catalogue ? catalogue->Find(key, section) : -1;
+        return catalogue ? catalogue->Find(FoldedName(std::move(key)), section) : -1;
     } catch (...) {
         return -1;
     }
