@@ -60,6 +60,16 @@ public:
     // Clears the results (B1 back to 1.0); inputs, section and ErrorCode stay.
     void ResetResult();
 
+    // ---- Inputs as set, for judging the results (MemberVerdict) ------------
+    int GetShapeCode() const { return ShapeCode; }
+    double GetPu() const { return Pu; }
+    double GetKx() const { return Kx; }
+    double GetKy() const { return Ky; }
+    double GetKz() const { return Kz; }
+    double GetLx() const { return Lx; }
+    double GetLy() const { return Ly; }
+    double GetLz() const { return Lz; }
+
     // ---- Axial limit states (Chapters D and E) ---------------------------
     // Kx Lx / rx, Ky Ly / ry, their slenderness check, and E3-4 Fe on the larger.
     void GetColumnFe(double& klrX, double& klrY, double& fe) const;

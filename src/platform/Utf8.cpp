@@ -55,3 +55,18 @@ std::string ToUtf8(const wchar_t* text)
     for (; text && *text; ++text) AppendUtf8(out, static_cast<char32_t>(*text));
     return out;
 }
+
+std::wstring FromUtf8(std::string_view text)
+{
+    std::wstring out;
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c;
+        if (DecodeUtf8(text, i, c)) {
+            out += static_cast<wchar_t>(c);
+        } else {
+            out += L'\uFFFD';
+            ++i;
+        }
+    }
+    return out;
+}

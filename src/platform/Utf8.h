@@ -15,3 +15,7 @@ bool DecodeUtf8(std::string_view text, std::size_t& at, char32_t& c);
 
 // The UTF-8 form of a wide text; a null text is empty.
 std::string ToUtf8(const wchar_t* text);
+
+// The wide form of a UTF-8 text; a byte that does not belong to a well-formed
+// sequence becomes U+FFFD.
+std::wstring FromUtf8(std::string_view text);

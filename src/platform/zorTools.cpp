@@ -19,23 +19,6 @@ CString& ExecutablePathOverride()
     return folder;
 }
 
-// The wide form of a UTF-8 text; a byte that does not belong to a well-formed
-// sequence becomes U+FFFD.
-std::wstring FromUtf8(const std::string& text)
-{
-    std::wstring out;
-    for (std::size_t i = 0; i < text.size();) {
-        char32_t c;
-        if (DecodeUtf8(text, i, c)) {
-            out += static_cast<wchar_t>(c);
-        } else {
-            out += L'\uFFFD';
-            ++i;
-        }
-    }
-    return out;
-}
-
 CString ExecutableFolder()
 {
     char buffer[PATH_MAX];

@@ -37,6 +37,11 @@ hr { margin: 0; border: 0; border-top: 1px solid #1f3a5f; }
 .fail { border-color: #c62828; background: #fde4e4; color: #8e0f0f; }
 .warning { border-color: #e69a00; background: #fff2d1; color: #6b4300; }
 .clear { clear: both; }
+table.summary { width: 100%; margin: 12px 0; border-collapse: collapse; font-size: 10pt; }
+.summary th, .summary td { padding: 2px 8px; border-bottom: 1px solid #c8d0da; text-align: left; }
+.summary th { background: #e6edf5; color: #1f3a5f; }
+.summary td.ok { color: #0b5a1f; font-weight: bold; }
+.summary td.ng { color: #8e0f0f; font-weight: bold; }
 .page-break { break-after: page; }
 .report > .page-break:last-of-type { break-after: auto; }
 .problemArea > br:last-child { display: none; }
@@ -51,8 +56,19 @@ hr { margin: 0; border: 0; border-top: 1px solid #1f3a5f; }
 }
 )";
 
-// Text for HTML: the characters that markup gives a meaning are escaped.
-std::wstring Escaped(const wchar_t* text)
+// "zorsteel 0.1.0, 2025-12-06 14:05": who wrote the page and when.
+std::string MadeBy()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char stamp[32] = "";
+    if (localtime_r(&now, &local)) std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M", &local);
+    return std::string("zorsteel ") + ZorsteelVersion() + ", " + stamp;
+}
+
+} // namespace
+
+std::wstring EscapeHtml(const wchar_t* text)
 {
     std::wstring out;
     for (; text && *text; ++text) {
@@ -67,24 +83,12 @@ std::wstring Escaped(const wchar_t* text)
     return out;
 }
 
-// "zorsteel 0.1.0, 2025-12-06 14:05": who wrote the page and when.
-std::string MadeBy()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    char stamp[32] = "";
-    if (localtime_r(&now, &local)) std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M", &local);
-    return std::string("zorsteel ") + ZorsteelVersion() + ", " + stamp;
-}
-
-} // namespace
-
 // Both ends swallow stream exceptions, as ProblemPrintArea does.
 ReportPage::ReportPage(std::ostream* stream, const wchar_t* title) : m_stream(stream)
 {
     if (!m_stream) return;
     try {
-        const std::wstring name = Escaped(title);
+        const std::wstring name = EscapeHtml(title);
         const std::string madeBy = MadeBy();
         std::ostream& out = *m_stream;
         out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";

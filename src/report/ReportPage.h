@@ -2,7 +2,9 @@
 // its style sheet, into which each member's report goes framed by a
 // ProblemPrintArea. On screen it reads as a calculation package; in print each
 // member starts a new page, OK and NG stand out in green and red, and every
-// page names the library version and the time the page was begun.
+// page names the library version and the time the page was begun. A host's
+// summary table of class "summary" is styled too (cells of class "ok" green,
+// "ng" red).
 //
 //     std::ofstream file("report.html");
 //     PlaceReportImages(L"report.html");
@@ -17,6 +19,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 class ReportPage
 {
@@ -41,3 +44,8 @@ private:
 // images are in place, also when that folder is the executable's own; false
 // when there is no folder to copy or the copy failed.
 bool PlaceReportImages(const wchar_t* pagePath);
+
+// Text for HTML: the characters that markup gives a meaning (& < > ") are
+// escaped, for titles and table cells a host writes into the page. Throws
+// only std::bad_alloc.
+std::wstring EscapeHtml(const wchar_t* text);

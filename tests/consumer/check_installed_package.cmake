@@ -14,3 +14,20 @@ run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -DCMAKE_BUILD_TYPE=Re
     -DCMAKE_PREFIX_PATH=${WORK_DIR}/stage)
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 run(${CMAKE_COMMAND} -E chdir ${WORK_DIR}/build ${WORK_DIR}/build/consumer)
+# The installed command, run from another folder, finds its catalogue and
+# images in share/zorsteel and writes a report there.
+file(MAKE_DIRECTORY ${WORK_DIR}/elsewhere)
+execute_process(COMMAND ${WORK_DIR}/stage/bin/zorsteel check W14X90 --Fy 50 --Pu 400 --Mux 180 --Lx 180 --Ly 180
+                        --Lb 180 --out - --report report.html
+  WORKING_DIRECTORY ${WORK_DIR}/elsewhere RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR NOT out MATCHES "\nW14X90,W14X90,0,[0-9.]+,[^\n]*,0,OK,\n" OR NOT err STREQUAL ""
+   OR NOT EXISTS ${WORK_DIR}/elsewhere/Images/Eq.H1-1a.png)
+  message(FATAL_ERROR "installed zorsteel check: status ${result}\n${out}\n${err}")
+endif()
+# Without its catalogue it says where it looked, and exits with the file status.
+file(RENAME ${WORK_DIR}/stage/share/zorsteel/aisc14u.tbl ${WORK_DIR}/aisc14u.tbl.away)
+execute_process(COMMAND ${WORK_DIR}/stage/bin/zorsteel check W14X90 --Fy 50
+  WORKING_DIRECTORY ${WORK_DIR}/elsewhere RESULT_VARIABLE result ERROR_VARIABLE err OUTPUT_QUIET)
+if(NOT result EQUAL 4 OR NOT err MATCHES "Error opening file ${WORK_DIR}/stage/bin/aisc14u.tbl \\(also looked for ${WORK_DIR}/stage/share/zorsteel/aisc14u.tbl\\)")
+  message(FATAL_ERROR "installed zorsteel without a catalogue: status ${result}\n${err}")
+endif()

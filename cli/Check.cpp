@@ -1,0 +1,166 @@
+#include "Check.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include <unistd.h>
+
+#include "Environment.h"
+#include "ExitStatus.h"
+#include "MemberRun.h"
+#include "ReportOutput.h"
+#include "zorsteel.h"
+
+namespace {
+
+// Progress on standard error for long runs, when it is a terminal.
+class Progress
+{
+public:
+    explicit Progress(std::size_t total) : m_total(total), m_on(total >= 200 && isatty(STDERR_FILENO)) {}
+    void Step(std::size_t done)
+    {
+        if (!m_on || (done % 50 != 0 && done != m_total)) return;
+        const std::size_t width = 40;
+        const std::size_t filled = width * done / m_total;
+        std::fprintf(stderr, "\r[%s%s] %zu/%zu", std::string(filled, '#').c_str(),
+                     std::string(width - filled, ' ').c_str(), done, m_total);
+        if (done == m_total) std::fprintf(stderr, "\n");
+    }
+
+private:
+    std::size_t m_total;
+    bool m_on;
+};
+
+bool ReportFolderExists(const std::string& report)
+{
+    std::filesystem::path folder = std::filesystem::path(report).parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error)) return true;
+    Complain("the report folder " + folder.string() + " does not exist");
+    return false;
+}
+
+MemberRow RowFromOptions(const CheckOptions& options)
+{
+    MemberRow row;
+    row.Where = "command line";
+    row.FromOptions = true;
+    row.Id = options.Section;  // unless --Id names it
+    row.Section = options.Section;
+    for (const auto& [column, text] : options.Fields) SetField(row, *column, text);
+    return row;
+}
+
+} // namespace
+
+bool Output::Open(const std::string& path)
+{
+    if (path.empty()) return true;
+    if (path == "-") {
+        m_stream = &std::cout;
+        return true;
+    }
+    m_file = std::make_unique<std::ofstream>(path, std::ios::binary);
+    m_stream = m_file.get();
+    if (!*m_file) Complain("cannot write " + path);
+    return static_cast<bool>(*m_file);
+}
+
+bool ResultSink::Open(const CheckOptions& options, bool withCombo)
+{
+    m_options = &options;
+    m_withCombo = withCombo;
+    if (!m_out.Open(options.Out) || !m_json.Open(options.Json)) return false;
+    m_columns = ResultColumns(withCombo, options.Envelope);
+    if (m_out.Stream()) m_csv = std::make_unique<CsvResultWriter>(*m_out.Stream(), m_columns);
+    return true;
+}
+
+void ResultSink::Add(MemberResult&& result)
+{
+    if (result.Status == "ERROR") Complain(result.Message);
+    m_anyError = m_anyError || result.Status == "ERROR";
+    m_anyNg = m_anyNg || result.Status == "NG";
+    if (m_csv) m_csv->Write(result);
+    m_results.push_back(std::move(result));
+}
+
+void ResultSink::Finish(const std::vector<MemberResult>* envelope)
+{
+    if (m_csv && envelope)
+        for (const MemberResult& line : *envelope) m_csv->Write(line);
+    if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope);
+    if (m_out.Stream() == &std::cout || m_json.Stream() == &std::cout) return;
+    const bool colour = UseColour(m_options->Colours);
+    WriteTable(std::cout, m_results, m_withCombo, colour);
+    if (envelope) {
+        std::cout << "\nEnvelope: the governing combination of each member\n";
+        WriteTable(std::cout, *envelope, m_withCombo, colour);
+    }
+}
+
+int ResultSink::Status() const { return m_anyError ? kExitRowError : m_anyNg ? kExitNg : kExitOk; }
+
+bool UseColour(Colour colour)
+{
+    if (colour != Colour::Auto) return colour == Colour::Always;
+    return isatty(STDOUT_FILENO) && !std::getenv("NO_COLOR");
+}
+
+bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status)
+{
+    status = kExitOk;
+    if (options.Members.empty()) {
+        members.Rows.push_back(RowFromOptions(options));
+        members.HasCombo = !members.Rows[0].Combo.empty();
+        return true;
+    }
+    std::ifstream file(options.Members, std::ios::binary);
+    if (!file) {
+        Complain("cannot read the member file " + options.Members);
+        status = kExitFileError;
+        return false;
+    }
+    members = ReadMembers(file, options.Members);
+    if (!members.Error.empty()) {
+        Complain(members.Error);
+        status = kExitFileError;
+        return false;
+    }
+    return true;
+}
+
+int RunCheck(const CheckOptions& options)
+{
+    MemberFile members;
+    int status = kExitOk;
+    if (!LoadMembers(options, members, status)) return status;
+    if (!options.Report.empty() && !ReportFolderExists(options.Report)) return kExitFileError;
+    if (!CatalogueReady()) return kExitFileError;
+    ResultSink sink;
+    Output report;
+    if (!sink.Open(options, members.HasCombo) || !report.Open(options.Report)) return kExitFileError;
+
+    Progress progress(members.Rows.size());
+    RunMembers(members.Rows, report.Stream() != nullptr, [&](MemberResult&& result) {
+        sink.Add(std::move(result));
+        progress.Step(sink.Results().size());
+    });
+
+    std::vector<MemberResult> envelope;
+    if (options.Envelope) envelope = EnvelopeOf(sink.Results());
+    if (report.Stream()) {
+        WriteReport(*report.Stream(), options.Title, sink.Results());
+        if (!PlaceReportImages(FromUtf8(options.Report).c_str()))
+            Complain("the equation images could not be placed beside " + options.Report);
+        if (MissingImageCount() > 0)
+            Complain(std::to_string(MissingImageCount()) + " equation images that the report names are missing");
+    }
+    sink.Finish(options.Envelope ? &envelope : nullptr);
+    return sink.Status();
+}

@@ -1,0 +1,78 @@
+// zorsteel check: one member from options, or every row of a member CSV file.
+#pragma once
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "MemberInput.h"
+#include "ResultOutput.h"
+
+enum class Colour
+{
+    Auto,
+    Always,
+    Never,
+};
+
+struct CheckOptions
+{
+    std::string Section;  // a single member: its section ...
+    std::vector<std::pair<const InputColumn*, std::string>> Fields;  // ... and its inputs as given
+    std::string Members;  // or a member file
+    std::string Out;      // results CSV, "-" for standard output
+    std::string Json;     // results JSON, "-" for standard output
+    std::string Report;   // report page
+    std::string Title = "zorsteel member checks";
+    bool Envelope = false;
+    Colour Colours = Colour::Auto;
+};
+
+// Runs the check; returns the exit status (ExitStatus.h).
+int RunCheck(const CheckOptions& options);
+
+// An output named on the command line: standard output for "-", else a file.
+class Output
+{
+public:
+    // False, told, when the file cannot be written; an empty path is no output.
+    bool Open(const std::string& path);
+    std::ostream* Stream() const { return m_stream; }
+
+private:
+    std::unique_ptr<std::ofstream> m_file;
+    std::ostream* m_stream = nullptr;
+};
+
+// Where results go: the CSV written row by row as they come (flushed), then
+// at the end the envelope lines, the JSON and the table on the terminal
+// (unless standard output carries the CSV or the JSON).
+class ResultSink
+{
+public:
+    // Opens --out and --json; false when one cannot be written.
+    bool Open(const CheckOptions& options, bool withCombo);
+    void Add(MemberResult&& result);
+    void Finish(const std::vector<MemberResult>* envelope);
+    const std::vector<MemberResult>& Results() const { return m_results; }
+    // 0, 1 or 2 by the statuses added (ExitStatus.h).
+    int Status() const;
+
+private:
+    const CheckOptions* m_options = nullptr;
+    bool m_withCombo = false;
+    Output m_out, m_json;
+    std::vector<const ResultColumn*> m_columns;
+    std::unique_ptr<CsvResultWriter> m_csv;
+    std::vector<MemberResult> m_results;
+    bool m_anyError = false, m_anyNg = false;
+};
+
+// Shared with select: the members of the options (file or single member);
+// false, with the reason told, when the file cannot be read. Exit status in status.
+bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status);
+
+// True when colour goes to standard output.
+bool UseColour(Colour colour);

@@ -1,0 +1,64 @@
+// The results of a check as CSV, JSON or an aligned table for the terminal,
+// and the envelope of a member's load combinations. The columns are one table
+// (ResultColumns): a new column is one line there.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "MemberRun.h"
+
+struct ResultColumn
+{
+    std::string_view Name;
+    std::string MemberResult::*Text = nullptr;
+    double MemberResult::*Number = nullptr;
+    int MemberResult::*Integer = nullptr;
+};
+
+// Id, Combo (when the members have combinations), Section, ShapeCode, the
+// strengths, B1, the ratios, ErrorCode, Status, Message, and Envelope (1 on
+// an envelope line) when envelopes are asked for.
+std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
+
+// Writes the header at once, then each result as it comes, flushed, so that
+// what was written survives whatever happens later.
+class CsvResultWriter
+{
+public:
+    CsvResultWriter(std::ostream& out, std::vector<const ResultColumn*> columns);
+    void Write(const MemberResult& result);
+
+private:
+    std::ostream& m_out;
+    std::vector<const ResultColumn*> m_columns;
+};
+
+// {"members": [...], "envelope": [...]}: one object per result with the
+// columns as keys; non-finite numbers as the strings "inf", "-inf", "nan";
+// the numbers of an ERROR row as null. "envelope" only when asked for.
+void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
+               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
+
+// Rows of cells (the first the head) in aligned columns, those marked right
+// right-aligned, the last one free; the cells of statusColumn ("OK" green,
+// anything else red) in colour when colour is on.
+void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                  const std::vector<bool>& right, std::size_t statusColumn, bool colour);
+
+// An aligned table for a person; Status in colour when colour is on.
+void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour);
+
+// One line per member (rows with one Id, in order of first appearance): a
+// copy of the result of its governing combination, the worst by status
+// (ERROR, then NG, then OK) and then by critical ratio (not-a-number the
+// worst); the first of equals.
+std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results);
+
+// A number for a person: four significant digits, a ratio to three decimals.
+std::string Brief(double value, bool ratio);
+
+// "OK", "NG" and "ERROR" worst last, for comparisons.
+int StatusRank(std::string_view status);

@@ -1,0 +1,117 @@
+// zorsteel: structural steel member checks by AISC 360-10 (LRFD) from the
+// command line. This file only wires the options to the subcommands.
+#include <CLI/CLI.hpp>
+
+#include "Check.h"
+#include "Environment.h"
+#include "ExitStatus.h"
+#include "Sections.h"
+#include "Select.h"
+#include "zorsteel.h"
+
+namespace {
+
+const char* TypeName(ColumnKind kind)
+{
+    switch (kind) {
+    case ColumnKind::Text: return "TEXT";
+    case ColumnKind::Boolean: return "1|0|true|false";
+    default: return "NUMBER";
+    }
+}
+
+void AddResultOptions(CLI::App& command, CheckOptions& options, std::string& colour)
+{
+    command.add_option("--out", options.Out, "write the results as CSV to FILE (- for standard output)")
+        ->type_name("FILE");
+    command.add_option("--json", options.Json, "write the results as JSON to FILE (- for standard output)")
+        ->type_name("FILE");
+    command.add_option("--color", colour, "colour OK and NG in the terminal table: auto (the default), always, never")
+        ->check(CLI::IsMember({"auto", "always", "never"}));
+}
+
+Colour ColourOf(const std::string& colour)
+{
+    return colour == "always" ? Colour::Always : colour == "never" ? Colour::Never : Colour::Auto;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"zorsteel " + std::string(ZorsteelVersion()) +
+                 ": structural steel member checks by AISC 360-10 (LRFD).\n"
+                 "Units: kips, inches, ksi; moments in kip-ft; Pu compression positive."};
+    app.footer(kExitStatusHelp);
+    app.require_subcommand(1);
+    app.set_version_flag("--version", ZorsteelVersion());
+
+    CheckOptions check;
+    std::string colour = "auto";
+    std::vector<std::string> fieldTexts(InputColumns().size());
+    std::vector<CLI::Option*> inputOptions(InputColumns().size(), nullptr);
+    CLI::App* checkCommand = app.add_subcommand(
+        "check", "check one member given by options, or every row of a member CSV file (--members)");
+    checkCommand->add_option("section", check.Section, "catalogue section of a single member (W14X90, any case)");
+    checkCommand->add_option("--members", check.Members, "member CSV file: a header row, one member and combination a row")
+        ->type_name("FILE");
+    for (std::size_t i = 0; i < InputColumns().size(); ++i) {
+        const InputColumn& column = InputColumns()[i];
+        if (column.Name == "Section") continue;
+        inputOptions[i] = checkCommand->add_option("--" + std::string(column.Name), fieldTexts[i], std::string(column.Help));
+        inputOptions[i]->type_name(TypeName(column.Kind))->group("Member inputs (single member; the member file's columns have the same names)");
+    }
+    checkCommand->add_option("--report", check.Report, "write the calculation report to FILE.html (its folder must exist)")
+        ->type_name("FILE");
+    checkCommand->add_option("--title", check.Title, "title of the report");
+    checkCommand->add_flag("--envelope", check.Envelope,
+                           "add one line per member: its governing combination and critical ratio");
+    AddResultOptions(*checkCommand, check, colour);
+
+    SelectOptions select;
+    CLI::App* selectCommand = app.add_subcommand(
+        "select", "for each member of a member file, the lightest candidate that passes every combination");
+    selectCommand->add_option("--members", select.Members.Members, "member CSV file, as for check")
+        ->type_name("FILE")
+        ->required();
+    selectCommand->add_option("--candidates", select.Candidates,
+                              "candidate designations and prefixes, e.g. \"W14 W12 HSS8\"")->required();
+    AddResultOptions(*selectCommand, select.Members, colour);
+
+    SectionsOptions sections;
+    CLI::App* sectionsCommand =
+        app.add_subcommand("sections", "list catalogue sections sorted by area, with their properties");
+    sectionsCommand->add_option("--family", sections.Family, "shape family: W, M, S, HP, C, MC, L, WT, MT, ST, 2L, HSS8X4, HSS8.625, Pipe");
+    sectionsCommand->add_option("--prefix", sections.Prefix, "name prefixes within the family, e.g. W14,W12");
+    sectionsCommand->add_option("--width", sections.Width, "width bounds MIN:MAX, in (bf; angle d; HSS B; OD)");
+    sectionsCommand->add_option("--height", sections.Height, "height bounds MIN:MAX, in (d; angle b; HSS Ht; OD)");
+    sectionsCommand->add_option("--list", sections.List, "a free list of names and prefixes instead, e.g. \"W14X90 HSS8X4\"");
+    sectionsCommand->add_option("--out", sections.Out, "write the list as CSV to FILE (- for standard output)")
+        ->type_name("FILE");
+    sectionsCommand->add_option("--json", sections.Json, "write the list as JSON to FILE (- for standard output)")
+        ->type_name("FILE");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error);
+        return status == 0 ? kExitOk : kExitUsage;
+    }
+
+    check.Colours = select.Members.Colours = ColourOf(colour);
+    PrepareLibrary();
+    if (*sectionsCommand) return RunSections(sections);
+    if (*selectCommand) return RunSelect(select);
+
+    for (std::size_t i = 0; i < InputColumns().size(); ++i)
+        if (inputOptions[i] && inputOptions[i]->count() > 0) check.Fields.emplace_back(&InputColumns()[i], fieldTexts[i]);
+    if (check.Members.empty() == check.Section.empty()) {
+        Complain("check takes either a section with its inputs as options, or --members FILE");
+        return kExitUsage;
+    }
+    if (!check.Members.empty() && !check.Fields.empty()) {
+        Complain("with --members the inputs come from the file's columns, not from options");
+        return kExitUsage;
+    }
+    return RunCheck(check);
+}

@@ -1,0 +1,33 @@
+// The verdict on one calculated member: OK or NG, and in words why, for every
+// host that tells a user (the zorsteel command, the report summary, the
+// Python module). A member is OK only when its interaction and shear ratios
+// are all finite and at most 1.0 and no condition that makes the check
+// meaningless was raised: ErrorCode 4 (axial load above the Euler load) and 3
+// (round-HSS wall outside the range of the equations) are always NG.
+// ErrorCode 2 (KL/r above 200) leaves the verdict to the ratios and is named.
+#pragma once
+
+#include <string>
+
+class CAiscDesign;
+
+enum class MemberStatus
+{
+    OK,
+    NG,
+};
+
+struct MemberVerdict
+{
+    MemberStatus Status;
+    // UTF-8, for an engineer: the reasons for NG first, then the notes on
+    // what the calculation assumed, joined with "; "; empty when all is well.
+    std::string Message;
+};
+
+// Judges a design object after Calculate. Never throws: without memory for
+// the message the verdict is NG with an empty message.
+MemberVerdict JudgeMember(const CAiscDesign& design) noexcept;
+
+// "OK" or "NG".
+const char* StatusText(MemberStatus status);

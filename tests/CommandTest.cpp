@@ -1,0 +1,375 @@
+// The zorsteel command as a user runs it: the built binary spawned in a
+// scratch folder. The numbers are the library's (tested there); here the
+// command must pass inputs and results through unchanged, so each is compared
+// bit for bit with the library called directly on the same inputs.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <sys/wait.h>
+
+#include <nlohmann/json.hpp>
+
+#include "Csv.h"
+#include "TestSupport.h"
+
+namespace {
+
+struct CommandRun
+{
+    int status;
+    std::string out, err;
+};
+
+CommandRun Zorsteel(const ScratchFolder& folder, const std::string& args, const std::string& program = ZORSTEEL_CLI)
+{
+    const std::string command = "cd '" + folder.Path().string() + "' && '" + program + "' " + args +
+                                " >stdout.txt 2>stderr.txt </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WEXITSTATUS(raw), FileText((folder.Path() / "stdout.txt").string()),
+            FileText((folder.Path() / "stderr.txt").string())};
+}
+
+using Records = std::vector<std::vector<std::string>>;
+
+Records ReadCsv(const std::string& text)
+{
+    std::istringstream in(text);
+    CsvReader reader(in);
+    Records records;
+    for (std::vector<std::string> fields; reader.Next(fields);) records.push_back(fields);
+    return records;
+}
+
+// A number cell read back as written; "nan" and "inf" too.
+double Number(const std::string& cell)
+{
+    double value = -12345;
+    std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    return value;
+}
+
+bool Same(double a, double b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
+
+const std::pair<const char*, double (CAiscDesign::*)() const> kNumbers[] = {
+    {"PhiPn", &CAiscDesign::GetPhiPn},
+    {"PhiMnx", &CAiscDesign::GetPhiMnx},
+    {"PhiMny", &CAiscDesign::GetPhiMny},
+    {"PhiVnx", &CAiscDesign::GetPhiVnx},
+    {"PhiVny", &CAiscDesign::GetPhiVny},
+    {"B1x", &CAiscDesign::GetB1x},
+    {"B1y", &CAiscDesign::GetB1y},
+    {"InteractionRatio", &CAiscDesign::GetInteractionRatio},
+    {"VxRatio", &CAiscDesign::GetVxRatio},
+    {"VyRatio", &CAiscDesign::GetVyRatio},
+    {"CriticalRatio", &CAiscDesign::GetCriticalRatio},
+};
+
+// The library's own check of a member: the section and the setters a host
+// would call for the row.
+struct Reference
+{
+    const wchar_t* section;
+    std::function<void(CAiscDesign&)> inputs;
+};
+
+// Every result cell of a CSV record (under header) and of its JSON object
+// against the library's check.
+void ExpectPassedThrough(const std::vector<std::string>& header, const std::vector<std::string>& record,
+                         const nlohmann::json& object, const Reference& reference, const std::string& what)
+{
+    const CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
+    CAiscDesign* design = catalogue->CreateAiscDesign(reference.section);
+    ASSERT_NE(design, nullptr) << what;
+    design->SetPrint(false);
+    reference.inputs(*design);
+    design->Calculate();
+    auto cell = [&](const std::string& name) { return record.at(std::ranges::find(header, name) - header.begin()); };
+    for (const auto& [name, getter] : kNumbers) {
+        const double expected = (design->*getter)();
+        EXPECT_TRUE(Same(Number(cell(name)), expected)) << what << " " << name << " " << cell(name);
+        const double fromJson = object[name].is_string() ? Number(object[name]) : object[name].get<double>();
+        EXPECT_TRUE(Same(fromJson, expected)) << what << " JSON " << name;
+    }
+    const MemberVerdict verdict = JudgeMember(*design);
+    EXPECT_EQ(cell("ErrorCode"), std::to_string(design->GetErrorCode())) << what;
+    EXPECT_EQ(cell("ShapeCode"), std::to_string(design->GetShapeCode())) << what;
+    EXPECT_EQ(cell("Status"), StatusText(verdict.Status)) << what;
+    EXPECT_EQ(cell("Message"), verdict.Message) << what;
+    EXPECT_EQ(object["Status"], cell("Status")) << what;
+    EXPECT_EQ(object["Message"], cell("Message")) << what;
+    catalogue->DeleteAiscDesign(design);
+}
+
+const std::string kResultHeader = "Id,Combo,Section,ShapeCode,PhiPn,PhiMnx,PhiMny,PhiVnx,PhiVny,B1x,B1y,"
+                                  "InteractionRatio,VxRatio,VyRatio,CriticalRatio,ErrorCode,Status,Message";
+
+} // namespace
+
+TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
+{
+    const ScratchFolder folder("command-contract");
+    // Columns in an order of their own; a quoted Id holding a comma; blank
+    // fields and left-out columns keeping the design object's defaults;
+    // numbers and booleans in several spellings.
+    folder.Write("members.csv",
+                 "Section,Fy,Id,Combo,Pu,Mux,Muy,Cmx,Cmy,Vux,Vuy,Cb,Lb,Kx,Ky,Lx,Ly,Kz,Lz,ConnectorDistance,"
+                 "DirectAnalysis,ConsiderB1,TotalDeflectionDenominator,LiveDeflectionDenominator,TotalDy,LiveDy,L,"
+                 "DeflectionAdjustmentRatio,AnalysisSectionName,AnalysisSectionIx\r\n"
+                 "w14x90,50,\"C-1, level 2\",1.2D+1.6L,420,95,12,0.6,0.85,12,2,1.14,168,1.2,0.8,168,144,1,168,0,"
+                 "false,0,240,360,0.3,0.2,168,1.1,W14X82,881\r\n"
+                 "C10X15.3,36,G-1,wind,20,10,,,,,,,120,,,120,120,,120\r\n"
+                 "HSS8X4X1/2, 5e1 ,T-1,,-2.5E1,+0.1,0.3,,,,,,,,,,,,,,TRUE,1\r\n"
+                 "L4X4X1/4,36,A-1,,5,,,,,,,,,1,1,48,600\r\n"
+                 "C10X15.3,36,G-2,,10,,,,,,,,,,,120,120\r\n");
+    const CommandRun run = Zorsteel(folder, "check --members members.csv --out results.csv --json results.json");
+    EXPECT_EQ(run.status, 1) << run.err;  // A-1 and G-2 are NG
+    const std::string csv = FileText((folder.Path() / "results.csv").string());
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), kResultHeader);
+    const Records records = ReadCsv(csv);
+    const nlohmann::json json = nlohmann::json::parse(FileText((folder.Path() / "results.json").string()));
+    const Reference references[] = {
+        {L"W14X90",
+         [](CAiscDesign& d) {
+             d.SetGeneralParameters(false, false);
+             d.SetLoads(420, 95, 12, 0.6, 0.85, 12, 2);
+             d.SetMaterial(50);
+             d.SetLateralTorsionalProperty(1.14, 168);
+             d.SetColumnSlenderness(1.2, 0.8, 168, 144);
+             d.SetColumnSlenderness_Torsional(1, 168);
+             d.SetDeflectionParameters(240, 360, 0.3, 0.2, 168);
+             d.SetDeflectionAdjustmentRatio(1.1, L"W14X82", 881);
+         }},
+        // Left out: Cmx = Cmy = Cb = Kx = Ky = Kz = 1 and both options true, as a new object has them.
+        {L"C10X15.3",
+         [](CAiscDesign& d) {
+             d.SetMaterial(36);
+             d.SetLoads(20, 10, 0, 1, 1, 0, 0);
+             d.SetLateralTorsionalProperty(1, 120);
+             d.SetColumnSlenderness(1, 1, 120, 120);
+             d.SetColumnSlenderness_Torsional(1, 120);
+         }},
+        {L"HSS8X4X1/2",
+         [](CAiscDesign& d) {
+             d.SetMaterial(50);
+             d.SetLoads(-25, 0.1, 0.3, 1, 1, 0, 0);
+         }},
+        {L"L4X4X1/4",
+         [](CAiscDesign& d) {
+             d.SetMaterial(36);
+             d.SetLoads(5, 0, 0, 1, 1, 0, 0);
+             d.SetColumnSlenderness(1, 1, 48, 600);
+         }},
+        // No Lz: the E4 strength, and so PhiPn and the interaction, are not numbers.
+        {L"C10X15.3",
+         [](CAiscDesign& d) {
+             d.SetMaterial(36);
+             d.SetLoads(10, 0, 0, 1, 1, 0, 0);
+             d.SetColumnSlenderness(1, 1, 120, 120);
+         }},
+    };
+    ASSERT_EQ(records.size(), 1 + std::size(references));
+    ASSERT_EQ(json["members"].size(), std::size(references));
+    for (std::size_t i = 0; i < std::size(references); ++i)
+        ExpectPassedThrough(records[0], records[i + 1], json["members"][i], references[i], records[i + 1][0]);
+    EXPECT_EQ(records[1][0], "C-1, level 2");
+    EXPECT_EQ(records[1][2], "w14x90");  // as given
+    EXPECT_EQ(records[3][1], "");        // no combination given
+    EXPECT_EQ(records[4][16], "NG");     // ErrorCode 4
+    EXPECT_EQ(json["members"][4]["PhiPn"], "nan");
+}
+
+TEST(CommandTest, SingleMemberFromOptions)
+{
+    const ScratchFolder folder("command-single");
+    const std::string args = "check W14X90 --Fy 50 --Pu 400 --Mux 180 --Lx 180 --Ly 180 --Lb 180 --Id C1 "
+                             "--Combo 1.2D+1.6L --DirectAnalysis false --Cb 1.3";
+    const CommandRun csv = Zorsteel(folder, args + " --out - --json out.json");
+    EXPECT_EQ(csv.status, 0) << csv.err;
+    const Records records = ReadCsv(csv.out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1][0], "C1");
+    EXPECT_EQ(records[1][1], "1.2D+1.6L");
+    const nlohmann::json json = nlohmann::json::parse(FileText((folder.Path() / "out.json").string()));
+    ExpectPassedThrough(records[0], records[1], json["members"][0], {L"W14X90", [](CAiscDesign& d) {
+                                                                         d.SetGeneralParameters(false, true);
+                                                                         d.SetMaterial(50);
+                                                                         d.SetLoads(400, 180, 0, 1, 1, 0, 0);
+                                                                         d.SetLateralTorsionalProperty(1.3, 180);
+                                                                         d.SetColumnSlenderness(1, 1, 180, 180);
+                                                                     }},
+                        "options");
+    // Without an output file the results are a table on the terminal.
+    const CommandRun table = Zorsteel(folder, args);
+    EXPECT_EQ(table.out.substr(0, table.out.find('\n')).find("Id  Combo"), 0u) << table.out;
+    EXPECT_NE(table.out.find("\nC1  1.2D+1.6L  W14X90"), std::string::npos) << table.out;
+    EXPECT_EQ(table.out.find("\033["), std::string::npos);  // no colour off a terminal
+}
+
+TEST(CommandTest, BadInputIsOneLineNamingFileRowAndColumn)
+{
+    const std::string header = "Id,Section,Fy,Pu,Lx,DirectAnalysis\n";
+    struct Case
+    {
+        const char* what;
+        std::string members;  // the member file, or empty
+        std::string args;
+        int status;
+        std::string says;
+    } cases[] = {
+        {"unknown section", header + "A,W14X91,50,10\n", "", 2,
+         "m.csv, row 2, column Section: unknown section \"W14X91\""},
+        {"text for a number", header + "A,W14X90,abc,10\n", "", 2, "m.csv, row 2, column Fy: \"abc\" is not a number"},
+        {"NaN", header + "A,W14X90,50,nan\n", "", 2, "m.csv, row 2, column Pu: \"nan\" is not a finite number"},
+        {"infinity", header + "A,W14X90,50,-inf\n", "", 2, "m.csv, row 2, column Pu: \"-inf\" is not a finite number"},
+        {"Fy not above 0", header + "A,W14X90,0,10\n", "", 2, "m.csv, row 2, column Fy: must be above 0, not 0"},
+        {"negative length", header + "A,W14X90,50,10,-5\n", "", 2, "m.csv, row 2, column Lx: must not be negative"},
+        {"bad boolean", header + "A,W14X90,50,10,5,yes\n", "", 2,
+         "m.csv, row 2, column DirectAnalysis: \"yes\" is not 1, 0, true or false"},
+        {"unknown column", "Id,Section,Fu\nA,W14X90,65\n", "", 4, "m.csv, row 1, column 3: unknown column \"Fu\""},
+        {"no member file", "", "check --members none.csv", 4, "cannot read the member file none.csv"},
+        {"option not a number", "", "check W14X90 --Fy 5O", 2, "command line, option --Fy: \"5O\" is not a number"},
+        {"unwritable output", header + "A,W14X90,50,10\n", "--out no/such/folder/r.csv", 4,
+         "cannot write no/such/folder/r.csv"},
+        {"report folder missing", header + "A,W14X90,50,10\n", "--out r.csv --report no/such/report.html", 4,
+         "the report folder no/such does not exist"},
+        {"section and member file", header, "check W14X90 --members m.csv", 3, "either a section"},
+        {"unknown option", "", "check W14X90 --Fz 50", 3, "--Fz"},
+    };
+    for (const Case& c : cases) {
+        const ScratchFolder folder("command-bad");
+        std::string args = c.args;
+        if (!c.members.empty()) {
+            folder.Write("m.csv", c.members);
+            if (args.find("check") != 0) args = "check --members m.csv " + args;
+        }
+        const CommandRun run = Zorsteel(folder, args);
+        EXPECT_EQ(run.status, c.status) << c.what << "\n" << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.what << "\n" << run.err;
+        // A file error comes before any member is checked or output written.
+        if (c.status == 4) {
+            EXPECT_FALSE(std::filesystem::exists(folder.Path() / "r.csv")) << c.what;
+        }
+    }
+}
+
+TEST(CommandTest, MissingCatalogueSaysWhereItLooked)
+{
+    const ScratchFolder folder("command-no-catalogue");
+    const std::filesystem::path copy = folder.Path() / "bin" / "zorsteel";
+    std::filesystem::create_directories(copy.parent_path());
+    std::filesystem::copy_file(ZORSTEEL_CLI, copy);
+    const CommandRun run = Zorsteel(folder, "check W14X90 --Fy 50", copy.string());
+    EXPECT_EQ(run.status, 4);
+    EXPECT_NE(run.err.find("zorsteel: Error opening file " + (copy.parent_path() / "aisc14u.tbl").string() +
+                           " (also looked for " + (folder.Path() / "share/zorsteel/aisc14u.tbl").string() + ")"),
+              std::string::npos)
+        << run.err;
+}
+
+TEST(CommandTest, ABadRowIsErrorAndTheOthersAreChecked)
+{
+    const ScratchFolder folder("command-batch");
+    folder.Write("m.csv", "Id,Section,Fy,Mux\nA,W14X90,50,100\nB,W14X90,fifty,100\nC,W14X90,50,100\n");
+    const CommandRun run = Zorsteel(folder, "check --members m.csv --out r.csv");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "zorsteel: m.csv, row 3, column Fy: \"fifty\" is not a number\n");
+    const Records records = ReadCsv(FileText((folder.Path() / "r.csv").string()));
+    ASSERT_EQ(records.size(), 4u);
+    // Mux 100 against 0.9 Mn of W14X90 (at least 0.9 * 0.7 * 50 * 143 / 12 = 375 kip-ft): OK.
+    EXPECT_EQ(records[1][15], "OK");
+    EXPECT_EQ(records[2][15], "ERROR");
+    EXPECT_EQ(records[2][3], "");  // no PhiPn for a row not checked
+    EXPECT_EQ(records[2][16], "m.csv, row 3, column Fy: \"fifty\" is not a number");
+    EXPECT_TRUE(std::equal(records[1].begin() + 1, records[1].end(), records[3].begin() + 1));  // A and C alike
+}
+
+TEST(CommandTest, EnvelopeNamesTheGoverningCombination)
+{
+    const ScratchFolder folder("command-envelope");
+    // Beam B under three combinations: with Pu = 0 its ratio is Mux / phiMnx, largest for Mux 50 (LL).
+    folder.Write("m.csv", "Id,Combo,Section,Fy,Mux\nB,D,W14X90,50,10\nB,LL,W14X90,50,50\nB,W,W14X90,50,30\n"
+                          "C,D,W14X90,50,20\n");
+    const CommandRun run = Zorsteel(folder, "check --members m.csv --envelope --out -");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const Records records = ReadCsv(run.out);
+    ASSERT_EQ(records.size(), 7u);  // header, four combinations, two envelope lines
+    EXPECT_EQ(records[0].back(), "Envelope");
+    std::vector<std::string> governingB = records[2], governingC = records[4];
+    governingB.back() = governingC.back() = "1";
+    EXPECT_EQ(records[5], governingB);
+    EXPECT_EQ(records[6], governingC);
+}
+
+TEST(CommandTest, SelectTakesTheLightestPassingCandidate)
+{
+    const ScratchFolder folder("command-select");
+    // Braced beams (Lb = 0) of compact W12s at Fy 50: phiMn = 0.9 * 50 * Zx / 12 kip-ft, so
+    // W12X26 (A 7.65, Zx 37.2) 139.5, W12X30 (A 8.79, Zx 43.1) 161.6, W12X35 (A 10.3, Zx 51.2) 192.0;
+    // the names are prefixes, so W12X305 (Zx 537: 2013.75) comes too. B1 needs 150 under
+    // LL: W12X30. B2 needs 5000: none of them.
+    folder.Write("m.csv", "Id,Combo,Section,Fy,Mux\nB1,D,W10X12,50,100\nB1,LL,W10X12,50,150\n"
+                          "B2,LL,W10X12,50,5000\n");
+    const CommandRun run = Zorsteel(folder, "select --members m.csv --candidates \"W12X35, W12X26 W12X30\" --out -");
+    EXPECT_EQ(run.status, 1) << run.err;
+    const Records records = ReadCsv(run.out);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ((std::vector<std::string>{records[1][0], records[1][1], records[1][2], records[1][16]}),
+              (std::vector<std::string>{"B1", "LL", "W12X30", "OK"}));
+    EXPECT_NEAR(Number(records[1][5]), 0.9 * 50 * 43.1 / 12, 1e-9);
+    EXPECT_EQ((std::vector<std::string>{records[2][0], records[2][2], records[2][16], records[2][17]}),
+              (std::vector<std::string>{"B2", "", "NG",
+                                        "no section among the 4 candidates of \"W12X35, W12X26 W12X30\" passes "
+                                        "every combination"}));
+}
+
+TEST(CommandTest, SectionsSortedByArea)
+{
+    const ScratchFolder folder("command-sections");
+    // The W rows of the catalogue with 14 <= d <= 14.2 in: W12X170 (d 14.0) and the W14s below;
+    // the prefix keeps the W14s, in order of A.
+    const CommandRun run = Zorsteel(folder, "sections --family W --prefix W14 --height 14:14.2 --out -");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const Records records = ReadCsv(run.out);
+    std::vector<std::string> names, areas;
+    for (const auto& record : records) {
+        names.push_back(record[0]);
+        areas.push_back(record[1]);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Section", "W14X34", "W14X38", "W14X68", "W14X74", "W14X90", "W14X99"}));
+    EXPECT_EQ(areas, (std::vector<std::string>{"A", "10", "11.2", "20", "21.8", "26.5", "29.1"}));
+    // A free list: the three Pipe12 (A 13.7, 17.5, 35.4) around W14X90 (26.5).
+    const CommandRun list = Zorsteel(folder, "sections --list \"pipe12 W14X90\"");
+    EXPECT_EQ(list.status, 0) << list.err;
+    const auto order = {"Pipe12STD ", "Pipe12XS ", "W14X90 ", "Pipe12XXS "};
+    std::size_t at = 0;
+    for (const char* name : order) {
+        at = list.out.find(std::string("\n") + name, at);
+        EXPECT_NE(at, std::string::npos) << name << "\n" << list.out;
+    }
+}
+
+TEST(CommandTest, ReportHasTheSummaryLinkedToEachMember)
+{
+    const ScratchFolder folder("command-report");
+    folder.Write("m.csv", "Id,Combo,Section,Fy,Pu,Kx,Ky,Lx,Ly\nC<1>,D,W14X90,50,400,1,1,180,180\n"
+                          "A-1,D,L4X4X1/4,36,5,1,1,48,600\n");
+    std::filesystem::create_directories(folder.Path() / "out");
+    const CommandRun run = Zorsteel(folder, "check --members m.csv --report out/report.html --title Frame");
+    EXPECT_EQ(run.status, 1) << run.err;
+    const std::string page = FileText((folder.Path() / "out/report.html").string());
+    for (const char* piece : {
+             "<title>Frame</title>",
+             "<tr><td><a href=\"#member-1\">1</a></td><td>C&lt;1&gt;</td><td>D</td><td>W14X90</td>",
+             // The angle of issue 14 is NG in the summary, with its error code.
+             "<tr><td><a href=\"#member-2\">2</a></td><td>A-1</td><td>D</td><td>L4X4X1/4</td><td>0.053</td>"
+             "<td class=\"ng\">NG</td><td>4</td></tr>",
+             "<a id=\"member-2\"></a>\n<div class=\"clear\"></div>\n<hr/>\n<div class=\"problem-title\">A-1, D, "
+             "L4X4X1/4 - using AISC 360-10 LRFD Method</div>",
+             "Error: Compressive stress exceeds Euler limit.",
+         })
+        EXPECT_NE(page.find(piece), std::string::npos) << piece;
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.Path() / "out/Images/Eq.H1-1a.png"));
+}
