@@ -24,7 +24,8 @@ struct Member
     CAiscDesign* design = nullptr;
 };
 
-// A design object with inputs that reach compression, biaxial flexure and shear.
+// A design object for every name the factory makes one for, with inputs that
+// reach compression, biaxial flexure and shear.
 std::vector<Member> EveryMember()
 {
     const CSteelDesignManager& manager = *CSteelDesignManager::Instance();
@@ -98,8 +99,8 @@ void SetSectionEveryName(benchmark::State& state)
     std::vector<Member> members = EveryMember();
     for (auto _ : state)
         for (const Member& member : members) benchmark::DoNotOptimize(member.design->SetSection(member.name));
-    state.counters["set_section"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * members.size()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["set_section"] = benchmark::Counter(static_cast<double>(state.iterations() * members.size()),
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     for (const Member& member : members) CSteelDesignManager::Instance()->DeleteAiscDesign(member.design);
 }
 BENCHMARK(SetSectionEveryName)->Unit(benchmark::kMillisecond);

@@ -327,19 +327,3 @@ TEST(CatalogueOrder, BlankLinesAmongOrderedRowsDoNotHideRows)
         EXPECT_EQ(get_aisc_section(section, stream, Wide(row.name)), row.code) << row.name;
     }
 }
-
-TEST(CatalogueOrder, OfRowsOfOneNameTheFirstWellFormedOneCountsByStreamAndByPath)
-{
-    // A damaged W14X90 (97 numbers), then one of area 27.5, then the catalogue's (26.5).
-    const auto& rows = CommittedCatalogue().rows;
-    const std::string line = std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.name == "W14X90"; })->line;
-    std::string other = line;
-    other.replace(other.find("\t26.5\t"), 6, "\t27.5\t");
-    const std::string text = CommittedCatalogue().head + line.substr(0, line.rfind('\t')) + '\n' + other + '\n' + line + '\n';
-    const ScratchFolder folder("same-name");
-    mvSect_AISC section;
-    ASSERT_EQ(ReadSectionFromFile(section, Wide(folder.Write("aisc14u.tbl", text)), CString(L"w14x90")), kShapeW);
-    EXPECT_EQ(section.A, 27.5);
-    ASSERT_EQ(ReadText(section, text, "w14x90"), kShapeW);
-    EXPECT_EQ(section.A, 27.5);
-}

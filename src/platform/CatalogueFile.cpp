@@ -524,7 +524,8 @@ std::shared_ptr<const CatalogueCopy> ReadCatalogue(const CString& path, const st
     });
     std::vector<std::size_t> order(names.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&names](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&names](std::size_t a, std::size_t b) { return names[a] < names[b]; });
 
     auto copy = std::make_shared<CatalogueCopy>();
     copy->path = path;
