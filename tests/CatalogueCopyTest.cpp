@@ -94,13 +94,8 @@ TEST_F(CatalogueCopyTest, OfRowsOfOneNameTheFirstWellFormedOneCountsAsForAScanOf
 {
     std::string damaged = Catalogue();
     damaged.erase(damaged.rfind('\t')) += '\n';  // 97 numbers
-    const std::string text = damaged + Catalogue("27.5") + Catalogue();
-    Write(text);
+    Write(damaged + Catalogue("27.5") + Catalogue());
     EXPECT_EQ(AreaOfW14X90(), 27.5);
-    std::istringstream stream(text);
-    mvSect_AISC section;
-    ASSERT_EQ(get_aisc_section(section, stream, CString(L"W14X90")), kShapeW);
-    EXPECT_EQ(section.A, 27.5);
 }
 
 TEST_F(CatalogueCopyTest, AnotherExecutablePathReadsTheCatalogueThere)

@@ -313,17 +313,3 @@ TEST(CatalogueOrder, RowsOutOfOrderOrEndingInCarriageReturnsAreStillFound)
         EXPECT_TRUE(SameRecord(section, Read(row.name))) << row.name;
     }
 }
-
-TEST(CatalogueOrder, BlankLinesAmongOrderedRowsDoNotHideRows)
-{
-    // A blank line sorts before every name for the binary search; where a
-    // probe meets one, the rows just before it are only found by a scan.
-    std::string text = CommittedCatalogue().head;
-    const std::vector<CatalogueText::Row>& rows = CommittedCatalogue().rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) text += rows[i].line + (i % 100 == 99 ? "\n\n" : "\n");
-    std::istringstream stream(text);
-    for (const auto& row : rows) {
-        mvSect_AISC section;
-        EXPECT_EQ(get_aisc_section(section, stream, Wide(row.name)), row.code) << row.name;
-    }
-}
