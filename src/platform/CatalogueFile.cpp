@@ -17,7 +17,6 @@
 #include "Utf8.h"
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -541,26 +540,33 @@ std::shared_ptr<const CatalogueCopy> ReadCatalogue(const CString& path, const st
 }
 
 // The copy of the catalogue file at path as it is now, read again when a stat
-// finds it changed; null when the file cannot be found or opened. Readers
-// share the latest copy without a lock; a reader that finds it out of date
-// reads the file under a lock, so that threads meeting the same change read
-// it once, and replaces the copy while others go on with the one they hold.
-std::shared_ptr<const CatalogueCopy> CurrentCatalogue(const CString& path)
+// finds it changed; null when the file cannot be found or opened. The copy
+// stays valid until this thread's next call.
+//
+// The latest copy is shared by all threads; each thread holds the one it last
+// used, and while a stat finds the file unchanged it answers from that one
+// without a lock or a write to memory another thread touches. A thread that
+// finds its copy out of date takes the shared one under a lock, or reads the
+// file and shares the new copy (so threads meeting the same change read it
+// once); others go on with the copies they hold.
+const CatalogueCopy* CurrentCatalogue(const CString& path)
 {
-    static std::atomic<std::shared_ptr<const CatalogueCopy>> latest;
-    static std::mutex reading;
-    const std::shared_ptr<const CatalogueCopy> held = latest.load();
+    static std::mutex sharing;
+    static std::shared_ptr<const CatalogueCopy> latest;  // guarded by sharing
+    thread_local std::shared_ptr<const CatalogueCopy> held;
     std::string converted;
     const std::string& nativePath = held && held->path == path ? held->nativePath : (converted = ToNativePath(path));
     FileVersion version;
     if (!GetFileVersion(nativePath, version)) return nullptr;
-    if (held && held->Answers(version)) return held;
-    const std::lock_guard lock(reading);
-    std::shared_ptr<const CatalogueCopy> copy = latest.load();
-    if (copy && copy->Answers(version)) return copy;
-    copy = ReadCatalogue(path, nativePath, version);
-    if (copy) latest.store(copy);
-    return copy;
+    if (held && held->Answers(version)) return held.get();
+    const std::lock_guard lock(sharing);
+    if (!latest || !latest->Answers(version)) {
+        std::shared_ptr<const CatalogueCopy> copy = ReadCatalogue(path, nativePath, version);
+        if (!copy) return nullptr;
+        latest = std::move(copy);
+    }
+    held = latest;
+    return held.get();
 }
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
@@ -612,7 +618,7 @@ int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t
     try {
         std::string key;
         if (!NameToUtf8(name, key)) return -1;
-        const std::shared_ptr<const CatalogueCopy> catalogue = CurrentCatalogue(path);
+        const CatalogueCopy* catalogue = CurrentCatalogue(path);
         return catalogue ? catalogue->Find(FoldedName(std::move(key)), section) : -1;
     } catch (...) {
         return -1;
