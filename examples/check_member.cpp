@@ -22,6 +22,10 @@ std::unique_ptr<CAiscDesign> DesignFor(int shapeCode)
     case kShapeC:
     case kShapeMC: return std::make_unique<CAiscDesignChannel>();
     case kShapeL: return std::make_unique<CAiscDesignL>();
+    case kShapeWT:
+    case kShapeMT:
+    case kShapeST: return std::make_unique<CAiscDesignT>();
+    case kShape2L: return std::make_unique<CAiscDesign2L>();
     case kShapeRectHss: return std::make_unique<CAiscDesignRectHss>();
     case kShapeRoundHss:
     case kShapePipe: return std::make_unique<CAiscDesignRoundHss>();
@@ -52,6 +56,7 @@ int main(int argc, char** argv)
     design->SetLateralTorsionalProperty(1.0, 144.0);
     design->SetColumnSlenderness(1.0, 1.0, 144.0, 144.0);
     design->SetColumnSlenderness_Torsional(1.0, 144.0);  // a channel buckles in torsion too
+    design->SetDoubleAngleConnnectorDistance(48.0);      // a double angle's connectors (E6)
     design->SetDeflectionParameters(240.0, 360.0, 0.35, 0.2, 144.0);
 
     // Collect the library's file messages (missing equation images) into one line.

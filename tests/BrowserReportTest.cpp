@@ -29,6 +29,8 @@ const std::pair<std::function<std::unique_ptr<CAiscDesign>()>, std::vector<const
     {Make<CAiscDesignL>, {L"L4X4X1/2", L"L8X4X1/2", L"L6X6X5/16"}},
     {Make<CAiscDesignI>, {L"W14X90", L"W8X10", L"M12.5X11.6"}},
     {Make<CAiscDesignChannel>, {L"C10X15.3", L"MC12X10.6"}},
+    {Make<CAiscDesignT>, {L"WT8X13", L"ST6X15.9"}},
+    {Make<CAiscDesign2L>, {L"2L4X3X3/8LLBB", L"2L5X3X5/16SLBB"}},
 };
 
 // Each section under each load case; the last is past the Euler load and KL/r

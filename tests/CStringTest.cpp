@@ -140,9 +140,3 @@ TEST(CStringBasicsTest, NullIsEmptyAndConcatenationLeavesItsOperandsAlone)
     EXPECT_EQ(self, L"abab");
 }
 
-TEST(CStringBasicsTest, WrittenToANarrowStreamAsUtf8)
-{
-    std::ostringstream out;
-    out << CString(L"\u03c6 = 0.9 \U0001F600") << '|' << CString();
-    EXPECT_EQ(out.str(), "\xCF\x86 = 0.9 \xF0\x9F\x98\x80|");
-}

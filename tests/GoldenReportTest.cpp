@@ -92,4 +92,38 @@ TEST(GoldenReport, ChannelWithFlexuralTorsionalBucklingAndElasticLateralBuckling
     EXPECT_EQ(ReportOf(member), ReadGolden("Channel_C10X15.3.html"));
 }
 
+TEST(GoldenReport, TeeWithSlenderStemInCompressionAndFlexure)
+{
+    // Stem-only slenderness in compression (E7-14, Q = Qs_stem) with E4-5
+    // flexural-torsional buckling controlling, B1 by direct analysis, the stem
+    // in compression (F9-3, negative B in F9-4, F9-10 governing), a
+    // noncompact flange about y (F6-2), both deflection checks.
+    CAiscDesignT tee;
+    ASSERT_EQ(tee.SetSection(L"WT4X5"), kShapeWT);
+    tee.SetGeneralParameters(true, true);
+    tee.SetLoads(20, -6, 1.5, 0.85, 1.0, 4, 2);
+    tee.SetMaterial(50);
+    tee.SetLateralTorsionalProperty(1.0, 72);
+    tee.SetColumnSlenderness(1.0, 1.0, 72, 72);
+    tee.SetDeflectionParameters(240, 360, 0.3, 0.2, 72);
+    EXPECT_EQ(ReportOf(tee), ReadGolden("Tee_WT4X5.html"));
+}
+
+TEST(GoldenReport, DoubleAngleShortLegsBackToBackWithConnectorsBeyondFortyRi)
+{
+    // Short legs back to back (flange bf = 4, stem h = 3), Qs = 1 and E4-2
+    // with the E6-2b slenderness of the component L4X3X3/8 controlling, the
+    // effective length method, the stem in tension (F9-2, positive B, F9-6
+    // capped at 1.6 Fy Sx), F6-2, shear on both angles.
+    CAiscDesign2L member;
+    ASSERT_EQ(member.SetSection(L"2L4X3X3/8SLBB"), kShape2L);
+    member.SetGeneralParameters(false, true);
+    member.SetLoads(30, 8, 2, 1.0, 0.85, 6, 3);
+    member.SetMaterial(50);
+    member.SetLateralTorsionalProperty(1.0, 96);
+    member.SetColumnSlenderness(1.0, 1.0, 48, 96);
+    member.SetDoubleAngleConnnectorDistance(48);
+    EXPECT_EQ(ReportOf(member), ReadGolden("DoubleAngle_2L4X3X3-8SLBB.html"));
+}
+
 } // namespace

@@ -147,15 +147,4 @@ TEST_F(RoundHssCheck, ShearStressAtDOverTFiftyIsCappedForFy42)
     EXPECT_NEAR(member.GetFcr_Shear(50.0), 63.97902156175882, 1e-12);
 }
 
-TEST_F(RoundHssCheck, ShearRatiosDifferOnlyByTheirDemands)
-{
-    ASSERT_EQ(member.SetSection(L"HSS8.625X0.500"), 12);
-    member.SetMaterial(42.0);
-    member.SetLoads(10.0, 0, 0, 1, 1, 67.473, 134.946);
-    member.Calculate();
-    EXPECT_NEAR(member.GetVxRatio(), 0.5, 1e-12);
-    EXPECT_NEAR(member.GetVyRatio(), 1.0, 1e-12);
-    EXPECT_EQ(member.GetVyRatio(), 2 * member.GetVxRatio());
-}
-
 } // namespace

@@ -30,19 +30,6 @@ TEST(SingleAngleName, DropsTheTwinMarkTheSpacingAndTheLegOrientation)
         EXPECT_EQ(get_single_angle_from_double_angle(CString(name)), single) << name;
 }
 
-TEST(SingleAngleName, EveryDoubleAngleOfTheCatalogueNamesACatalogueSingleAngle)
-{
-    std::set<std::wstring> singles;
-    std::vector<std::wstring> doubles;
-    for (const auto& row : CommittedCatalogue().rows) {
-        if (row.code == kShapeL) singles.insert(Wide(row.name));
-        if (row.code == kShape2L) doubles.push_back(Wide(row.name));
-    }
-    ASSERT_EQ(doubles.size(), 639u);
-    for (const std::wstring& name : doubles)
-        EXPECT_EQ(singles.count(get_single_angle_from_double_angle(CString(name)).str()), 1u) << name;
-}
-
 TEST(ShapeDesignation, FamiliesAndNamePrefixesInAnyCase)
 {
     const std::pair<const wchar_t*, int> cases[] = {

@@ -58,19 +58,4 @@ TEST_F(ShearStrength, ReportShowsBothLimitsThenTheBranchAndCv)
               "<div class = \"equation-value\"> = 0.684219 </div><br/>\n");
 }
 
-TEST_F(ShearStrength, ResistanceFactorIsPointNineAboutBothAxes)
-{
-    EXPECT_EQ(design.GetPhiv(10.0, 0.5, 50.0), 0.9);
-    EXPECT_EQ(design.GetPhiv_Minor(), 0.9);
-    EXPECT_EQ(report.Text(), "<img src=\"Images\\phi-v-90.png\"><br/>\n<img src=\"Images\\phi-v-90.png\"><br/>\n");
-}
-
-TEST_F(ShearStrength, NominalShearIsPointSixFyAwCv)
-{
-    EXPECT_DOUBLE_EQ(design.GetVn(50.0, 4.0, 0.5), 60.0);
-    EXPECT_EQ(report.Text(),
-              "<img src=\"Images\\Eq.G2-1.png\" align=\"middle\">\n"
-              "<div class = \"equation-value\"> = 60 kips</div><br/>\n");
-}
-
 } // namespace

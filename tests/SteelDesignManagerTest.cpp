@@ -304,6 +304,8 @@ const std::type_info* ExpectedClass(int code)
     case kShapeW: case kShapeM: case kShapeS: case kShapeHP: return &typeid(CAiscDesignI);
     case kShapeC: case kShapeMC: return &typeid(CAiscDesignChannel);
     case kShapeL: return &typeid(CAiscDesignL);
+    case kShapeWT: case kShapeMT: case kShapeST: return &typeid(CAiscDesignT);
+    case kShape2L: return &typeid(CAiscDesign2L);
     case kShapeRectHss: return &typeid(CAiscDesignRectHss);
     case kShapeRoundHss: case kShapePipe: return &typeid(CAiscDesignRoundHss);
     default: return nullptr;

@@ -1,11 +1,13 @@
 // The design factory: the catalogue's shape code chooses the design class.
 #include <new>
 
+#include "../shapes/CAiscDesign2L.h"
 #include "../shapes/CAiscDesignChannel.h"
 #include "../shapes/CAiscDesignI.h"
 #include "../shapes/CAiscDesignL.h"
 #include "../shapes/CAiscDesignRectHss.h"
 #include "../shapes/CAiscDesignRoundHss.h"
+#include "../shapes/CAiscDesignT.h"
 #include "CSteelDesignManager.h"
 
 namespace {
@@ -20,6 +22,10 @@ CAiscDesign* NewDesign(unsigned shapeCode)
     case kShapeC:
     case kShapeMC: return new (std::nothrow) CAiscDesignChannel;
     case kShapeL: return new (std::nothrow) CAiscDesignL;
+    case kShapeWT:
+    case kShapeMT:
+    case kShapeST: return new (std::nothrow) CAiscDesignT;
+    case kShape2L: return new (std::nothrow) CAiscDesign2L;
     case kShapeRectHss: return new (std::nothrow) CAiscDesignRectHss;
     case kShapeRoundHss:
     case kShapePipe: return new (std::nothrow) CAiscDesignRoundHss;

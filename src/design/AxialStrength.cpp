@@ -139,6 +139,12 @@ CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralTorsional(
     return CompressionStep{pnFlexural, GetPn_FlexuralTorsionalBuckling(fcrSecondMode, Section.A)};
 }
 
+double CAiscDesign::GetStress_FlexuralTorsional(double fy, double fz, double h) const
+{
+    const double sum = fy + fz;
+    return sum / (2 * h) * (1 - std::sqrt(1 - 4 * fy * fz * h / (sum * sum)));
+}
+
 bool CAiscDesign::ConsiderFlexuralTorsionalBuckling() const { return true; }
 
 double CAiscDesign::GetFe_FlexuralTorsionalBuckling() const { return 0.0; }

@@ -167,6 +167,32 @@ protected:
     // sqrt(E/Fy) with divisor 1, or root = sqrt(E) with divisor sqrt(Fy).
     void GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits, double& lambdaP,
                                   double& lambdaR, double divisor = 1.0) const;
+    // One kind of unstiffened element in E7: the limits k sqrt(E/Fy) between
+    // which Qs falls from 1 (stocky) by a - c lambda sqrt(Fy/E) (middle) to
+    // k E / (Fy lambda^2) (slender), with the images of each step.
+    struct UnstiffenedCase
+    {
+        double kStocky;
+        const wchar_t* stockyLimitImage;
+        double kSlender;
+        const wchar_t* slenderLimitImage;  // null: the upper limit is not shown
+        const wchar_t* stockyImage;
+        const wchar_t* stockyEquation;
+        const wchar_t* middleImage;
+        double a, c;
+        const wchar_t* middleEquation;
+        const wchar_t* slenderImage;
+        double k;
+        const wchar_t* slenderEquation;
+    };
+    // Qs of an unstiffened element of slenderness lambda: the limits shown,
+    // then the branch; the upper limit itself is slender. I-shape and tee
+    // flanges, tee stems and angle legs share it.
+    double GetQs_Element(double lambda, double e, double fy, const UnstiffenedCase& element) const;
+    // E7-4 to E7-6 reduction factor Qs of a rolled flange of slenderness
+    // lambda (I-shapes, channels, tees); the I-shapes' report does not show
+    // the upper limit 1.03 sqrt(E/Fy).
+    double GetQs_RolledFlange(double lambda, double e, double fy, bool showSlenderLimit) const;
     // E7-10 to E7-12 reduction factor Qs of an angle leg of width b: single
     // and double angles share it.
     double GetQs_AngleLeg(double b, double t, double e, double fy) const;
@@ -177,9 +203,10 @@ protected:
     // Table B4.1b case 10 on lambda_f = bf / 2tf: compact and noncompact limits and the flange's class.
     void GetFlangeCompactLimits_HalfFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
                                            double fy) const;
-    // Table B4.1b case 10 on lambda_f = bf / tf.
+    // Table B4.1b case 10 on lambda_f = bf / tf. Channels write the limits
+    // k sqrt(E) / sqrt(Fy), double angles k sqrt(E/Fy) (rootOfQuotient).
     void GetFlangeCompactLimits_FullFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
-                                           double fy) const;
+                                           double fy, bool rootOfQuotient = false) const;
     // F6-4 stress of a flange outstand bf / 2tf.
     double GetFcr_HalfFlange(double bf, double tf) const;
     // G7 Cv of two flange outstands (kv = 1.2, b / tf = (bf / 2) / tf).
@@ -249,6 +276,13 @@ protected:
     // second mode is the squash load Fy A.
     CompressionStep GetCompression_FlexuralTorsional(double q, const TorsionalCompressionTexts& texts,
                                                      FunctionRef<double(double klr)> torsionalFcr) const;
+    // E4-2 / E4-5: the stress of a singly symmetric member from its stresses
+    // about the axis of symmetry (fy) and in torsion (fz), with H of E4-10.
+    double GetStress_FlexuralTorsional(double fy, double fz, double h) const;
+    // The legs of a double angle in their roles: the long legs are back to
+    // back, forming the flange bf, when the name holds "LLBB"; otherwise they
+    // are the stem h.
+    void GetDoubleAngleLegs(double& bf, double& h) const;
 
     bool DirectAnalysis;
     bool ConsiderB1;
@@ -305,9 +339,10 @@ protected:
     double AnalysisSectionIx;
 
 private:
-    // Table B4.1b case 10 on a flange slenderness shown as ratioImage.
+    // Table B4.1b case 10 on a flange slenderness shown as ratioImage, the
+    // limits k root / divisor.
     void GetFlangeCompactLimits_Element(double& lambdaF, double& lambdaPf, double& lambdaRf, double ratio,
-                                        const wchar_t* ratioImage, double fy) const;
+                                        const wchar_t* ratioImage, double root, double divisor) const;
 
     // Runs write on the report stream while printing is on. A stream that
     // throws (a host may have asked it to) costs the rest of that report

@@ -4,12 +4,13 @@
 #include <cmath>
 
 double CAiscDesignTeeType::GetMn_Major(double mx, const TeeSection& section,
-                                       FunctionRef<ElementLimits()> flangeLimits, ElementLimits& flange) const
+                                       FunctionRef<void(double& lambda, double& lambdaP, double& lambdaR)> flangeLimits,
+                                       ElementLimits& flange) const
 {
     ElementLimits stem;
     GetWebCompactLimits(stem.lambda, stem.lambdaP, stem.lambdaR, section.tw, section.d, Fy);
     PrintLine(L"");
-    flange = flangeLimits();
+    flangeLimits(flange.lambda, flange.lambdaP, flange.lambdaR);
     PrintLine(L"");
 
     PrintLine(L"Mnx to account for Yielding");
@@ -80,7 +81,15 @@ double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, double d, double lb
     double b = 2.3 * (d / lb) * std::sqrt(iy / j);  // F9-5
     if (mx < 0) b = -b;                             // stem tip in compression
     PrintEquationValue(L"Eq.F9-5.png", b, L"");
-    const double mcr = (Pi * std::sqrt(e * iy * g * j) / lb) * (b + std::sqrt(1 + b * b));  // F9-4
+    double mcr;
+    if (j > 0) {
+        mcr = (Pi * std::sqrt(e * iy * g * j) / lb) * (b + std::sqrt(1 + b * b));  // F9-4
+    } else {
+        // B sqrt(J) stays 2.3 (d / Lb) sqrt(Iy) while B + sqrt(1 + B^2) tends
+        // to 2B, or to 0 with the stem tip in compression; F9-4 as written
+        // would not be a number, which the least of the limit states drops.
+        mcr = mx < 0 ? 0.0 : (Pi * std::sqrt(e * iy * g) / lb) * (2 * (2.3 * (d / lb) * std::sqrt(iy)));
+    }
     PrintEquationValue(L"Eq.F9-4.png", mcr / InchesPerFoot, MomentUnit);
     return mcr / InchesPerFoot;
 }
@@ -157,4 +166,56 @@ double CAiscDesignTeeType::GetMn_Compact_Minor(double lambda, double lambdaP, do
 double CAiscDesignTeeType::GetCv_Major(double h, double tw, double fy) const
 {
     return GetCv_Element(h / tw, L"h_tw.png", 1.2, L"kv_equal_1.2.png", fy);
+}
+
+CAiscDesign::CompressionStep CAiscDesignTeeType::GetCompression_TeeType(double q, const wchar_t* qLabel,
+                                                                      FunctionRef<double()> torsionalFcr) const
+{
+    return GetCompression_FlexuralTorsional(
+        q,
+        {.qLabel = qLabel,
+         .blankLineAfterQ = true,
+         .torsionalTitle = L"Compressive strength to account for Torsional and Flexural-Torsional Buckling"},
+        [&](double) { return torsionalFcr(); });
+}
+
+double CAiscDesignTeeType::GetShearCentre_y0() const
+{
+    PrintLine(L"x0", 0, LengthUnit);
+    const double y0 = Section.y - Section.tf / 2;
+    PrintLine(L"y0", y0, LengthUnit);
+    return y0;
+}
+
+double CAiscDesignTeeType::GetFey(double klr) const
+{
+    const double fey = Pi * Pi * E / (klr * klr);  // E4-8
+    PrintEquationValue(L"Eq.E4-8.png", fey, StressUnit);
+    return fey;
+}
+
+double CAiscDesignTeeType::GetFcr_FlexuralTorsional(const TorsionalSection& section) const
+{
+    // The elastic stress may come from a modified slenderness (E6); the branch follows section.klr.
+    const double fcry = GetColumnFcr(section.Fey, section.klr);
+    PrintLine(L"Fcry", fcry, StressUnit);
+    if (section.derived) PrintEquationValue(L"Eq.E4-11.png", section.r02, AreaUnit);
+    const double fcrz = G * section.J / (Section.A * section.r02);  // E4-3
+    PrintEquationValue(L"Eq.E4-3.png", fcrz, StressUnit);
+    if (section.derived) PrintEquationValue(L"Eq.E4-10.png", section.H, L"");
+    const double fcr = GetStress_FlexuralTorsional(fcry, fcrz, section.H);  // E4-2
+    PrintEquationValue(L"Eq.E4-2.png", fcr, StressUnit);
+    return fcr;
+}
+
+double CAiscDesignTeeType::GetFe_FlexuralTorsional(const TorsionalSection& section) const
+{
+    if (section.derived) PrintEquationValue(L"Eq.E4-11.png", section.r02, AreaUnit);
+    PrintLine(L"Omit term with Cw per User Note at end of AISC Specification Section E4.");
+    const double fez = G * section.J / (Section.A * section.r02);  // E4-9 without Cw
+    PrintEquationValue(L"Eq.E4-9.png", fez, StressUnit);
+    if (section.derived) PrintEquationValue(L"Eq.E4-10.png", section.H, L"");
+    const double fe = GetStress_FlexuralTorsional(section.Fey, fez, section.H);  // E4-5
+    PrintEquationValue(L"Eq.E4-5.png", fe, StressUnit);
+    return fe;
 }

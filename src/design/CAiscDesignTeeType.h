@@ -1,8 +1,9 @@
 // Flexure and shear of tee-type sections, shared by tees and double angles:
 // F9 about the major axis, where the sign of the moment decides whether the
 // stem or the flange is in compression, F6 about the minor axis, and G2 shear
-// of the stem. The class adds no virtual operation, so the classes built on
-// it keep the slot order of a direct CAiscDesign subclass.
+// of the stem; and their E4 flexural-torsional buckling about the axis of
+// symmetry y without the Cw term. The class adds no virtual operation, so the
+// classes built on it keep the slot order of a direct CAiscDesign subclass.
 #pragma once
 
 #include "CAiscDesign.h"
@@ -23,11 +24,12 @@ protected:
     };
 
     // The major-axis block, Mnx in kip-ft: the stem's compactness, then the
-    // flange's from flangeLimits (the class's own Table B4.1b case), kept in
-    // flange for the minor axis; then the least of yielding, lateral-
-    // torsional buckling (when Lb > 0) and local buckling of the flange (stem
-    // in tension, mx >= 0) or of the stem (mx < 0).
-    double GetMn_Major(double mx, const TeeSection& section, FunctionRef<ElementLimits()> flangeLimits,
+    // flange's from flangeLimits (the class's own Table B4.1b case, filling
+    // lambda, lambda_p, lambda_r), kept in flange for the minor axis; then the
+    // least of yielding, lateral-torsional buckling (when Lb > 0) and local
+    // buckling of the flange (stem in tension, mx >= 0) or of the stem (mx < 0).
+    double GetMn_Major(double mx, const TeeSection& section,
+                       FunctionRef<void(double& lambda, double& lambdaP, double& lambdaR)> flangeLimits,
                        ElementLimits& flange) const;
     // The minor-axis block, Mny in kip-ft: F6 with the flange's limits;
     // fcrMinor (the class's F6-4 stress) is asked only for a slender flange.
@@ -38,7 +40,9 @@ protected:
     // F9-1 to F9-3 yielding, kip-ft. It hides the base's hollow-section
     // yielding (other arguments), so no call can reach that one by mistake.
     double GetMn_Yielding(double mx, double fy, double zx, double sx) const;
-    // F9-4 / F9-5 lateral-torsional buckling, kip-ft; Cb is not used.
+    // F9-4 / F9-5 lateral-torsional buckling, kip-ft; Cb is not used. A
+    // section without torsional stiffness (J not above 0) gets the limit of
+    // F9-4 as J tends to 0: none with the stem in compression.
     double GetMn_LateralTorsional(double mx, double d, double lb, double iy, double j, double e, double g) const;
     // F9-6 / F9-7 flange local buckling with the stem in tension, kip-ft;
     // sxc is the modulus to the flange's outer face.
@@ -52,4 +56,29 @@ protected:
                                double fcr) const;
     // Cv of the stem, kv = 1.2.
     double GetCv_Major(double h, double tw, double fy) const;
+
+    // The compression step of a tee-type section: E3 / E7 flexural buckling
+    // with q (qLabel on the slender path), then E4: torsionalFcr, the class's
+    // E4-2 stress, when q is exactly 1; otherwise E7 on its E4-5 stress.
+    CompressionStep GetCompression_TeeType(double q, const wchar_t* qLabel, FunctionRef<double()> torsionalFcr) const;
+
+    // What E4 needs of a tee-type section, as the class finds it.
+    struct TorsionalSection
+    {
+        double Fey;   // E4-8 about the axis of symmetry, ksi
+        double klr;   // the slenderness that chooses between E3-2 and E3-3 for Fcry
+        double J;     // in^4
+        double r02;   // r0 bar squared about the shear centre, in^2
+        double H;     // E4-10
+        bool derived; // r0 bar and H derived from the geometry and shown; otherwise the record's
+    };
+    // The shear centre at mid-thickness of the flange: x0 = 0 and
+    // y0 = y - tf/2 shown; returns y0.
+    double GetShearCentre_y0() const;
+    // E4-8 Fey = pi^2 E / klr^2, shown.
+    double GetFey(double klr) const;
+    // E4-2 with Fcry by E3 on Fey and Fcrz = G J / (A r0^2).
+    double GetFcr_FlexuralTorsional(const TorsionalSection& section) const;
+    // E4-5 with Fez = G J / (A r0^2): the Cw term omitted.
+    double GetFe_FlexuralTorsional(const TorsionalSection& section) const;
 };

@@ -1,6 +1,6 @@
 // Local buckling of elements: their classes by Table B4.1b, the F6-4 stress
 // shared by every shape whose minor-axis flexure is limited by its flanges or
-// legs, and the E7 reduction of an angle leg in compression.
+// legs, and the E7 reduction of unstiffened elements in compression.
 #include <cmath>
 
 #include "CAiscDesign.h"
@@ -27,31 +27,66 @@ double CAiscDesign::GetFcr_Element(double ratio) const
     return fcr;
 }
 
-double CAiscDesign::GetQs_AngleLeg(double b, double t, double e, double fy) const
+double CAiscDesign::GetQs_Element(double lambda, double e, double fy, const UnstiffenedCase& element) const
 {
-    const double lambda = b / t;
     const double root = std::sqrt(e / fy);
-    PrintLine(L"let b = full width of longest leg", b, LengthUnit);
-    PrintLine(L"Unstiffened b / t", lambda, L"");
-    PrintEquationValue(L"0.45_sqrt_E_Fy.png", 0.45 * root, L"");
-    PrintEquationValue(L"0.91_sqrt_E_Fy.png", 0.91 * root, L"");
-    if (lambda <= 0.45 * root) {
-        PrintImage(L"b_t_less_than_0.45_sqrt_E_Fy.png");
-        PrintEquationValue(L"Eq.E7-10.png", 1.0, L"");
+    PrintEquationValue(element.stockyLimitImage, element.kStocky * root, L"");
+    if (element.slenderLimitImage) PrintEquationValue(element.slenderLimitImage, element.kSlender * root, L"");
+    if (lambda <= element.kStocky * root) {
+        PrintImage(element.stockyImage);
+        PrintEquationValue(element.stockyEquation, 1.0, L"");
         return 1.0;
     }
     double qs;
     const wchar_t* equation;
-    if (lambda < 0.91 * root) {
-        PrintImage(L"0.45_sqrt_E_Fy_less_than_b_t_less_than_0.91_sqrt_E_Fy.png");
-        qs = 1.34 - 0.76 * lambda * std::sqrt(fy / e);  // E7-11
-        equation = L"Eq.E7-11.png";
+    if (lambda < element.kSlender * root) {
+        PrintImage(element.middleImage);
+        qs = element.a - element.c * lambda * std::sqrt(fy / e);
+        equation = element.middleEquation;
     } else {
-        // The limit itself belongs to the elastic range.
-        PrintImage(L"b_t_greater_than_0.91_sqrt_E_Fy.png");
-        qs = 0.53 * e / (fy * (lambda * lambda));  // E7-12
-        equation = L"Eq.E7-12.png";
+        PrintImage(element.slenderImage);
+        qs = element.k * e / (fy * (lambda * lambda));
+        equation = element.slenderEquation;
     }
     PrintEquationValue(equation, qs, L"");
     return qs;
+}
+
+double CAiscDesign::GetQs_RolledFlange(double lambda, double e, double fy, bool showSlenderLimit) const
+{
+    return GetQs_Element(lambda, e, fy,
+                         {.kStocky = 0.56,
+                          .stockyLimitImage = L"0.56_sqrt_E_Fy.png",
+                          .kSlender = 1.03,
+                          .slenderLimitImage = showSlenderLimit ? L"1.03_sqrt_E_Fy.png" : nullptr,
+                          .stockyImage = L"b_t_less_than_0.56_sqrt_E_Fy.png",
+                          .stockyEquation = L"Eq.E7-4.png",
+                          .middleImage = L"0.56_sqrt_E_Fy_less_than_b_t_less_than_1.03_sqrt_E_Fy.png",
+                          .a = 1.415,
+                          .c = 0.74,
+                          .middleEquation = L"Eq.E7-5.png",
+                          .slenderImage = L"b_t_greater_than_1.03_sqrt_E_Fy.png",
+                          .k = 0.69,
+                          .slenderEquation = L"Eq.E7-6.png"});
+}
+
+double CAiscDesign::GetQs_AngleLeg(double b, double t, double e, double fy) const
+{
+    const double lambda = b / t;
+    PrintLine(L"let b = full width of longest leg", b, LengthUnit);
+    PrintLine(L"Unstiffened b / t", lambda, L"");
+    return GetQs_Element(lambda, e, fy,
+                         {.kStocky = 0.45,
+                          .stockyLimitImage = L"0.45_sqrt_E_Fy.png",
+                          .kSlender = 0.91,
+                          .slenderLimitImage = L"0.91_sqrt_E_Fy.png",
+                          .stockyImage = L"b_t_less_than_0.45_sqrt_E_Fy.png",
+                          .stockyEquation = L"Eq.E7-10.png",
+                          .middleImage = L"0.45_sqrt_E_Fy_less_than_b_t_less_than_0.91_sqrt_E_Fy.png",
+                          .a = 1.34,
+                          .c = 0.76,
+                          .middleEquation = L"Eq.E7-11.png",
+                          .slenderImage = L"b_t_greater_than_0.91_sqrt_E_Fy.png",
+                          .k = 0.53,
+                          .slenderEquation = L"Eq.E7-12.png"});
 }

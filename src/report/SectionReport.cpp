@@ -1,6 +1,8 @@
 // The two summaries that open every report: the section's properties as the
 // design reads them, and the design inputs.
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 #include "../design/CAiscDesign.h"
 #include "../platform/zorTools.h"
@@ -90,9 +92,22 @@ constexpr PropertyItem kCommonItems[] = {
 };
 
 // A double angle whose long legs are back to back carries this in its name.
-constexpr wchar_t kLongLegsBackToBack[] = L"LLBB";
+constexpr char16_t kLongLegsBackToBack[] = u"LLBB";
 
 } // namespace
+
+void CAiscDesign::GetDoubleAngleLegs(double& bf, double& h) const
+{
+    // The record's own name, the catalogue's spelling, read in place: a check
+    // with printing off copies nothing.
+    const std::u16string_view field(Section.Name, std::size(Section.Name));
+    const std::u16string_view name = field.substr(0, field.find(u'\0'));
+    const bool longLegsBackToBack = name.find(kLongLegsBackToBack) != std::u16string_view::npos;
+    const double shortLeg = std::min(Section.b, Section.d);
+    const double longLeg = std::max(Section.b, Section.d);
+    bf = longLegsBackToBack ? shortLeg : longLeg;
+    h = longLegsBackToBack ? longLeg : shortLeg;
+}
 
 void CAiscDesign::PrintSection() const
 {
@@ -133,11 +148,10 @@ void CAiscDesign::PrintSection() const
         break;
     case kShape2L: {
         Print(L"b", Section.b, L"in", kItemTrailer);
-        const double shortLeg = std::min(Section.b, Section.d);
-        const double longLeg = std::max(Section.b, Section.d);
-        const bool longLegsBackToBack = name.Find(kLongLegsBackToBack) >= 0;
-        Print(L"bf", longLegsBackToBack ? shortLeg : longLeg, L"in", kItemTrailer);
-        Print(L"h = d", longLegsBackToBack ? longLeg : shortLeg, L"in", kItemTrailer);
+        double bf, h;
+        GetDoubleAngleLegs(bf, h);
+        Print(L"bf", bf, L"in", kItemTrailer);
+        Print(L"h = d", h, L"in", kItemTrailer);
         printItems(kDoubleAngleItemsAfterLegs);
         break;
     }

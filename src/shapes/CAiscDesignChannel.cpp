@@ -55,8 +55,7 @@ double CAiscDesignChannel::GetFe_FlexuralTorsionalBuckling() const
     PrintEquationValue(L"Eq.E4-9.png", fez, StressUnit);
     const double h = 1 - (x0 * x0 + y0 * y0) / r02;  // E4-10
     PrintEquationValue(L"Eq.E4-10.png", h, L"");
-    const double sum = fey + fez;
-    const double fe = sum / (2 * h) * (1 - std::sqrt(1 - 4 * fey * fez * h / (sum * sum)));  // E4-5
+    const double fe = GetStress_FlexuralTorsional(fey, fez, h);  // E4-5
     PrintEquationValue(L"Eq.E4-5.png", fe, StressUnit);
     return fe;
 }

@@ -140,24 +140,7 @@ double CAiscDesignI::GetQs_Unstiffened(double b, double t, double e, double fy) 
 {
     const double ratio = b / t;
     PrintLine(L"Unstiffened b / tf", ratio, L"");
-    const double root = std::sqrt(e / fy);
-    PrintEquationValue(L"0.56_sqrt_E_Fy.png", 0.56 * root, L"");
-    if (ratio <= 0.56 * root) {
-        PrintImage(L"b_t_less_than_0.56_sqrt_E_Fy.png");
-        PrintEquationValue(L"Eq.E7-4.png", 1.0, L"");
-        return 1.0;
-    }
-    double qs;
-    if (ratio < 1.03 * root) {
-        PrintImage(L"0.56_sqrt_E_Fy_less_than_b_t_less_than_1.03_sqrt_E_Fy.png");
-        qs = 1.415 - 0.74 * ratio * std::sqrt(fy / e);  // E7-5
-        PrintEquationValue(L"Eq.E7-5.png", qs, L"");
-    } else {
-        PrintImage(L"b_t_greater_than_1.03_sqrt_E_Fy.png");
-        qs = 0.69 * e / (fy * (ratio * ratio));  // E7-6
-        PrintEquationValue(L"Eq.E7-6.png", qs, L"");
-    }
-    return qs;
+    return GetQs_RolledFlange(ratio, e, fy, false);
 }
 
 double CAiscDesignI::GetQa_Stiffened(double b, double t, double e, double fy) const

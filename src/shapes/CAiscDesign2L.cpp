@@ -1,0 +1,107 @@
+#include "CAiscDesign2L.h"
+
+#include <cmath>
+
+#include "../platform/zorTools.h"
+
+int CAiscDesign2L::Calculate()
+{
+    const mvSect_AISC& s = Section;
+    double bf, h;  // the back-to-back leg and the outstanding leg
+    GetDoubleAngleLegs(bf, h);
+    // Both legs are t thick; the record's J is already that of both angles.
+    const TeeSection legs{.d = h, .tw = s.t, .Ix = s.Ix, .Sx = s.Sx, .Zx = s.Zx, .y = s.y,
+                          .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J};
+    ElementLimits flange{};
+
+    return RunCheckSequence({
+        .compression =
+            [&] {
+                const double qs = GetQs_AngleLeg(s.b, s.t, E, Fy);
+                PrintLine(L"");
+                return GetCompression_TeeType(qs, L"Q = Qs", [&] { return GetFcr_FlexuralTorsionalBuckling(); });
+            },
+        .majorFlexure =
+            [&](double mx) {
+                const auto flangeLimits = [&](double& lambda, double& lambdaP, double& lambdaR) {
+                    GetFlangeCompactLimits(lambda, lambdaP, lambdaR, bf, s.t, Fy);
+                };
+                return GetMn_Major(mx, legs, flangeLimits, flange);
+            },
+        .minorFlexure = [&](double) { return GetMn_Minor(legs, flange, [&] { return GetFcr_Minor(bf, s.t); }); },
+        .majorShear =
+            [&] {
+                PrintImage(L"Aw_equal_2_h_t.png");
+                const double cv = GetCv_Major(h, s.t, Fy);
+                return ShearStep{GetVn(Fy, 2 * h * s.t, cv), GetPhiv(h, s.t, Fy)};
+            },
+        .minorShear =
+            [&] {
+                PrintImage(L"Aw_equal_2_bf_tf.png");
+                const double cv = GetCv_Minor(bf, s.t, Fy);
+                return GetVn(Fy, 2 * bf * s.t, cv);
+            },
+        .magnificationIx = s.Ix,
+        .magnificationIy = s.Iy,
+    });
+}
+
+// ---- Virtual operations ------------------------------------------------------------
+
+void CAiscDesign2L::GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
+                                           double fy) const
+{
+    GetFlangeCompactLimits_FullFlange(lambdaF, lambdaPf, lambdaRf, bf, tf, fy, true);
+}
+
+double CAiscDesign2L::GetFcr_Minor(double bf, double tf) const { return GetFcr_Element(bf / tf); }
+
+double CAiscDesign2L::GetCv_Minor(double bf, double tf, double fy) const
+{
+    return GetCv_Element(bf / tf, L"h_tw_equal_bf_tf.png", 1.2, L"kv_equal_1.2.png", fy);
+}
+
+// ---- Compression (E6, E4) --------------------------------------------------------
+
+int CAiscDesign2L::GetSingleAngleFromDoubleAngle(mvSect_AISC& angle) const
+{
+    return GetSection(angle, get_single_angle_from_double_angle(GetSectionName(Section)));
+}
+
+CAiscDesignTeeType::TorsionalSection CAiscDesign2L::GetTorsionalSection() const
+{
+    const mvSect_AISC& s = Section;
+    GetShearCentre_y0();  // shown; r0 bar and H come with the record
+    // Without its component angle the member keeps a / ri = 0 and the record's J.
+    double aRi = 0;
+    double j = s.J;
+    mvSect_AISC angle;
+    if (GetSingleAngleFromDoubleAngle(angle) == kShapeL) {
+        const double ri = angle.rz;
+        PrintLine(L"ri = rz", ri, LengthUnit);
+        PrintLine(L"a", ConnectorDistance, LengthUnit);
+        aRi = ConnectorDistance / ri;
+        PrintLine(L"a / ri", aRi, L"");
+        j = 2 * angle.J;
+    }
+    const double klo = Ky * Ly / s.ry;
+    double klm;
+    const wchar_t* equation;
+    if (aRi <= 40) {
+        klm = klo;  // E6-2a
+        equation = L"Eq.E6-2a.png";
+    } else {
+        const double connectors = 0.5 * aRi;  // Ki = 0.5 for angles back to back
+        klm = std::sqrt(klo * klo + connectors * connectors);  // E6-2b
+        equation = L"Eq.E6-2b.png";
+    }
+    PrintEquationValue(equation, klm, L"");
+    return {.Fey = GetFey(klm), .klr = klo, .J = j, .r02 = s.r0 * s.r0, .H = s.H, .derived = false};
+}
+
+double CAiscDesign2L::GetFcr_FlexuralTorsionalBuckling() const
+{
+    return GetFcr_FlexuralTorsional(GetTorsionalSection());
+}
+
+double CAiscDesign2L::GetFe_FlexuralTorsionalBuckling() const { return GetFe_FlexuralTorsional(GetTorsionalSection()); }
