@@ -1,6 +1,7 @@
-// Catalogue reads as the library makes them: one section by name with the
-// file opened and closed around the read (the cost of every SetSection), and
-// the whole catalogue loaded by shape code on one open stream.
+// Catalogue reads as the library makes them: one section by name from the
+// file at a path (the cost of every SetSection: a stat and the copy in
+// memory), one from a stream, and the whole catalogue loaded by shape code on
+// one open stream.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -37,10 +38,10 @@ BENCHMARK_CAPTURE(ReadSectionByName, Pipe12STD, L"Pipe12STD", true)->Unit(benchm
 BENCHMARK_CAPTURE(ReadSectionByName, W14X90, L"W14X90", true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(ReadSectionByName, lower_case_w14x90, L"w14x90", true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(ReadSectionByName, last_row_WT9X96, L"WT9X96", true)->Unit(benchmark::kMicrosecond);
-// In a file whose rows are in order an unknown name costs the binary search alone.
+// An unknown name costs no more than a known one.
 BENCHMARK_CAPTURE(ReadSectionByName, unknown_W14X91, L"W14X91", false)->Unit(benchmark::kMicrosecond);
 
-// On a stream the reader cannot know the order: a miss costs a scan of the whole file.
+// On a stream a name the binary search misses costs a scan of the whole file.
 void ReadUnknownNameFromStream(benchmark::State& state)
 {
     mvSect_AISC section;

@@ -297,8 +297,8 @@ TEST(CatalogueOrder, RowsOutOfOrderOrEndingInCarriageReturnsAreStillFound)
         for (std::size_t i = 0; i < picked.size(); ++i) text += picked[i].line + (i % 2 ? "\r\n" : "\n");
         return text;
     };
-    // A file read by path is taken to be in order once it was found so: the
-    // shuffled file that replaces it must be examined afresh.
+    // A file read by path is kept in memory: the shuffled file that replaces
+    // it must be read afresh.
     const ScratchFolder folder("order");
     const CString path = Wide(folder.Write("aisc14u.tbl", Text()));
     mvSect_AISC section;
@@ -311,20 +311,5 @@ TEST(CatalogueOrder, RowsOutOfOrderOrEndingInCarriageReturnsAreStillFound)
         section = kSentinel;
         EXPECT_EQ(ReadSectionFromFile(section, path, Wide(row.name)), row.code) << row.name;
         EXPECT_TRUE(SameRecord(section, Read(row.name))) << row.name;
-    }
-}
-
-TEST(CatalogueOrder, BlankLinesAmongOrderedRowsDoNotHideRowsReadByPath)
-{
-    // A blank line sorts before every name for the binary search; where a
-    // probe meets one, the rows just before it are only found by a scan.
-    std::string text = CommittedCatalogue().head;
-    const std::vector<CatalogueText::Row>& rows = CommittedCatalogue().rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) text += rows[i].line + (i % 100 == 99 ? "\n\n" : "\n");
-    const ScratchFolder folder("blank-lines");
-    const CString path = Wide(folder.Write("aisc14u.tbl", text));
-    for (const auto& row : rows) {
-        mvSect_AISC section;
-        EXPECT_EQ(ReadSectionFromFile(section, path, Wide(row.name)), row.code) << row.name;
     }
 }

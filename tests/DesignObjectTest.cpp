@@ -84,24 +84,6 @@ TEST(DesignObjectSectionTest, GetSectionLeavesTheObjectAloneAndUnknownNamesTellT
     EXPECT_EQ(messages.Debug, expected);
 }
 
-TEST(DesignObjectSectionTest, MissingCatalogueIsAnUnknownSection)
-{
-    const ScratchFolder empty("no-catalogue");
-    SetExecutablePath(empty.Path().wstring().c_str());
-    MessageCapture messages;
-    TestDesign design;
-    design.ShapeCode = kShapeW;
-    const int code = design.SetSection(L"W14X90");
-    mvSect_AISC section;
-    const int lookedUp = design.GetSection(section, L"W14X90");
-    SetExecutablePath(nullptr);
-
-    EXPECT_EQ(code, -1);
-    EXPECT_EQ(lookedUp, -1);
-    EXPECT_EQ(design.ShapeCode, -1);
-    EXPECT_FALSE(messages.Debug.empty());
-}
-
 TEST(DesignObjectSectionTest, HandlerThatThrowsDoesNotReachTheHost)
 {
     const MessageHandler previous = SetDebugOutputHandler([](const wchar_t*) { throw std::runtime_error("host"); });

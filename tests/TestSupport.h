@@ -7,10 +7,12 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "zorsteel.h"
@@ -172,6 +174,26 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// Takes every permission from the file at unreadable, then runs check. Root
+// reads a file whatever its permissions: check runs in a child process, which
+// a root test process first makes the user "nobody" (65534). The result of
+// check; none when this process can read the file and cannot become that user
+// (kNoUnprivilegedUser tells why a test then skips).
+template <typename Check>
+std::optional<bool> CheckAsUnprivilegedUser(const std::filesystem::path& unreadable, Check check)
+{
+    std::filesystem::permissions(unreadable, std::filesystem::perms::none);
+    const bool privileged = std::ifstream(unreadable).is_open();
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(privileged && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 2 : check() ? 0 : 1);
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2) return std::nullopt;
+    return status == 0;
+}
+inline constexpr const char* kNoUnprivilegedUser =
+    "this process reads files without read permission and cannot become an unprivileged user";
 
 // The whole content of a file ("" if it cannot be read).
 inline std::string FileText(const std::string& path)

@@ -11,7 +11,7 @@ namespace {
 // Reads one named row of the catalogue file beside the executable.
 int ReadCatalogueSection(mvSect_AISC& section, const wchar_t* name)
 {
-    return ReadSectionFromFile(section, CataloguePath(), CString(name));
+    return ReadSectionFromFile(section, CataloguePath(), name);
 }
 
 } // namespace

@@ -2,23 +2,31 @@
 // per-shape readers, the shape classifier, the list parser and the naming of
 // a double angle's single angle.
 //
-// The per-name reader runs on every SetSection, so it reads a few kilobytes,
-// not the file: the rows are sorted by name, and a binary search over byte
-// offsets narrows the file down to a small window that is then scanned. When
-// that search misses on a stream, a linear scan of the whole file decides, so
-// the result never depends on the order of the rows, only the speed does. A
-// file read by path has its order checked once per version of the file; when
-// the rows are in order a miss is conclusive and the scan is spared.
+// A read by name from a stream reads a few kilobytes, not the file: the rows
+// are sorted by name, and a binary search over byte offsets narrows the file
+// down to a small window that is then scanned. When that search misses, a
+// linear scan of the whole file decides, so the result never depends on the
+// order of the rows, only the speed does.
+//
+// A read by path, which every SetSection makes, answers from a parsed copy of
+// the file kept in memory and shared by all threads. One stat per read tells
+// whether the file is still the one copied; when it is not, the file is read
+// again, so each read answers as the file stands at that moment.
 #include "CatalogueFormat.h"
 #include "zorTools.h"
 #include "Utf8.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 #include <cwctype>
 #include <fstream>
 #include <istream>
+#include <memory>
+#include <mutex>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -181,7 +189,10 @@ bool NameToUtf8(const wchar_t* name, std::string& utf8)
         if (c == U'\t' || c == U'\n' || c == U'\r' || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
         units += c > 0xFFFF ? 2 : 1;
         if (units > kSectionNameCapacity - 1) return false;
-        AppendUtf8(utf8, c);
+        if (c < 0x80)
+            utf8 += static_cast<char>(c);  // catalogue names are ASCII
+        else
+            AppendUtf8(utf8, c);
     }
     return true;
 }
@@ -324,18 +335,14 @@ bool LeadingCode(std::string_view line, int& code)
     return true;
 }
 
-// What a binary search makes of a name: the row, no well-formed row where the
-// order puts it, or something it cannot judge (a line longer than a probe, a
-// read that fails) that only the linear scan can decide.
-enum class Search { Found, Absent, Unsure };
-
 // Binary search over byte offsets of a file sorted by CompareNames. The row
 // sought, if the file holds it where the order puts it, starts in [lo, hi).
 // Each step reads kProbeBytes at the middle and compares the names of the
-// whole lines found there; once the range is narrow it is read whole. Found
-// comes with the parsed row. Absent is conclusive only for a file whose rows
-// are in order (RowsInOrder).
-Search SearchSorted(std::istream& in, std::streamoff size, std::string_view key, int& code, mvSect_AISC& row)
+// whole lines found there; once the range is narrow it is read whole. True
+// with the parsed row when it finds the row; false when the row is not where
+// the order puts it, or when something stops the search (a line longer than a
+// probe, a read that fails): then only a scan of the whole file can tell.
+bool SearchSorted(std::istream& in, std::streamoff size, std::string_view key, int& code, mvSect_AISC& row)
 {
     std::string buffer;
     std::streamoff lo = 0;
@@ -354,7 +361,7 @@ Search SearchSorted(std::istream& in, std::streamoff size, std::string_view key,
         if (probe > 0) {
             const std::size_t newline = text.find('\n');
             if (newline == std::string_view::npos) {
-                if (!reachesEnd) return Search::Unsure;  // a line longer than a probe
+                if (!reachesEnd) return false;  // a line longer than a probe
                 hi = probe;                     // no line starts at or after the probe
                 continue;
             }
@@ -363,7 +370,7 @@ Search SearchSorted(std::istream& in, std::streamoff size, std::string_view key,
         for (bool first = true;; first = false) {
             const std::streamoff lineStart = from + static_cast<std::streamoff>(start);
             if (start >= n) {
-                if (first && !reachesEnd) return Search::Unsure;
+                if (first && !reachesEnd) return false;
                 if (first) hi = probe;
                 break;
             }
@@ -375,7 +382,7 @@ Search SearchSorted(std::istream& in, std::streamoff size, std::string_view key,
             const bool complete = newline != std::string_view::npos || reachesEnd;
             const std::string_view line = text.substr(start, newline == std::string_view::npos ? std::string_view::npos : newline - start);
             const std::string_view name = RowName(line);
-            if (name.empty() && !complete) return Search::Unsure;
+            if (name.empty() && !complete) return false;
             // Comments, the header and lines without a name sort first.
             const int order = name.empty() ? -1 : CompareNames(name, key);
             if (order > 0) {
@@ -384,17 +391,17 @@ Search SearchSorted(std::istream& in, std::streamoff size, std::string_view key,
             }
             if (order == 0) {
                 std::string whole;
-                if (!complete && !ReadLineAt(in, lineStart, whole)) return Search::Unsure;
-                return ParseRow(complete ? line : std::string_view(whole), code, row) ? Search::Found : Search::Absent;
+                if (!complete && !ReadLineAt(in, lineStart, whole)) return false;
+                return ParseRow(complete ? line : std::string_view(whole), code, row);
             }
             lo = lineStart + 1;
             if (newline == std::string_view::npos) break;
             start = newline + 1;
         }
         // A window holds every line that starts in it: nothing more to narrow.
-        if (window) return Search::Absent;
+        if (window) return false;
     }
-    return Search::Absent;
+    return false;
 }
 
 // Every line of the stream, in order: the first well-formed row of that name.
@@ -409,50 +416,9 @@ bool SearchAll(std::istream& in, std::string_view key, int& code, mvSect_AISC& r
     return found;
 }
 
-// True when a binary search of the stream is conclusive: every line read
-// whole, the lines without a row name (comments, the header) before the first
-// row, and the row names in strictly ascending order of CompareNames, so that
-// each name has one row and it stands where the order puts it.
-bool RowsInOrder(std::istream& in, std::streamoff size)
-{
-    bool inOrder = true;
-    bool named = false;
-    std::string previous;
-    std::streamoff visited = 0;
-    ForEachLine(in, [&](std::string_view line) {
-        visited += static_cast<std::streamoff>(line.size()) + 1;
-        const std::string_view name = RowName(line);
-        inOrder = name.empty() ? !named : !named || CompareNames(previous, name) < 0;
-        if (!name.empty()) previous.assign(name);
-        named = named || !name.empty();
-        return inOrder;
-    });
-    // ForEachLine passes over a line too long to hold; the search would not.
-    return inOrder && visited >= size;
-}
-
-int ReadByName(mvSect_AISC& section, std::istream& catalogue, const CString& name, bool rowsInOrder)
-{
-    try {
-        std::string key;
-        if (!NameToUtf8(name.GetString(), key)) return -1;
-        StreamSession session(catalogue);
-        int code = -1;
-        mvSect_AISC row;
-        const std::streamoff size = StreamSize(catalogue);
-        Search search = size > 0 ? SearchSorted(catalogue, size, key, code, row) : Search::Unsure;
-        if (search == Search::Unsure || (search == Search::Absent && !rowsInOrder))
-            search = SearchAll(catalogue, key, code, row) ? Search::Found : Search::Absent;
-        if (search != Search::Found) return -1;
-        section = row;
-        return code;
-    } catch (...) {
-        return -1;
-    }
-}
-
-// A file as the reader met it: same device, inode, size and modification time
-// is taken to be the same content.
+// A file as one stat of it finds it. Two stats that agree are taken to be the
+// same content: a rewrite changes the modification time, a replacement the
+// device or inode, a change of permissions the status-change time.
 struct FileVersion
 {
     dev_t device = 0;
@@ -460,6 +426,8 @@ struct FileVersion
     off_t size = -1;
     long long modifiedSeconds = 0;
     long modifiedNanoseconds = 0;
+    long long changedSeconds = 0;
+    long changedNanoseconds = 0;
     friend bool operator==(const FileVersion&, const FileVersion&) = default;
 };
 
@@ -467,8 +435,138 @@ bool GetFileVersion(const std::string& path, FileVersion& version)
 {
     struct stat status;
     if (::stat(path.c_str(), &status) != 0) return false;
-    version = {status.st_dev, status.st_ino, status.st_size, status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
+    version = {status.st_dev,         status.st_ino,          status.st_size,         status.st_mtim.tv_sec,
+               status.st_mtim.tv_nsec, status.st_ctim.tv_sec, status.st_ctim.tv_nsec};
     return true;
+}
+
+// The kernel stamps a change with a clock that advances by ticks, so a
+// second change within the tick of the first can leave every time as it
+// was. A version read at least a tick after the file's last change can no
+// longer be mistaken for a later one.
+bool SettledBy(const FileVersion& version, const timespec& now)
+{
+    constexpr long long kNanosecondsPerSecond = 1'000'000'000;
+    static const long long tick = [] {
+        timespec resolution{};
+        if (clock_getres(CLOCK_REALTIME_COARSE, &resolution) != 0) return kNanosecondsPerSecond;
+        return resolution.tv_sec * kNanosecondsPerSecond + resolution.tv_nsec;
+    }();
+    const auto lastChange = std::max(std::pair(version.modifiedSeconds, version.modifiedNanoseconds),
+                                     std::pair(version.changedSeconds, version.changedNanoseconds));
+    // Whole seconds first: times far apart would overflow in nanoseconds.
+    const long long seconds = now.tv_sec - lastChange.first;
+    if (seconds < 0 || seconds > 1 + tick / kNanosecondsPerSecond) return seconds > 0;
+    return seconds * kNanosecondsPerSecond + (now.tv_nsec - lastChange.second) >= tick;
+}
+
+// A name with its ASCII letters folded to lower case: names so folded
+// compare byte by byte in the order of CompareNames.
+std::string FoldedName(std::string name)
+{
+    for (char& c : name) c = static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// The well-formed rows of one version of a catalogue file.
+struct CatalogueCopy
+{
+    struct Row
+    {
+        int code = -1;
+        mvSect_AISC section;
+    };
+    // The path as the library built it and as the file system takes it, kept
+    // so that the next read by the same path need not convert it again.
+    CString path;
+    std::string nativePath;
+    FileVersion version;
+    // Read at least a clock tick after the file last changed: only such a
+    // copy may answer for a later stat that finds the same version.
+    bool settled = false;
+    // The row names, folded and ascending, apart from the rows so that a
+    // search touches little memory; rows[i] is the row of names[i]. Of rows
+    // with the same name, the first in the file (the row a scan finds).
+    std::vector<std::string> names;
+    std::vector<Row> rows;
+
+    bool Answers(const FileVersion& current) const { return settled && version == current; }
+
+    int Find(const std::string& foldedName, mvSect_AISC& section) const
+    {
+        const auto found = std::lower_bound(names.begin(), names.end(), foldedName);
+        if (found == names.end() || *found != foldedName) return -1;
+        const Row& row = rows[static_cast<std::size_t>(found - names.begin())];
+        section = row.section;
+        return row.code;
+    }
+};
+
+// Reads the file at path, which a stat just found at version; null when it
+// cannot be opened.
+std::shared_ptr<const CatalogueCopy> ReadCatalogue(const CString& path, const std::string& nativePath,
+                                                   const FileVersion& version)
+{
+    timespec now{};
+    const bool clockRead = clock_gettime(CLOCK_REALTIME, &now) == 0;
+    std::ifstream file(nativePath, std::ios::in | std::ios::binary);
+    if (!file.is_open()) return nullptr;
+    std::vector<std::string> names;
+    std::vector<CatalogueCopy::Row> rows;
+    ForEachLine(file, [&](std::string_view line) {
+        CatalogueCopy::Row row;
+        if (ParseRow(line, row.code, row.section)) {
+            names.push_back(FoldedName(std::string(RowName(line))));
+            rows.push_back(row);
+        }
+        return true;
+    });
+    std::vector<std::size_t> order(names.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&names](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+
+    auto copy = std::make_shared<CatalogueCopy>();
+    copy->path = path;
+    copy->nativePath = nativePath;
+    copy->version = version;
+    copy->settled = clockRead && SettledBy(version, now);
+    for (const std::size_t i : order) {
+        if (!copy->names.empty() && copy->names.back() == names[i]) continue;
+        copy->names.push_back(std::move(names[i]));
+        copy->rows.push_back(rows[i]);
+    }
+    return copy;
+}
+
+// The copy of the catalogue file at path as it is now, read again when a stat
+// finds it changed; null when the file cannot be found or opened. The copy
+// stays valid until this thread's next call.
+//
+// The latest copy is shared by all threads; each thread holds the one it last
+// used, and while a stat finds the file unchanged it answers from that one
+// without a lock or a write to memory another thread touches. A thread that
+// finds its copy out of date takes the shared one under a lock, or reads the
+// file and shares the new copy (so threads meeting the same change read it
+// once); others go on with the copies they hold.
+const CatalogueCopy* CurrentCatalogue(const CString& path)
+{
+    static std::mutex sharing;
+    static std::shared_ptr<const CatalogueCopy> latest;  // guarded by sharing
+    thread_local std::shared_ptr<const CatalogueCopy> held;
+    std::string converted;
+    const std::string& nativePath = held && held->path == path ? held->nativePath : (converted = ToNativePath(path));
+    FileVersion version;
+    if (!GetFileVersion(nativePath, version)) return nullptr;
+    if (held && held->Answers(version)) return held.get();
+    const std::lock_guard lock(sharing);
+    if (!latest || !latest->Answers(version)) {
+        std::shared_ptr<const CatalogueCopy> copy = ReadCatalogue(path, nativePath, version);
+        if (!copy) return nullptr;
+        latest = std::move(copy);
+    }
+    held = latest;
+    return held.get();
 }
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
@@ -499,32 +597,29 @@ int HssShape(const wchar_t* dimension)
 
 int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CString& name)
 {
-    return ReadByName(section, catalogue, name, false);
+    try {
+        std::string key;
+        if (!NameToUtf8(name.GetString(), key)) return -1;
+        StreamSession session(catalogue);
+        int code = -1;
+        mvSect_AISC row;
+        const std::streamoff size = StreamSize(catalogue);
+        if (!(size > 0 && SearchSorted(catalogue, size, key, code, row)) && !SearchAll(catalogue, key, code, row))
+            return -1;
+        section = row;
+        return code;
+    } catch (...) {
+        return -1;
+    }
 }
 
-int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const CString& name)
+int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t* name)
 {
-    // Whether the rows are in order is learnt with one read of the whole file
-    // per version of it. Each thread keeps its own finding, so that design
-    // objects on different threads share nothing.
-    thread_local struct
-    {
-        FileVersion version;
-        bool inOrder = false;
-    } known;
     try {
-        const std::string nativePath = ToNativePath(path);
-        std::ifstream file(nativePath, std::ios::in | std::ios::binary);
-        FileVersion version;
-        bool inOrder = false;
-        if (file.is_open() && GetFileVersion(nativePath, version)) {
-            if (!(version == known.version)) {
-                known.inOrder = RowsInOrder(file, version.size);
-                known.version = version;
-            }
-            inOrder = known.inOrder;
-        }
-        return ReadByName(section, file, name, inOrder);
+        std::string key;
+        if (!NameToUtf8(name, key)) return -1;
+        const CatalogueCopy* catalogue = CurrentCatalogue(path);
+        return catalogue ? catalogue->Find(FoldedName(std::move(key)), section) : -1;
     } catch (...) {
         return -1;
     }

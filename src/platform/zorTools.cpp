@@ -33,7 +33,7 @@ CString ExecutableFolder()
 
 } // namespace
 
-CString GetExecutablePath()
+const CString& GetExecutablePath()
 {
     const CString& folder = ExecutablePathOverride();
     if (!folder.IsEmpty()) return folder;

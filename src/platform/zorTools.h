@@ -13,11 +13,12 @@
 
 // The folder of the running executable, ending in a path separator: where the
 // library looks for the catalogue "aisc14u.tbl" and the "Images" folder.
-CString GetExecutablePath();
+const CString& GetExecutablePath();
 
 // Makes GetExecutablePath answer with another folder, for a host that keeps the
 // catalogue and images elsewhere (and for tests). A null or empty folder
 // returns to the executable's own folder. A separator is appended if missing.
+// A set-up call: not to be made while other threads check members.
 void SetExecutablePath(const wchar_t* folder);
 
 // A path built with "\" separators (as the library builds them) in the form the
@@ -34,11 +35,13 @@ void get_aisc_section(std::vector<mvSect_AISC>& rows, std::istream& catalogue, i
 int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CString& name);
 
 // The same read from the catalogue file at path (a path as the library builds
-// it, see ToNativePath), opened for this read. The first read of each version
-// of the file (same inode, size and modification time) checks that its rows
-// are in order; in such a file a name the binary search does not find is
-// known to be absent without a scan of the whole file.
-int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const CString& name);
+// it, see ToNativePath), answered from a copy of the file parsed in memory.
+// Each read checks with one stat that the file is still the version copied
+// (device, inode, size, modification and status-change times) and reads it
+// again when it is not, so a changed, replaced, removed or unreadable file
+// answers as if read afresh; of rows with the same name the first counts.
+// Safe to call from several threads at once.
+int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t* name);
 
 // Shape code of a type designation or name prefix in any case ("W", "w14",
 // "W14X90", "HSS8X4", "HSS8.625", "Pipe", "2L4", "MC"); -1 if not recognised,
