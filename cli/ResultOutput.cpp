@@ -109,7 +109,9 @@ void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& column
     nlohmann::ordered_json document;
     document["members"] = array(results);
     if (envelope) document["envelope"] = array(*envelope);
-    out << document.dump(2) << '\n';
+    // JSON is UTF-8: bytes of a member file that are not (an Id, a Combo, a
+    // Section as given) are written as U+FFFD, where the CSV keeps them.
+    out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
 void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
