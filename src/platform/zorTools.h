@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../catalogue/mvSect_AISC.h"
@@ -66,8 +67,14 @@ std::ostream& WriteWide(std::ostream& out, const wchar_t* text);
 // Name of the single angle of a double angle: "2L8X6X1X3/8LLBB" gives "L8X6X1",
 // "2L4X4X1/2" gives "L4X4X1/2".
 CString get_single_angle_from_double_angle(const CString& doubleAngleName);
+// The same name as the part of the double angle's name it is (from its second
+// character on), so that finding it copies nothing; empty when the name is
+// not a double angle's.
+std::wstring_view SingleAngleName(std::wstring_view doubleAngleName);
 
 // The record's name as a wide string, and the name stored into a record (cut
 // to 79 characters, the rest of the field zeroed).
 CString GetSectionName(const mvSect_AISC& section);
 void SetSectionName(mvSect_AISC& section, const wchar_t* name);
+// The record's name copied into buffer, which it ends; its length.
+std::size_t CopySectionName(const mvSect_AISC& section, wchar_t (&buffer)[kSectionNameCapacity + 1]);

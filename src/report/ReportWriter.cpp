@@ -1,5 +1,6 @@
-// The report primitives: every text of a calculation report reaches the
-// host's stream through these, and only while printing is on.
+// The report primitives' writing: every text of a calculation report reaches
+// the host's stream through these, called only while printing is on (the
+// primitives' inline test in CAiscDesign.h).
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -16,7 +17,7 @@ constexpr char kImageFolder[] = "Images\\";
 
 } // namespace
 
-void CAiscDesign::PrintTitle(const wchar_t* text) const
+void CAiscDesign::WriteTitle(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"problem-title\">";
@@ -24,7 +25,7 @@ void CAiscDesign::PrintTitle(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::PrintHeader(const wchar_t* text) const
+void CAiscDesign::WriteHeader(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"header\">";
@@ -32,14 +33,14 @@ void CAiscDesign::PrintHeader(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::Print(const wchar_t* text) const
+void CAiscDesign::WriteText(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, text) << std::endl;
     });
 }
 
-void CAiscDesign::Print(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
+void CAiscDesign::WriteValue(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, label) << " = " << value << " ";
@@ -48,14 +49,14 @@ void CAiscDesign::Print(const wchar_t* label, double value, const wchar_t* unit,
     });
 }
 
-void CAiscDesign::PrintLine(const wchar_t* text) const
+void CAiscDesign::WriteLine(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, text) << "<br/>" << std::endl;
     });
 }
 
-void CAiscDesign::PrintLine(const wchar_t* label, double value, const wchar_t* unit) const
+void CAiscDesign::WriteValueLine(const wchar_t* label, double value, const wchar_t* unit) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, label) << " = " << value << " ";
@@ -63,7 +64,7 @@ void CAiscDesign::PrintLine(const wchar_t* label, double value, const wchar_t* u
     });
 }
 
-void CAiscDesign::PrintResult(const wchar_t* label, double ratio) const
+void CAiscDesign::WriteResult(const wchar_t* label, double ratio) const
 {
     WriteReport([&](std::ostream& out) {
         // A ratio that is not a number fails: OK needs ratio <= 1.0 to hold.
@@ -77,7 +78,7 @@ void CAiscDesign::PrintResult(const wchar_t* label, double ratio) const
     });
 }
 
-void CAiscDesign::PrintError(const wchar_t* text) const
+void CAiscDesign::WriteError(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"fail\">";
@@ -85,7 +86,7 @@ void CAiscDesign::PrintError(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::PrintWarning(const wchar_t* text) const
+void CAiscDesign::WriteWarning(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"warning\">";
@@ -93,7 +94,7 @@ void CAiscDesign::PrintWarning(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::PrintImage(const wchar_t* name) const
+void CAiscDesign::WriteImage(const wchar_t* name) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<img src=\"" << kImageFolder;
@@ -102,7 +103,7 @@ void CAiscDesign::PrintImage(const wchar_t* name) const
     });
 }
 
-void CAiscDesign::PrintEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
+void CAiscDesign::WriteEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<img src=\"" << kImageFolder;
