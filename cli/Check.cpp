@@ -71,14 +71,20 @@ bool Output::Open(const std::string& path)
     return static_cast<bool>(*m_file);
 }
 
-bool ResultSink::Open(const CheckOptions& options, bool withCombo)
+bool ResultSink::Open(const CheckOptions& options, bool withCombo, std::size_t count)
 {
     m_options = &options;
     m_withCombo = withCombo;
+    m_results.reserve(count);
     if (!m_out.Open(options.Out) || !m_json.Open(options.Json)) return false;
     m_columns = ResultColumns(withCombo, options.Envelope);
     if (m_out.Stream()) m_csv = std::make_unique<CsvResultWriter>(*m_out.Stream(), m_columns);
     return true;
+}
+
+void ResultSink::Prepare(MemberResult& result) const
+{
+    if (m_csv) result.CsvLine = m_csv->Line(result);
 }
 
 void ResultSink::Add(MemberResult&& result)
@@ -86,7 +92,12 @@ void ResultSink::Add(MemberResult&& result)
     if (result.Status == "ERROR") Complain(result.Message);
     m_anyError = m_anyError || result.Status == "ERROR";
     m_anyNg = m_anyNg || result.Status == "NG";
-    if (m_csv) m_csv->Write(result);
+    if (m_csv) {
+        // Taken out of the result: its memory goes, and copies of the result
+        // (the envelope) do not carry it.
+        const std::string line = result.CsvLine.empty() ? m_csv->Line(result) : std::move(result.CsvLine);
+        m_csv->WriteLine(line);
+    }
     m_results.push_back(std::move(result));
 }
 
@@ -94,13 +105,14 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
 {
     if (m_csv && envelope)
         for (const MemberResult& line : *envelope) m_csv->Write(line);
+    if (m_csv) m_csv->Flush();
     if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope);
     if (m_out.Stream() == &std::cout || m_json.Stream() == &std::cout) return;
     const bool colour = UseColour(m_options->Colours);
-    WriteTable(std::cout, m_results, m_withCombo, colour);
+    WriteTable(std::cout, m_results, m_withCombo, colour, m_options->Threads);
     if (envelope) {
         std::cout << "\nEnvelope: the governing combination of each member\n";
-        WriteTable(std::cout, *envelope, m_withCombo, colour);
+        WriteTable(std::cout, *envelope, m_withCombo, colour, m_options->Threads);
     }
 }
 
@@ -126,7 +138,7 @@ bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status)
         status = kExitFileError;
         return false;
     }
-    members = ReadMembers(file, options.Members);
+    members = ReadMembers(file, options.Members, options.Threads);
     if (!members.Error.empty()) {
         Complain(members.Error);
         status = kExitFileError;
@@ -144,13 +156,17 @@ int RunCheck(const CheckOptions& options)
     if (!CatalogueReady()) return kExitFileError;
     ResultSink sink;
     Output report;
-    if (!sink.Open(options, members.HasCombo) || !report.Open(options.Report)) return kExitFileError;
+    if (!sink.Open(options, members.HasCombo, members.Rows.size()) || !report.Open(options.Report))
+        return kExitFileError;
 
     Progress progress(members.Rows.size());
-    RunMembers(members.Rows, report.Stream() != nullptr, [&](MemberResult&& result) {
-        sink.Add(std::move(result));
-        progress.Step(sink.Results().size());
-    });
+    RunMembers(
+        members.Rows, report.Stream() != nullptr, options.Threads,
+        [&sink](MemberResult& result) { sink.Prepare(result); },
+        [&](MemberResult&& result) {
+            sink.Add(std::move(result));
+            progress.Step(sink.Results().size());
+        });
 
     std::vector<MemberResult> envelope;
     if (options.Envelope) envelope = EnvelopeOf(sink.Results());

@@ -28,6 +28,7 @@ struct CheckOptions
     std::string Title = "zorsteel member checks";
     bool Envelope = false;
     Colour Colours = Colour::Auto;
+    unsigned Threads = 0;  // threads that check members; 0: one per core
 };
 
 // Runs the check; returns the exit status (ExitStatus.h).
@@ -46,14 +47,18 @@ private:
     std::ostream* m_stream = nullptr;
 };
 
-// Where results go: the CSV written row by row as they come (flushed), then
-// at the end the envelope lines, the JSON and the table on the terminal
-// (unless standard output carries the CSV or the JSON).
+// Where results go: the CSV written row by row in input order as they come
+// (reaching the file every few kilobytes, and at the end), then at the end
+// the envelope lines, the JSON and the table on the terminal (unless
+// standard output carries the CSV or the JSON).
 class ResultSink
 {
 public:
-    // Opens --out and --json; false when one cannot be written.
-    bool Open(const CheckOptions& options, bool withCombo);
+    // Opens --out and --json for results of count members; false when one
+    // cannot be written.
+    bool Open(const CheckOptions& options, bool withCombo, std::size_t count);
+    // Makes the result's CSV line; threads may prepare results at once.
+    void Prepare(MemberResult& result) const;
     void Add(MemberResult&& result);
     void Finish(const std::vector<MemberResult>* envelope);
     const std::vector<MemberResult>& Results() const { return m_results; }

@@ -14,6 +14,8 @@
 // The shortest text that reads back to the same double (std::to_chars);
 // infinities and not-a-number as "inf", "-inf" and "nan".
 std::string FormatNumber(double value);
+// The same text appended to out.
+void AppendNumber(std::string& out, double value);
 
 enum class NumberParse
 {
@@ -26,8 +28,8 @@ enum class NumberParse
 // nearest to the text); blanks around it and a leading "+" are allowed.
 NumberParse ParseNumber(std::string_view text, double& value);
 
-// The field as a CSV cell: quoted when it must be.
-std::string CsvField(std::string_view text);
+// Appends the field as a CSV cell: quoted when it must be.
+void AppendCsvField(std::string& out, std::string_view text);
 
 // Writes one record: the cells joined by commas, quoted as needed, and a
 // line break.

@@ -1,5 +1,6 @@
 #include "Environment.h"
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
@@ -8,8 +9,10 @@
 
 namespace {
 
-int missingImages = 0;
-bool catalogueMissing = false;
+// Told by the library's message handler, which the threads that check
+// members may call at once.
+std::atomic<int> missingImages = 0;
+std::atomic<bool> catalogueMissing = false;
 
 std::filesystem::path ExecutableFolder() { return ToNativePath(GetExecutablePath()); }
 
@@ -54,6 +57,9 @@ void PrepareLibrary()
 bool CatalogueReady()
 {
     CSteelDesignManager::Instance();
+    // The copy that design objects read their sections from, made before
+    // the threads that check members start.
+    LoadCatalogueCopy(CataloguePath());
     return !catalogueMissing;
 }
 

@@ -73,10 +73,11 @@ struct MemberFile
     std::string Error;
 };
 
-// Reads a member CSV file with a header row. Blank records are skipped; a
-// record with more fields than the header, or an unclosed quote, is a row
-// error. fileName is only for messages.
-MemberFile ReadMembers(std::istream& in, const std::string& fileName);
+// Reads a member CSV file with a header row, the rows' fields on threads
+// threads (0: one per core). Blank records are skipped; a record with more
+// fields than the header, or an unclosed quote, is a row error. fileName is
+// only for messages.
+MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads);
 
 // Hands the row's inputs to a design object (all setters, in one go).
 void ApplyInputs(CAiscDesign& design, const MemberInputs& inputs);

@@ -1,7 +1,10 @@
 #include "MemberRun.h"
 
 #include <memory>
+#include <optional>
 #include <sstream>
+
+#include "Parallel.h"
 
 #include "zorsteel.h"
 
@@ -18,13 +21,27 @@ MemberResult Unchecked(const MemberRow& row, std::string message)
     return result;
 }
 
+// RunMember, or, when even that fails (no memory), the row told as not
+// checked: a worker thread must not throw.
+MemberResult CheckedOrTold(const MemberRow& row, bool withReport) noexcept
+{
+    try {
+        return RunMember(row, withReport);
+    } catch (...) {
+        MemberResult result;  // short texts: no memory needed
+        result.Status = "ERROR";
+        result.Message = "out of memory";
+        return result;
+    }
+}
+
 } // namespace
 
 MemberResult RunMember(const MemberRow& row, bool withReport)
 {
     if (!row.Error.empty()) return Unchecked(row, row.Error);
-    const std::string where = row.Where + (row.FromOptions ? ", section: " : ", column Section: ");
-    if (row.Section.empty()) return Unchecked(row, where + "no section given");
+    auto where = [&row] { return row.Where + (row.FromOptions ? ", section: " : ", column Section: "); };
+    if (row.Section.empty()) return Unchecked(row, where() + "no section given");
     const CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
     const std::wstring section = FromUtf8(row.Section);
     auto giveBack = [catalogue](CAiscDesign* design) { catalogue->DeleteAiscDesign(design); };
@@ -32,17 +49,17 @@ MemberResult RunMember(const MemberRow& row, bool withReport)
         catalogue ? catalogue->CreateAiscDesign(section.c_str()) : nullptr, giveBack);
     if (!design) {
         const bool known = catalogue && catalogue->IsValidAiscSection(section.c_str());
-        return Unchecked(row, where + (known ? "no design class checks section \"" : "unknown section \"") +
+        return Unchecked(row, where() + (known ? "no design class checks section \"" : "unknown section \"") +
                                   row.Section + "\"");
     }
 
     ApplyInputs(*design, row.Inputs);
-    std::ostringstream report;
-    if (withReport) design->SetPrintFile(&report);
+    std::optional<std::ostringstream> report;  // made only when asked for: a stream is costly to make
+    if (withReport) design->SetPrintFile(&report.emplace());
     design->SetPrint(withReport);
     design->Calculate();
 
-    const MemberVerdict verdict = JudgeMember(*design);
+    MemberVerdict verdict = JudgeMember(*design);
     MemberResult result{
         .Id = row.Id,
         .Combo = row.Combo,
@@ -62,13 +79,24 @@ MemberResult RunMember(const MemberRow& row, bool withReport)
         .CriticalRatio = design->GetCriticalRatio(),
         .ErrorCode = design->GetErrorCode(),
         .Status = StatusText(verdict.Status),
-        .Message = verdict.Message,
-        .Report = report.str(),
+        .Message = std::move(verdict.Message),
+        .Report = report ? report->str() : std::string(),
     };
     return result;
 }
 
-void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::function<void(MemberResult&&)>& done)
+void RunMembers(const std::vector<MemberRow>& rows, bool withReport, unsigned threads,
+                const std::function<void(MemberResult&)>& prepare, const std::function<void(MemberResult&&)>& done)
 {
-    for (const MemberRow& row : rows) done(RunMember(row, withReport));
+    // Blocks small enough that the first results come at once and the
+    // threads finish together, large enough that handing them out is cheap.
+    constexpr std::size_t kBlockSize = 64;
+    ComputeInOrder<MemberResult>(
+        rows.size(), threads, kBlockSize,
+        [&](std::size_t i) {
+            MemberResult result = CheckedOrTold(rows[i], withReport);
+            prepare(result);
+            return result;
+        },
+        done);
 }

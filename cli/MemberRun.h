@@ -20,6 +20,7 @@ struct MemberResult
     std::string Status;   // "OK", "NG" (MemberVerdict) or "ERROR"
     std::string Message;  // the verdict's words, or what is wrong with the row
     std::string Report;   // the calculation as HTML fragments, when asked for
+    std::string CsvLine = {};  // its CSV line, made on the thread that checked it (ResultSink::Prepare)
     int Envelope = 0;     // 1 on a member's envelope line (the governing combination's result)
 };
 
@@ -29,7 +30,11 @@ struct MemberResult
 // checked in any order, or at once once the catalogue is loaded.
 MemberResult RunMember(const MemberRow& row, bool withReport);
 
-// Checks every row and hands each result to done in input order.
-void RunMembers(const std::vector<MemberRow>& rows, bool withReport,
-                const std::function<void(MemberResult&&)>& done);
+// Checks every row on threads threads (0: one per core), hands each result
+// to prepare on the thread that checked it (for work on it that threads may
+// do at once, such as formatting), and then to done in input order, on the
+// caller's thread. The catalogue must be loaded before
+// (CSteelDesignManager::Instance()).
+void RunMembers(const std::vector<MemberRow>& rows, bool withReport, unsigned threads,
+                const std::function<void(MemberResult&)>& prepare, const std::function<void(MemberResult&&)>& done);
 

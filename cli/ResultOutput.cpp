@@ -1,12 +1,13 @@
 #include "ResultOutput.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <map>
 
 #include <nlohmann/json.hpp>
 
 #include "Csv.h"
+#include "Parallel.h"
 
 namespace {
 
@@ -36,13 +37,25 @@ const ResultColumn kResultColumns[] = {
 const ResultColumn& kComboColumn = kResultColumns[1];
 const ResultColumn& kEnvelopeColumn = std::end(kResultColumns)[-1];
 
-// The cell as CSV text: numbers of an unchecked row stay empty.
-std::string CellText(const ResultColumn& column, const MemberResult& result)
+void AppendInteger(std::string& out, int value)
 {
-    if (column.Text) return result.*column.Text;
-    if (column.Integer == &M::Envelope) return std::to_string(result.Envelope);
-    if (!result.Checked) return "";
-    return column.Number ? FormatNumber(result.*column.Number) : std::to_string(result.*column.Integer);
+    char text[16];
+    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// Appends the cell as CSV text: numbers of an unchecked row stay empty.
+void AppendCell(std::string& out, const ResultColumn& column, const MemberResult& result)
+{
+    if (column.Text)
+        AppendCsvField(out, result.*column.Text);
+    else if (column.Integer == &M::Envelope)
+        AppendInteger(out, result.Envelope);
+    else if (!result.Checked)
+        return;
+    else if (column.Number)
+        AppendNumber(out, result.*column.Number);
+    else
+        AppendInteger(out, result.*column.Integer);
 }
 
 nlohmann::ordered_json CellJson(const ResultColumn& column, const MemberResult& result)
@@ -61,9 +74,11 @@ nlohmann::ordered_json CellJson(const ResultColumn& column, const MemberResult& 
 std::string Brief(double value, bool ratio)
 {
     if (!std::isfinite(value)) return FormatNumber(value);
-    char text[32];
-    std::snprintf(text, sizeof text, ratio ? "%.3f" : "%.4g", value);
-    return text;
+    // As printf's "%.3f" and "%.4g" write them, without printf's cost.
+    char text[400];  // a fixed-point double has at most 309 digits before the point
+    const auto written = ratio ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3)
+                               : std::to_chars(text, text + sizeof text, value, std::chars_format::general, 4);
+    return std::string(text, written.ptr);
 }
 
 std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope)
@@ -86,13 +101,25 @@ CsvResultWriter::CsvResultWriter(std::ostream& out, std::vector<const ResultColu
     m_out.flush();
 }
 
-void CsvResultWriter::Write(const MemberResult& result)
+std::string CsvResultWriter::Line(const MemberResult& result) const
 {
-    std::vector<std::string> cells;
-    for (const ResultColumn* column : m_columns) cells.push_back(CellText(*column, result));
-    WriteCsvRecord(m_out, cells);
-    m_out.flush();
+    std::string line;
+    for (const ResultColumn* column : m_columns) {
+        if (column != m_columns.front()) line += ',';
+        AppendCell(line, *column, result);
+    }
+    line += '\n';
+    return line;
 }
+
+void CsvResultWriter::Write(const MemberResult& result) { WriteLine(Line(result)); }
+
+void CsvResultWriter::WriteLine(const std::string& line)
+{
+    m_out.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+void CsvResultWriter::Flush() { m_out.flush(); }
 
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope)
@@ -120,31 +147,36 @@ void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>
     std::vector<std::size_t> width(rows.front().size());
     for (const auto& row : rows)
         for (std::size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], row[i].size());
+    std::string text;  // one line at a time, its memory kept
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        std::string text;
+        text.clear();
         for (std::size_t i = 0; i < rows[r].size(); ++i) {
             const std::string& cell = rows[r][i];
-            const std::string pad(width[i] - cell.size(), ' ');
-            std::string shown = cell;
+            const bool last = i + 1 == rows[r].size();
+            const std::size_t pad = last ? 0 : width[i] - cell.size();
+            if (!last && right[i]) text.append(pad, ' ');
             if (colour && r > 0 && i == statusColumn)
-                shown = (cell == "OK" ? "\033[1;32m" : "\033[1;31m") + cell + "\033[0m";
-            if (i + 1 == rows[r].size())
-                text += shown;
+                text.append(cell == "OK" ? "\033[1;32m" : "\033[1;31m").append(cell).append("\033[0m");
             else
-                text += (right[i] ? pad + shown : shown + pad) + "  ";
+                text += cell;
+            if (!last) text.append(right[i] ? 0 : pad, ' ').append("  ");
         }
         while (!text.empty() && text.back() == ' ') text.pop_back();
-        out << text << '\n';
+        text += '\n';
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
 }
 
-void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour)
+void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour,
+                unsigned threads)
 {
     std::vector<std::vector<std::string>> rows = {{"Id"}};
     if (withCombo) rows[0].push_back("Combo");
     rows[0].insert(rows[0].end(), {"Section", "phiPn", "phiMnx", "phiMny", "phiVnx", "phiVny", "H1 ratio",
                                    "Vx ratio", "Vy ratio", "critical", "code", "status", "message"});
-    for (const MemberResult& r : results) {
+    rows.reserve(1 + results.size());
+    auto cells = [&](std::size_t i) {
+        const MemberResult& r = results[i];
         std::vector<std::string> row = {r.Id};
         if (withCombo) row.push_back(r.Combo);
         row.push_back(r.Section);
@@ -155,8 +187,11 @@ void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, boo
         row.push_back(r.Checked ? std::to_string(r.ErrorCode) : "");
         row.push_back(r.Status);
         row.push_back(r.Message);
-        rows.push_back(std::move(row));
-    }
+        return row;
+    };
+    constexpr std::size_t kBlockSize = 256;
+    ComputeInOrder<std::vector<std::string>>(results.size(), threads, kBlockSize, cells,
+                                             [&](std::vector<std::string>&& row) { rows.push_back(std::move(row)); });
     // Numbers right-aligned: from phiPn to the error code, before the status.
     const std::size_t firstNumber = withCombo ? 3 : 2;
     const std::size_t status = rows[0].size() - 2;
@@ -185,7 +220,7 @@ std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results)
     }
     for (MemberResult& result : envelope) {
         result.Envelope = 1;
-        result.Report.clear();
+        std::string().swap(result.Report);  // its memory too
     }
     return envelope;
 }

@@ -23,13 +23,18 @@ struct ResultColumn
 // an envelope line) when envelopes are asked for.
 std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
 
-// Writes the header at once, then each result as it comes, flushed, so that
-// what was written survives whatever happens later.
+// Writes the header at once (flushed), then each result as it comes, which
+// reaches the file as the stream's buffer fills; Flush at the end.
 class CsvResultWriter
 {
 public:
     CsvResultWriter(std::ostream& out, std::vector<const ResultColumn*> columns);
+    // The result's line, with its line end; any thread may make lines at once.
+    std::string Line(const MemberResult& result) const;
     void Write(const MemberResult& result);
+    // Writes a line that Line made.
+    void WriteLine(const std::string& line);
+    void Flush();
 
 private:
     std::ostream& m_out;
@@ -48,8 +53,10 @@ void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& column
 void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
                   const std::vector<bool>& right, std::size_t statusColumn, bool colour);
 
-// An aligned table for a person; Status in colour when colour is on.
-void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour);
+// An aligned table for a person; Status in colour when colour is on. The
+// cells are made on threads threads (0: one per core).
+void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour,
+                unsigned threads);
 
 // One line per member (rows with one Id, in order of first appearance): a
 // copy of the result of its governing combination, the worst by status

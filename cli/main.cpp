@@ -66,6 +66,9 @@ int main(int argc, char** argv)
     checkCommand->add_option("--title", check.Title, "title of the report");
     checkCommand->add_flag("--envelope", check.Envelope,
                            "add one line per member: its governing combination and critical ratio");
+    checkCommand->add_option("--threads", check.Threads,
+                             "check members on N threads (default 0: one per core); the results are the same")
+        ->type_name("N");
     AddResultOptions(*checkCommand, check, colour);
 
     SelectOptions select;

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool silenced = (SilenceMessages(), true);
     (void)silenced;
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    const MemberFile file = ReadMembers(in, "fuzz.csv");
+    const MemberFile file = ReadMembers(in, "fuzz.csv", 1);
     if (!file.Error.empty()) {
         FUZZ_EXPECT(file.Rows.empty());
         return 0;
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CsvResultWriter csv(out, columns);
     for (const MemberResult& result : results) csv.Write(result);
     WriteJson(out, columns, results, &envelope);
-    WriteTable(out, results, file.HasCombo, true);
+    WriteTable(out, results, file.HasCombo, true, 1);
     WriteReport(out, "fuzz", results);
     return 0;
 }

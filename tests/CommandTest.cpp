@@ -286,6 +286,36 @@ TEST(CommandTest, ABadRowIsErrorAndTheOthersAreChecked)
     EXPECT_TRUE(std::equal(records[1].begin() + 1, records[1].end(), records[3].begin() + 1));  // A and C alike
 }
 
+// Members checked on several threads come out as one thread writes them: the
+// CSV, the JSON and the report (after its time-stamped head) byte for byte.
+// Every family, silent and reported, and rows that cannot be checked, over
+// many blocks that the threads finish in any order.
+TEST(CommandTest, ThreadsWriteWhatOneThreadWrites)
+{
+    const ScratchFolder folder("command-threads");
+    std::string members = "Id,Section,Fy,Pu,Mux,Muy,Vux,Lb,Lx,Ly,Lz\n";
+    const auto& rows = CommittedCatalogue().rows;
+    for (std::size_t i = 0; i < rows.size(); i += 3)  // every third row, Pu from 0 to 240 kips
+        members.append("M").append(std::to_string(i)).append(",").append(rows[i].name).append(",50,")
+            .append(std::to_string(i % 7 * 40)).append(",60,10,20,120,144,144,144\n");
+    folder.Write("m.csv", members + "X,W14X91,50\nY,W14X90,fifty\n");
+    std::string outputs[2];
+    for (const int threads : {1, 3}) {
+        const std::string name = "t" + std::to_string(threads);
+        const CommandRun run = Zorsteel(folder, "check --members m.csv --threads " + std::to_string(threads) +
+                                                    " --out " + name + ".csv --json " + name + ".json --report " +
+                                                    name + ".html");
+        EXPECT_EQ(run.status, 2) << run.err;  // the two bad rows
+        const std::string report = FileText((folder.Path() / (name + ".html")).string());
+        ASSERT_NE(report.find("<table class=\"summary\">"), std::string::npos) << name;
+        outputs[threads / 3] = FileText((folder.Path() / (name + ".csv")).string()) +
+                               FileText((folder.Path() / (name + ".json")).string()) +
+                               report.substr(report.find("<table class=\"summary\">"));
+    }
+    EXPECT_GT(outputs[0].size(), 1000000u);
+    EXPECT_TRUE(outputs[0] == outputs[1]);  // not EXPECT_EQ: megabytes of text
+}
+
 TEST(CommandTest, EnvelopeNamesTheGoverningCombination)
 {
     const ScratchFolder folder("command-envelope");

@@ -617,6 +617,15 @@ int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t
     }
 }
 
+bool LoadCatalogueCopy(const CString& path)
+{
+    try {
+        return CurrentCatalogue(path) != nullptr;
+    } catch (...) {
+        return false;
+    }
+}
+
 void get_aisc_section(std::vector<mvSect_AISC>& rows, std::istream& catalogue, int shapeCode)
 {
     if (shapeCode < 0 || shapeCode >= kShapeCodeCount) return;

@@ -43,6 +43,10 @@ int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CStrin
 // answers as if read afresh; of rows with the same name the first counts.
 // Safe to call from several threads at once.
 int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t* name);
+// Makes the copy of the catalogue file at path that those reads answer from
+// now, rather than at the first read, for a host that then starts threads to
+// check members; false when the file cannot be read.
+bool LoadCatalogueCopy(const CString& path);
 
 // Shape code of a type designation or name prefix in any case ("W", "w14",
 // "W14X90", "HSS8X4", "HSS8.625", "Pipe", "2L4", "MC"); -1 if not recognised,
