@@ -1,10 +1,12 @@
 // The report primitives' writing: every text of a calculation report reaches
 // the host's stream through these, called only while printing is on (the
 // primitives' inline test in CAiscDesign.h).
-#include <filesystem>
-#include <fstream>
 #include <ostream>
-#include <system_error>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "../design/CAiscDesign.h"
 #include "../platform/Platform.h"
@@ -134,10 +136,13 @@ void CAiscDesign::CheckFileExist(const char* folder, const wchar_t* name) const
     const std::wstring wideFolder(folder, folder + std::char_traits<char>::length(folder));
     const CString relative = CString(wideFolder) + name;
     // The image must open for reading, as the report's reader will open it. A
-    // folder of that name (as for an empty name) opens here but is no image.
-    std::error_code error;
-    const std::filesystem::path path(ToNativePath(GetExecutablePath() + relative));
-    const bool readable = std::filesystem::is_regular_file(path, error) && std::ifstream(path).is_open();
+    // folder of that name (as for an empty name) opens here but is no image:
+    // the open file's own status tells, with no second look-up of the path.
+    const std::string path = ToNativePath(GetExecutablePath() + relative);
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status;
+    const bool readable = file >= 0 && ::fstat(file, &status) == 0 && S_ISREG(status.st_mode);
+    if (file >= 0) ::close(file);
     if (!readable) AfxMessageBox(CString(L"cannot find file ") + relative);
 }
 
