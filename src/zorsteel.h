@@ -4,6 +4,7 @@
 #pragma once
 
 #include "catalogue/CSteelDesignManager.h"
+#include "catalogue/DesignFactory.h"
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
 #include "design/CAiscDesignTeeType.h"

@@ -4,6 +4,8 @@
 // notes. Statuses follow from the rules, not from the code's output.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TestSupport.h"
 
 namespace {
@@ -62,5 +64,42 @@ TEST(MemberVerdictTest, StatusAndMessageFollowTheRules)
             EXPECT_EQ(verdict.Message, "") << c.what;
         }
         catalogue->DeleteAiscDesign(design);
+    }
+}
+
+// Numbers that were not computed for the named section are never OK, though
+// every ratio here is 0 (no loads).
+TEST(MemberVerdictTest, NumbersNotComputedForTheNamedSectionAreNeverOk)
+{
+    const struct
+    {
+        const char* what;
+        std::function<void(CAiscDesignI&)> make;
+        const char* says;
+    } cases[] = {
+        {"a name not found after a valid one leaves the old numbers",
+         [](CAiscDesignI& d) {
+             d.SetSection(L"W14X90");
+             d.SetSection(L"W14X91");
+             d.Calculate();
+         },
+         "no catalogue section"},
+        {"a single angle checked as an I-shape",
+         [](CAiscDesignI& d) {
+             d.SetSection(L"L4X4X1/2");
+             d.Calculate();
+         },
+         "(shape code 6) is not one this design class checks"},
+        {"not calculated", [](CAiscDesignI& d) { d.SetSection(L"W14X90"); }, "no design strength"},
+    };
+    const MessageCapture quiet;  // "Invalid section W14X91"
+    for (const auto& c : cases) {
+        CAiscDesignI design;
+        design.SetPrint(false);
+        design.SetMaterial(50);
+        c.make(design);
+        const MemberVerdict verdict = JudgeMember(design);
+        EXPECT_EQ(verdict.Status, MemberStatus::NG) << c.what;
+        EXPECT_NE(verdict.Message.find(c.says), std::string::npos) << c.what << ": " << verdict.Message;
     }
 }

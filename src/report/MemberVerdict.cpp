@@ -1,8 +1,10 @@
 #include "MemberVerdict.h"
 
 #include <cmath>
+#include <string>
 #include <string_view>
 
+#include "../catalogue/DesignFactory.h"
 #include "../catalogue/mvSect_AISC.h"
 #include "../design/CAiscDesign.h"
 
@@ -80,6 +82,15 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
 {
     try {
         Verdict verdict;
+        // Numbers that are not the named section's, or no numbers at all.
+        if (design.GetShapeCode() == kShapeNone)
+            verdict.Fail("no catalogue section: the section name was not found (the numbers are not a section's)");
+        else if (!IsDesignClassOf(design, design.GetShapeCode()))
+            verdict.Fail("the section's family (shape code " + std::to_string(design.GetShapeCode()) +
+                         ") is not one this design class checks");
+        if (design.GetPhiPn() == 0 && design.GetPhiMnx() == 0 && design.GetPhiMny() == 0 && design.GetPhiVnx() == 0 &&
+            design.GetPhiVny() == 0)
+            verdict.Fail("no design strength: not calculated, or a section without properties");
         switch (design.GetErrorCode()) {
         case 2: verdict.Say("KL/r above 200 (the verdict is that of the ratios)"); break;
         case 3: verdict.Fail("D/t above 0.45 E/Fy: outside the range of the round-HSS equations (never OK)"); break;
