@@ -70,6 +70,7 @@ bool CsvReader::Next(std::vector<std::string>& fields)
 {
     fields.clear();
     m_unclosedQuote = false;
+    m_endsLine = false;
     std::string field;
     bool quoted = false;  // inside a quoted part
     bool any = false;
@@ -92,6 +93,7 @@ bool CsvReader::Next(std::vector<std::string>& fields)
             fields.push_back(std::move(field));
             field.clear();
         } else if (c == '\n') {
+            m_endsLine = true;
             break;
         } else if (c != '\r' || in.sgetc() != '\n') {
             field += static_cast<char>(c);

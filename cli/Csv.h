@@ -48,9 +48,12 @@ public:
     // The number of the last record returned, the first being 1.
     int Record() const { return m_record; }
     bool UnclosedQuote() const { return m_unclosedQuote; }
+    // False for a last record that the input ends without a line break.
+    bool EndsLine() const { return m_endsLine; }
 
 private:
     std::istream& m_in;
     int m_record = 0;
     bool m_unclosedQuote = false;
+    bool m_endsLine = false;
 };

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "ResultOutput.h"
 #include "zorsteel.h"
 
 namespace {
@@ -22,7 +23,7 @@ std::filesystem::path InstalledDataFolder() { return ExecutableFolder() / ZORSTE
 
 } // namespace
 
-void Complain(const std::string& text) { std::fprintf(stderr, "zorsteel: %s\n", text.c_str()); }
+void Complain(const std::string& text) { std::fprintf(stderr, "zorsteel: %s\n", Printable(text).c_str()); }
 
 void PrepareLibrary()
 {

@@ -16,5 +16,5 @@ bool CatalogueReady();
 // How many "cannot find file" messages the library gave for equation images.
 int MissingImageCount();
 
-// One line on standard error, after "zorsteel: ".
+// One line on standard error, after "zorsteel: ", Printable.
 void Complain(const std::string& text);

@@ -92,6 +92,7 @@ struct Record
     std::vector<std::string> fields;
     int number = 0;  // the header is 1
     bool unclosedQuote = false;
+    bool endsLine = true;
 };
 
 MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& columns, const std::string& fileName)
@@ -102,6 +103,9 @@ MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& c
     for (std::size_t i = 0; i < fields.size() && i < columns.size(); ++i) SetField(row, *columns[i], fields[i]);
     if (record.unclosedQuote)
         row.Error = row.Where + ": a quote is not closed";
+    else if (!record.endsLine && fields.size() < columns.size())
+        row.Error = row.Where + ": the file ends inside this row (no line break after " + std::to_string(fields.size()) +
+                    " of " + std::to_string(columns.size()) + " fields): it looks cut short";
     else if (fields.size() > columns.size())
         row.Error = row.Where + ", column " + std::to_string(columns.size() + 1) + ": more fields than the header has";
     if (row.Id.empty()) row.Id = std::to_string(record.number);
@@ -175,6 +179,7 @@ MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned t
             if (record.fields.size() == 1 && record.fields[0].find_first_not_of(" \t") == std::string::npos) continue;
             record.number = reader.Record();
             record.unclosedQuote = reader.UnclosedQuote();
+            record.endsLine = reader.EndsLine();
             ++count;
         }
         ComputeInOrder<MemberRow>(

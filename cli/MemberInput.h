@@ -75,8 +75,9 @@ struct MemberFile
 
 // Reads a member CSV file with a header row, the rows' fields on threads
 // threads (0: one per core). Blank records are skipped; a record with more
-// fields than the header, or an unclosed quote, is a row error. fileName is
-// only for messages.
+// fields than the header, an unclosed quote, or a last record that has fewer
+// fields than the header and no line break (a file cut short) is a row
+// error. fileName is only for messages.
 MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads);
 
 // Hands the row's inputs to a design object (all setters, in one go).

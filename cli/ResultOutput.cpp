@@ -141,6 +141,24 @@ void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& column
     out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
+std::string Printable(std::string_view text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;  // U+0080 to U+009F in UTF-8
+        if (c < 0x20 || c == 0x7F || c1) {
+            shown += '?';
+            i += c1;
+        } else {
+            shown += static_cast<char>(c);
+        }
+    }
+    return shown;
+}
+
 void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
                   const std::vector<bool>& right, std::size_t statusColumn, bool colour)
 {
@@ -177,16 +195,16 @@ void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, boo
     rows.reserve(1 + results.size());
     auto cells = [&](std::size_t i) {
         const MemberResult& r = results[i];
-        std::vector<std::string> row = {r.Id};
-        if (withCombo) row.push_back(r.Combo);
-        row.push_back(r.Section);
+        std::vector<std::string> row = {Printable(r.Id)};
+        if (withCombo) row.push_back(Printable(r.Combo));
+        row.push_back(Printable(r.Section));
         for (const double value : {r.PhiPn, r.PhiMnx, r.PhiMny, r.PhiVnx, r.PhiVny})
             row.push_back(r.Checked ? Brief(value, false) : "");
         for (const double value : {r.InteractionRatio, r.VxRatio, r.VyRatio, r.CriticalRatio})
             row.push_back(r.Checked ? Brief(value, true) : "");
         row.push_back(r.Checked ? std::to_string(r.ErrorCode) : "");
         row.push_back(r.Status);
-        row.push_back(r.Message);
+        row.push_back(Printable(r.Message));
         return row;
     };
     constexpr std::size_t kBlockSize = 256;

@@ -47,14 +47,19 @@ private:
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
 
+// The text with the characters a terminal takes as commands (C0 and C1
+// controls, DEL) shown as "?": bytes of a member file must not reach the
+// terminal raw.
+std::string Printable(std::string_view text);
+
 // Rows of cells (the first the head) in aligned columns, those marked right
 // right-aligned, the last one free; the cells of statusColumn ("OK" green,
 // anything else red) in colour when colour is on.
 void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
                   const std::vector<bool>& right, std::size_t statusColumn, bool colour);
 
-// An aligned table for a person; Status in colour when colour is on. The
-// cells are made on threads threads (0: one per core).
+// An aligned table for a person, its texts Printable; Status in colour when
+// colour is on. The cells are made on threads threads (0: one per core).
 void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour,
                 unsigned threads);
 

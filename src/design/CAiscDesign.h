@@ -62,7 +62,17 @@ public:
 
     // ---- Inputs as set, for judging the results (MemberVerdict) ------------
     int GetShapeCode() const { return ShapeCode; }
+    double GetFy() const { return Fy; }
     double GetPu() const { return Pu; }
+    double GetMux() const { return Mux; }
+    double GetMuy() const { return Muy; }
+    double GetCmx() const { return Cmx; }
+    double GetCmy() const { return Cmy; }
+    double GetVux() const { return Vux; }
+    double GetVuy() const { return Vuy; }
+    double GetCb() const { return Cb; }
+    double GetLb() const { return Lb; }
+    double GetConnectorDistance() const { return ConnectorDistance; }
     double GetKx() const { return Kx; }
     double GetKy() const { return Ky; }
     double GetKz() const { return Kz; }
