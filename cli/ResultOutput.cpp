@@ -4,10 +4,9 @@
 #include <cmath>
 #include <map>
 
-#include <nlohmann/json.hpp>
-
 #include "Csv.h"
 #include "Parallel.h"
+#include "zorsteel.h"
 
 namespace {
 
@@ -58,15 +57,50 @@ void AppendCell(std::string& out, const ResultColumn& column, const MemberResult
         AppendInteger(out, result.*column.Integer);
 }
 
-nlohmann::ordered_json CellJson(const ResultColumn& column, const MemberResult& result)
+// A string as JSON: UTF-8 as it is, the bytes of a member file that are not
+// UTF-8 (an Id, a Combo, a Section as given) as U+FFFD, where the CSV keeps
+// them; quotes, backslashes and control characters escaped.
+void AppendJsonString(std::string& out, std::string_view text)
 {
-    if (column.Text) return result.*column.Text;
-    if (column.Integer == &M::Envelope) return result.Envelope;
-    if (!result.Checked) return nullptr;
-    if (column.Integer) return result.*column.Integer;
-    const double value = result.*column.Number;
-    if (std::isfinite(value)) return value;
-    return FormatNumber(value);
+    out += '"';
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        char32_t c;
+        if (!DecodeUtf8(text, i, c)) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        } else if (c == '"' || c == '\\') {
+            (out += '\\') += static_cast<char>(c);
+        } else if (c < 0x20) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out.append(text, start, i - start);
+        }
+    }
+    out += '"';
+}
+
+// Appends the cell as a JSON value: numbers of an unchecked row are null,
+// numbers that are not finite the strings "inf", "-inf" and "nan".
+void AppendJsonCell(std::string& out, const ResultColumn& column, const MemberResult& result)
+{
+    if (column.Text) {
+        AppendJsonString(out, result.*column.Text);
+    } else if (column.Integer == &M::Envelope) {
+        AppendInteger(out, result.Envelope);
+    } else if (!result.Checked) {
+        out += "null";
+    } else if (column.Integer) {
+        AppendInteger(out, result.*column.Integer);
+    } else if (std::isfinite(result.*column.Number)) {
+        AppendNumber(out, result.*column.Number);
+    } else {
+        (out += '"') += FormatNumber(result.*column.Number);
+        out += '"';
+    }
 }
 
 } // namespace
@@ -124,21 +158,32 @@ void CsvResultWriter::Flush() { m_out.flush(); }
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope)
 {
-    auto array = [&](const std::vector<MemberResult>& rows) {
-        nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const MemberResult& result : rows) {
-            nlohmann::ordered_json object;
-            for (const ResultColumn* column : columns) object[std::string(column->Name)] = CellJson(*column, result);
-            list.push_back(std::move(object));
-        }
-        return list;
+    // Laid out two spaces an indent, one key a line, and written a piece at a
+    // time: the text of a large model would be tens of megabytes.
+    std::string text = "{\n";
+    auto write = [&] {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
     };
-    nlohmann::ordered_json document;
-    document["members"] = array(results);
-    if (envelope) document["envelope"] = array(*envelope);
-    // JSON is UTF-8: bytes of a member file that are not (an Id, a Combo, a
-    // Section as given) are written as U+FFFD, where the CSV keeps them.
-    out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    auto array = [&](const char* key, const std::vector<MemberResult>& rows, bool last) {
+        ((text += "  \"") += key) += "\": [";
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            text += i ? ",\n    {\n" : "\n    {\n";
+            for (const ResultColumn* column : columns) {
+                ((text += "      \"") += column->Name) += "\": ";
+                AppendJsonCell(text, *column, rows[i]);
+                text += column == columns.back() ? "\n" : ",\n";
+            }
+            text += "    }";
+            if (text.size() > (1 << 16)) write();
+        }
+        text += rows.empty() ? "]" : "\n  ]";
+        text += last ? "\n" : ",\n";
+    };
+    array("members", results, envelope == nullptr);
+    if (envelope) array("envelope", *envelope, true);
+    text += "}\n";
+    write();
 }
 
 std::string Printable(std::string_view text)

@@ -39,6 +39,9 @@ Colour ColourOf(const std::string& colour)
 
 int main(int argc, char** argv)
 {
+    // Standard output is written through std::cout alone (messages go to
+    // standard error through stdio): its own buffer, not stdio's at each write.
+    std::ios::sync_with_stdio(false);
     CLI::App app{"zorsteel " + std::string(ZorsteelVersion()) +
                  ": structural steel member checks by AISC 360-10 (LRFD).\n"
                  "Units: kips, inches, ksi; moments in kip-ft; Pu compression positive."};
