@@ -1,12 +1,14 @@
 // Arbitrary bytes as the command's member file (a header and rows of CSV;
 // binary bytes, rows cut short, quotes left open, numbers that are not):
 // read as the command reads it, its first rows checked as the command checks
-// them, some with their report, and the results written as CSV, JSON, the
-// terminal table and the report page. A row is ERROR or carries numbers the
-// library computed.
+// them, some with their report, and the results written as CSV, JSON (which
+// must parse), the terminal table and the report page. A row is ERROR or
+// carries numbers the library computed.
 #include <cstdint>
 #include <sstream>
 #include <string>
+
+#include <nlohmann/json.hpp>
 
 #include "FuzzSupport.h"
 #include "MemberInput.h"
@@ -36,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     CsvResultWriter csv(out, columns);
     for (const MemberResult& result : results) csv.Write(result);
-    WriteJson(out, columns, results, &envelope);
+    std::ostringstream json;
+    WriteJson(json, columns, results, &envelope);
+    FUZZ_EXPECT(nlohmann::json::accept(json.str()));
     WriteTable(out, results, file.HasCombo, true, 1);
     WriteReport(out, "fuzz", results);
     return 0;
