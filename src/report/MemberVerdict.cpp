@@ -109,13 +109,12 @@ void JudgeInputs(Verdict& verdict, const CAiscDesign& design)
 {
     for (const Input& input : kInputs) {
         const double value = (design.*input.get)();
-        const std::string name = input.name;
         if (!std::isfinite(value))
-            verdict.Fail(name + " is not a finite number");
+            verdict.Fail(std::string(input.name) + " is not a finite number");
         else if (input.range == Range::Positive && !(value > 0))
-            verdict.Fail(name + " must be above 0, not " + Number(value));
+            verdict.Fail(std::string(input.name) + " must be above 0, not " + Number(value));
         else if (input.range == Range::NonNegative && value < 0)
-            verdict.Fail(name + " must not be negative, not " + Number(value));
+            verdict.Fail(std::string(input.name) + " must not be negative, not " + Number(value));
     }
 }
 
@@ -163,11 +162,11 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         default: break;
         }
         for (const auto& strength : strengths) {
-            const std::string name = strength.name;
             if (!std::isfinite(strength.value))  // the axial one names the length to set
-                verdict.Fail(&strength == strengths ? AxialStrengthReason(design) : name + " strength is not finite");
+                verdict.Fail(&strength == strengths ? AxialStrengthReason(design)
+                                                    : std::string(strength.name) + " strength is not finite");
             else if (strength.value < 0)
-                verdict.Fail(name + " strength is negative: Fy or a section property below zero?");
+                verdict.Fail(std::string(strength.name) + " strength is negative: Fy or a section property below zero?");
         }
 
         const bool axial = Usable(design.GetPhiPn()), major = Usable(design.GetPhiMnx()),
