@@ -8,7 +8,6 @@
 // OK only on ratios at most 1.0.
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,27 +19,27 @@
 
 namespace {
 
-// The catalogue's path in a folder of its own that the library takes for the
-// executable's, the real equation images linked beside it; removed at exit.
-const std::filesystem::path& CataloguePathHere()
+// A folder of its own that the library takes for the executable's, the real
+// equation images linked beside the catalogue written there; removed at exit.
+struct Folder
 {
-    static const std::filesystem::path folder = [] {
-        const std::filesystem::path images = std::filesystem::path(ToNativePath(GetExecutablePath())) / "Images";
-        auto made = std::filesystem::temp_directory_path() / ("zorsteel-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(made);
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("zorsteel-fuzz-" + std::to_string(getpid()));
+    Folder()
+    {
+        std::filesystem::create_directories(path);
         std::error_code ignored;
-        std::filesystem::create_directory_symlink(images, made / "Images", ignored);
-        SetExecutablePath(made.wstring().c_str());
+        std::filesystem::create_directory_symlink(std::filesystem::path(ToNativePath(GetExecutablePath())) / "Images",
+                                                  path / "Images", ignored);
+        SetExecutablePath(path.wstring().c_str());
         SilenceMessages();
-        std::atexit([] {
-            std::error_code unremoved;
-            std::filesystem::remove_all(folder, unremoved);
-        });
-        return made;
-    }();
-    static const std::filesystem::path path = folder / "aisc14u.tbl";
-    return path;
-}
+    }
+    ~Folder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
 
 void CheckMember(const CSteelDesignManager& manager, const CString& name, double pu, bool withReport)
 {
@@ -71,7 +70,8 @@ void CheckMember(const CSteelDesignManager& manager, const CString& name, double
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::filesystem::path& path = CataloguePathHere();
+    static const Folder folder;
+    const std::filesystem::path path = folder.path / "aisc14u.tbl";
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     CSteelDesignManager& manager = *CSteelDesignManager::Instance();
     manager.ReloadAllSections();
