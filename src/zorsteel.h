@@ -7,6 +7,7 @@
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
 #include "design/CAiscDesignTeeType.h"
+#include "design/LimitStates.h"
 #include "module/Module.h"
 #include "platform/CString.h"
 #include "platform/Platform.h"
