@@ -42,12 +42,12 @@ double CAiscDesign::GetColumnFcr(double fe, double klr) const
         PrintImage(L"KL_r_less_than_4.71_sqrt_E_Fy.png");
         fcr = std::pow(0.658, Fy / fe) * Fy;  // E3-2 inelastic buckling
         equation = L"Eq.E3-2.png";
-        Recorder.NoteCriticalStress("E3-2");
+        Recorder.NoteCriticalStress(AiscEquation::E3_2);
     } else {
         PrintImage(L"KL_r_greater_than_4.71_sqrt_E_Fy.png");
         fcr = 0.877 * fe;  // E3-3 elastic buckling
         equation = L"Eq.E3-3.png";
-        Recorder.NoteCriticalStress("E3-3");
+        Recorder.NoteCriticalStress(AiscEquation::E3_3);
     }
     PrintEquationValue(equation, fcr, StressUnit);
     return fcr;
@@ -63,12 +63,12 @@ double CAiscDesign::GetColumnFcr_Slender(double fe, double klr, double q) const
         PrintImage(L"KL_r_less_than_4.71_sqrt_E_QFy.png");
         fcr = q * std::pow(0.658, q * Fy / fe) * Fy;  // E7-2
         equation = L"Eq.E7-2.png";
-        Recorder.NoteCriticalStress("E7-2");
+        Recorder.NoteCriticalStress(AiscEquation::E7_2);
     } else {
         PrintImage(L"KL_r_greater_than_4.71_sqrt_E_QFy.png");
         fcr = 0.877 * fe;  // E7-3
         equation = L"Eq.E7-3.png";
-        Recorder.NoteCriticalStress("E7-3");
+        Recorder.NoteCriticalStress(AiscEquation::E7_3);
     }
     PrintEquationValue(equation, fcr, StressUnit);
     return fcr;
@@ -94,7 +94,7 @@ double CAiscDesign::GetPn_Tension(double fy, double ag) const
 {
     const double pn = fy * ag;
     PrintEquationValue(L"Eq.D2-1.png", pn, ForceUnit);
-    Recorder.Add(LimitStateName::TensileYielding, "D2-1", pn);
+    Recorder.Add(LimitStateName::TensileYielding, AiscEquation::D2_1, pn);
     return pn;
 }
 
@@ -102,7 +102,7 @@ double CAiscDesign::GetPn_SquashLoad(double pnFlexural) const
 {
     const double py = Fy * Section.A;
     // As GetPn decides: the squash load is kept only when it is not at least the flexural strength.
-    if (!(py >= pnFlexural)) Recorder.Add(LimitStateName::CompressiveYielding, "Py = Fy Ag", py);
+    if (!(py >= pnFlexural)) Recorder.Add(LimitStateName::CompressiveYielding, AiscEquation::SquashLoad, py);
     return py;
 }
 

@@ -124,6 +124,16 @@ double CAiscDesign::GetCriticalRatio() const
     }
 }
 
+LimitStates CAiscDesign::GetLimitStates() const
+{
+    LimitStates states = Recorder.Record();
+    if (states.Count > 0) {
+        states.Check = GetCriticalCheck(Recorder.Interaction());
+        states.Ratio = GetCriticalRatio();
+    }
+    return states;
+}
+
 void CAiscDesign::ResetResult()
 {
     PhiMnx = 0;

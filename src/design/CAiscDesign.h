@@ -60,7 +60,7 @@ public:
     double GetCriticalRatio() const;
     // Every limit state the last Calculate evaluated, what governs each
     // strength, and the check whose ratio is the critical ratio.
-    LimitStates GetLimitStates() const { return Recorder.Record(); }
+    LimitStates GetLimitStates() const;
     // Clears the results (B1 back to 1.0) and the limit states; inputs,
     // section and ErrorCode stay.
     void ResetResult();
@@ -225,7 +225,7 @@ protected:
     double GetFlange_HalfWidth() const;
     // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
     // rectangular HSS share it); equation names the one recorded.
-    double GetMn_Yielding(double fy, double z, bool major, const char* equation) const;
+    double GetMn_Yielding(double fy, double z, bool major, AiscEquation equation) const;
 
     // The shape's part in the check sequence that every Calculate runs.
     struct ShearStep
@@ -347,7 +347,8 @@ protected:
     double DeflectionAdjustmentRatio;
     CString AnalysisSectionName;
     double AnalysisSectionIx;
-    // The limit states of the check running, or of the last one.
+    // The limit states of the check running, or of the last one: written by
+    // the const limit states as they compute.
     mutable LimitStateRecorder Recorder;
 
 private:

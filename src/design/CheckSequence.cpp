@@ -33,14 +33,14 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     if (tension) {
         PrintLine(L"Tensile Strength");
         const double pn = GetPn_Tension(Fy, Section.A);  // D2-1 gross yielding
-        Recorder.Govern(pn);
+        Recorder.Use(pn);
         PrintImage(L"phi_t_0.90.png");
         PhiPn = kPhi * pn;
         PrintEquationValue(L"phi_t_Pn.png", PhiPn, ForceUnit);
     } else {
         const CompressionStep compression = steps.compression();
         const double pn = GetPn(compression.PnFlexural, compression.PnSecondMode);
-        Recorder.Govern(pn);
+        Recorder.Use(pn);
         PhiPn = kPhi * pn;
         PrintEquationValue(L"phi_c_Pn.png", PhiPn, ForceUnit);
         ComputeMomentMagnification(mrx, mry, Section.A, steps.magnificationIx, steps.magnificationIy);
@@ -52,7 +52,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintHeader(steps.majorFlexureHeader);
     Recorder.Open(Strength::Mnx);
     const double mnx = steps.majorFlexure(mrx);
-    Recorder.Govern(mnx);
+    Recorder.Use(mnx);
     PhiMnx = kPhi * mnx;
     PrintEquationValue(steps.majorDesignImage, PhiMnx, MomentUnit);
 
@@ -60,7 +60,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintHeader(steps.minorFlexureHeader);
     Recorder.Open(Strength::Mny);
     const double mny = steps.minorFlexure(mry);
-    Recorder.Govern(mny);
+    Recorder.Use(mny);
     PhiMny = kPhi * mny;
     PrintEquationValue(steps.minorDesignImage, PhiMny, MomentUnit);
 
@@ -71,17 +71,16 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     const double axialRatio = pr / PhiPn;
     PrintEquationValue(tension ? L"Pr_Pc_tension.png" : L"Pr_Pc.png", axialRatio, L"");
     const wchar_t* equation;
-    GoverningCheck interaction;
     if (axialRatio > 0.2) {
         PrintImage(L"Pr_Pc_greater_than_0.2.png");
         InteractionRatio = pr / PhiPn + (8.0 / 9.0) * (std::abs(mrx) / PhiMnx + std::abs(mry) / PhiMny);  // H1-1a
         equation = L"Eq.H1-1a.png";
-        interaction = GoverningCheck::H1_1a;
+        Recorder.NoteInteraction(GoverningCheck::H1_1a);
     } else {
         PrintImage(L"Pr_Pc_less_than_0.2.png");
         InteractionRatio = pr / (2 * PhiPn) + std::abs(mrx) / PhiMnx + std::abs(mry) / PhiMny;  // H1-1b
         equation = L"Eq.H1-1b.png";
-        interaction = GoverningCheck::H1_1b;
+        Recorder.NoteInteraction(GoverningCheck::H1_1b);
     }
     PrintEquationValue(equation, InteractionRatio, L"");
     PrintResult(L"Axial-Flexural Strength", InteractionRatio);
@@ -90,7 +89,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintHeader(L"Major Shear Capacity Calculation");
     Recorder.Open(Strength::Vnx);
     const ShearStep major = steps.majorShear();
-    Recorder.Govern(major.Vn);
+    Recorder.Use(major.Vn);
     PhiVnx = major.Phiv * major.Vn;
     PrintEquationValue(L"phi_v_Vn.png", PhiVnx, ForceUnit);
     VxRatio = std::abs(Vux) / PhiVnx;
@@ -101,13 +100,12 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintHeader(L"Minor Shear Capacity Calculation");
     Recorder.Open(Strength::Vny);
     const double minorVn = steps.minorShear();
-    Recorder.Govern(minorVn);
+    Recorder.Use(minorVn);
     PhiVny = GetPhiv_Minor() * minorVn;
     PrintEquationValue(L"phi_v_Vn.png", PhiVny, ForceUnit);
     VyRatio = std::abs(Vuy) / PhiVny;
     PrintEquationValue(L"Vu_phi_v_Vn.png", VyRatio, L"");
     PrintResult(L"Shear Strength (Minor Axis)", VyRatio);
-    Recorder.Conclude(GetCriticalCheck(interaction), GetCriticalRatio());
 
     PrintDeflections();
     return 1;

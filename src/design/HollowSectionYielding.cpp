@@ -2,7 +2,7 @@
 // this one body.
 #include "CAiscDesign.h"
 
-double CAiscDesign::GetMn_Yielding(double fy, double z, bool major, const char* equation) const
+double CAiscDesign::GetMn_Yielding(double fy, double z, bool major, AiscEquation equation) const
 {
     PrintLine(major ? L"Z = Zx" : L"Z = Zy");
     const double mp = fy * z / InchesPerFoot;

@@ -21,6 +21,7 @@ enum class Strength : std::uint8_t
     Vnx,
     Vny,
 };
+inline constexpr std::size_t kStrengthCount = 5;
 
 // The check whose ratio is the critical ratio: one of the two H1-1
 // interaction equations, or shear about one axis.
@@ -35,7 +36,7 @@ enum class GoverningCheck : std::uint8_t
 
 struct LimitState
 {
-    const char* Name;      // from LimitStateName, e.g. "Lateral-torsional buckling"
+    const char* Name;      // e.g. "Lateral-torsional buckling"
     const char* Equation;  // e.g. "F2-2"; for compression, the equation of the critical stress Fcr
     double Nominal;        // the nominal strength: kips for Pn, Vnx, Vny; kip-ft for Mnx, Mny
     Strength Quantity;     // the strength it bounds
@@ -44,7 +45,7 @@ struct LimitState
 
 struct LimitStates
 {
-    static constexpr std::size_t Capacity = 16;  // a check records at most 10
+    static constexpr std::size_t Capacity = 12;  // a check records at most 10
     std::array<LimitState, Capacity> Entries{};
     std::size_t Count = 0;  // Entries beyond Count mean nothing
     GoverningCheck Check = GoverningCheck::None;
@@ -62,61 +63,87 @@ const char* StrengthText(Strength quantity);
 const char* GoverningCheckText(GoverningCheck check);
 
 // The names of the limit states, the same for every shape family.
-namespace LimitStateName {
-inline constexpr const char* TensileYielding = "Tensile yielding";
-inline constexpr const char* FlexuralBuckling = "Flexural buckling";
-inline constexpr const char* FlexuralTorsionalBuckling = "Flexural-torsional buckling";
-inline constexpr const char* CompressiveYielding = "Compressive yielding";
-inline constexpr const char* Yielding = "Yielding";
-inline constexpr const char* LateralTorsionalBuckling = "Lateral-torsional buckling";
-inline constexpr const char* CompressionFlangeYielding = "Compression flange yielding";
-inline constexpr const char* FlangeLocalBuckling = "Flange local buckling";
-inline constexpr const char* WebLocalBuckling = "Web local buckling";
-inline constexpr const char* LocalBuckling = "Local buckling";
-inline constexpr const char* StemLocalBuckling = "Stem local buckling";
-inline constexpr const char* LegLocalBuckling = "Leg local buckling";
-inline constexpr const char* ShearYielding = "Shear yielding";
-inline constexpr const char* ShearBuckling = "Shear buckling";
-} // namespace LimitStateName
+enum class LimitStateName : std::uint8_t
+{
+    TensileYielding,
+    FlexuralBuckling,
+    FlexuralTorsionalBuckling,
+    CompressiveYielding,
+    Yielding,
+    LateralTorsionalBuckling,
+    CompressionFlangeYielding,
+    FlangeLocalBuckling,
+    WebLocalBuckling,
+    LocalBuckling,
+    StemLocalBuckling,
+    LegLocalBuckling,
+    ShearYielding,
+    ShearBuckling,
+};
 
-// Fills a LimitStates while a check runs: the check sequence opens each
-// strength before the shape's step and marks what governed it after; the
-// limit states add themselves where they compute their nominal values.
+// The AISC 360-10 equations that give a recorded nominal value; SquashLoad
+// is Py = Fy Ag, which has no number.
+enum class AiscEquation : std::uint8_t
+{
+    D2_1,
+    E3_2, E3_3, E4_2, E7_2, E7_3, SquashLoad,
+    F2_1, F2_2, F2_3, F3_1, F3_2, F5_1, F5_2, F5_7, F6_1, F6_2, F6_3,
+    F7_1, F7_2, F7_3, F7_5, F8_1, F8_2, F8_3,
+    F9_2, F9_3, F9_4, F9_6, F9_7, F9_8, F10_1, F10_2, F10_3, F10_7, F10_8,
+    G2_1, G6_1,
+};
+
+// "Lateral-torsional buckling" ...; "F2-2" ..., "Py = Fy Ag".
+const char* LimitStateNameText(LimitStateName name);
+const char* AiscEquationText(AiscEquation equation);
+
+// Fills a LimitStates while a check runs, at the cost of a few stores: the
+// check sequence opens each strength before the shape's step and keeps the
+// nominal value the step returned; the limit states add themselves where
+// they compute their nominal values. Which entry governs is found when the
+// record is read, never while checking.
 class LimitStateRecorder
 {
 public:
-    void Clear()
-    {
-        m_record.Count = 0;
-        m_record.Check = GoverningCheck::None;
-        m_record.Ratio = 0;
-    }
+    void Clear() { m_count = 0; }
     // The strength the limit states added from now on bound.
     void Open(Strength quantity) { m_quantity = quantity; }
-    void Add(const char* name, const char* equation, double nominal)
+    void Add(LimitStateName name, AiscEquation equation, double nominal)
     {
-        if (m_record.Count < LimitStates::Capacity)
-            m_record.Entries[m_record.Count++] = {name, equation, nominal, m_quantity, false};
+        if (m_count < LimitStates::Capacity) m_entries[m_count++] = {nominal, name, equation, m_quantity};
     }
-    // Adds the entries of another strength again for the open one (a round
-    // section's shear strength is the same about both axes).
-    void Repeat(Strength from);
+    // Adds the last entry again for the open strength (a round section's
+    // shear strength is the same about both axes).
+    void RepeatLast()
+    {
+        if (m_count > 0) Add(m_entries[m_count - 1].name, m_entries[m_count - 1].equation, m_entries[m_count - 1].nominal);
+    }
+    // The nominal value the check used for the open strength.
+    void Use(double nominal) { m_used[static_cast<std::size_t>(m_quantity)] = nominal; }
     // The equation of the critical stress that the next compressive strength
     // is formed from (E3-1, E4-1 and E7-1 only multiply it by the area).
-    void NoteCriticalStress(const char* equation) { m_criticalStress = equation; }
-    const char* CriticalStress() const { return m_criticalStress; }
-    // Marks as governing the first entry of the open strength whose nominal
-    // value is, bit for bit, the strength the check used.
-    void Govern(double used);
-    void Conclude(GoverningCheck check, double ratio)
-    {
-        m_record.Check = check;
-        m_record.Ratio = ratio;
-    }
-    const LimitStates& Record() const { return m_record; }
+    void NoteCriticalStress(AiscEquation equation) { m_criticalStress = equation; }
+    AiscEquation CriticalStress() const { return m_criticalStress; }
+    // The H1-1 equation the check used.
+    void NoteInteraction(GoverningCheck equation) { m_interaction = equation; }
+    GoverningCheck Interaction() const { return m_interaction; }
+    // The entries with their texts, each strength governed by the first of
+    // its entries whose nominal value is, bit for bit, the one the check
+    // used. Check and Ratio are left for the design object to fill.
+    LimitStates Record() const;
 
 private:
-    LimitStates m_record;
+    struct Entry
+    {
+        double nominal;
+        LimitStateName name;
+        AiscEquation equation;
+        Strength quantity;
+    };
+    std::array<Entry, LimitStates::Capacity> m_entries{};
+    std::array<double, kStrengthCount> m_used{};
+    std::size_t m_count = 0;
     Strength m_quantity = Strength::Pn;
-    const char* m_criticalStress = "";
+    AiscEquation m_criticalStress = AiscEquation::E3_2;
+    GoverningCheck m_interaction = GoverningCheck::None;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 int CAiscDesignI::Calculate()
 {
@@ -233,11 +234,11 @@ double CAiscDesignI::GetMn_Compact(double lambdaF, double lambdaPf, double lambd
     PrintLine(L"Mnx to account for Yielding");
     const double mp = fy * zx;  // F2-1
     PrintEquationValue(L"Eq.F2-1.png", mp / InchesPerFoot, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, "F2-1", mp / InchesPerFoot);
+    Recorder.Add(LimitStateName::Yielding, AiscEquation::F2_1, mp / InchesPerFoot);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
     return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sx,
-                                     {L"Eq.F3-1.png", "F3-1", L"Eq.F3-2.png", "F3-2"}, [&] {
+                                     {L"Eq.F3-1.png", AiscEquation::F3_1, L"Eq.F3-2.png", AiscEquation::F3_2}, [&] {
                                          return 0.9 * E * GetKc() * sx / (lambdaF * lambdaF);  // F3-2
                                      });
 }
@@ -248,7 +249,7 @@ double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, 
 {
     double mn;
     const wchar_t* equation;
-    const char* recorded = nullptr;  // a compact flange is no limit state
+    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
     if (lambdaF < lambdaPf) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;
@@ -266,7 +267,7 @@ double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, 
     }
     PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
     const double strength = std::min(mp, mn) / InchesPerFoot;
-    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, recorded, strength);
+    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, strength);
     return strength;
 }
 
@@ -277,7 +278,7 @@ double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, d
     PrintEquationValue(L"Eq.F2-1.png", mp / InchesPerFoot, MomentUnit);
     double mn;
     const wchar_t* equation;
-    const char* recorded = nullptr;  // below Lp lateral-torsional buckling does not apply
+    std::optional<AiscEquation> recorded;  // below Lp lateral-torsional buckling does not apply
     if (lb < lp) {
         PrintLine(L"Lb < Lp");
         mn = mp;
@@ -286,17 +287,17 @@ double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, d
         // The check sequence has written "Lb > Lr" before finding fcr.
         mn = fcr * sx;  // F2-3
         equation = L"Eq.F2-3.png";
-        recorded = "F2-3";
+        recorded = AiscEquation::F2_3;
     } else {
         PrintLine(L"Lp < Lb < Lr");
         mn = cb * (mp - (mp - 0.7 * fy * sx) * (lb - lp) / (lr - lp));  // F2-2
         equation = L"Eq.F2-2.png";
-        recorded = "F2-2";
+        recorded = AiscEquation::F2_2;
     }
     // The report shows the uncapped moment.
     PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
     const double strength = std::min(mp, mn) / InchesPerFoot;
-    if (recorded) Recorder.Add(LimitStateName::LateralTorsionalBuckling, recorded, strength);
+    if (recorded) Recorder.Add(LimitStateName::LateralTorsionalBuckling, *recorded, strength);
     return strength;
 }
 
@@ -334,8 +335,6 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, d
                                               double rt, double rpg) const
 {
     double fcr;
-    const char* limitState = LimitStateName::LateralTorsionalBuckling;
-    const char* recorded = "F5-2";
     if (lp < lb && lb <= lr) {
         PrintLine(L"Lp < Lb < Lr");
         fcr = cb * (fy - 0.3 * fy * (lb - lp) / (lr - lp));  // F5-3
@@ -348,11 +347,13 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, d
     } else {
         PrintLine(L"Lb < Lp");
         fcr = fy;  // F5-1 compression flange yielding
-        limitState = LimitStateName::CompressionFlangeYielding;
-        recorded = "F5-1";
     }
     const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-2.png");
-    Recorder.Add(limitState, recorded, mn);
+    // Fcr held to Fy, below Lp or where Cb lifts F5-3 above it, is compression flange yielding.
+    if (fcr < fy)
+        Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F5_2, mn);
+    else
+        Recorder.Add(LimitStateName::CompressionFlangeYielding, AiscEquation::F5_1, mn);
     return mn;
 }
 
@@ -376,7 +377,7 @@ double CAiscDesignI::GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, d
         compact = true;
     }
     const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-7.png");
-    if (!compact) Recorder.Add(LimitStateName::FlangeLocalBuckling, "F5-7", mn);
+    if (!compact) Recorder.Add(LimitStateName::FlangeLocalBuckling, AiscEquation::F5_7, mn);
     return mn;
 }
 
@@ -397,10 +398,10 @@ double CAiscDesignI::GetMn_Compact_Minor(double lambdaF, double lambdaPf, double
     PrintLine(L"Mny to account for Yielding");
     const double mp = std::min(fy * zy, 1.6 * fy * sy);  // F6-1
     PrintEquationValue(L"Eq.F6-1.png", mp / InchesPerFoot, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, "F6-1", mp / InchesPerFoot);
+    Recorder.Add(LimitStateName::Yielding, AiscEquation::F6_1, mp / InchesPerFoot);
     PrintLine(L"Mny to account for Flange Local Buckling");
     return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sy,
-                                     {L"Eq.F6-2.png", "F6-2", L"Eq.F6-3.png", "F6-3"},
+                                     {L"Eq.F6-2.png", AiscEquation::F6_2, L"Eq.F6-3.png", AiscEquation::F6_3},
                                      [&] { return std::min(fcr * sy, mp); });  // F6-3
 }
 

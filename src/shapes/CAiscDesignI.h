@@ -88,9 +88,9 @@ private:
     struct FlangeEquations
     {
         const wchar_t* noncompactImage;
-        const char* noncompact;
+        AiscEquation noncompact;
         const wchar_t* slenderImage;
-        const char* slender;
+        AiscEquation slender;
     };
     // Flange local buckling by the flange's class, kip-ft: Mp when compact,
     // the interpolation from Mp to 0.7 Fy S when noncompact (F3-1, F6-2),
