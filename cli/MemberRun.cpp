@@ -61,6 +61,7 @@ MemberResult RunMember(const MemberRow& row, bool withReport)
         .VyRatio = design->GetVyRatio(),
         .CriticalRatio = design->GetCriticalRatio(),
         .ErrorCode = design->GetErrorCode(),
+        .Limits = design->GetLimitStates(),
         .Status = StatusText(verdict.Status),
         .Message = verdict.Message,
         .Report = report.str(),

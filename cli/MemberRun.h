@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MemberInput.h"
+#include "design/LimitStates.h"
 
 struct MemberResult
 {
@@ -17,6 +18,7 @@ struct MemberResult
     double PhiPn = 0, PhiMnx = 0, PhiMny = 0, PhiVnx = 0, PhiVny = 0, B1x = 0, B1y = 0;
     double InteractionRatio = 0, VxRatio = 0, VyRatio = 0, CriticalRatio = 0;
     int ErrorCode = 0;
+    LimitStates Limits;   // what governs each strength and the member
     std::string Status;   // "OK", "NG" (MemberVerdict) or "ERROR"
     std::string Message;  // the verdict's words, or what is wrong with the row
     std::string Report;   // the calculation as HTML fragments, when asked for

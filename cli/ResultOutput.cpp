@@ -12,6 +12,14 @@ namespace {
 
 using M = MemberResult;
 
+template <Strength Quantity>
+std::string GoverningLimitState(const LimitStates& states)
+{
+    return LimitStateText(states, Quantity);
+}
+
+std::string GoverningCheckOf(const LimitStates& states) { return GoverningCheckText(states.Check); }
+
 const ResultColumn kResultColumns[] = {
     {"Id", &M::Id},
     {"Combo", &M::Combo},
@@ -31,17 +39,28 @@ const ResultColumn kResultColumns[] = {
     {"ErrorCode", nullptr, nullptr, &M::ErrorCode},
     {"Status", &M::Status},
     {"Message", &M::Message},
+    {"Governing", nullptr, nullptr, nullptr, &GoverningCheckOf},
+    {"PnLimitState", nullptr, nullptr, nullptr, &GoverningLimitState<Strength::Pn>},
+    {"MnxLimitState", nullptr, nullptr, nullptr, &GoverningLimitState<Strength::Mnx>},
+    {"MnyLimitState", nullptr, nullptr, nullptr, &GoverningLimitState<Strength::Mny>},
     {"Envelope", nullptr, nullptr, &M::Envelope},
 };
 const ResultColumn& kComboColumn = kResultColumns[1];
 const ResultColumn& kEnvelopeColumn = std::end(kResultColumns)[-1];
 
-// The cell as CSV text: numbers of an unchecked row stay empty.
+nlohmann::ordered_json NumberJson(double value)
+{
+    if (std::isfinite(value)) return value;
+    return FormatNumber(value);
+}
+
+// The cell as CSV text: results of an unchecked row stay empty.
 std::string CellText(const ResultColumn& column, const MemberResult& result)
 {
     if (column.Text) return result.*column.Text;
     if (column.Integer == &M::Envelope) return std::to_string(result.Envelope);
     if (!result.Checked) return "";
+    if (column.Governs) return column.Governs(result.Limits);
     return column.Number ? FormatNumber(result.*column.Number) : std::to_string(result.*column.Integer);
 }
 
@@ -50,10 +69,22 @@ nlohmann::ordered_json CellJson(const ResultColumn& column, const MemberResult& 
     if (column.Text) return result.*column.Text;
     if (column.Integer == &M::Envelope) return result.Envelope;
     if (!result.Checked) return nullptr;
+    if (column.Governs) return column.Governs(result.Limits);
     if (column.Integer) return result.*column.Integer;
-    const double value = result.*column.Number;
-    if (std::isfinite(value)) return value;
-    return FormatNumber(value);
+    return NumberJson(result.*column.Number);
+}
+
+nlohmann::ordered_json LimitStatesJson(const MemberResult& result)
+{
+    if (!result.Checked) return nullptr;
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const LimitState& state : result.Limits)
+        list.push_back({{"Quantity", StrengthText(state.Quantity)},
+                        {"Name", state.Name},
+                        {"Equation", state.Equation},
+                        {"Nominal", NumberJson(state.Nominal)},
+                        {"Governs", state.Governs}});
+    return list;
 }
 
 } // namespace
@@ -63,6 +94,36 @@ std::string Brief(double value, bool ratio)
     if (!std::isfinite(value)) return FormatNumber(value);
     char text[32];
     std::snprintf(text, sizeof text, ratio ? "%.3f" : "%.4g", value);
+    return text;
+}
+
+std::string LimitStateText(const LimitStates& states, Strength quantity)
+{
+    const LimitState* governing = states.Governing(quantity);
+    if (!governing) return "";
+    return std::string(governing->Name) + " (" + governing->Equation + ")";
+}
+
+std::string GoverningText(const LimitStates& states)
+{
+    std::string text = GoverningCheckText(states.Check);
+    const auto add = [&](Strength quantity, const char* separator) {
+        text += separator;
+        text += StrengthText(quantity);
+        text += ' ';
+        text += LimitStateText(states, quantity);
+    };
+    switch (states.Check) {
+    case GoverningCheck::None: break;
+    case GoverningCheck::MajorShear: add(Strength::Vnx, ": "); break;
+    case GoverningCheck::MinorShear: add(Strength::Vny, ": "); break;
+    case GoverningCheck::H1_1a:
+    case GoverningCheck::H1_1b:
+        add(Strength::Pn, ": ");
+        add(Strength::Mnx, ", ");
+        add(Strength::Mny, ", ");
+        break;
+    }
     return text;
 }
 
@@ -102,6 +163,7 @@ void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& column
         for (const MemberResult& result : rows) {
             nlohmann::ordered_json object;
             for (const ResultColumn* column : columns) object[std::string(column->Name)] = CellJson(*column, result);
+            object["LimitStates"] = LimitStatesJson(result);
             list.push_back(std::move(object));
         }
         return list;

@@ -16,12 +16,24 @@ struct ResultColumn
     std::string MemberResult::*Text = nullptr;
     double MemberResult::*Number = nullptr;
     int MemberResult::*Integer = nullptr;
+    std::string (*Governs)(const LimitStates&) = nullptr;  // a text of what governs
 };
 
 // Id, Combo (when the members have combinations), Section, ShapeCode, the
-// strengths, B1, the ratios, ErrorCode, Status, Message, and Envelope (1 on
+// strengths, B1, the ratios, ErrorCode, Status, Message, what governs
+// (Governing, PnLimitState, MnxLimitState, MnyLimitState), and Envelope (1 on
 // an envelope line) when envelopes are asked for.
 std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
+
+// The limit state that governs quantity with its equation, "Lateral-torsional
+// buckling (F2-2)"; "" when none was recorded.
+std::string LimitStateText(const LimitStates& states, Strength quantity);
+
+// What governs a member, for a person: the governing check and the limit
+// states of the strengths it holds the demand against, "H1-1b: Pn Flexural
+// buckling (E3-2), Mnx Lateral-torsional buckling (F2-2), Mny Yielding (F6-1)"
+// or "Major shear: Vnx Shear yielding (G2-1)".
+std::string GoverningText(const LimitStates& states);
 
 // Writes the header at once, then each result as it comes, flushed, so that
 // what was written survives whatever happens later.
@@ -37,8 +49,10 @@ private:
 };
 
 // {"members": [...], "envelope": [...]}: one object per result with the
-// columns as keys; non-finite numbers as the strings "inf", "-inf", "nan";
-// the numbers of an ERROR row as null. "envelope" only when asked for.
+// columns as keys and "LimitStates", the list of every limit state evaluated
+// ({"Quantity", "Name", "Equation", "Nominal", "Governs"}); non-finite numbers
+// as the strings "inf", "-inf", "nan"; the results of an ERROR row (numbers,
+// what governs, the list) as null. "envelope" only when asked for.
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
 
