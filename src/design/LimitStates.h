@@ -116,7 +116,9 @@ public:
     // shear strength is the same about both axes).
     void RepeatLast()
     {
-        if (m_count > 0) Add(m_entries[m_count - 1].name, m_entries[m_count - 1].equation, m_entries[m_count - 1].nominal);
+        if (m_count == 0) return;
+        const Entry last = m_entries[m_count - 1];
+        Add(last.name, last.equation, last.nominal);
     }
     // The nominal value the check used for the open strength.
     void Use(double nominal) { m_used[static_cast<std::size_t>(m_quantity)] = nominal; }

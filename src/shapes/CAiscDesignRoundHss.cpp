@@ -138,6 +138,7 @@ double CAiscDesignRoundHss::GetVn(double fcr, double ag) const
     const double vn = 0.5 * fcr * ag;
     PrintEquationValue(L"Eq.G6-1.png", vn, ForceUnit);
     // G6-2b below its cap 0.6 Fy is shear buckling.
-    Recorder.Add(fcr < 0.6 * Fy ? LimitStateName::ShearBuckling : LimitStateName::ShearYielding, AiscEquation::G6_1, vn);
+    const LimitStateName limitState = fcr < 0.6 * Fy ? LimitStateName::ShearBuckling : LimitStateName::ShearYielding;
+    Recorder.Add(limitState, AiscEquation::G6_1, vn);
     return vn;
 }
