@@ -84,7 +84,7 @@ const Case kCases[] = {
      .check = "H1-1b"},
     // WT9X17.5 at Fy 50, stem in compression, Lb = 0: d/tw = 8.85 / 0.3 = 29.5 > 1.03 * 24.08 = 24.8,
     // F9-11 Fcr = 0.69 E / 29.5^2 = 23.0 ksi, F9-8 Fcr Sx below F9-3 My = Fy Sx.
-    {.what = "tee with the stem in compression", .section = L"WT9X17.5", .fy = 50, .mux = -10,
+    {.what = "tee with the stem in compression", .section = L"WT9X17.5", .fy = 50, .mux = -10, .lx = 120, .ly = 120,
      .governs = {{Strength::Mnx, "Stem local buckling (F9-8)", 0.69 * 29000 / (29.5 * 29.5) * 6.21 / 12}},
      .check = "H1-1b"},
     // 2L4X4X1/2 at Fy 36, Q = 1 (b/t = 8 < 12.8), a = 0. Flexural: KL/r = max(60 / 1.21, 120 / 1.69)
