@@ -278,4 +278,9 @@ PYBIND11_MODULE(zorsteel, m)
           "bounds in inches (0 is no bound), or with name prefixes (\"W14, W12\"), or of a free list of names "
           "and prefixes (names=\"W14X90 HSS8\")");
     m.def("section", &Section, py::arg("name"), "one catalogue section's properties, named as the record's fields");
+    m.def(
+        "place_report_images",
+        [](const std::string& page) { return PlaceReportImages(FromUtf8(page).c_str()); }, py::arg("page"),
+        "copies the equation images into the Images folder beside page (a report, or a notebook), where report_html "
+        "links them; False when they cannot be copied");
 }

@@ -131,7 +131,7 @@ def test_a_missing_catalogue_raises_file_not_found_with_its_path(tmp_path):
     assert f"'{tmp_path / 'aisc14u.tbl'}'" in run.stderr
 
 
-def test_report_is_the_members_framed_calculation():
+def test_report_is_the_members_framed_calculation(tmp_path):
     result = zorsteel.check("w14x90", Id="C1", Combo="1.4D", Fy=50, Pu=400, report=True)
     assert result.report_html.startswith('<div class="clear"></div>\n<hr/>\n'
                                          '<div class="problem-title">C1, 1.4D, w14x90 - using AISC 360-10 LRFD Method'
@@ -139,6 +139,7 @@ def test_report_is_the_members_framed_calculation():
     assert result.report_html.endswith('</div>\n<div class="page-break"></div>\n')
     assert "Section W14X90<br/>" in result.report_html and result._repr_html_() == result.report_html
     assert zorsteel.check("W14X90").report_html is None
+    assert zorsteel.place_report_images(str(tmp_path / "calc.ipynb")) and (tmp_path / "Images" / "Eq.H1-1a.png").is_file()
     assert repr(result) == ("zorsteel.Result(Id='C1', Combo='1.4D', Section='w14x90', "
                             f"CriticalRatio={result.CriticalRatio!r}, ErrorCode=0, Status='OK')")
 
