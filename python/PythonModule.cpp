@@ -158,11 +158,15 @@ MemberResult Check(const std::string& section, bool report, const py::kwargs& in
 std::vector<MemberResult> CheckMany(const py::iterable& rows, bool report)
 {
     Catalogue();
+    const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
     std::vector<MemberRow> members;
     for (const py::handle row : rows) {
+        std::string where = "rows[" + std::to_string(members.size()) + "]";
+        if (!py::isinstance(row, mapping))
+            throw py::type_error(where + ": a row is a dict of the member file's columns, not " +
+                                 std::string(py::str(py::type::handle_of(row).attr("__name__"))));
         const py::dict fields(py::reinterpret_borrow<py::object>(row));
         const std::string id = IdOf(fields);
-        std::string where = "rows[" + std::to_string(members.size()) + "]";
         if (!id.empty()) where += " (member " + id + ")";
         members.push_back(RowOf(fields, where, where + ": unexpected key"));
     }

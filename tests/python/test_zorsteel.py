@@ -115,6 +115,7 @@ def test_check_many_equals_checks_one_by_one():
     (lambda: zorsteel.check_many([{"Section": "W14X90"}, {"Section": "Pipe99"}]),
      ValueError, 'rows[1], Section: unknown section "Pipe99"'),
     (lambda: zorsteel.check_many([{"Section": "W14X90", "Sect": "W14X90"}]), TypeError, "rows[0]: unexpected key 'Sect'"),
+    (lambda: zorsteel.check_many(["W14X90"]), TypeError, "rows[0]: a row is a dict of the member file's columns, not str"),
     (lambda: zorsteel.section("W14X91"), ValueError, 'unknown section "W14X91"'),
     (lambda: zorsteel.sections("Q"), ValueError, '"Q" names no shape family'),
 ])
