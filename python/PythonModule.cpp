@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -48,13 +49,14 @@ void PrepareLibrary()
     const bool useInstalled = !fs::exists(beside / catalogue, error) && fs::exists(installed / catalogue, error);
     SetExecutablePath(FromUtf8((useInstalled ? installed : beside).string()).c_str());
 
-    MessageHandler shown = SetMessageBoxHandler(nullptr);
-    SetMessageBoxHandler([shown](const wchar_t* text) {
+    // The catalogue's message becomes an exception; the others (a missing
+    // equation image) are lines on standard error.
+    SetMessageBoxHandler([](const wchar_t* text) {
         const std::wstring_view opening = L"Error opening file ";
         if (std::wstring_view(text).starts_with(opening))
             missingCatalogue = ToNativePath(std::wstring(std::wstring_view(text).substr(opening.size())).c_str());
         else
-            shown(text);
+            std::fprintf(stderr, "zorsteel: %s\n", ToUtf8(text).c_str());
     });
     // An unknown section is told by the exception that names it.
     SetDebugOutputHandler([](const wchar_t*) {});
