@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "MemberRun.h"
+#include "zorsteel.h"
 
 // results carry their calculations (RunMember with the report asked for).
 void WriteReport(std::ostream& out, const std::string& title, const std::vector<MemberResult>& results);

@@ -12,30 +12,6 @@ namespace {
 
 using M = MemberResult;
 
-const ResultColumn kResultColumns[] = {
-    {"Id", &M::Id},
-    {"Combo", &M::Combo},
-    {"Section", &M::Section},
-    {"ShapeCode", nullptr, nullptr, &M::ShapeCode},
-    {"PhiPn", nullptr, &M::PhiPn},
-    {"PhiMnx", nullptr, &M::PhiMnx},
-    {"PhiMny", nullptr, &M::PhiMny},
-    {"PhiVnx", nullptr, &M::PhiVnx},
-    {"PhiVny", nullptr, &M::PhiVny},
-    {"B1x", nullptr, &M::B1x},
-    {"B1y", nullptr, &M::B1y},
-    {"InteractionRatio", nullptr, &M::InteractionRatio},
-    {"VxRatio", nullptr, &M::VxRatio},
-    {"VyRatio", nullptr, &M::VyRatio},
-    {"CriticalRatio", nullptr, &M::CriticalRatio},
-    {"ErrorCode", nullptr, nullptr, &M::ErrorCode},
-    {"Status", &M::Status},
-    {"Message", &M::Message},
-    {"Envelope", nullptr, nullptr, &M::Envelope},
-};
-const ResultColumn& kComboColumn = kResultColumns[1];
-const ResultColumn& kEnvelopeColumn = std::end(kResultColumns)[-1];
-
 // The cell as CSV text: numbers of an unchecked row stay empty.
 std::string CellText(const ResultColumn& column, const MemberResult& result)
 {
@@ -64,17 +40,6 @@ std::string Brief(double value, bool ratio)
     char text[32];
     std::snprintf(text, sizeof text, ratio ? "%.3f" : "%.4g", value);
     return text;
-}
-
-std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope)
-{
-    std::vector<const ResultColumn*> columns;
-    for (const ResultColumn& column : kResultColumns) {
-        if (&column == &kComboColumn && !withCombo) continue;
-        if (&column == &kEnvelopeColumn && !withEnvelope) continue;
-        columns.push_back(&column);
-    }
-    return columns;
 }
 
 CsvResultWriter::CsvResultWriter(std::ostream& out, std::vector<const ResultColumn*> columns)

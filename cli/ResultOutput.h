@@ -1,6 +1,6 @@
 // The results of a check as CSV, JSON or an aligned table for the terminal,
-// and the envelope of a member's load combinations. The columns are one table
-// (ResultColumns): a new column is one line there.
+// and the envelope of a member's load combinations. The columns are the
+// library's table (ResultColumns): a new column is one line there.
 #pragma once
 
 #include <ostream>
@@ -8,20 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "MemberRun.h"
-
-struct ResultColumn
-{
-    std::string_view Name;
-    std::string MemberResult::*Text = nullptr;
-    double MemberResult::*Number = nullptr;
-    int MemberResult::*Integer = nullptr;
-};
-
-// Id, Combo (when the members have combinations), Section, ShapeCode, the
-// strengths, B1, the ratios, ErrorCode, Status, Message, and Envelope (1 on
-// an envelope line) when envelopes are asked for.
-std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
+#include "zorsteel.h"
 
 // Writes the header at once, then each result as it comes, flushed, so that
 // what was written survives whatever happens later.

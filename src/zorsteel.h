@@ -7,6 +7,8 @@
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
 #include "design/CAiscDesignTeeType.h"
+#include "member/MemberInput.h"
+#include "member/MemberRun.h"
 #include "module/Module.h"
 #include "platform/CString.h"
 #include "platform/Platform.h"
