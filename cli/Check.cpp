@@ -9,7 +9,6 @@
 
 #include "Environment.h"
 #include "ExitStatus.h"
-#include "MemberRun.h"
 #include "ReportOutput.h"
 #include "zorsteel.h"
 
@@ -49,7 +48,7 @@ MemberRow RowFromOptions(const CheckOptions& options)
 {
     MemberRow row;
     row.Where = "command line";
-    row.FromOptions = true;
+    row.Naming = FieldNaming::Option;
     row.Id = options.Section;  // unless --Id names it
     row.Section = options.Section;
     for (const auto& [column, text] : options.Fields) SetField(row, *column, text);

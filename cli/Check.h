@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "MemberInput.h"
+#include "MemberFile.h"
 #include "ResultOutput.h"
 
 enum class Colour

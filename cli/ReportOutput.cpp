@@ -25,13 +25,6 @@ void WriteSummary(std::ostream& out, const std::vector<MemberResult>& results)
     out << "</tbody>\n</table>\n<div class=\"page-break\"></div>\n";
 }
 
-std::wstring BlockTitle(const MemberResult& result)
-{
-    std::string title = result.Id + ", ";
-    if (!result.Combo.empty()) title += result.Combo + ", ";
-    return EscapeHtml(FromUtf8(title + result.Section).c_str());
-}
-
 } // namespace
 
 void WriteReport(std::ostream& out, const std::string& title, const std::vector<MemberResult>& results)
@@ -39,12 +32,7 @@ void WriteReport(std::ostream& out, const std::string& title, const std::vector<
     ReportPage page(&out, FromUtf8(title).c_str());
     WriteSummary(out, results);
     for (std::size_t i = 0; i < results.size(); ++i) {
-        const MemberResult& result = results[i];
         out << "<a id=\"" << Anchor(i + 1) << "\"></a>\n";
-        ProblemPrintArea area(&out, BlockTitle(result).c_str());
-        if (result.Checked)
-            out << result.Report;
-        else
-            out << "<div class=\"fail\">" << Html(result.Message) << "</div>\n";
+        PrintMemberBlock(out, results[i]);
     }
 }

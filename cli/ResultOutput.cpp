@@ -12,55 +12,18 @@ namespace {
 
 using M = MemberResult;
 
-template <Strength Quantity>
-std::string GoverningLimitState(const LimitStates& states)
-{
-    return LimitStateText(states, Quantity);
-}
-
-std::string GoverningCheckOf(const LimitStates& states) { return GoverningCheckText(states.Check); }
-
-const ResultColumn kResultColumns[] = {
-    {"Id", &M::Id},
-    {"Combo", &M::Combo},
-    {"Section", &M::Section},
-    {"ShapeCode", nullptr, nullptr, &M::ShapeCode},
-    {"PhiPn", nullptr, &M::PhiPn},
-    {"PhiMnx", nullptr, &M::PhiMnx},
-    {"PhiMny", nullptr, &M::PhiMny},
-    {"PhiVnx", nullptr, &M::PhiVnx},
-    {"PhiVny", nullptr, &M::PhiVny},
-    {"B1x", nullptr, &M::B1x},
-    {"B1y", nullptr, &M::B1y},
-    {"InteractionRatio", nullptr, &M::InteractionRatio},
-    {"VxRatio", nullptr, &M::VxRatio},
-    {"VyRatio", nullptr, &M::VyRatio},
-    {"CriticalRatio", nullptr, &M::CriticalRatio},
-    {"ErrorCode", nullptr, nullptr, &M::ErrorCode},
-    {"Status", &M::Status},
-    {"Message", &M::Message},
-    {"Governing", nullptr, nullptr, nullptr, &GoverningCheckOf},
-    {"PnLimitState", nullptr, nullptr, nullptr, &GoverningLimitState<Strength::Pn>},
-    {"MnxLimitState", nullptr, nullptr, nullptr, &GoverningLimitState<Strength::Mnx>},
-    {"MnyLimitState", nullptr, nullptr, nullptr, &GoverningLimitState<Strength::Mny>},
-    {"Envelope", nullptr, nullptr, &M::Envelope},
-};
-const ResultColumn& kComboColumn = kResultColumns[1];
-const ResultColumn& kEnvelopeColumn = std::end(kResultColumns)[-1];
-
 nlohmann::ordered_json NumberJson(double value)
 {
     if (std::isfinite(value)) return value;
     return FormatNumber(value);
 }
 
-// The cell as CSV text: results of an unchecked row stay empty.
+// The cell as CSV text: numbers of an unchecked row stay empty.
 std::string CellText(const ResultColumn& column, const MemberResult& result)
 {
     if (column.Text) return result.*column.Text;
     if (column.Integer == &M::Envelope) return std::to_string(result.Envelope);
     if (!result.Checked) return "";
-    if (column.Governs) return column.Governs(result.Limits);
     return column.Number ? FormatNumber(result.*column.Number) : std::to_string(result.*column.Integer);
 }
 
@@ -69,7 +32,6 @@ nlohmann::ordered_json CellJson(const ResultColumn& column, const MemberResult& 
     if (column.Text) return result.*column.Text;
     if (column.Integer == &M::Envelope) return result.Envelope;
     if (!result.Checked) return nullptr;
-    if (column.Governs) return column.Governs(result.Limits);
     if (column.Integer) return result.*column.Integer;
     return NumberJson(result.*column.Number);
 }
@@ -95,47 +57,6 @@ std::string Brief(double value, bool ratio)
     char text[32];
     std::snprintf(text, sizeof text, ratio ? "%.3f" : "%.4g", value);
     return text;
-}
-
-std::string LimitStateText(const LimitStates& states, Strength quantity)
-{
-    const LimitState* governing = states.Governing(quantity);
-    if (!governing) return "";
-    return std::string(governing->Name) + " (" + governing->Equation + ")";
-}
-
-std::string GoverningText(const LimitStates& states)
-{
-    std::string text = GoverningCheckText(states.Check);
-    const auto add = [&](Strength quantity, const char* separator) {
-        text += separator;
-        text += StrengthText(quantity);
-        text += ' ';
-        text += LimitStateText(states, quantity);
-    };
-    switch (states.Check) {
-    case GoverningCheck::None: break;
-    case GoverningCheck::MajorShear: add(Strength::Vnx, ": "); break;
-    case GoverningCheck::MinorShear: add(Strength::Vny, ": "); break;
-    case GoverningCheck::H1_1a:
-    case GoverningCheck::H1_1b:
-        add(Strength::Pn, ": ");
-        add(Strength::Mnx, ", ");
-        add(Strength::Mny, ", ");
-        break;
-    }
-    return text;
-}
-
-std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope)
-{
-    std::vector<const ResultColumn*> columns;
-    for (const ResultColumn& column : kResultColumns) {
-        if (&column == &kComboColumn && !withCombo) continue;
-        if (&column == &kEnvelopeColumn && !withEnvelope) continue;
-        columns.push_back(&column);
-    }
-    return columns;
 }
 
 CsvResultWriter::CsvResultWriter(std::ostream& out, std::vector<const ResultColumn*> columns)

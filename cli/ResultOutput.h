@@ -1,6 +1,6 @@
 // The results of a check as CSV, JSON or an aligned table for the terminal,
-// and the envelope of a member's load combinations. The columns are one table
-// (ResultColumns): a new column is one line there.
+// and the envelope of a member's load combinations. The columns are the
+// library's table (ResultColumns): a new column is one line there.
 #pragma once
 
 #include <ostream>
@@ -8,32 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "MemberRun.h"
-
-struct ResultColumn
-{
-    std::string_view Name;
-    std::string MemberResult::*Text = nullptr;
-    double MemberResult::*Number = nullptr;
-    int MemberResult::*Integer = nullptr;
-    std::string (*Governs)(const LimitStates&) = nullptr;  // a text of what governs
-};
-
-// Id, Combo (when the members have combinations), Section, ShapeCode, the
-// strengths, B1, the ratios, ErrorCode, Status, Message, what governs
-// (Governing, PnLimitState, MnxLimitState, MnyLimitState), and Envelope (1 on
-// an envelope line) when envelopes are asked for.
-std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
-
-// The limit state that governs quantity with its equation, "Lateral-torsional
-// buckling (F2-2)"; "" when none was recorded.
-std::string LimitStateText(const LimitStates& states, Strength quantity);
-
-// What governs a member, for a person: the governing check and the limit
-// states of the strengths it holds the demand against, "H1-1b: Pn Flexural
-// buckling (E3-2), Mnx Lateral-torsional buckling (F2-2), Mny Yielding (F6-1)"
-// or "Major shear: Vnx Shear yielding (G2-1)".
-std::string GoverningText(const LimitStates& states);
+#include "zorsteel.h"
 
 // Writes the header at once, then each result as it comes, flushed, so that
 // what was written survives whatever happens later.

@@ -4,7 +4,6 @@
 
 #include "Environment.h"
 #include "ExitStatus.h"
-#include "MemberRun.h"
 #include "ResultOutput.h"
 #include "zorsteel.h"
 

@@ -8,6 +8,8 @@
 #include "design/CAiscDesign.h"
 #include "design/CAiscDesignTeeType.h"
 #include "design/LimitStates.h"
+#include "member/MemberInput.h"
+#include "member/MemberRun.h"
 #include "module/Module.h"
 #include "platform/CString.h"
 #include "platform/Platform.h"
