@@ -42,6 +42,9 @@ void CheckSilently(benchmark::State& state, const wchar_t* name)
 BENCHMARK_CAPTURE(CheckSilently, slender_HSS8X8X3_16, L"HSS8X8X3/16");
 BENCHMARK_CAPTURE(CheckSilently, slender_Pipe26STD, L"Pipe26STD");
 BENCHMARK_CAPTURE(CheckSilently, tee_WT4X5, L"WT4X5");
+BENCHMARK_CAPTURE(CheckSilently, wide_flange_W14X90, L"W14X90");
+BENCHMARK_CAPTURE(CheckSilently, channel_C10X15_3, L"C10X15.3");
+BENCHMARK_CAPTURE(CheckSilently, single_angle_L4X3X1_4, L"L4X3X1/4");
 // A double angle in compression reads its component angle from the catalogue
 // file: about one by-name read (CatalogueBench) on top of the check.
 BENCHMARK_CAPTURE(CheckSilently, double_angle_2L4X3X3_8SLBB, L"2L4X3X3/8SLBB")->Unit(benchmark::kMicrosecond);

@@ -12,6 +12,12 @@ namespace {
 
 using M = MemberResult;
 
+nlohmann::ordered_json NumberJson(double value)
+{
+    if (std::isfinite(value)) return value;
+    return FormatNumber(value);
+}
+
 // The cell as CSV text: numbers of an unchecked row stay empty.
 std::string CellText(const ResultColumn& column, const MemberResult& result)
 {
@@ -27,9 +33,20 @@ nlohmann::ordered_json CellJson(const ResultColumn& column, const MemberResult& 
     if (column.Integer == &M::Envelope) return result.Envelope;
     if (!result.Checked) return nullptr;
     if (column.Integer) return result.*column.Integer;
-    const double value = result.*column.Number;
-    if (std::isfinite(value)) return value;
-    return FormatNumber(value);
+    return NumberJson(result.*column.Number);
+}
+
+nlohmann::ordered_json LimitStatesJson(const MemberResult& result)
+{
+    if (!result.Checked) return nullptr;
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const LimitState& state : result.Limits)
+        list.push_back({{"Quantity", StrengthText(state.Quantity)},
+                        {"Name", state.Name},
+                        {"Equation", state.Equation},
+                        {"Nominal", NumberJson(state.Nominal)},
+                        {"Governs", state.Governs}});
+    return list;
 }
 
 } // namespace
@@ -67,6 +84,7 @@ void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& column
         for (const MemberResult& result : rows) {
             nlohmann::ordered_json object;
             for (const ResultColumn* column : columns) object[std::string(column->Name)] = CellJson(*column, result);
+            object["LimitStates"] = LimitStatesJson(result);
             list.push_back(std::move(object));
         }
         return list;

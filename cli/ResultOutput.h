@@ -24,8 +24,10 @@ private:
 };
 
 // {"members": [...], "envelope": [...]}: one object per result with the
-// columns as keys; non-finite numbers as the strings "inf", "-inf", "nan";
-// the numbers of an ERROR row as null. "envelope" only when asked for.
+// columns as keys and "LimitStates", the list of every limit state evaluated
+// ({"Quantity", "Name", "Equation", "Nominal", "Governs"}); non-finite numbers
+// as the strings "inf", "-inf", "nan"; the results of an ERROR row (numbers,
+// what governs, the list) as null. "envelope" only when asked for.
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
 

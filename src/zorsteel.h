@@ -7,6 +7,7 @@
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
 #include "design/CAiscDesignTeeType.h"
+#include "design/LimitStates.h"
 #include "member/MemberInput.h"
 #include "member/MemberRun.h"
 #include "module/Module.h"

@@ -33,6 +33,10 @@ const ResultColumn kResultColumns[] = {
     {"ErrorCode", nullptr, nullptr, &M::ErrorCode},
     {"Status", &M::Status},
     {"Message", &M::Message},
+    {"Governing", &M::Governing},
+    {"PnLimitState", &M::PnLimitState},
+    {"MnxLimitState", &M::MnxLimitState},
+    {"MnyLimitState", &M::MnyLimitState},
     {"Envelope", nullptr, nullptr, &M::Envelope},
 };
 const ResultColumn& kComboColumn = kResultColumns[1];
@@ -88,6 +92,7 @@ MemberResult Check(const MemberRow& row, bool withReport)
     design->Calculate();
 
     const MemberVerdict verdict = JudgeMember(*design);
+    const LimitStates states = design->GetLimitStates();
     return MemberResult{
         .Id = row.Id,
         .Combo = row.Combo,
@@ -108,6 +113,11 @@ MemberResult Check(const MemberRow& row, bool withReport)
         .ErrorCode = design->GetErrorCode(),
         .Status = StatusText(verdict.Status),
         .Message = verdict.Message,
+        .Governing = GoverningCheckText(states.Check),
+        .PnLimitState = LimitStateText(states, Strength::Pn),
+        .MnxLimitState = LimitStateText(states, Strength::Mnx),
+        .MnyLimitState = LimitStateText(states, Strength::Mny),
+        .Limits = states,
         .Report = report.str(),
     };
 }
@@ -158,4 +168,34 @@ std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope
         columns.push_back(&column);
     }
     return columns;
+}
+
+std::string LimitStateText(const LimitStates& states, Strength quantity)
+{
+    const LimitState* governing = states.Governing(quantity);
+    if (!governing) return "";
+    return std::string(governing->Name) + " (" + governing->Equation + ")";
+}
+
+std::string GoverningText(const LimitStates& states)
+{
+    std::string text = GoverningCheckText(states.Check);
+    const auto add = [&](Strength quantity, const char* separator) {
+        text += separator;
+        text += StrengthText(quantity);
+        text += ' ';
+        text += LimitStateText(states, quantity);
+    };
+    switch (states.Check) {
+    case GoverningCheck::None: break;
+    case GoverningCheck::MajorShear: add(Strength::Vnx, ": "); break;
+    case GoverningCheck::MinorShear: add(Strength::Vny, ": "); break;
+    case GoverningCheck::H1_1a:
+    case GoverningCheck::H1_1b:
+        add(Strength::Pn, ": ");
+        add(Strength::Mnx, ", ");
+        add(Strength::Mny, ", ");
+        break;
+    }
+    return text;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../design/LimitStates.h"
 #include "MemberInput.h"
 
 struct MemberResult
@@ -22,6 +23,10 @@ struct MemberResult
     int ErrorCode = 0;
     std::string Status;   // "OK", "NG" (MemberVerdict) or "ERROR"
     std::string Message;  // the verdict's words, or what is wrong with the row
+    // What governs: the check, and the limit state of Pn, Mnx and Mny with its
+    // equation ("Lateral-torsional buckling (F2-2)"); every limit state in Limits.
+    std::string Governing, PnLimitState, MnxLimitState, MnyLimitState;
+    LimitStates Limits;
     std::string Report;   // the calculation as HTML fragments, when asked for
     int Envelope = 0;     // 1 on a member's envelope line (the governing combination's result)
 };
@@ -54,6 +59,17 @@ struct ResultColumn
 };
 
 // The result's fields by name: Id, Combo (when asked for), Section,
-// ShapeCode, the strengths, B1, the ratios, ErrorCode, Status, Message, and
+// ShapeCode, the strengths, B1, the ratios, ErrorCode, Status, Message, what
+// governs (Governing, PnLimitState, MnxLimitState, MnyLimitState), and
 // Envelope when asked for. A new result column is one line in their table.
 std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
+
+// The limit state that governs quantity with its equation, "Lateral-torsional
+// buckling (F2-2)"; "" when none was recorded.
+std::string LimitStateText(const LimitStates& states, Strength quantity);
+
+// What governs a member, for a person: the governing check and the limit
+// states of the strengths it holds the demand against, "H1-1b: Pn Flexural
+// buckling (E3-2), Mnx Lateral-torsional buckling (F2-2), Mny Yielding (F6-1)"
+// or "Major shear: Vnx Shear yielding (G2-1)"; "" before a check.
+std::string GoverningText(const LimitStates& states);

@@ -21,7 +21,7 @@ file(MAKE_DIRECTORY ${WORK_DIR}/elsewhere)
 execute_process(COMMAND ${WORK_DIR}/stage/bin/zorsteel check W14X90 --Fy 50 --Pu 400 --Mux 180 --Lx 180 --Ly 180
                         --Lb 180 --out - --report report.html
   WORKING_DIRECTORY ${WORK_DIR}/elsewhere RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT result EQUAL 0 OR NOT out MATCHES "\nW14X90,W14X90,0,[0-9.]+,[^\n]*,0,OK,\n" OR NOT err STREQUAL ""
+if(NOT result EQUAL 0 OR NOT out MATCHES "\nW14X90,W14X90,0,[0-9.]+,[^\n]*,0,OK,,H1-1a,[^\n]*\n" OR NOT err STREQUAL ""
    OR NOT EXISTS ${WORK_DIR}/elsewhere/Images/Eq.H1-1a.png)
   message(FATAL_ERROR "installed zorsteel check: status ${result}\n${out}\n${err}")
 endif()
