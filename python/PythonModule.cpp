@@ -248,6 +248,24 @@ std::string Repr(const MemberResult& result)
     return "zorsteel.Result(" + text + ")";
 }
 
+// The limit states as the command's JSON lists them; empty for a row that
+// could not be checked.
+py::list LimitStateList(const MemberResult& result)
+{
+    py::list states;
+    if (!result.Checked) return states;
+    for (const LimitState& state : result.Limits) {
+        py::dict entry;
+        entry["Quantity"] = StrengthText(state.Quantity);
+        entry["Name"] = state.Name;
+        entry["Equation"] = state.Equation;
+        entry["Nominal"] = state.Nominal;
+        entry["Governs"] = state.Governs;
+        states.append(std::move(entry));
+    }
+    return states;
+}
+
 } // namespace
 
 PYBIND11_MODULE(zorsteel, m)
@@ -259,6 +277,9 @@ PYBIND11_MODULE(zorsteel, m)
     py::class_<MemberResult> result(m, "Result", "The check of one member: the zorsteel command's result columns.");
     for (const ResultColumn* column : ResultColumns(true, false))
         result.def_property_readonly(column->Name.data(), [column](const MemberResult& r) { return Cell(*column, r); });
+    result.def_property_readonly("limit_states", &LimitStateList,
+                                 "every limit state of the check: dicts with the keys of the command's JSON "
+                                 "(Quantity, Name, Equation, Nominal, Governs)");
     result.def_property_readonly("report_html", &ReportHtml, "the member's calculation as HTML, when asked for")
         .def("_repr_html_", &ReportHtml)
         .def("__repr__", &Repr)

@@ -100,6 +100,20 @@ def test_check_many_equals_checks_one_by_one():
                    for name, value in result.as_dict().items()), row
 
 
+def test_limit_states_hold_the_strengths_that_govern_and_name_them():
+    for result in zorsteel.check_many(member_rows(EVERY_FAMILY)):
+        states = result.limit_states
+        for quantity, strength, phi in (("Pn", result.PhiPn, 0.9), ("Mnx", result.PhiMnx, 0.9),
+                                        ("Mny", result.PhiMny, 0.9), ("Vnx", result.PhiVnx, None)):
+            governing = [s for s in states if s["Quantity"] == quantity and s["Governs"]]
+            assert len(governing) == 1, (result.Section, quantity)
+            nominal = governing[0]["Nominal"]
+            # phi_v is 1.0 for some rolled webs, 0.9 elsewhere.
+            assert any(same(f * nominal, strength) for f in ((phi,) if phi else (0.9, 1.0))), (result.Section, quantity)
+        mnx = next(s for s in states if s["Quantity"] == "Mnx" and s["Governs"])
+        assert result.MnxLimitState == f"{mnx['Name']} ({mnx['Equation']})"
+
+
 @pytest.mark.parametrize("call, error, message", [
     (lambda: zorsteel.check("W14X91", Fy=50), ValueError, 'member W14X91, Section: unknown section "W14X91"'),
     (lambda: zorsteel.check("W14X90", Fy="50"), TypeError, "member W14X90, Fy: '50' is not a number"),
