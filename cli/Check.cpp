@@ -9,7 +9,6 @@
 
 #include "Environment.h"
 #include "ExitStatus.h"
-#include "MemberRun.h"
 #include "ReportOutput.h"
 #include "zorsteel.h"
 
@@ -49,7 +48,7 @@ MemberRow RowFromOptions(const CheckOptions& options)
 {
     MemberRow row;
     row.Where = "command line";
-    row.FromOptions = true;
+    row.Naming = FieldNaming::Option;
     row.Id = options.Section;  // unless --Id names it
     row.Section = options.Section;
     for (const auto& [column, text] : options.Fields) SetField(row, *column, text);
@@ -82,22 +81,42 @@ bool ResultSink::Open(const CheckOptions& options, bool withCombo, std::size_t c
     return true;
 }
 
-void ResultSink::Prepare(MemberResult& result) const
+void ResultSink::AddAll(std::size_t count, unsigned threads, std::size_t blockSize,
+                        const std::function<MemberResult(std::size_t)>& make, const std::function<void()>& added)
 {
-    if (m_csv) result.CsvLine = m_csv->Line(result);
+    struct Made
+    {
+        MemberResult result;
+        std::string csvLine;  // empty when there is no CSV, or no memory for it here
+    };
+    ComputeInOrder<Made>(
+        count, threads, blockSize,
+        [&](std::size_t i) noexcept {
+            Made made;
+            try {
+                made.result = make(i);
+                if (m_csv) made.csvLine = m_csv->Line(made.result);
+            } catch (...) {
+                made = Made();  // an ERROR row in short texts, which need no memory
+                made.result.Status = "ERROR";
+                made.result.Message = "out of memory";
+            }
+            return made;
+        },
+        [&](Made&& made) {
+            Add(std::move(made.result), made.csvLine);
+            added();
+        });
 }
 
-void ResultSink::Add(MemberResult&& result)
+void ResultSink::Add(MemberResult&& result) { Add(std::move(result), std::string()); }
+
+void ResultSink::Add(MemberResult&& result, const std::string& csvLine)
 {
     if (result.Status == "ERROR") Complain(result.Message);
     m_anyError = m_anyError || result.Status == "ERROR";
     m_anyNg = m_anyNg || result.Status == "NG";
-    if (m_csv) {
-        // Taken out of the result: its memory goes, and copies of the result
-        // (the envelope) do not carry it.
-        const std::string line = result.CsvLine.empty() ? m_csv->Line(result) : std::move(result.CsvLine);
-        m_csv->WriteLine(line);
-    }
+    if (m_csv) m_csv->WriteLine(csvLine.empty() ? m_csv->Line(result) : csvLine);
     m_results.push_back(std::move(result));
 }
 
@@ -160,13 +179,14 @@ int RunCheck(const CheckOptions& options)
         return kExitFileError;
 
     Progress progress(members.Rows.size());
-    RunMembers(
-        members.Rows, report.Stream() != nullptr, options.Threads,
-        [&sink](MemberResult& result) { sink.Prepare(result); },
-        [&](MemberResult&& result) {
-            sink.Add(std::move(result));
-            progress.Step(sink.Results().size());
-        });
+    // Blocks small enough that the first results come at once and the
+    // threads finish together, large enough that handing them out is cheap.
+    constexpr std::size_t kBlockSize = 64;
+    const bool withReport = report.Stream() != nullptr;
+    sink.AddAll(
+        members.Rows.size(), options.Threads, kBlockSize,
+        [&](std::size_t i) { return RunMember(members.Rows[i], withReport); },
+        [&] { progress.Step(sink.Results().size()); });
 
     std::vector<MemberResult> envelope;
     if (options.Envelope) envelope = EnvelopeOf(sink.Results());

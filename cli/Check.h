@@ -2,12 +2,13 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "MemberInput.h"
+#include "MemberFile.h"
 #include "ResultOutput.h"
 
 enum class Colour
@@ -57,8 +58,13 @@ public:
     // Opens --out and --json for results of count members; false when one
     // cannot be written.
     bool Open(const CheckOptions& options, bool withCombo, std::size_t count);
-    // Makes the result's CSV line; threads may prepare results at once.
-    void Prepare(MemberResult& result) const;
+    // Adds the results make(0) ... make(count - 1), made with their CSV lines
+    // on threads threads (0: one per core) in blocks of blockSize, and taken
+    // in that order as they come; added() after each. make must give the
+    // same result on any thread; if it throws, the result is an ERROR "out of
+    // memory".
+    void AddAll(std::size_t count, unsigned threads, std::size_t blockSize,
+                const std::function<MemberResult(std::size_t)>& make, const std::function<void()>& added = [] {});
     void Add(MemberResult&& result);
     void Finish(const std::vector<MemberResult>* envelope);
     const std::vector<MemberResult>& Results() const { return m_results; }
@@ -66,6 +72,8 @@ public:
     int Status() const;
 
 private:
+    void Add(MemberResult&& result, const std::string& csvLine);
+
     const CheckOptions* m_options = nullptr;
     bool m_withCombo = false;
     Output m_out, m_json;

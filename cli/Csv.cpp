@@ -35,9 +35,8 @@ NumberParse ParseNumber(std::string_view text, double& value)
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
         return NumberParse::NotANumber;
-    if (!std::isfinite(parsed)) return NumberParse::NotFinite;
     value = parsed;
-    return NumberParse::Ok;
+    return std::isfinite(parsed) ? NumberParse::Ok : NumberParse::NotFinite;
 }
 
 void AppendCsvField(std::string& out, std::string_view text)

@@ -25,7 +25,8 @@ enum class NumberParse
 };
 
 // Reads a whole field as a double with std::from_chars (exactly the double
-// nearest to the text); blanks around it and a leading "+" are allowed.
+// nearest to the text, infinite or not a number too); blanks around it and a
+// leading "+" are allowed.
 NumberParse ParseNumber(std::string_view text, double& value);
 
 // Appends the field as a CSV cell: quoted when it must be.

@@ -5,36 +5,11 @@
 #include <map>
 
 #include "Csv.h"
-#include "Parallel.h"
 #include "zorsteel.h"
 
 namespace {
 
 using M = MemberResult;
-
-const ResultColumn kResultColumns[] = {
-    {"Id", &M::Id},
-    {"Combo", &M::Combo},
-    {"Section", &M::Section},
-    {"ShapeCode", nullptr, nullptr, &M::ShapeCode},
-    {"PhiPn", nullptr, &M::PhiPn},
-    {"PhiMnx", nullptr, &M::PhiMnx},
-    {"PhiMny", nullptr, &M::PhiMny},
-    {"PhiVnx", nullptr, &M::PhiVnx},
-    {"PhiVny", nullptr, &M::PhiVny},
-    {"B1x", nullptr, &M::B1x},
-    {"B1y", nullptr, &M::B1y},
-    {"InteractionRatio", nullptr, &M::InteractionRatio},
-    {"VxRatio", nullptr, &M::VxRatio},
-    {"VyRatio", nullptr, &M::VyRatio},
-    {"CriticalRatio", nullptr, &M::CriticalRatio},
-    {"ErrorCode", nullptr, nullptr, &M::ErrorCode},
-    {"Status", &M::Status},
-    {"Message", &M::Message},
-    {"Envelope", nullptr, nullptr, &M::Envelope},
-};
-const ResultColumn& kComboColumn = kResultColumns[1];
-const ResultColumn& kEnvelopeColumn = std::end(kResultColumns)[-1];
 
 void AppendInteger(std::string& out, int value)
 {
@@ -83,8 +58,19 @@ void AppendJsonString(std::string& out, std::string_view text)
     out += '"';
 }
 
-// Appends the cell as a JSON value: numbers of an unchecked row are null,
-// numbers that are not finite the strings "inf", "-inf" and "nan".
+// A number as JSON: finite ones as the CSV writes them, the others as the
+// strings "inf", "-inf" and "nan".
+void AppendJsonNumber(std::string& out, double value)
+{
+    if (std::isfinite(value)) {
+        AppendNumber(out, value);
+    } else {
+        (out += '"') += FormatNumber(value);
+        out += '"';
+    }
+}
+
+// Appends the cell as a JSON value: numbers of an unchecked row are null.
 void AppendJsonCell(std::string& out, const ResultColumn& column, const MemberResult& result)
 {
     if (column.Text) {
@@ -95,12 +81,33 @@ void AppendJsonCell(std::string& out, const ResultColumn& column, const MemberRe
         out += "null";
     } else if (column.Integer) {
         AppendInteger(out, result.*column.Integer);
-    } else if (std::isfinite(result.*column.Number)) {
-        AppendNumber(out, result.*column.Number);
     } else {
-        (out += '"') += FormatNumber(result.*column.Number);
-        out += '"';
+        AppendJsonNumber(out, result.*column.Number);
     }
+}
+
+// Every limit state the check evaluated, as a JSON list; null for an
+// unchecked row.
+void AppendJsonLimitStates(std::string& out, const MemberResult& result)
+{
+    if (!result.Checked) {
+        out += "null";
+        return;
+    }
+    out += '[';
+    for (const LimitState& state : result.Limits) {
+        if (&state != result.Limits.begin()) out += ", ";
+        out += "{\"Quantity\": ";
+        AppendJsonString(out, StrengthText(state.Quantity));
+        out += ", \"Name\": ";
+        AppendJsonString(out, state.Name);
+        out += ", \"Equation\": ";
+        AppendJsonString(out, state.Equation);
+        out += ", \"Nominal\": ";
+        AppendJsonNumber(out, state.Nominal);
+        out += state.Governs ? ", \"Governs\": true}" : ", \"Governs\": false}";
+    }
+    out += ']';
 }
 
 } // namespace
@@ -113,17 +120,6 @@ std::string Brief(double value, bool ratio)
     const auto written = ratio ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3)
                                : std::to_chars(text, text + sizeof text, value, std::chars_format::general, 4);
     return std::string(text, written.ptr);
-}
-
-std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope)
-{
-    std::vector<const ResultColumn*> columns;
-    for (const ResultColumn& column : kResultColumns) {
-        if (&column == &kComboColumn && !withCombo) continue;
-        if (&column == &kEnvelopeColumn && !withEnvelope) continue;
-        columns.push_back(&column);
-    }
-    return columns;
 }
 
 CsvResultWriter::CsvResultWriter(std::ostream& out, std::vector<const ResultColumn*> columns)
@@ -172,8 +168,11 @@ void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& column
             for (const ResultColumn* column : columns) {
                 ((text += "      \"") += column->Name) += "\": ";
                 AppendJsonCell(text, *column, rows[i]);
-                text += column == columns.back() ? "\n" : ",\n";
+                text += ",\n";
             }
+            text += "      \"LimitStates\": ";
+            AppendJsonLimitStates(text, rows[i]);
+            text += '\n';
             text += "    }";
             if (text.size() > (1 << 16)) write();
         }

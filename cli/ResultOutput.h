@@ -1,6 +1,6 @@
 // The results of a check as CSV, JSON or an aligned table for the terminal,
-// and the envelope of a member's load combinations. The columns are one table
-// (ResultColumns): a new column is one line there.
+// and the envelope of a member's load combinations. The columns are the
+// library's table (ResultColumns): a new column is one line there.
 #pragma once
 
 #include <ostream>
@@ -8,20 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "MemberRun.h"
-
-struct ResultColumn
-{
-    std::string_view Name;
-    std::string MemberResult::*Text = nullptr;
-    double MemberResult::*Number = nullptr;
-    int MemberResult::*Integer = nullptr;
-};
-
-// Id, Combo (when the members have combinations), Section, ShapeCode, the
-// strengths, B1, the ratios, ErrorCode, Status, Message, and Envelope (1 on
-// an envelope line) when envelopes are asked for.
-std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
+#include "zorsteel.h"
 
 // Writes the header at once (flushed), then each result as it comes, which
 // reaches the file as the stream's buffer fills; Flush at the end.
@@ -42,8 +29,10 @@ private:
 };
 
 // {"members": [...], "envelope": [...]}: one object per result with the
-// columns as keys; non-finite numbers as the strings "inf", "-inf", "nan";
-// the numbers of an ERROR row as null. "envelope" only when asked for.
+// columns as keys and "LimitStates", the list of every limit state evaluated
+// ({"Quantity", "Name", "Equation", "Nominal", "Governs"}); non-finite numbers
+// as the strings "inf", "-inf", "nan"; the results of an ERROR row (numbers,
+// what governs, the list) as null. "envelope" only when asked for.
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
 

@@ -4,8 +4,6 @@
 
 #include "Environment.h"
 #include "ExitStatus.h"
-#include "MemberRun.h"
-#include "Parallel.h"
 #include "ResultOutput.h"
 #include "zorsteel.h"
 
@@ -78,14 +76,8 @@ int RunSelect(const SelectOptions& options)
     if (!sink.Open(options.Members, members.HasCombo, byMember.size())) return kExitFileError;
     // Members are tried on every core, a few at a time (each tries many candidates).
     constexpr std::size_t kBlockSize = 4;
-    ComputeInOrder<MemberResult>(
-        byMember.size(), options.Members.Threads, kBlockSize,
-        [&](std::size_t i) {
-            MemberResult result = Select(byMember[i], candidates, options.Candidates);
-            sink.Prepare(result);
-            return result;
-        },
-        [&](MemberResult&& result) { sink.Add(std::move(result)); });
+    sink.AddAll(byMember.size(), options.Members.Threads, kBlockSize,
+                [&](std::size_t i) { return Select(byMember[i], candidates, options.Candidates); });
     sink.Finish(nullptr);
     return sink.Status();
 }

@@ -11,8 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "FuzzSupport.h"
-#include "MemberInput.h"
-#include "MemberRun.h"
+#include "MemberFile.h"
 #include "ReportOutput.h"
 #include "ResultOutput.h"
 

@@ -100,11 +100,38 @@ void ExpectPassedThrough(const std::vector<std::string>& header, const std::vect
     EXPECT_EQ(cell("Message"), verdict.Message) << what;
     EXPECT_EQ(object["Status"], cell("Status")) << what;
     EXPECT_EQ(object["Message"], cell("Message")) << what;
+
+    // What governs: the check, each axial and flexural limit state as "Name (Equation)", and in
+    // the JSON every limit state with exactly the five keys.
+    const LimitStates states = design->GetLimitStates();
+    EXPECT_EQ(cell("Governing"), GoverningCheckText(states.Check)) << what;
+    EXPECT_EQ(object["Governing"], cell("Governing")) << what;
+    for (const Strength quantity : {Strength::Pn, Strength::Mnx, Strength::Mny}) {
+        const std::string column = StrengthText(quantity) + std::string("LimitState");
+        const LimitState* governing = states.Governing(quantity);
+        ASSERT_NE(governing, nullptr) << what << " " << column;
+        EXPECT_EQ(cell(column), std::string(governing->Name) + " (" + governing->Equation + ")") << what;
+        EXPECT_EQ(object[column], cell(column)) << what;
+    }
+    const nlohmann::json& list = object["LimitStates"];
+    ASSERT_EQ(list.size(), states.Count) << what;
+    for (std::size_t i = 0; i < states.Count; ++i) {
+        const LimitState& entry = states.Entries[i];
+        const nlohmann::json& item = list[i];
+        EXPECT_EQ(item.size(), 5u) << what;
+        EXPECT_EQ(item["Quantity"], StrengthText(entry.Quantity)) << what;
+        EXPECT_EQ(item["Name"], entry.Name) << what;
+        EXPECT_EQ(item["Equation"], entry.Equation) << what;
+        const double nominal = item["Nominal"].is_string() ? Number(item["Nominal"]) : item["Nominal"].get<double>();
+        EXPECT_TRUE(Same(nominal, entry.Nominal)) << what << " " << entry.Name;
+        EXPECT_EQ(item["Governs"], entry.Governs) << what;
+    }
     catalogue->DeleteAiscDesign(design);
 }
 
 const std::string kResultHeader = "Id,Combo,Section,ShapeCode,PhiPn,PhiMnx,PhiMny,PhiVnx,PhiVny,B1x,B1y,"
-                                  "InteractionRatio,VxRatio,VyRatio,CriticalRatio,ErrorCode,Status,Message";
+                                  "InteractionRatio,VxRatio,VyRatio,CriticalRatio,ErrorCode,Status,Message,"
+                                  "Governing,PnLimitState,MnxLimitState,MnyLimitState";
 
 } // namespace
 
@@ -281,7 +308,8 @@ TEST(CommandTest, ABadRowIsErrorAndTheOthersAreChecked)
     // Mux 100 against 0.9 Mn of W14X90 (at least 0.9 * 0.7 * 50 * 143 / 12 = 375 kip-ft): OK.
     EXPECT_EQ(records[1][15], "OK");
     EXPECT_EQ(records[2][15], "ERROR");
-    EXPECT_EQ(records[2][3], "");  // no PhiPn for a row not checked
+    EXPECT_EQ(records[2][3], "");   // no PhiPn for a row not checked
+    EXPECT_EQ(records[2][17], "");  // nor what governs
     EXPECT_EQ(records[2][16], "m.csv, row 3, column Fy: \"fifty\" is not a number");
     EXPECT_TRUE(std::equal(records[1].begin() + 1, records[1].end(), records[3].begin() + 1));  // A and C alike
 }
@@ -393,9 +421,13 @@ TEST(CommandTest, ReportHasTheSummaryLinkedToEachMember)
     for (const char* piece : {
              "<title>Frame</title>",
              "<tr><td><a href=\"#member-1\">1</a></td><td>C&lt;1&gt;</td><td>D</td><td>W14X90</td>",
-             // The angle of issue 14 is NG in the summary, with its error code.
+             "<th>Critical ratio</th><th>Governs</th><th>Status</th>",
+             // The angle of issue 14 is NG in the summary, with its error code, and says what governs: 5
+             // kips keep Pr/Pc below 0.2, its legs (b/t = 16) are slender in compression and noncompact
+             // in flexure about both principal axes (LimitStatesTest has the same angle).
              "<tr><td><a href=\"#member-2\">2</a></td><td>A-1</td><td>D</td><td>L4X4X1/4</td><td>0.053</td>"
-             "<td class=\"ng\">NG</td><td>4</td></tr>",
+             "<td>H1-1b: Pn Flexural buckling (E7-2), Mnx Leg local buckling (F10-7), Mny Leg local buckling "
+             "(F10-7)</td><td class=\"ng\">NG</td><td>4</td></tr>",
              "<a id=\"member-2\"></a>\n<div class=\"clear\"></div>\n<hr/>\n<div class=\"problem-title\">A-1, D, "
              "L4X4X1/4 - using AISC 360-10 LRFD Method</div>",
              "Error: Compressive stress exceeds Euler limit.",

@@ -2,14 +2,19 @@
 // class checks, whatever the numbers: strengths bounded by yielding, strengths
 // that do not rise as the member gets longer, a silent check that allocates
 // nothing (a double angle's read of its component angle included); and for
-// random members, ratios equal to demand over strength and the same numbers
-// with printing on and off.
+// random members, ratios equal to demand over strength, what governs each
+// strength and the member agreeing with the strengths and the ratios, and the
+// same numbers with printing on and off.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <random>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -29,6 +34,44 @@ std::array<double, 11> Results(const CAiscDesign& d)
     return {d.GetPhiPn(),    d.GetPhiMnx(),           d.GetPhiMny(), d.GetPhiVnx(), d.GetPhiVny(),
             d.GetVxRatio(),  d.GetInteractionRatio(), d.GetVyRatio(), d.GetB1x(),   d.GetB1y(),
             static_cast<double>(d.GetErrorCode())};
+}
+
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+// Each strength has one governing entry, whose nominal value phi times is the
+// design strength to the bit (phi = 0.9; phi_v of major shear 0.9, or 1.0 for
+// an I-shape web); no limit state is recorded twice for one strength; the
+// governing check's ratio is the critical ratio, and an H1-1 check names the
+// equation the axial ratio chose.
+void ExpectWhatGovernsIsWhatTheCheckUsed(const CAiscDesign& d, const std::string& what)
+{
+    const LimitStates states = d.GetLimitStates();
+    const double strengths[] = {d.GetPhiPn(), d.GetPhiMnx(), d.GetPhiMny(), d.GetPhiVnx(), d.GetPhiVny()};
+    for (std::size_t q = 0; q < kStrengthCount; ++q) {
+        const Strength quantity = static_cast<Strength>(q);
+        int governing = 0;
+        std::vector<std::string> names;
+        for (const LimitState& entry : states) {
+            if (entry.Quantity != quantity) continue;
+            EXPECT_EQ(std::ranges::count(names, entry.Name), 0) << what << " " << entry.Name << " twice";
+            names.push_back(entry.Name);
+            if (!entry.Governs) continue;
+            ++governing;
+            const bool phiv = quantity == Strength::Vnx && SameBits(strengths[q], 1.0 * entry.Nominal);
+            EXPECT_TRUE(SameBits(strengths[q], 0.9 * entry.Nominal) || phiv)
+                << what << " " << StrengthText(quantity) << " " << entry.Name << " " << entry.Nominal;
+        }
+        EXPECT_EQ(governing, 1) << what << " " << StrengthText(quantity);
+    }
+    EXPECT_TRUE(SameBits(states.Ratio, d.GetCriticalRatio())) << what;
+    switch (states.Check) {
+    case GoverningCheck::MajorShear: EXPECT_TRUE(SameBits(states.Ratio, d.GetVxRatio())) << what; break;
+    case GoverningCheck::MinorShear: EXPECT_TRUE(SameBits(states.Ratio, d.GetVyRatio())) << what; break;
+    case GoverningCheck::None: ADD_FAILURE() << what << " has no governing check"; break;
+    default:
+        EXPECT_TRUE(SameBits(states.Ratio, d.GetInteractionRatio())) << what;
+        EXPECT_EQ(states.Check == GoverningCheck::H1_1a, std::abs(d.GetPu()) / d.GetPhiPn() > 0.2) << what;
+    }
 }
 
 // mux < 0 puts the stem of a tee or double angle in compression.
@@ -107,8 +150,8 @@ TEST(DesignInvariants, DoubleAnglesOfTheCatalogueWithTheStemInTensionAndInCompre
 
 // Fixed-seed random members on every section the factory gives a class to,
 // zero forces and lengths among them: each check returns 1 with its shear
-// ratios demand over strength, and the first of each section gives the same
-// numbers printed.
+// ratios demand over strength and what governs it agreeing with its
+// strengths, and the first of each section gives the same numbers printed.
 TEST(DesignInvariants, RandomMembersOfEveryClass)
 {
     MessageCapture messages;
@@ -134,6 +177,7 @@ TEST(DesignInvariants, RandomMembersOfEveryClass)
             ASSERT_EQ(design->Calculate(), 1) << row.name;
             EXPECT_DOUBLE_EQ(design->GetVxRatio(), std::abs(vux) / design->GetPhiVnx()) << row.name;
             EXPECT_DOUBLE_EQ(design->GetVyRatio(), std::abs(vuy) / design->GetPhiVny()) << row.name;
+            ExpectWhatGovernsIsWhatTheCheckUsed(*design, row.name);
             if (run > 0) continue;
             const std::array<double, 11> silent = Results(*design);
             std::ostringstream report;

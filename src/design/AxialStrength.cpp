@@ -42,10 +42,12 @@ double CAiscDesign::GetColumnFcr(double fe, double klr) const
         PrintImage(L"KL_r_less_than_4.71_sqrt_E_Fy.png");
         fcr = std::pow(0.658, Fy / fe) * Fy;  // E3-2 inelastic buckling
         equation = L"Eq.E3-2.png";
+        Recorder.NoteCriticalStress(AiscEquation::E3_2);
     } else {
         PrintImage(L"KL_r_greater_than_4.71_sqrt_E_Fy.png");
         fcr = 0.877 * fe;  // E3-3 elastic buckling
         equation = L"Eq.E3-3.png";
+        Recorder.NoteCriticalStress(AiscEquation::E3_3);
     }
     PrintEquationValue(equation, fcr, StressUnit);
     return fcr;
@@ -61,10 +63,12 @@ double CAiscDesign::GetColumnFcr_Slender(double fe, double klr, double q) const
         PrintImage(L"KL_r_less_than_4.71_sqrt_E_QFy.png");
         fcr = q * std::pow(0.658, q * Fy / fe) * Fy;  // E7-2
         equation = L"Eq.E7-2.png";
+        Recorder.NoteCriticalStress(AiscEquation::E7_2);
     } else {
         PrintImage(L"KL_r_greater_than_4.71_sqrt_E_QFy.png");
         fcr = 0.877 * fe;  // E7-3
         equation = L"Eq.E7-3.png";
+        Recorder.NoteCriticalStress(AiscEquation::E7_3);
     }
     PrintEquationValue(equation, fcr, StressUnit);
     return fcr;
@@ -74,6 +78,7 @@ double CAiscDesign::GetPn_FlexuralBuckling(double fcr, double ag) const
 {
     const double pn = fcr * ag;
     PrintEquationValue(L"Eq.E3-1.png", pn, ForceUnit);
+    Recorder.Add(LimitStateName::FlexuralBuckling, Recorder.CriticalStress(), pn);
     return pn;
 }
 
@@ -81,6 +86,7 @@ double CAiscDesign::GetPn_FlexuralTorsionalBuckling(double fcr, double ag) const
 {
     const double pn = fcr * ag;
     PrintEquationValue(L"Eq.E4-1.png", pn, ForceUnit);
+    Recorder.Add(LimitStateName::FlexuralTorsionalBuckling, Recorder.CriticalStress(), pn);
     return pn;
 }
 
@@ -88,7 +94,16 @@ double CAiscDesign::GetPn_Tension(double fy, double ag) const
 {
     const double pn = fy * ag;
     PrintEquationValue(L"Eq.D2-1.png", pn, ForceUnit);
+    Recorder.Add(LimitStateName::TensileYielding, AiscEquation::D2_1, pn);
     return pn;
+}
+
+double CAiscDesign::GetPn_SquashLoad(double pnFlexural) const
+{
+    const double py = Fy * Section.A;
+    // As GetPn decides: the squash load is kept only when it is not at least the flexural strength.
+    if (!(py >= pnFlexural)) Recorder.Add(LimitStateName::CompressiveYielding, AiscEquation::SquashLoad, py);
+    return py;
 }
 
 double CAiscDesign::GetPn(double pnFlexural, double pnSecondMode) const
@@ -117,7 +132,8 @@ CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralOnly(double q, 
 {
     double klr;
     const double fcr = GetFlexuralBucklingFcr(q, qLabel, klr);
-    return CompressionStep{GetPn_FlexuralBuckling(fcr, Section.A), Fy * Section.A};
+    const double pnFlexural = GetPn_FlexuralBuckling(fcr, Section.A);
+    return CompressionStep{pnFlexural, GetPn_SquashLoad(pnFlexural)};
 }
 
 CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralTorsional(
@@ -126,7 +142,7 @@ CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralTorsional(
     double klr;
     const double fcr = GetFlexuralBucklingFcr(q, texts.qLabel, klr, texts.blankLineAfterQ);
     const double pnFlexural = GetPn_FlexuralBuckling(fcr, Section.A);
-    if (!ConsiderFlexuralTorsionalBuckling()) return CompressionStep{pnFlexural, Fy * Section.A};
+    if (!ConsiderFlexuralTorsionalBuckling()) return CompressionStep{pnFlexural, GetPn_SquashLoad(pnFlexural)};
     // E4: the branch between E3-2 and E3-3 (E7-2 and E7-3) still follows the flexural KL/r.
     double fcrSecondMode;
     if (q == 1.0) {

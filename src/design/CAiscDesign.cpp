@@ -108,10 +108,30 @@ int CAiscDesign::GetSection(mvSect_AISC& section, const wchar_t* name) const
     return code;
 }
 
+GoverningCheck CAiscDesign::GetCriticalCheck(GoverningCheck interaction) const
+{
+    // Ties go to the interaction's rivals: to shear, and among the shear ratios to the major.
+    if (InteractionRatio > std::max(VxRatio, VyRatio)) return interaction;
+    return VxRatio < VyRatio ? GoverningCheck::MinorShear : GoverningCheck::MajorShear;
+}
+
 double CAiscDesign::GetCriticalRatio() const
 {
-    const double shear = std::max(VxRatio, VyRatio);
-    return InteractionRatio > shear ? InteractionRatio : shear;
+    switch (GetCriticalCheck(GoverningCheck::None)) {
+    case GoverningCheck::MajorShear: return VxRatio;
+    case GoverningCheck::MinorShear: return VyRatio;
+    default: return InteractionRatio;
+    }
+}
+
+LimitStates CAiscDesign::GetLimitStates() const
+{
+    LimitStates states = Recorder.Record();
+    if (states.Count > 0) {
+        states.Check = GetCriticalCheck(Recorder.Interaction());
+        states.Ratio = GetCriticalRatio();
+    }
+    return states;
 }
 
 void CAiscDesign::ResetResult()
@@ -126,4 +146,5 @@ void CAiscDesign::ResetResult()
     VyRatio = 0;
     B1x = 1.0;
     B1y = 1.0;
+    Recorder.Clear();
 }

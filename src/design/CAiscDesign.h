@@ -9,6 +9,7 @@
 
 #include "../catalogue/mvSect_AISC.h"
 #include "FunctionRef.h"
+#include "LimitStates.h"
 #include "../platform/CString.h"
 
 class CAiscDesign
@@ -57,7 +58,11 @@ public:
     int GetErrorCode() const { return ErrorCode; }
     // The largest of the interaction and the two shear ratios.
     double GetCriticalRatio() const;
-    // Clears the results (B1 back to 1.0); inputs, section and ErrorCode stay.
+    // Every limit state the last Calculate evaluated, what governs each
+    // strength, and the check whose ratio is the critical ratio.
+    LimitStates GetLimitStates() const;
+    // Clears the results (B1 back to 1.0) and the limit states; inputs,
+    // section and ErrorCode stay.
     void ResetResult();
 
     // ---- Inputs as set, for judging the results (MemberVerdict) ------------
@@ -93,6 +98,11 @@ public:
     double GetPn_FlexuralTorsionalBuckling(double fcr, double ag) const;
     // D2-1 tensile yielding on the gross area.
     double GetPn_Tension(double fy, double ag) const;
+    // The squash load Fy A that stands in for a second buckling mode in the
+    // shapes without one. Not a limit state; only where E7 with Q above 1
+    // gives more (pnFlexural) does it cap Pn, and it is recorded as
+    // compressive yielding.
+    double GetPn_SquashLoad(double pnFlexural) const;
     // The governing compressive strength; a tie goes to flexural buckling.
     double GetPn(double pnFlexural, double pnSecondMode) const;
     // KL/r limit of 200 about both axes; raises ErrorCode 2 when exceeded.
@@ -236,8 +246,8 @@ protected:
     // The width b of the flange outstand in E7 and Table B4.1a: bf / 2.
     double GetFlange_HalfWidth() const;
     // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
-    // rectangular HSS share it).
-    double GetMn_Yielding(double fy, double z, bool major) const;
+    // rectangular HSS share it); equation names the one recorded.
+    double GetMn_Yielding(double fy, double z, bool major, AiscEquation equation) const;
 
     // The shape's part in the check sequence that every Calculate runs.
     struct ShearStep
@@ -359,8 +369,14 @@ protected:
     double DeflectionAdjustmentRatio;
     CString AnalysisSectionName;
     double AnalysisSectionIx;
+    // The limit states of the check running, or of the last one: written by
+    // the const limit states as they compute.
+    mutable LimitStateRecorder Recorder;
 
 private:
+    // The check whose ratio is the critical ratio, interaction standing for
+    // the H1-1 equation the check used.
+    GoverningCheck GetCriticalCheck(GoverningCheck interaction) const;
     // Table B4.1b case 10 on a flange slenderness shown as ratioImage, the
     // limits k root / divisor.
     void GetFlangeCompactLimits_Element(double& lambdaF, double& lambdaPf, double& lambdaRf, double ratio,

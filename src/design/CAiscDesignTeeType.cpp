@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 double CAiscDesignTeeType::GetMn_Major(double mx, const TeeSection& section,
                                        FunctionRef<void(double& lambda, double& lambdaP, double& lambdaR)> flangeLimits,
@@ -61,17 +62,21 @@ double CAiscDesignTeeType::GetMn_Yielding(double mx, double fy, double zx, doubl
     const double mp = fy * zx;
     double mn;
     const wchar_t* equation;
+    AiscEquation recorded;
     if (mx < 0) {
         PrintLine(L"Stem in compression");
         mn = std::min(mp, my);  // F9-3
         equation = L"Eq.F9-3.png";
+        recorded = AiscEquation::F9_3;
     } else {
         PrintLine(L"Stem in tension");
         mn = std::min(mp, 1.6 * my);  // F9-2
         equation = L"Eq.F9-2.png";
+        recorded = AiscEquation::F9_2;
     }
     PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
     PrintEquationValue(L"Eq.F9-1.png", mn / InchesPerFoot, MomentUnit);
+    Recorder.Add(LimitStateName::Yielding, recorded, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
@@ -91,6 +96,7 @@ double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, double d, double lb
         mcr = mx < 0 ? 0.0 : (Pi * std::sqrt(e * iy * g) / lb) * (2 * (2.3 * (d / lb) * std::sqrt(iy)));
     }
     PrintEquationValue(L"Eq.F9-4.png", mcr / InchesPerFoot, MomentUnit);
+    Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F9_4, mcr / InchesPerFoot);
     return mcr / InchesPerFoot;
 }
 
@@ -100,6 +106,7 @@ double CAiscDesignTeeType::GetMn_Compact_Flange(double lambda, double lambdaP, d
     const double mp = fy * zx;
     PrintEquationValue(L"Mp_equal_Fy_Zx.png", mp / InchesPerFoot, MomentUnit);
     double mn;
+    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
     if (lambda < lambdaP) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;  // a compact flange does not limit the strength
@@ -107,11 +114,14 @@ double CAiscDesignTeeType::GetMn_Compact_Flange(double lambda, double lambdaP, d
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         mn = 0.7 * E * sxc / (lambda * lambda);  // F9-7
         PrintEquationValue(L"Eq.F9-7.png", mn / InchesPerFoot, MomentUnit);
+        recorded = AiscEquation::F9_7;
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         mn = std::min(mp - (mp - 0.7 * fy * sxc) * (lambda - lambdaP) / (lambdaR - lambdaP), 1.6 * fy * sx);  // F9-6
         PrintEquationValue(L"Eq.F9-6.png", mn / InchesPerFoot, MomentUnit);
+        recorded = AiscEquation::F9_6;
     }
+    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, std::min(mp, mn) / InchesPerFoot);
     return std::min(mp, mn) / InchesPerFoot;
 }
 
@@ -137,6 +147,7 @@ double CAiscDesignTeeType::GetMn_Compact_Web(double lambda, double lambdaP, doub
     PrintEquationValue(equation, fcr, StressUnit);
     const double mn = fcr * sx;  // F9-8
     PrintEquationValue(L"Eq.F9-8.png", mn / InchesPerFoot, MomentUnit);
+    Recorder.Add(LimitStateName::StemLocalBuckling, AiscEquation::F9_8, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
@@ -145,7 +156,9 @@ double CAiscDesignTeeType::GetMn_Compact_Minor(double lambda, double lambdaP, do
 {
     const double mp = std::min(fy * zy, 1.6 * fy * sy);  // F6-1
     PrintEquationValue(L"Eq.F6-1.png", mp / InchesPerFoot, MomentUnit);
+    Recorder.Add(LimitStateName::Yielding, AiscEquation::F6_1, mp / InchesPerFoot);
     double mn;
+    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
     if (lambda < lambdaP) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;
@@ -153,12 +166,15 @@ double CAiscDesignTeeType::GetMn_Compact_Minor(double lambda, double lambdaP, do
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         mn = std::min(fcr * sy, mp);  // F6-3
         PrintEquationValue(L"Eq.F6-3.png", mn / InchesPerFoot, MomentUnit);
+        recorded = AiscEquation::F6_3;
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         mn = mp - (mp - 0.7 * fy * sy) * (lambda - lambdaP) / (lambdaR - lambdaP);  // F6-2
         PrintEquationValue(L"Eq.F6-2.png", mn / InchesPerFoot, MomentUnit);
+        recorded = AiscEquation::F6_2;
     }
     mn = std::min(mp, mn);
+    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, mn / InchesPerFoot);
     PrintLine(L"Mny to account for Lateral-Torsional Buckling", mn / InchesPerFoot, MomentUnit);
     return mn / InchesPerFoot;
 }
@@ -205,6 +221,7 @@ double CAiscDesignTeeType::GetFcr_FlexuralTorsional(const TorsionalSection& sect
     if (section.derived) PrintEquationValue(L"Eq.E4-10.png", section.H, L"");
     const double fcr = GetStress_FlexuralTorsional(fcry, fcrz, section.H);  // E4-2
     PrintEquationValue(L"Eq.E4-2.png", fcr, StressUnit);
+    Recorder.NoteCriticalStress(AiscEquation::E4_2);
     return fcr;
 }
 

@@ -14,6 +14,9 @@ constexpr double kPhi = 0.9;  // phi_t = phi_c = phi_b
 
 int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
 {
+    // Each strength's limit states are recorded under it as its step runs;
+    // the one whose value the step returns governs it.
+    Recorder.Clear();
     PrintHeader(L"Section Input");
     PrintSection();
     PrintInput();
@@ -26,15 +29,18 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     double mry = Muy;
     if (steps.designAxes) steps.designAxes(mrx, mry);
     const bool tension = Pu < 0;
+    Recorder.Open(Strength::Pn);
     if (tension) {
         PrintLine(L"Tensile Strength");
         const double pn = GetPn_Tension(Fy, Section.A);  // D2-1 gross yielding
+        Recorder.Use(pn);
         PrintImage(L"phi_t_0.90.png");
         PhiPn = kPhi * pn;
         PrintEquationValue(L"phi_t_Pn.png", PhiPn, ForceUnit);
     } else {
         const CompressionStep compression = steps.compression();
         const double pn = GetPn(compression.PnFlexural, compression.PnSecondMode);
+        Recorder.Use(pn);
         PhiPn = kPhi * pn;
         PrintEquationValue(L"phi_c_Pn.png", PhiPn, ForceUnit);
         ComputeMomentMagnification(mrx, mry, Section.A, steps.magnificationIx, steps.magnificationIy);
@@ -44,12 +50,18 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintLine(steps.workingMomentsLine);
     PrintLine(L"");
     PrintHeader(steps.majorFlexureHeader);
-    PhiMnx = kPhi * steps.majorFlexure(mrx);
+    Recorder.Open(Strength::Mnx);
+    const double mnx = steps.majorFlexure(mrx);
+    Recorder.Use(mnx);
+    PhiMnx = kPhi * mnx;
     PrintEquationValue(steps.majorDesignImage, PhiMnx, MomentUnit);
 
     PrintLine(L"");
     PrintHeader(steps.minorFlexureHeader);
-    PhiMny = kPhi * steps.minorFlexure(mry);
+    Recorder.Open(Strength::Mny);
+    const double mny = steps.minorFlexure(mry);
+    Recorder.Use(mny);
+    PhiMny = kPhi * mny;
     PrintEquationValue(steps.minorDesignImage, PhiMny, MomentUnit);
 
     // H1-1 combined flexure and axial force, on magnitudes.
@@ -63,17 +75,21 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
         PrintImage(L"Pr_Pc_greater_than_0.2.png");
         InteractionRatio = pr / PhiPn + (8.0 / 9.0) * (std::abs(mrx) / PhiMnx + std::abs(mry) / PhiMny);  // H1-1a
         equation = L"Eq.H1-1a.png";
+        Recorder.NoteInteraction(GoverningCheck::H1_1a);
     } else {
         PrintImage(L"Pr_Pc_less_than_0.2.png");
         InteractionRatio = pr / (2 * PhiPn) + std::abs(mrx) / PhiMnx + std::abs(mry) / PhiMny;  // H1-1b
         equation = L"Eq.H1-1b.png";
+        Recorder.NoteInteraction(GoverningCheck::H1_1b);
     }
     PrintEquationValue(equation, InteractionRatio, L"");
     PrintResult(L"Axial-Flexural Strength", InteractionRatio);
 
     PrintLine(L"");
     PrintHeader(L"Major Shear Capacity Calculation");
+    Recorder.Open(Strength::Vnx);
     const ShearStep major = steps.majorShear();
+    Recorder.Use(major.Vn);
     PhiVnx = major.Phiv * major.Vn;
     PrintEquationValue(L"phi_v_Vn.png", PhiVnx, ForceUnit);
     VxRatio = std::abs(Vux) / PhiVnx;
@@ -82,7 +98,9 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
 
     PrintLine(L"");
     PrintHeader(L"Minor Shear Capacity Calculation");
+    Recorder.Open(Strength::Vny);
     const double minorVn = steps.minorShear();
+    Recorder.Use(minorVn);
     PhiVny = GetPhiv_Minor() * minorVn;
     PrintEquationValue(L"phi_v_Vn.png", PhiVny, ForceUnit);
     VyRatio = std::abs(Vuy) / PhiVny;

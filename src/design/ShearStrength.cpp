@@ -41,6 +41,8 @@ double CAiscDesign::GetVn(double fy, double aw, double cv) const
 {
     const double vn = 0.6 * fy * aw * cv;
     PrintEquationValue(L"Eq.G2-1.png", vn, ForceUnit);
+    // Cv is 1 exactly when the plate yields in shear (G2-2, G2-3).
+    Recorder.Add(cv == 1.0 ? LimitStateName::ShearYielding : LimitStateName::ShearBuckling, AiscEquation::G2_1, vn);
     return vn;
 }
 

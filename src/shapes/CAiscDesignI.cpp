@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 int CAiscDesignI::Calculate()
 {
@@ -233,19 +234,22 @@ double CAiscDesignI::GetMn_Compact(double lambdaF, double lambdaPf, double lambd
     PrintLine(L"Mnx to account for Yielding");
     const double mp = fy * zx;  // F2-1
     PrintEquationValue(L"Eq.F2-1.png", mp / InchesPerFoot, MomentUnit);
+    Recorder.Add(LimitStateName::Yielding, AiscEquation::F2_1, mp / InchesPerFoot);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
-    return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sx, L"Eq.F3-1.png", L"Eq.F3-2.png", [&] {
-        return 0.9 * E * GetKc() * sx / (lambdaF * lambdaF);  // F3-2
-    });
+    return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sx,
+                                     {L"Eq.F3-1.png", AiscEquation::F3_1, L"Eq.F3-2.png", AiscEquation::F3_2}, [&] {
+                                         return 0.9 * E * GetKc() * sx / (lambdaF * lambdaF);  // F3-2
+                                     });
 }
 
 double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy,
-                                               double s, const wchar_t* noncompactEquation,
-                                               const wchar_t* slenderEquation, FunctionRef<double()> slenderMn) const
+                                               double s, const FlangeEquations& equations,
+                                               FunctionRef<double()> slenderMn) const
 {
     double mn;
     const wchar_t* equation;
+    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
     if (lambdaF < lambdaPf) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;
@@ -253,14 +257,18 @@ double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, 
     } else if (lambdaF > lambdaRf) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         mn = slenderMn();
-        equation = slenderEquation;
+        equation = equations.slenderImage;
+        recorded = equations.slender;
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         mn = mp - (mp - 0.7 * fy * s) * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);  // F3-1, F6-2
-        equation = noncompactEquation;
+        equation = equations.noncompactImage;
+        recorded = equations.noncompact;
     }
     PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
-    return std::min(mp, mn) / InchesPerFoot;
+    const double strength = std::min(mp, mn) / InchesPerFoot;
+    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, strength);
+    return strength;
 }
 
 double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, double fy, double zx, double sx,
@@ -270,6 +278,7 @@ double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, d
     PrintEquationValue(L"Eq.F2-1.png", mp / InchesPerFoot, MomentUnit);
     double mn;
     const wchar_t* equation;
+    std::optional<AiscEquation> recorded;  // below Lp lateral-torsional buckling does not apply
     if (lb < lp) {
         PrintLine(L"Lb < Lp");
         mn = mp;
@@ -278,14 +287,18 @@ double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, d
         // The check sequence has written "Lb > Lr" before finding fcr.
         mn = fcr * sx;  // F2-3
         equation = L"Eq.F2-3.png";
+        recorded = AiscEquation::F2_3;
     } else {
         PrintLine(L"Lp < Lb < Lr");
         mn = cb * (mp - (mp - 0.7 * fy * sx) * (lb - lp) / (lr - lp));  // F2-2
         equation = L"Eq.F2-2.png";
+        recorded = AiscEquation::F2_2;
     }
     // The report shows the uncapped moment.
     PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
-    return std::min(mp, mn) / InchesPerFoot;
+    const double strength = std::min(mp, mn) / InchesPerFoot;
+    if (recorded) Recorder.Add(LimitStateName::LateralTorsionalBuckling, *recorded, strength);
+    return strength;
 }
 
 // ---- Major axis with a noncompact or slender web (F5) ----------------------------
@@ -335,13 +348,20 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, d
         PrintLine(L"Lb < Lp");
         fcr = fy;  // F5-1 compression flange yielding
     }
-    return GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-2.png");
+    const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-2.png");
+    // Fcr held to Fy, below Lp or where Cb lifts F5-3 above it, is compression flange yielding.
+    if (fcr < fy)
+        Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F5_2, mn);
+    else
+        Recorder.Add(LimitStateName::CompressionFlangeYielding, AiscEquation::F5_1, mn);
+    return mn;
 }
 
 double CAiscDesignI::GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, double lambdaRf, double fy, double sx,
                                               double rpg) const
 {
     double fcr;
+    bool compact = false;  // a compact flange is no limit state
     if (lambdaPf < lambdaF && lambdaF <= lambdaRf) {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         fcr = fy - 0.3 * fy * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);  // F5-8
@@ -354,8 +374,11 @@ double CAiscDesignI::GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, d
     } else {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         fcr = fy;
+        compact = true;
     }
-    return GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-7.png");
+    const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-7.png");
+    if (!compact) Recorder.Add(LimitStateName::FlangeLocalBuckling, AiscEquation::F5_7, mn);
+    return mn;
 }
 
 double CAiscDesignI::GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, const wchar_t* equation) const
@@ -375,8 +398,10 @@ double CAiscDesignI::GetMn_Compact_Minor(double lambdaF, double lambdaPf, double
     PrintLine(L"Mny to account for Yielding");
     const double mp = std::min(fy * zy, 1.6 * fy * sy);  // F6-1
     PrintEquationValue(L"Eq.F6-1.png", mp / InchesPerFoot, MomentUnit);
+    Recorder.Add(LimitStateName::Yielding, AiscEquation::F6_1, mp / InchesPerFoot);
     PrintLine(L"Mny to account for Flange Local Buckling");
-    return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sy, L"Eq.F6-2.png", L"Eq.F6-3.png",
+    return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sy,
+                                     {L"Eq.F6-2.png", AiscEquation::F6_2, L"Eq.F6-3.png", AiscEquation::F6_3},
                                      [&] { return std::min(fcr * sy, mp); });  // F6-3
 }
 

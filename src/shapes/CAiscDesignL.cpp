@@ -50,7 +50,8 @@ int CAiscDesignL::Calculate()
                 }
                 // A single angle is not checked for flexural-torsional buckling:
                 // the squash load stands in for that mode.
-                return CompressionStep{GetPn_FlexuralBuckling(fcr, s.A), s.A * Fy};
+                const double pnFlexural = GetPn_FlexuralBuckling(fcr, s.A);
+                return CompressionStep{pnFlexural, GetPn_SquashLoad(pnFlexural)};
             },
         .majorFlexure =
             [&](double mw) {
@@ -200,6 +201,7 @@ double CAiscDesignL::GetMn_Yielding(double& my, double& sc, double fy, double mu
     const double mn = 1.5 * my / InchesPerFoot;  // F10-1
     PrintLine(L"For the limit state of yielding about the w-w axis");
     PrintEquationValue(L"Mnw.png", mn, MomentUnit);
+    Recorder.Add(LimitStateName::Yielding, AiscEquation::F10_1, mn);
     return mn;
 }
 
@@ -214,6 +216,7 @@ double CAiscDesignL::GetMn_Yielding_Minor(double& my, double& sc, double fy, dou
     const double mn = std::min({1.5 * myA, 1.5 * myB, 1.5 * myC}) / InchesPerFoot;  // F10-1
     PrintLine(L"For the limit state of yielding about the z-z axis");
     PrintEquationValue(L"Mnz.png", mn, MomentUnit);
+    Recorder.Add(LimitStateName::Yielding, AiscEquation::F10_1, mn);
     return mn;
 }
 
@@ -243,11 +246,13 @@ double CAiscDesignL::GetMn_LateralTorsional(double b, double d, double t, double
         PrintImage(L"Me_less_than_My.png");
         mn = (0.92 - 0.17 * me / my) * me;  // F10-2
         PrintEquationValue(L"Eq.F10-2.png", mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F10_2, mn / InchesPerFoot);
     } else {
         // Also taken when Me is not a number (unequal legs with Lb = 0): the cap 1.5 My.
         PrintImage(L"Me_greater_than_My.png");
         mn = std::min(1.5 * my, (1.92 - 1.17 * std::sqrt(my / me)) * my);  // F10-3
         PrintEquationValue(L"Eq.F10-3.png", mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F10_3, mn / InchesPerFoot);
     }
     return mn / InchesPerFoot;
 }
@@ -275,11 +280,13 @@ double CAiscDesignL::GetMn_Compact(double lambda, double lambdaP, double lambdaR
         PrintEquationValue(L"Eq.F10-9.png", fcr, StressUnit);
         mn = fcr * sc;  // F10-8
         PrintEquationValue(L"Eq.F10-8.png", mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(LimitStateName::LegLocalBuckling, AiscEquation::F10_8, mn / InchesPerFoot);
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         PrintEquationValue(L"Sc.png", sc, L"in^3");
         mn = fy * sc * (2.43 - 1.72 * (b / t) * std::sqrt(fy / E));  // F10-7
         PrintEquationValue(L"Eq.F10-7.png", mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(LimitStateName::LegLocalBuckling, AiscEquation::F10_7, mn / InchesPerFoot);
     }
     return mn / InchesPerFoot;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 int CAiscDesignRectHss::Calculate()
 {
@@ -48,7 +49,7 @@ double CAiscDesignRectHss::GetMn(bool major, const CompactLimits& limits) const
 {
     const mvSect_AISC& s = Section;
     PrintLine(major ? L"Mnx to account for Yielding" : L"Mny to account for Yielding");
-    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major);
+    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major, AiscEquation::F7_1);
     // The B walls are the flanges about x and the webs about y; the Ht walls the other way round.
     PrintLine(major ? L"Mnx to account for Flange Local Buckling" : L"Mny to account for Flange Local Buckling");
     const double mf =
@@ -106,6 +107,7 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
 
     const double mp = Fy * z;
     double mn;
+    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
     if (lambda <= lambdaP) {
         PrintLine(L"Flange is compact");
         mn = mp;
@@ -125,11 +127,14 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
         PrintEquationValue(L"Se_equal_Ieff_d_2.png", se, L"in^3");
         mn = Fy * se;  // F7-3
         PrintEquationValue(L"Eq.F7-3.png", mn / InchesPerFoot, MomentUnit);
+        recorded = AiscEquation::F7_3;
     } else {
         PrintLine(L"Flange is non-compact");
         mn = std::min(mp - (mp - Fy * s) * (3.57 * lambda * std::sqrt(Fy / E) - 4.0), mp);  // F7-2
         PrintEquationValue(L"Eq.F7-2.png", mn / InchesPerFoot, MomentUnit);
+        recorded = AiscEquation::F7_2;
     }
+    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
@@ -149,6 +154,7 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Web(double z, double s, double la
                                    : L"Web is non-compact");
         mn = std::min(mp - (mp - Fy * s) * (0.305 * lambda * std::sqrt(Fy / E) - 0.738), mp);  // F7-5
         PrintEquationValue(L"Eq.F7-5.png", mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(LimitStateName::WebLocalBuckling, AiscEquation::F7_5, mn / InchesPerFoot);
     }
     return mn / InchesPerFoot;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 int CAiscDesignRoundHss::Calculate()
 {
@@ -34,6 +35,7 @@ int CAiscDesignRoundHss::Calculate()
         .minorShear =
             [&] {
                 PrintEquationValue(L"Eq.G6-1.png", vn, ForceUnit);
+                Recorder.RepeatLast();  // the major axis's entry
                 return vn;
             },
         .magnificationIx = Section.Ix,
@@ -45,7 +47,7 @@ double CAiscDesignRoundHss::GetMn(bool major, double lambdaP, double lambdaR) co
 {
     const mvSect_AISC& s = Section;
     PrintLine(major ? L"Mnx to account for Yielding" : L"Mny to account for Yielding");
-    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major);
+    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major, AiscEquation::F8_1);
     PrintLine(major ? L"Mnx to account for Local Buckling" : L"Mny to account for Local Buckling");
     const double ml = major ? GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.D_t, lambdaP, lambdaR, true)
                             : GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.D_t, lambdaP, lambdaR, false);
@@ -98,6 +100,7 @@ double CAiscDesignRoundHss::GetMn_LocalBuckling_Flange(double, double z, double 
     PrintLine(major ? L"S = Sx" : L"S = Sy", s, L"in^3");
     double mn;
     const wchar_t* equation;
+    std::optional<AiscEquation> recorded;  // a compact wall is no limit state
     if (d_t <= lambdaP) {
         PrintImage(L"D_t_less_than_lambda_p.png");
         PrintLine(L"The section is compact");
@@ -110,13 +113,16 @@ double CAiscDesignRoundHss::GetMn_LocalBuckling_Flange(double, double z, double 
         PrintEquationValue(L"Eq.F8-4.png", fcr, StressUnit);
         mn = fcr * s;  // F8-3
         equation = L"Eq.F8-3.png";
+        recorded = AiscEquation::F8_3;
     } else {
         PrintImage(L"lambda_p_less_than_D_t_less_than_lambda_r.png");
         PrintLine(L"The section is non-compact");
         mn = (0.021 * E / d_t + Fy) * s;  // F8-2
         equation = L"Eq.F8-2.png";
+        recorded = AiscEquation::F8_2;
     }
     PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
+    if (recorded) Recorder.Add(LimitStateName::LocalBuckling, *recorded, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
@@ -131,5 +137,8 @@ double CAiscDesignRoundHss::GetVn(double fcr, double ag) const
 {
     const double vn = 0.5 * fcr * ag;
     PrintEquationValue(L"Eq.G6-1.png", vn, ForceUnit);
+    // G6-2b below its cap 0.6 Fy is shear buckling.
+    const LimitStateName limitState = fcr < 0.6 * Fy ? LimitStateName::ShearBuckling : LimitStateName::ShearYielding;
+    Recorder.Add(limitState, AiscEquation::G6_1, vn);
     return vn;
 }

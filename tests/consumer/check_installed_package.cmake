@@ -1,6 +1,7 @@
 # Installs the built library into a staging prefix, builds the consumer
 # project against it with find_package, and runs the consumer.
 # Inputs: BUILD_DIR (the main build), SOURCE_DIR (this folder), WORK_DIR,
+# PYTHON (the interpreter of the Python module, empty when it is not built),
 # CXX_COMPILER and SANITIZE (the build's: a sanitized library needs a host
 # built by the same compiler with the same sanitizers).
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -26,9 +27,21 @@ file(MAKE_DIRECTORY ${WORK_DIR}/elsewhere)
 execute_process(COMMAND ${WORK_DIR}/stage/bin/zorsteel check W14X90 --Fy 50 --Pu 400 --Mux 180 --Lx 180 --Ly 180
                         --Lb 180 --out - --report report.html
   WORKING_DIRECTORY ${WORK_DIR}/elsewhere RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT result EQUAL 0 OR NOT out MATCHES "\nW14X90,W14X90,0,[0-9.]+,[^\n]*,0,OK,\n" OR NOT err STREQUAL ""
+if(NOT result EQUAL 0 OR NOT out MATCHES "\nW14X90,W14X90,0,[0-9.]+,[^\n]*,0,OK,,H1-1a,[^\n]*\n" OR NOT err STREQUAL ""
    OR NOT EXISTS ${WORK_DIR}/elsewhere/Images/Eq.H1-1a.png)
   message(FATAL_ERROR "installed zorsteel check: status ${result}\n${out}\n${err}")
+endif()
+# The installed Python module, imported from another folder, checks the same
+# member to the bit (both write the shortest text that reads back to the
+# same double) and names an unknown section.
+if(PYTHON)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env PYTHONPATH=${WORK_DIR}/stage/lib/python3/dist-packages ${PYTHON} -c
+    "import zorsteel\nr = zorsteel.check('W14X90', Fy=50, Pu=400, Mux=180, Lx=180, Ly=180, Lb=180)\nprint(f'W14X90,W14X90,{r.ShapeCode},{r.PhiPn!r},{r.PhiMnx!r},{r.Status}')\ntry:\n    zorsteel.check('W14X91')\nexcept ValueError as e:\n    print(e)"
+    WORKING_DIRECTORY ${WORK_DIR}/elsewhere RESULT_VARIABLE result OUTPUT_VARIABLE python ERROR_VARIABLE err)
+  string(REGEX MATCH "W14X90,W14X90,0,[^,]+,[^,]+," command "${out}")
+  if(NOT result EQUAL 0 OR NOT python STREQUAL "${command}OK\nmember W14X91, Section: unknown section \"W14X91\"\n")
+    message(FATAL_ERROR "installed Python module: status ${result}\ncommand: ${command}\n${python}\n${err}")
+  endif()
 endif()
 # Without its catalogue it says where it looked, and exits with the file status.
 file(RENAME ${WORK_DIR}/stage/share/zorsteel/aisc14u.tbl ${WORK_DIR}/aisc14u.tbl.away)

@@ -1,4 +1,5 @@
-// Work spread over the cores, with its results taken in input order.
+// Work spread over the cores, with its results taken in input order: the
+// hosts' batches of members (RunMembers, the zorsteel command).
 #pragma once
 
 #include <algorithm>

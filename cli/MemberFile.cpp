@@ -1,0 +1,120 @@
+#include "MemberFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "Csv.h"
+
+namespace {
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');
+    quoted.append(text);
+    quoted.push_back('"');
+    return quoted;
+}
+
+// A record of the member file as the reader split it.
+struct Record
+{
+    std::vector<std::string> fields;
+    int number = 0;  // the header is 1
+    bool unclosedQuote = false;
+    bool endsLine = true;
+};
+
+MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& columns, const std::string& fileName)
+{
+    const std::vector<std::string>& fields = record.fields;
+    MemberRow row;
+    row.Where = fileName + ", row " + std::to_string(record.number);
+    for (std::size_t i = 0; i < fields.size() && i < columns.size(); ++i) SetField(row, *columns[i], fields[i]);
+    if (record.unclosedQuote)
+        row.Error = row.Where + ": a quote is not closed";
+    else if (!record.endsLine && fields.size() < columns.size())
+        row.Error = row.Where + ": the file ends inside this row (no line break after " + std::to_string(fields.size()) +
+                    " of " + std::to_string(columns.size()) + " fields): it looks cut short";
+    else if (fields.size() > columns.size())
+        row.Error = row.Where + ", column " + std::to_string(columns.size() + 1) + ": more fields than the header has";
+    if (row.Id.empty()) row.Id = std::to_string(record.number);
+    return row;
+}
+
+} // namespace
+
+void SetField(MemberRow& row, const InputColumn& column, std::string_view text)
+{
+    if (column.Kind == ColumnKind::Text) return SetText(row, column, text);
+    if (text.find_first_not_of(" \t") == std::string_view::npos) return;
+    if (column.Kind == ColumnKind::Boolean) {
+        const std::string word = Lower(text);
+        if (word == "1" || word == "true" || word == "0" || word == "false")
+            SetFlag(row, column, word == "1" || word == "true");
+        else
+            RecordError(row, column, Quoted(text) + " is not 1, 0, true or false");
+        return;
+    }
+    double number = 0;
+    if (ParseNumber(text, number) == NumberParse::NotANumber)
+        RecordError(row, column, Quoted(text) + " is not a number");
+    else
+        SetNumber(row, column, number, text);
+}
+
+MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads)
+{
+    MemberFile file;
+    CsvReader reader(in);
+    std::vector<std::string> fields;
+    if (!reader.Next(fields)) {
+        file.Error = fileName + ": no header row";
+        return file;
+    }
+    std::vector<const InputColumn*> columns;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const InputColumn* column = FindInputColumn(fields[i]);
+        const std::string where = fileName + ", row 1, column " + std::to_string(i + 1);
+        if (!column) {
+            file.Error = where + ": unknown column \"" + fields[i] + "\"";
+            return file;
+        }
+        if (std::ranges::find(columns, column) != columns.end()) {
+            file.Error = where + ": column " + fields[i] + " is given twice";
+            return file;
+        }
+        columns.push_back(column);
+    }
+    if (std::ranges::find(columns, FindInputColumn("Section")) == columns.end()) {
+        file.Error = fileName + ", row 1: no Section column";
+        return file;
+    }
+    file.HasCombo = std::ranges::find(columns, FindInputColumn("Combo")) != columns.end();
+
+    // Records are split in order here (a quoted field may span lines), a
+    // batch at a time; their fields, numbers mostly, are read on every thread.
+    constexpr std::size_t kBatch = 4096, kBlockSize = 256;
+    std::vector<Record> batch(kBatch);
+    for (bool more = true; more;) {
+        std::size_t count = 0;
+        while (count < kBatch && (more = reader.Next(batch[count].fields))) {
+            Record& record = batch[count];
+            if (record.fields.size() == 1 && record.fields[0].find_first_not_of(" \t") == std::string::npos) continue;
+            record.number = reader.Record();
+            record.unclosedQuote = reader.UnclosedQuote();
+            record.endsLine = reader.EndsLine();
+            ++count;
+        }
+        ComputeInOrder<MemberRow>(
+            count, threads, kBlockSize, [&](std::size_t i) { return ReadRow(batch[i], columns, fileName); },
+            [&](MemberRow&& row) { file.Rows.push_back(std::move(row)); });
+    }
+    return file;
+}

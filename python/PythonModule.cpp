@@ -1,0 +1,313 @@
+// The Python module zorsteel: a thin binding over the library. A member is
+// given as the command's member file gives it (keywords or dictionary keys
+// named as its columns, checked by the same rules) and checked by the same
+// member run; the result's attributes are the command's result columns.
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <variant>
+
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include "zorsteel.h"
+
+namespace py = pybind11;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Where the library looked for the catalogue when it could not read it, and
+// where else the module looked. Messages about the catalogue come from calls
+// made while holding the GIL (the load and the section lists), so no lock.
+std::string missingCatalogue;
+std::string installedCatalogue;
+
+fs::path ModuleFolder()
+{
+    Dl_info info{};
+    dladdr(reinterpret_cast<const void*>(&ModuleFolder), &info);
+    return fs::absolute(info.dli_fname).parent_path();
+}
+
+// The library looks for its data beside the host executable, here the Python
+// interpreter: point it at the catalogue and the images beside the module (a
+// build) or, installed, in the data folder of the install layout.
+void PrepareLibrary()
+{
+    const fs::path catalogue = ToUtf8(kCatalogueFileName);
+    const fs::path beside = ModuleFolder();
+    const fs::path installed = (beside / ZORSTEEL_DATA_FROM_MODULE).lexically_normal();
+    installedCatalogue = (installed / catalogue).string();
+    std::error_code error;
+    const bool useInstalled = !fs::exists(beside / catalogue, error) && fs::exists(installed / catalogue, error);
+    SetExecutablePath(FromUtf8((useInstalled ? installed : beside).string()).c_str());
+
+    // The catalogue's message becomes an exception; the others (a missing
+    // equation image) are lines on standard error.
+    SetMessageBoxHandler([](const wchar_t* text) {
+        const std::wstring_view opening = L"Error opening file ";
+        if (std::wstring_view(text).starts_with(opening))
+            missingCatalogue = ToNativePath(std::wstring(std::wstring_view(text).substr(opening.size())).c_str());
+        else
+            std::fprintf(stderr, "zorsteel: %s\n", ToUtf8(text).c_str());
+    });
+    // An unknown section is told by the exception that names it.
+    SetDebugOutputHandler([](const wchar_t*) {});
+}
+
+void RaiseIfCatalogueMissing()
+{
+    if (missingCatalogue.empty()) return;
+    const std::string words = "zorsteel cannot read its catalogue (also looked for " + installedCatalogue + ")";
+    PyErr_SetObject(PyExc_FileNotFoundError, py::make_tuple(ENOENT, words, missingCatalogue).ptr());
+    throw py::error_already_set();
+}
+
+CSteelDesignManager& Catalogue()
+{
+    CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
+    if (!catalogue) throw std::bad_alloc();
+    RaiseIfCatalogueMissing();
+    return *catalogue;
+}
+
+// A number from a Python value (int, float, numpy's, anything with
+// __float__ or __index__), but not from a text.
+std::optional<double> NumberOf(py::handle value)
+{
+    if (py::isinstance<py::str>(value) || py::isinstance<py::bytes>(value)) return std::nullopt;
+    const double number = PyFloat_AsDouble(value.ptr());
+    if (number == -1 && PyErr_Occurred()) {
+        PyErr_Clear();
+        return std::nullopt;
+    }
+    return number;
+}
+
+// One field from a Python value, by the rules of the command's member file: a
+// text where a number belongs is a TypeError, a number that breaks the
+// column's rule a ValueError; None keeps the default. Labels (Id, Combo) and
+// names may be given as any value and are taken as its str().
+void SetField(MemberRow& row, const InputColumn& column, py::handle value)
+{
+    if (value.is_none()) return;
+    if (column.Kind == ColumnKind::Text) return SetText(row, column, std::string(py::str(value)));
+    const std::string shown = py::repr(value);
+    const bool flag = column.Kind == ColumnKind::Boolean;
+    const std::optional<double> number = NumberOf(value);
+    if (!number) throw py::type_error(FieldWhere(row, column) + ": " + shown + " is not a " + (flag ? "bool" : "number"));
+    if (!flag)
+        SetNumber(row, column, *number, shown);
+    else if (*number == 0 || *number == 1)
+        SetFlag(row, column, *number == 1);
+    else
+        RecordError(row, column, shown + " is not True, False, 1 or 0");
+    if (!row.Error.empty()) throw py::value_error(row.Error);
+}
+
+// A member from its fields, named as the member file's columns.
+MemberRow RowOf(const py::dict& fields, std::string where, const std::string& unexpected)
+{
+    MemberRow row;
+    row.Where = std::move(where);
+    row.Naming = FieldNaming::Key;
+    for (const auto& [key, value] : fields) {
+        const std::string name = py::str(key);
+        const InputColumn* column = FindInputColumn(name);
+        if (!column) throw py::type_error(unexpected + " '" + name + "'");
+        SetField(row, *column, value);
+    }
+    return row;
+}
+
+std::string IdOf(const py::dict& fields)
+{
+    return fields.contains("Id") && !fields["Id"].is_none() ? std::string(py::str(fields["Id"])) : "";
+}
+
+// Checks the members with the GIL released; a member that cannot be checked
+// (its section unknown or without a design class) raises ValueError.
+std::vector<MemberResult> Run(const std::vector<MemberRow>& rows, bool report)
+{
+    std::vector<MemberResult> results;
+    results.reserve(rows.size());
+    {
+        py::gil_scoped_release released;
+        RunMembers(rows, report, [&](MemberResult&& result) { results.push_back(std::move(result)); });
+    }
+    for (const MemberResult& result : results)
+        if (!result.Checked) throw py::value_error(result.Message);
+    return results;
+}
+
+MemberResult Check(const std::string& section, bool report, const py::kwargs& inputs)
+{
+    Catalogue();
+    if (inputs.contains("Section")) throw py::type_error("check() got multiple values for argument 'section'");
+    const std::string id = IdOf(inputs);
+    MemberRow row = RowOf(inputs, "member " + (id.empty() ? section : id), "check() got an unexpected keyword argument");
+    row.Section = section;
+    return Run({row}, report).front();
+}
+
+std::vector<MemberResult> CheckMany(const py::iterable& rows, bool report)
+{
+    Catalogue();
+    const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
+    std::vector<MemberRow> members;
+    for (const py::handle row : rows) {
+        std::string where = "rows[" + std::to_string(members.size()) + "]";
+        if (!py::isinstance(row, mapping))
+            throw py::type_error(where + ": a row is a dict of the member file's columns, not " +
+                                 std::string(py::str(py::type::handle_of(row).attr("__name__"))));
+        const py::dict fields(py::reinterpret_borrow<py::object>(row));
+        const std::string id = IdOf(fields);
+        if (!id.empty()) where += " (member " + id + ")";
+        members.push_back(RowOf(fields, where, where + ": unexpected key"));
+    }
+    return Run(members, report);
+}
+
+std::vector<std::string> Sections(const std::optional<std::variant<int, std::string>>& family, double minWidth,
+                                  double maxWidth, double minHeight, double maxHeight,
+                                  const std::optional<std::string>& prefixes, const std::optional<std::string>& names)
+{
+    CSteelDesignManager& catalogue = Catalogue();
+    const bool bounded = minWidth != 0 || maxWidth != 0 || minHeight != 0 || maxHeight != 0;
+    std::vector<mvSect_AISC> rows;
+    if (names) {
+        if (family || prefixes || bounded) throw py::type_error("sections(names=...) takes no family, prefixes or bounds");
+        catalogue.GenerateSections(rows, FromUtf8(*names));
+    } else {
+        if (!family) throw py::type_error("sections() needs a family (a designation or a shape code) or names");
+        if (prefixes && bounded) throw py::type_error("sections() takes prefixes or size bounds, not both");
+        const auto* designation = std::get_if<std::string>(&*family);
+        const int code = designation ? get_shape(FromUtf8(*designation).c_str()) : std::get<int>(*family);
+        if (designation && code < 0)
+            throw py::value_error("\"" + *designation + "\" names no shape family (W, C, L, WT, 2L, HSS8X4, Pipe, ...)");
+        if (prefixes)
+            catalogue.GenerateSections(rows, code, FromUtf8(*prefixes));
+        else
+            catalogue.GenerateSections(rows, code, minWidth, maxWidth, minHeight, maxHeight);
+    }
+    RaiseIfCatalogueMissing();
+    std::vector<std::string> list;
+    for (const mvSect_AISC& row : rows) list.push_back(ToUtf8(GetSectionName(row)));
+    return list;
+}
+
+py::dict Section(const std::string& name)
+{
+    mvSect_AISC record;
+    if (!Catalogue().GetAiscSection(record, FromUtf8(name).c_str()))
+        throw py::value_error("unknown section \"" + name + "\"");
+    double numbers[kSectionNumberCount];
+    std::memcpy(numbers, &record, sizeof numbers);
+    py::dict fields;
+    fields["Name"] = ToUtf8(GetSectionName(record));
+    for (int i = 0; i < kSectionNumberCount; ++i) fields[kSectionFieldNames[i]] = numbers[i];
+    return fields;
+}
+
+py::object Cell(const ResultColumn& column, const MemberResult& result)
+{
+    if (column.Text) return py::str(result.*column.Text);
+    if (column.Number) return py::float_(result.*column.Number);
+    return py::int_(result.*column.Integer);
+}
+
+// The calculation framed as the command's report frames a member; None when
+// no report was asked for.
+py::object ReportHtml(const MemberResult& result)
+{
+    if (result.Report.empty()) return py::none();
+    std::ostringstream block;
+    PrintMemberBlock(block, result);
+    return py::str(block.str());
+}
+
+// The member and its verdict; the numbers are the attributes.
+std::string Repr(const MemberResult& result)
+{
+    static constexpr std::string_view kShown[] = {"Id", "Combo", "Section", "Status", "CriticalRatio", "ErrorCode",
+                                                  "Message"};
+    std::string text;
+    for (const ResultColumn* column : ResultColumns(true, false)) {
+        if (std::ranges::find(kShown, column->Name) == std::end(kShown)) continue;
+        if (column->Text && (result.*column->Text).empty()) continue;
+        if (!text.empty()) text += ", ";
+        text += std::string(column->Name) + "=" + std::string(py::repr(Cell(*column, result)));
+    }
+    return "zorsteel.Result(" + text + ")";
+}
+
+// The limit states as the command's JSON lists them; empty for a row that
+// could not be checked.
+py::list LimitStateList(const MemberResult& result)
+{
+    py::list states;
+    if (!result.Checked) return states;
+    for (const LimitState& state : result.Limits) {
+        py::dict entry;
+        entry["Quantity"] = StrengthText(state.Quantity);
+        entry["Name"] = state.Name;
+        entry["Equation"] = state.Equation;
+        entry["Nominal"] = state.Nominal;
+        entry["Governs"] = state.Governs;
+        states.append(std::move(entry));
+    }
+    return states;
+}
+
+} // namespace
+
+PYBIND11_MODULE(zorsteel, m)
+{
+    m.doc() = "Structural steel member checks by AISC 360-10 (LRFD). Units: kips, inches, ksi; moments in kip-ft.";
+    m.attr("__version__") = ZorsteelVersion();
+    PrepareLibrary();
+
+    py::class_<MemberResult> result(m, "Result", "The check of one member: the zorsteel command's result columns.");
+    for (const ResultColumn* column : ResultColumns(true, false))
+        result.def_property_readonly(column->Name.data(), [column](const MemberResult& r) { return Cell(*column, r); });
+    result.def_property_readonly("limit_states", &LimitStateList,
+                                 "every limit state of the check: dicts with the keys of the command's JSON "
+                                 "(Quantity, Name, Equation, Nominal, Governs)");
+    result.def_property_readonly("report_html", &ReportHtml, "the member's calculation as HTML, when asked for")
+        .def("_repr_html_", &ReportHtml)
+        .def("__repr__", &Repr)
+        .def(
+            "as_dict",
+            [](const MemberResult& r) {
+                py::dict cells;
+                for (const ResultColumn* column : ResultColumns(true, false)) cells[column->Name.data()] = Cell(*column, r);
+                return cells;
+            },
+            "the result columns as a dict");
+
+    m.def("check", &Check, py::arg("section"), py::kw_only(), py::arg("report") = false,
+          "check(section, *, report=False, **inputs): checks one member; the inputs are named as the columns of "
+          "the zorsteel command's member file (Fy, Pu, Mux, ..., Lx, Ly, ...); one left out keeps its default");
+    m.def("check_many", &CheckMany, py::arg("rows"), py::kw_only(), py::arg("report") = false,
+          "check_many(rows, *, report=False): checks every row, a dict named as the member file's columns, with "
+          "the GIL released; the results in the rows' order");
+    m.def("sections", &Sections, py::arg("family") = py::none(), py::kw_only(), py::arg("min_width") = 0.0,
+          py::arg("max_width") = 0.0, py::arg("min_height") = 0.0, py::arg("max_height") = 0.0,
+          py::arg("prefixes") = py::none(), py::arg("names") = py::none(),
+          "section names sorted by area: of a family (a designation such as \"W\" or a shape code) within size "
+          "bounds in inches (0 is no bound), or with name prefixes (\"W14, W12\"), or of a free list of names "
+          "and prefixes (names=\"W14X90 HSS8\")");
+    m.def("section", &Section, py::arg("name"), "one catalogue section's properties, named as the record's fields");
+    m.def(
+        "place_report_images",
+        [](const std::string& page) { return PlaceReportImages(FromUtf8(page).c_str()); }, py::arg("page"),
+        "copies the equation images into the Images folder beside page (a report, or a notebook), where report_html "
+        "links them; False when they cannot be copied");
+}

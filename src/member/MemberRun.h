@@ -1,0 +1,77 @@
+// The check of one member as a host gives it (MemberRow), its result with the
+// verdict, the result's columns by name, and the member's framed report.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../design/LimitStates.h"
+#include "MemberInput.h"
+
+struct MemberResult
+{
+    std::string Id, Combo, Section;
+    // False for a row that could not be checked (Status "ERROR"): its numbers
+    // mean nothing.
+    bool Checked = false;
+    int ShapeCode = -1;
+    double PhiPn = 0, PhiMnx = 0, PhiMny = 0, PhiVnx = 0, PhiVny = 0, B1x = 0, B1y = 0;
+    double InteractionRatio = 0, VxRatio = 0, VyRatio = 0, CriticalRatio = 0;
+    int ErrorCode = 0;
+    std::string Status;   // "OK", "NG" (MemberVerdict) or "ERROR"
+    std::string Message;  // the verdict's words, or what is wrong with the row
+    // What governs: the check, and the limit state of Pn, Mnx and Mny with its
+    // equation ("Lateral-torsional buckling (F2-2)"); every limit state in Limits.
+    std::string Governing, PnLimitState, MnxLimitState, MnyLimitState;
+    LimitStates Limits;
+    std::string Report;   // the calculation as HTML fragments, when asked for
+    int Envelope = 0;     // 1 on a member's envelope line (the governing combination's result)
+};
+
+// Checks one member: a fresh design object from the factory, the row's
+// inputs, one Calculate, and the object back to the factory. The result
+// depends on the row (and the catalogue) alone, so that members may be
+// checked in any order, or on several threads once the catalogue is loaded.
+// A row with an error, without a section, or whose section the catalogue does
+// not hold or no design class checks, gives an unchecked result (Status
+// "ERROR") whose message names the row and the field; so does a lack of
+// memory ("out of memory").
+MemberResult RunMember(const MemberRow& row, bool withReport) noexcept;
+
+// Checks every row on threads threads (0: one per core), the catalogue
+// loaded first, and hands each result to done in input order on the caller's
+// thread: the results and their order are those of one thread.
+void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::function<void(MemberResult&&)>& done,
+                unsigned threads = 0);
+
+// The member's report as a host shows it: its calculation (or, unchecked, its
+// message) framed by ProblemPrintArea and titled with its Id, combination and
+// section, those given.
+void PrintMemberBlock(std::ostream& out, const MemberResult& result);
+
+struct ResultColumn
+{
+    std::string_view Name;
+    std::string MemberResult::*Text = nullptr;
+    double MemberResult::*Number = nullptr;
+    int MemberResult::*Integer = nullptr;
+};
+
+// The result's fields by name: Id, Combo (when asked for), Section,
+// ShapeCode, the strengths, B1, the ratios, ErrorCode, Status, Message, what
+// governs (Governing, PnLimitState, MnxLimitState, MnyLimitState), and
+// Envelope when asked for. A new result column is one line in their table.
+std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
+
+// The limit state that governs quantity with its equation, "Lateral-torsional
+// buckling (F2-2)"; "" when none was recorded.
+std::string LimitStateText(const LimitStates& states, Strength quantity);
+
+// What governs a member, for a person: the governing check and the limit
+// states of the strengths it holds the demand against, "H1-1b: Pn Flexural
+// buckling (E3-2), Mnx Lateral-torsional buckling (F2-2), Mny Yielding (F6-1)"
+// or "Major shear: Vnx Shear yielding (G2-1)"; "" before a check.
+std::string GoverningText(const LimitStates& states);

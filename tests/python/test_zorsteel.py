@@ -1,0 +1,177 @@
+"""The Python module against the zorsteel command (the same library behind a
+CSV file), and its own errors. ctest sets PYTHONPATH to the built module,
+ZORSTEEL_CLI to the command (when built) and ZORSTEEL_SOURCE_DIR."""
+import csv
+import importlib.util
+import math
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+from pathlib import Path
+
+import pytest
+
+import zorsteel
+
+SOURCE = Path(os.environ["ZORSTEEL_SOURCE_DIR"])
+CLI = os.environ.get("ZORSTEEL_CLI")
+needs_cli = pytest.mark.skipif(not CLI, reason="the zorsteel command is not built")
+
+spec = importlib.util.spec_from_file_location("check_model", SOURCE / "examples" / "check_model.py")
+check_model = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(check_model)
+
+CELLS = zorsteel.check("W14X90").as_dict()
+COLUMNS = list(CELLS)
+NUMBERS = [name for name, value in CELLS.items() if not isinstance(value, str)]
+
+
+def same(a, b):
+    """Bit for bit; any NaN equals any NaN, as the command writes each as nan."""
+    return (isinstance(a, float) and math.isnan(a) and math.isnan(b)) or struct.pack("d", a) == struct.pack("d", b)
+
+
+def command_results(rows, tmp_path):
+    """The command's CSV results for the rows, read back to numbers."""
+    model = tmp_path / "model.csv"
+    with open(model, "w", newline="") as file:
+        writer = csv.DictWriter(file, fieldnames=list(dict.fromkeys(k for row in rows for k in row)))
+        writer.writeheader()
+        writer.writerows(rows)
+    out = subprocess.run([CLI, "check", "--members", model, "--out", "-"], capture_output=True, text=True).stdout
+    return [{name: float(cell) if name in NUMBERS else cell for name, cell in line.items()}
+            for line in csv.DictReader(out.splitlines())]
+
+
+def member_rows(sections):
+    """Each section in compression with bending and shear about both axes
+    (direct analysis), and in tension with the effective length method and no
+    B1; lengths vary so that every input reaches a setter of its own."""
+    rows = []
+    for i, section in enumerate(sections):
+        common = {"Id": f"M{i}", "Section": section, "Fy": 50.0, "Cb": 1.14, "Lb": 96.0 + i, "Kx": 1.0,
+                  "Ky": 0.8, "Lx": 144.0, "Ly": 120.0, "Kz": 1.2, "Lz": 108.0, "ConnectorDistance": 36.0,
+                  "Cmx": 0.85, "Cmy": 0.6, "TotalDeflectionDenominator": 240.0, "LiveDeflectionDenominator": 360.0,
+                  "TotalDy": 0.4, "LiveDy": 0.25, "L": 144.0, "DeflectionAdjustmentRatio": 1.1}
+        rows.append(dict(common, Combo="C", Pu=25.0, Mux=12.0, Muy=3.0, Vux=6.0, Vuy=2.0))
+        rows.append(dict(common, Combo="T", Pu=-40.0, Mux=-8.0, Vux=4.0, DirectAnalysis=False, ConsiderB1=0))
+    return rows
+
+
+# A middle-sized section of each shape code: every family and every design class.
+EVERY_FAMILY = [names[len(names) // 2] for names in (zorsteel.sections(code) for code in range(14))]
+
+
+@needs_cli
+def test_results_are_the_commands_to_the_bit(tmp_path):
+    rows = member_rows(EVERY_FAMILY)
+    expected = command_results(rows, tmp_path)
+    results = zorsteel.check_many(rows)
+    assert len(results) == len(expected) == 28
+    for result, line in zip(results, expected):
+        for name in COLUMNS:
+            assert same(getattr(result, name), line[name]) if name in NUMBERS else getattr(result, name) == line[name], \
+                (line["Id"], line["Combo"], name)
+
+
+@needs_cli
+def test_the_example_prints_the_members_the_command_finds_failing():
+    model = SOURCE / "examples" / "model.csv"
+    failing = [(line["Id"], line["Combo"]) for line in csv.DictReader(
+        subprocess.run([CLI, "check", "--members", model, "--out", "-"], capture_output=True, text=True).stdout
+        .splitlines()) if line["Status"] != "OK"]
+    run = subprocess.run([sys.executable, SOURCE / "examples" / "check_model.py", model], capture_output=True, text=True)
+    printed = [tuple(line.split()[:2]) for line in run.stdout.splitlines()[:-1]]
+    assert failing and printed == failing and run.returncode == 1
+    assert run.stdout.splitlines()[-1] == f"{len(failing)} of 26 member checks fail"
+
+
+def test_check_many_equals_checks_one_by_one():
+    rows = member_rows([name for code in range(14) for name in zorsteel.sections(code)])
+    assert len(rows) > 4000
+    many = zorsteel.check_many(iter(rows))
+    for row, result in zip(rows, many, strict=True):
+        inputs = {key: value for key, value in row.items() if key != "Section"}
+        single = zorsteel.check(row["Section"], **inputs).as_dict()
+        assert all(same(value, single[name]) if name in NUMBERS else value == single[name]
+                   for name, value in result.as_dict().items()), row
+
+
+def test_limit_states_hold_the_strengths_that_govern_and_name_them():
+    for result in zorsteel.check_many(member_rows(EVERY_FAMILY)):
+        states = result.limit_states
+        for quantity, strength, phi in (("Pn", result.PhiPn, 0.9), ("Mnx", result.PhiMnx, 0.9),
+                                        ("Mny", result.PhiMny, 0.9), ("Vnx", result.PhiVnx, None)):
+            governing = [s for s in states if s["Quantity"] == quantity and s["Governs"]]
+            assert len(governing) == 1, (result.Section, quantity)
+            nominal = governing[0]["Nominal"]
+            # phi_v is 1.0 for some rolled webs, 0.9 elsewhere.
+            assert any(same(f * nominal, strength) for f in ((phi,) if phi else (0.9, 1.0))), (result.Section, quantity)
+        mnx = next(s for s in states if s["Quantity"] == "Mnx" and s["Governs"])
+        assert result.MnxLimitState == f"{mnx['Name']} ({mnx['Equation']})"
+
+
+@pytest.mark.parametrize("call, error, message", [
+    (lambda: zorsteel.check("W14X91", Fy=50), ValueError, 'member W14X91, Section: unknown section "W14X91"'),
+    (lambda: zorsteel.check("W14X90", Fy="50"), TypeError, "member W14X90, Fy: '50' is not a number"),
+    (lambda: zorsteel.check("W14X90", Id="C1", Pu=math.nan), ValueError, 'member C1, Pu: "nan" is not a finite'),
+    (lambda: zorsteel.check("W14X90", Lx=-math.inf), ValueError, 'Lx: "-inf" is not a finite number'),
+    (lambda: zorsteel.check("W14X90", Fy=0), ValueError, "Fy: must be above 0, not 0"),
+    (lambda: zorsteel.check("W14X90", Cb=-1.0), ValueError, "Cb: must be above 0, not -1.0"),
+    (lambda: zorsteel.check("W14X90", Lb=-12), ValueError, "Lb: must not be negative, not -12"),
+    (lambda: zorsteel.check("W14X90", DirectAnalysis="no"), TypeError, "DirectAnalysis: 'no' is not a bool"),
+    (lambda: zorsteel.check("W14X90", ConsiderB1=2), ValueError, "ConsiderB1: 2 is not True, False, 1 or 0"),
+    (lambda: zorsteel.check("W14X90", fy=50), TypeError, "unexpected keyword argument 'fy'"),
+    (lambda: zorsteel.check_many([{"Section": "W14X90"}, {"Id": "B2", "Section": "W14X90", "Mux": "12"}]),
+     TypeError, "rows[1] (member B2), Mux: '12' is not a number"),
+    (lambda: zorsteel.check_many([{"Section": "W14X90"}, {"Section": "Pipe99"}]),
+     ValueError, 'rows[1], Section: unknown section "Pipe99"'),
+    (lambda: zorsteel.check_many([{"Section": "W14X90", "Sect": "W14X90"}]), TypeError, "rows[0]: unexpected key 'Sect'"),
+    (lambda: zorsteel.check_many(["W14X90"]), TypeError, "rows[0]: a row is a dict of the member file's columns, not str"),
+    (lambda: zorsteel.section("W14X91"), ValueError, 'unknown section "W14X91"'),
+    (lambda: zorsteel.sections("Q"), ValueError, '"Q" names no shape family'),
+])
+def test_bad_input_raises_naming_the_member_and_the_field(call, error, message):
+    with pytest.raises(error, match=re.escape(message)):
+        call()
+
+
+def test_a_missing_catalogue_raises_file_not_found_with_its_path(tmp_path):
+    shutil.copy(zorsteel.__file__, tmp_path)
+    run = subprocess.run([sys.executable, "-c", "import zorsteel; zorsteel.check('W14X90')"],
+                         env=dict(os.environ, PYTHONPATH=str(tmp_path)), capture_output=True, text=True)
+    assert "FileNotFoundError: [Errno 2] zorsteel cannot read its catalogue" in run.stderr
+    assert f"'{tmp_path / 'aisc14u.tbl'}'" in run.stderr
+
+
+def test_report_is_the_members_framed_calculation(tmp_path):
+    result = zorsteel.check("w14x90", Id="C1", Combo="1.4D", Fy=50, Pu=400, report=True)
+    assert result.report_html.startswith('<div class="clear"></div>\n<hr/>\n'
+                                         '<div class="problem-title">C1, 1.4D, w14x90 - using AISC 360-10 LRFD Method'
+                                         '</div>\n<hr/>\n<div class="problemArea">\n')
+    assert result.report_html.endswith('</div>\n<div class="page-break"></div>\n')
+    assert "Section W14X90<br/>" in result.report_html and result._repr_html_() == result.report_html
+    assert zorsteel.check("W14X90").report_html is None
+    assert zorsteel.place_report_images(str(tmp_path / "calc.ipynb")) and (tmp_path / "Images" / "Eq.H1-1a.png").is_file()
+    assert repr(result) == ("zorsteel.Result(Id='C1', Combo='1.4D', Section='w14x90', "
+                            f"CriticalRatio={result.CriticalRatio!r}, ErrorCode=0, Status='OK')")
+
+
+def test_sections_in_the_three_forms_and_one_sections_properties():
+    # W14X90 of the AISC shapes database: A = 26.5 in2, d = 14.0 in, bf = 14.5 in.
+    w14x90 = zorsteel.section("w14x90")
+    assert (w14x90["Name"], w14x90["A"], w14x90["d"], w14x90["bf"]) == ("W14X90", 26.5, 14.0, 14.5)
+
+    def areas(names):
+        return [zorsteel.section(name)["A"] for name in names]
+
+    bounded = zorsteel.sections("W", min_width=14.5, max_width=14.5, min_height=12, max_height=14)
+    assert "W14X90" in bounded and areas(bounded) == sorted(areas(bounded))
+    assert all(zorsteel.section(name)["bf"] == 14.5 and 12 <= zorsteel.section(name)["d"] <= 14 for name in bounded)
+    assert zorsteel.sections(0, max_height=14, min_height=12) == zorsteel.sections("W", min_height=12, max_height=14)
+    prefixed = zorsteel.sections("W", prefixes="W14, w12")
+    assert prefixed and all(re.match("W1[24]X", name) for name in prefixed)
+    assert zorsteel.sections(names="Pipe4STD, W14X90") == ["Pipe4STD", "W14X90"]  # A 2.96 and 26.5 in2
