@@ -19,8 +19,8 @@ unsigned CoreCount();
 // the results and their order are then those of one thread. Items go to the
 // threads in blocks of blockSize; the caller computes blocks too while the
 // next one to take is not done, and a block's results are let go once taken.
-// compute must not throw; take may, and the other threads then finish their
-// work before it leaves. A thread that cannot be started leaves its share to
+// compute must not throw; take may, and the other threads then finish the
+// blocks they have begun before it leaves. A thread that cannot be started leaves its share to
 // the others.
 template <class Result, class Compute, class Take>
 void ComputeInOrder(std::size_t count, unsigned threads, std::size_t blockSize, Compute compute, Take take)
@@ -63,16 +63,23 @@ void ComputeInOrder(std::size_t count, unsigned threads, std::size_t blockSize, 
     } catch (...) {
         // No thread, or no room for one: those that started do the work.
     }
-    for (std::size_t block = 0; block < blocks; ++block) {
-        std::unique_lock guard(lock);
-        while (!done[block]) {
+    try {
+        for (std::size_t block = 0; block < blocks; ++block) {
+            std::unique_lock guard(lock);
+            while (!done[block]) {
+                guard.unlock();
+                const bool worked = work();
+                guard.lock();
+                if (!worked) finished.wait(guard, [&] { return done[block] != 0; });
+            }
+            std::vector<Result> taken = std::move(results[block]);
             guard.unlock();
-            const bool worked = work();
-            guard.lock();
-            if (!worked) finished.wait(guard, [&] { return done[block] != 0; });
+            for (Result& result : taken) take(std::move(result));
         }
-        std::vector<Result> taken = std::move(results[block]);
-        guard.unlock();
-        for (Result& result : taken) take(std::move(result));
+    } catch (...) {
+        // No block is begun after this; those begun are finished first.
+        const std::lock_guard guard(lock);
+        next = blocks;
+        throw;
     }
 }
