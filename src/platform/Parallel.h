@@ -20,8 +20,8 @@ unsigned CoreCount();
 // threads in blocks of blockSize; the caller computes blocks too while the
 // next one to take is not done, and a block's results are let go once taken.
 // compute must not throw; take may, and the other threads then finish the
-// blocks they have begun before it leaves. A thread that cannot be started leaves its share to
-// the others.
+// blocks they have begun before it leaves. A thread that cannot be started
+// leaves its share to the others.
 template <class Result, class Compute, class Take>
 void ComputeInOrder(std::size_t count, unsigned threads, std::size_t blockSize, Compute compute, Take take)
 {
