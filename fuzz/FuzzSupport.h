@@ -1,14 +1,15 @@
-// What the fuzz targets share: the library's messages silenced (a fuzzed
-// input makes many, and they are not what is tried), and a property every
-// input must keep.
+// What the fuzz targets share (each includes it once): the library's
+// messages silenced before the first input (a fuzzed input makes many, and
+// they are not what is tried), and a property every input must keep.
 #pragma once
 
 #include "zorsteel.h"
 
-inline void SilenceMessages()
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SetMessageBoxHandler([](const wchar_t*) {});
     SetDebugOutputHandler([](const wchar_t*) {});
+    return 0;
 }
 
 // Fails the run (libFuzzer reports it as a crash, with its input).
