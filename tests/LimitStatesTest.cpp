@@ -36,6 +36,8 @@ struct Case
 
 // F10-7 Mn / (Fy Sc) of a leg with b/t = 16 at Fy = 36 ksi.
 const double kLegFactor = 2.43 - 1.72 * 16 * std::sqrt(36 / 29000.0);
+// The Fy that puts the W14X90 flange, bf/2tf = 14.5 / (2 * 0.710) = 10.21, at 0.5604 sqrt(E/Fy): 87.3 ksi.
+const double kStubFy = 0.5604 * 0.5604 * 29000 / ((14.5 / 1.42) * (14.5 / 1.42));
 
 const Case kCases[] = {
     // W18X35 at Fy 50: flange 7.06 < 0.38 * 24.08 = 9.15 and web 53.5 < 3.76 * 24.08 = 90.6 are
@@ -62,6 +64,11 @@ const Case kCases[] = {
     {.what = "W with a noncompact flange", .section = L"W14X90", .fy = 50, .mux = 100,
      .governs = {{Strength::Mnx, "Flange local buckling (F3-1)"}, {Strength::Mny, "Flange local buckling (F6-2)"}},
      .check = "H1-1b"},
+    // The same section as a stub (KL = 0, Fe infinite) at kStubFy: the flange is just past E7-4's 0.56,
+    // E7-5 Qs = 1.415 - 0.74 * 0.5604 = 1.0003, so E7-2 Fcr = Q Fy exceeds Fy and the squash load
+    // Fy A (A = 26.5) holds Pn. 100 / (0.9 * 87.3 * 26.5) = 0.05 <= 0.2.
+    {.what = "I-shape stub whose E7-5 Qs is above 1", .section = L"W14X90", .fy = kStubFy, .pu = 100,
+     .governs = {{Strength::Pn, "Compressive yielding (Py = Fy Ag)", kStubFy * 26.5}}, .check = "H1-1b"},
     // W24X76 at Fy 50: h/tw = 49.0 <= 2.24 * 24.08 = 53.9, so Cv = 1 and phi_v = 1.0; Vn = 0.6 Fy d tw.
     // Mux 50 against 0.9 * 50 * 200 / 12 = 750 kip-ft is 0.07.
     {.what = "short deep beam governed by major shear", .section = L"W24X76", .fy = 50, .mux = 50, .vux = 300,
