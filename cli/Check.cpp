@@ -70,22 +70,53 @@ bool Output::Open(const std::string& path)
     return static_cast<bool>(*m_file);
 }
 
-bool ResultSink::Open(const CheckOptions& options, bool withCombo)
+bool ResultSink::Open(const CheckOptions& options, bool withCombo, std::size_t count)
 {
     m_options = &options;
     m_withCombo = withCombo;
+    m_results.reserve(count);
     if (!m_out.Open(options.Out) || !m_json.Open(options.Json)) return false;
     m_columns = ResultColumns(withCombo, options.Envelope);
     if (m_out.Stream()) m_csv = std::make_unique<CsvResultWriter>(*m_out.Stream(), m_columns);
     return true;
 }
 
-void ResultSink::Add(MemberResult&& result)
+void ResultSink::AddAll(std::size_t count, unsigned threads, std::size_t blockSize,
+                        const std::function<MemberResult(std::size_t)>& make, const std::function<void()>& added)
+{
+    struct Made
+    {
+        MemberResult result;
+        std::string csvLine;  // empty when there is no CSV, or no memory for it here
+    };
+    ComputeInOrder<Made>(
+        count, threads, blockSize,
+        [&](std::size_t i) noexcept {
+            Made made;
+            try {
+                made.result = make(i);
+                if (m_csv) made.csvLine = m_csv->Line(made.result);
+            } catch (...) {
+                made = Made();  // an ERROR row in short texts, which need no memory
+                made.result.Status = "ERROR";
+                made.result.Message = "out of memory";
+            }
+            return made;
+        },
+        [&](Made&& made) {
+            Add(std::move(made.result), made.csvLine);
+            added();
+        });
+}
+
+void ResultSink::Add(MemberResult&& result) { Add(std::move(result), std::string()); }
+
+void ResultSink::Add(MemberResult&& result, const std::string& csvLine)
 {
     if (result.Status == "ERROR") Complain(result.Message);
     m_anyError = m_anyError || result.Status == "ERROR";
     m_anyNg = m_anyNg || result.Status == "NG";
-    if (m_csv) m_csv->Write(result);
+    if (m_csv) m_csv->WriteLine(csvLine.empty() ? m_csv->Line(result) : csvLine);
     m_results.push_back(std::move(result));
 }
 
@@ -93,13 +124,14 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
 {
     if (m_csv && envelope)
         for (const MemberResult& line : *envelope) m_csv->Write(line);
+    if (m_csv) m_csv->Flush();
     if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope);
     if (m_out.Stream() == &std::cout || m_json.Stream() == &std::cout) return;
     const bool colour = UseColour(m_options->Colours);
-    WriteTable(std::cout, m_results, m_withCombo, colour);
+    WriteTable(std::cout, m_results, m_withCombo, colour, m_options->Threads);
     if (envelope) {
         std::cout << "\nEnvelope: the governing combination of each member\n";
-        WriteTable(std::cout, *envelope, m_withCombo, colour);
+        WriteTable(std::cout, *envelope, m_withCombo, colour, m_options->Threads);
     }
 }
 
@@ -125,7 +157,7 @@ bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status)
         status = kExitFileError;
         return false;
     }
-    members = ReadMembers(file, options.Members);
+    members = ReadMembers(file, options.Members, options.Threads);
     if (!members.Error.empty()) {
         Complain(members.Error);
         status = kExitFileError;
@@ -143,13 +175,18 @@ int RunCheck(const CheckOptions& options)
     if (!CatalogueReady()) return kExitFileError;
     ResultSink sink;
     Output report;
-    if (!sink.Open(options, members.HasCombo) || !report.Open(options.Report)) return kExitFileError;
+    if (!sink.Open(options, members.HasCombo, members.Rows.size()) || !report.Open(options.Report))
+        return kExitFileError;
 
     Progress progress(members.Rows.size());
-    RunMembers(members.Rows, report.Stream() != nullptr, [&](MemberResult&& result) {
-        sink.Add(std::move(result));
-        progress.Step(sink.Results().size());
-    });
+    // Blocks small enough that the first results come at once and the
+    // threads finish together, large enough that handing them out is cheap.
+    constexpr std::size_t kBlockSize = 64;
+    const bool withReport = report.Stream() != nullptr;
+    sink.AddAll(
+        members.Rows.size(), options.Threads, kBlockSize,
+        [&](std::size_t i) { return RunMember(members.Rows[i], withReport); },
+        [&] { progress.Step(sink.Results().size()); });
 
     std::vector<MemberResult> envelope;
     if (options.Envelope) envelope = EnvelopeOf(sink.Results());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -28,6 +29,7 @@ struct CheckOptions
     std::string Title = "zorsteel member checks";
     bool Envelope = false;
     Colour Colours = Colour::Auto;
+    unsigned Threads = 0;  // threads that check members; 0: one per core
 };
 
 // Runs the check; returns the exit status (ExitStatus.h).
@@ -46,14 +48,23 @@ private:
     std::ostream* m_stream = nullptr;
 };
 
-// Where results go: the CSV written row by row as they come (flushed), then
-// at the end the envelope lines, the JSON and the table on the terminal
-// (unless standard output carries the CSV or the JSON).
+// Where results go: the CSV written row by row in input order as they come
+// (reaching the file every few kilobytes, and at the end), then at the end
+// the envelope lines, the JSON and the table on the terminal (unless
+// standard output carries the CSV or the JSON).
 class ResultSink
 {
 public:
-    // Opens --out and --json; false when one cannot be written.
-    bool Open(const CheckOptions& options, bool withCombo);
+    // Opens --out and --json for results of count members; false when one
+    // cannot be written.
+    bool Open(const CheckOptions& options, bool withCombo, std::size_t count);
+    // Adds the results make(0) ... make(count - 1), made with their CSV lines
+    // on threads threads (0: one per core) in blocks of blockSize, and taken
+    // in that order as they come; added() after each. make must give the
+    // same result on any thread; if it throws, the result is an ERROR "out of
+    // memory".
+    void AddAll(std::size_t count, unsigned threads, std::size_t blockSize,
+                const std::function<MemberResult(std::size_t)>& make, const std::function<void()>& added = [] {});
     void Add(MemberResult&& result);
     void Finish(const std::vector<MemberResult>* envelope);
     const std::vector<MemberResult>& Results() const { return m_results; }
@@ -61,6 +72,8 @@ public:
     int Status() const;
 
 private:
+    void Add(MemberResult&& result, const std::string& csvLine);
+
     const CheckOptions* m_options = nullptr;
     bool m_withCombo = false;
     Output m_out, m_json;

@@ -1,16 +1,27 @@
 #include "Csv.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 
 std::string FormatNumber(double value)
 {
-    if (std::isnan(value)) return "nan";  // also a NaN with its sign bit set
-    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    std::string text;
+    AppendNumber(text, value);
+    return text;
+}
+
+void AppendNumber(std::string& out, double value)
+{
+    if (std::isnan(value)) {
+        out += "nan";  // also a NaN with its sign bit set
+    } else if (std::isinf(value)) {
+        out += value > 0 ? "inf" : "-inf";
+    } else {
+        char buffer[32];
+        out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    }
 }
 
 NumberParse ParseNumber(std::string_view text, double& value)
@@ -28,37 +39,51 @@ NumberParse ParseNumber(std::string_view text, double& value)
     return std::isfinite(parsed) ? NumberParse::Ok : NumberParse::NotFinite;
 }
 
-std::string CsvField(std::string_view text)
+void AppendCsvField(std::string& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
+    const auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::ranges::none_of(text, special)) {
+        out += text;
+        return;
     }
-    return quoted + '"';
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 void WriteCsvRecord(std::ostream& out, const std::vector<std::string>& cells)
 {
-    for (std::size_t i = 0; i < cells.size(); ++i) out << (i ? "," : "") << CsvField(cells[i]);
-    out << '\n';
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i) line += ',';
+        AppendCsvField(line, cells[i]);
+    }
+    line += '\n';
+    out << line;
 }
 
 bool CsvReader::Next(std::vector<std::string>& fields)
 {
     fields.clear();
     m_unclosedQuote = false;
+    m_endsLine = false;
     std::string field;
     bool quoted = false;  // inside a quoted part
     bool any = false;
-    for (int c; (c = m_in.get()) != EOF;) {
+    // Straight from the stream's buffer: a character at a time through the
+    // stream itself would cost a sentry each.
+    std::streambuf& in = *m_in.rdbuf();
+    constexpr int kEnd = std::char_traits<char>::eof();
+    for (int c; (c = in.sbumpc()) != kEnd;) {
         any = true;
         if (quoted) {
             if (c != '"')
                 field += static_cast<char>(c);
-            else if (m_in.peek() == '"')
-                field += static_cast<char>(m_in.get());
+            else if (in.sgetc() == '"')
+                field += static_cast<char>(in.sbumpc());
             else
                 quoted = false;
         } else if (c == '"') {
@@ -67,8 +92,9 @@ bool CsvReader::Next(std::vector<std::string>& fields)
             fields.push_back(std::move(field));
             field.clear();
         } else if (c == '\n') {
+            m_endsLine = true;
             break;
-        } else if (c != '\r' || m_in.peek() != '\n') {
+        } else if (c != '\r' || in.sgetc() != '\n') {
             field += static_cast<char>(c);
         }
     }

@@ -14,6 +14,8 @@
 // The shortest text that reads back to the same double (std::to_chars);
 // infinities and not-a-number as "inf", "-inf" and "nan".
 std::string FormatNumber(double value);
+// The same text appended to out.
+void AppendNumber(std::string& out, double value);
 
 enum class NumberParse
 {
@@ -27,8 +29,8 @@ enum class NumberParse
 // leading "+" are allowed.
 NumberParse ParseNumber(std::string_view text, double& value);
 
-// The field as a CSV cell: quoted when it must be.
-std::string CsvField(std::string_view text);
+// Appends the field as a CSV cell: quoted when it must be.
+void AppendCsvField(std::string& out, std::string_view text);
 
 // Writes one record: the cells joined by commas, quoted as needed, and a
 // line break.
@@ -47,9 +49,12 @@ public:
     // The number of the last record returned, the first being 1.
     int Record() const { return m_record; }
     bool UnclosedQuote() const { return m_unclosedQuote; }
+    // False for a last record that the input ends without a line break.
+    bool EndsLine() const { return m_endsLine; }
 
 private:
     std::istream& m_in;
     int m_record = 0;
     bool m_unclosedQuote = false;
+    bool m_endsLine = false;
 };

@@ -1,15 +1,19 @@
 #include "Environment.h"
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
 
+#include "ResultOutput.h"
 #include "zorsteel.h"
 
 namespace {
 
-int missingImages = 0;
-bool catalogueMissing = false;
+// Told by the library's message handler, which the threads that check
+// members may call at once.
+std::atomic<int> missingImages = 0;
+std::atomic<bool> catalogueMissing = false;
 
 std::filesystem::path ExecutableFolder() { return ToNativePath(GetExecutablePath()); }
 
@@ -19,7 +23,7 @@ std::filesystem::path InstalledDataFolder() { return ExecutableFolder() / ZORSTE
 
 } // namespace
 
-void Complain(const std::string& text) { std::fprintf(stderr, "zorsteel: %s\n", text.c_str()); }
+void Complain(const std::string& text) { std::fprintf(stderr, "zorsteel: %s\n", Printable(text).c_str()); }
 
 void PrepareLibrary()
 {
@@ -54,6 +58,9 @@ void PrepareLibrary()
 bool CatalogueReady()
 {
     CSteelDesignManager::Instance();
+    // The copy that design objects read their sections from, made before
+    // the threads that check members start.
+    LoadCatalogueCopy(CataloguePath());
     return !catalogueMissing;
 }
 

@@ -8,12 +8,13 @@
 // Points the library at the data folder and installs the message handlers.
 void PrepareLibrary();
 
-// Loads the catalogue; false (the message says which files it looked for)
-// when it cannot be read.
+// Loads the catalogue (the manager's index and the copy that design objects
+// read from); false (the message says which files it looked for) when it
+// cannot be read.
 bool CatalogueReady();
 
 // How many "cannot find file" messages the library gave for equation images.
 int MissingImageCount();
 
-// One line on standard error, after "zorsteel: ".
+// One line on standard error, after "zorsteel: ", Printable.
 void Complain(const std::string& text);

@@ -22,6 +22,32 @@ std::string Quoted(std::string_view text)
     return quoted;
 }
 
+// A record of the member file as the reader split it.
+struct Record
+{
+    std::vector<std::string> fields;
+    int number = 0;  // the header is 1
+    bool unclosedQuote = false;
+    bool endsLine = true;
+};
+
+MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& columns, const std::string& fileName)
+{
+    const std::vector<std::string>& fields = record.fields;
+    MemberRow row;
+    row.Where = fileName + ", row " + std::to_string(record.number);
+    for (std::size_t i = 0; i < fields.size() && i < columns.size(); ++i) SetField(row, *columns[i], fields[i]);
+    if (record.unclosedQuote)
+        row.Error = row.Where + ": a quote is not closed";
+    else if (!record.endsLine && fields.size() < columns.size())
+        row.Error = row.Where + ": the file ends inside this row (no line break after " + std::to_string(fields.size()) +
+                    " of " + std::to_string(columns.size()) + " fields): it looks cut short";
+    else if (fields.size() > columns.size())
+        row.Error = row.Where + ", column " + std::to_string(columns.size() + 1) + ": more fields than the header has";
+    if (row.Id.empty()) row.Id = std::to_string(record.number);
+    return row;
+}
+
 } // namespace
 
 void SetField(MemberRow& row, const InputColumn& column, std::string_view text)
@@ -43,7 +69,7 @@ void SetField(MemberRow& row, const InputColumn& column, std::string_view text)
         SetNumber(row, column, number, text);
 }
 
-MemberFile ReadMembers(std::istream& in, const std::string& fileName)
+MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads)
 {
     MemberFile file;
     CsvReader reader(in);
@@ -72,17 +98,23 @@ MemberFile ReadMembers(std::istream& in, const std::string& fileName)
     }
     file.HasCombo = std::ranges::find(columns, FindInputColumn("Combo")) != columns.end();
 
-    while (reader.Next(fields)) {
-        if (fields.size() == 1 && fields[0].find_first_not_of(" \t") == std::string::npos) continue;
-        MemberRow row;
-        row.Where = fileName + ", row " + std::to_string(reader.Record());
-        for (std::size_t i = 0; i < fields.size() && i < columns.size(); ++i) SetField(row, *columns[i], fields[i]);
-        if (reader.UnclosedQuote())
-            row.Error = row.Where + ": a quote is not closed";
-        else if (fields.size() > columns.size())
-            row.Error = row.Where + ", column " + std::to_string(columns.size() + 1) + ": more fields than the header has";
-        if (row.Id.empty()) row.Id = std::to_string(reader.Record());
-        file.Rows.push_back(std::move(row));
+    // Records are split in order here (a quoted field may span lines), a
+    // batch at a time; their fields, numbers mostly, are read on every thread.
+    constexpr std::size_t kBatch = 4096, kBlockSize = 256;
+    std::vector<Record> batch(kBatch);
+    for (bool more = true; more;) {
+        std::size_t count = 0;
+        while (count < kBatch && (more = reader.Next(batch[count].fields))) {
+            Record& record = batch[count];
+            if (record.fields.size() == 1 && record.fields[0].find_first_not_of(" \t") == std::string::npos) continue;
+            record.number = reader.Record();
+            record.unclosedQuote = reader.UnclosedQuote();
+            record.endsLine = reader.EndsLine();
+            ++count;
+        }
+        ComputeInOrder<MemberRow>(
+            count, threads, kBlockSize, [&](std::size_t i) { return ReadRow(batch[i], columns, fileName); },
+            [&](MemberRow&& row) { file.Rows.push_back(std::move(row)); });
     }
     return file;
 }

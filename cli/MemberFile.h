@@ -23,7 +23,9 @@ struct MemberFile
     std::string Error;
 };
 
-// Reads a member CSV file with a header row. Blank records are skipped; a
-// record with more fields than the header, or an unclosed quote, is a row
+// Reads a member CSV file with a header row, the rows' fields on threads
+// threads (0: one per core). Blank records are skipped; a record with more
+// fields than the header, an unclosed quote, or a last record that has fewer
+// fields than the header and no line break (a file cut short) is a row
 // error. fileName is only for messages.
-MemberFile ReadMembers(std::istream& in, const std::string& fileName);
+MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads);

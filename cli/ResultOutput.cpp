@@ -1,52 +1,113 @@
 #include "ResultOutput.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <map>
 
-#include <nlohmann/json.hpp>
-
 #include "Csv.h"
+#include "zorsteel.h"
 
 namespace {
 
 using M = MemberResult;
 
-nlohmann::ordered_json NumberJson(double value)
+void AppendInteger(std::string& out, int value)
 {
-    if (std::isfinite(value)) return value;
-    return FormatNumber(value);
+    char text[16];
+    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-// The cell as CSV text: numbers of an unchecked row stay empty.
-std::string CellText(const ResultColumn& column, const MemberResult& result)
+// Appends the cell as CSV text: numbers of an unchecked row stay empty.
+void AppendCell(std::string& out, const ResultColumn& column, const MemberResult& result)
 {
-    if (column.Text) return result.*column.Text;
-    if (column.Integer == &M::Envelope) return std::to_string(result.Envelope);
-    if (!result.Checked) return "";
-    return column.Number ? FormatNumber(result.*column.Number) : std::to_string(result.*column.Integer);
+    if (column.Text)
+        AppendCsvField(out, result.*column.Text);
+    else if (column.Integer == &M::Envelope)
+        AppendInteger(out, result.Envelope);
+    else if (!result.Checked)
+        return;
+    else if (column.Number)
+        AppendNumber(out, result.*column.Number);
+    else
+        AppendInteger(out, result.*column.Integer);
 }
 
-nlohmann::ordered_json CellJson(const ResultColumn& column, const MemberResult& result)
+// A string as JSON: UTF-8 as it is, the bytes of a member file that are not
+// UTF-8 (an Id, a Combo, a Section as given) as U+FFFD, where the CSV keeps
+// them; quotes, backslashes and control characters escaped.
+void AppendJsonString(std::string& out, std::string_view text)
 {
-    if (column.Text) return result.*column.Text;
-    if (column.Integer == &M::Envelope) return result.Envelope;
-    if (!result.Checked) return nullptr;
-    if (column.Integer) return result.*column.Integer;
-    return NumberJson(result.*column.Number);
+    out += '"';
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        char32_t c;
+        if (!DecodeUtf8(text, i, c)) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        } else if (c == '"' || c == '\\') {
+            (out += '\\') += static_cast<char>(c);
+        } else if (c < 0x20) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out.append(text, start, i - start);
+        }
+    }
+    out += '"';
 }
 
-nlohmann::ordered_json LimitStatesJson(const MemberResult& result)
+// A number as JSON: finite ones as the CSV writes them, the others as the
+// strings "inf", "-inf" and "nan".
+void AppendJsonNumber(std::string& out, double value)
 {
-    if (!result.Checked) return nullptr;
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const LimitState& state : result.Limits)
-        list.push_back({{"Quantity", StrengthText(state.Quantity)},
-                        {"Name", state.Name},
-                        {"Equation", state.Equation},
-                        {"Nominal", NumberJson(state.Nominal)},
-                        {"Governs", state.Governs}});
-    return list;
+    if (std::isfinite(value)) {
+        AppendNumber(out, value);
+    } else {
+        (out += '"') += FormatNumber(value);
+        out += '"';
+    }
+}
+
+// Appends the cell as a JSON value: numbers of an unchecked row are null.
+void AppendJsonCell(std::string& out, const ResultColumn& column, const MemberResult& result)
+{
+    if (column.Text) {
+        AppendJsonString(out, result.*column.Text);
+    } else if (column.Integer == &M::Envelope) {
+        AppendInteger(out, result.Envelope);
+    } else if (!result.Checked) {
+        out += "null";
+    } else if (column.Integer) {
+        AppendInteger(out, result.*column.Integer);
+    } else {
+        AppendJsonNumber(out, result.*column.Number);
+    }
+}
+
+// Every limit state the check evaluated, as a JSON list; null for an
+// unchecked row.
+void AppendJsonLimitStates(std::string& out, const MemberResult& result)
+{
+    if (!result.Checked) {
+        out += "null";
+        return;
+    }
+    out += '[';
+    for (const LimitState& state : result.Limits) {
+        if (&state != result.Limits.begin()) out += ", ";
+        out += "{\"Quantity\": ";
+        AppendJsonString(out, StrengthText(state.Quantity));
+        out += ", \"Name\": ";
+        AppendJsonString(out, state.Name);
+        out += ", \"Equation\": ";
+        AppendJsonString(out, state.Equation);
+        out += ", \"Nominal\": ";
+        AppendJsonNumber(out, state.Nominal);
+        out += state.Governs ? ", \"Governs\": true}" : ", \"Governs\": false}";
+    }
+    out += ']';
 }
 
 } // namespace
@@ -54,9 +115,11 @@ nlohmann::ordered_json LimitStatesJson(const MemberResult& result)
 std::string Brief(double value, bool ratio)
 {
     if (!std::isfinite(value)) return FormatNumber(value);
-    char text[32];
-    std::snprintf(text, sizeof text, ratio ? "%.3f" : "%.4g", value);
-    return text;
+    // As printf's "%.3f" and "%.4g" write them, without printf's cost.
+    char text[400];  // a fixed-point double has at most 309 digits before the point
+    const auto written = ratio ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3)
+                               : std::to_chars(text, text + sizeof text, value, std::chars_format::general, 4);
+    return std::string(text, written.ptr);
 }
 
 CsvResultWriter::CsvResultWriter(std::ostream& out, std::vector<const ResultColumn*> columns)
@@ -68,31 +131,76 @@ CsvResultWriter::CsvResultWriter(std::ostream& out, std::vector<const ResultColu
     m_out.flush();
 }
 
-void CsvResultWriter::Write(const MemberResult& result)
+std::string CsvResultWriter::Line(const MemberResult& result) const
 {
-    std::vector<std::string> cells;
-    for (const ResultColumn* column : m_columns) cells.push_back(CellText(*column, result));
-    WriteCsvRecord(m_out, cells);
-    m_out.flush();
+    std::string line;
+    for (const ResultColumn* column : m_columns) {
+        if (column != m_columns.front()) line += ',';
+        AppendCell(line, *column, result);
+    }
+    line += '\n';
+    return line;
 }
+
+void CsvResultWriter::Write(const MemberResult& result) { WriteLine(Line(result)); }
+
+void CsvResultWriter::WriteLine(const std::string& line)
+{
+    m_out.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+void CsvResultWriter::Flush() { m_out.flush(); }
 
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope)
 {
-    auto array = [&](const std::vector<MemberResult>& rows) {
-        nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const MemberResult& result : rows) {
-            nlohmann::ordered_json object;
-            for (const ResultColumn* column : columns) object[std::string(column->Name)] = CellJson(*column, result);
-            object["LimitStates"] = LimitStatesJson(result);
-            list.push_back(std::move(object));
-        }
-        return list;
+    // Laid out two spaces an indent, one key a line, and written a piece at a
+    // time: the text of a large model would be tens of megabytes.
+    std::string text = "{\n";
+    auto write = [&] {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
     };
-    nlohmann::ordered_json document;
-    document["members"] = array(results);
-    if (envelope) document["envelope"] = array(*envelope);
-    out << document.dump(2) << '\n';
+    auto array = [&](const char* key, const std::vector<MemberResult>& rows, bool last) {
+        ((text += "  \"") += key) += "\": [";
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            text += i ? ",\n    {\n" : "\n    {\n";
+            for (const ResultColumn* column : columns) {
+                ((text += "      \"") += column->Name) += "\": ";
+                AppendJsonCell(text, *column, rows[i]);
+                text += ",\n";
+            }
+            text += "      \"LimitStates\": ";
+            AppendJsonLimitStates(text, rows[i]);
+            text += '\n';
+            text += "    }";
+            if (text.size() > (1 << 16)) write();
+        }
+        text += rows.empty() ? "]" : "\n  ]";
+        text += last ? "\n" : ",\n";
+    };
+    array("members", results, envelope == nullptr);
+    if (envelope) array("envelope", *envelope, true);
+    text += "}\n";
+    write();
+}
+
+std::string Printable(std::string_view text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;  // U+0080 to U+009F in UTF-8
+        if (c < 0x20 || c == 0x7F || c1) {
+            shown += '?';
+            i += c1;
+        } else {
+            shown += static_cast<char>(c);
+        }
+    }
+    return shown;
 }
 
 void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
@@ -101,43 +209,51 @@ void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>
     std::vector<std::size_t> width(rows.front().size());
     for (const auto& row : rows)
         for (std::size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], row[i].size());
+    std::string text;  // one line at a time, its memory kept
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        std::string text;
+        text.clear();
         for (std::size_t i = 0; i < rows[r].size(); ++i) {
             const std::string& cell = rows[r][i];
-            const std::string pad(width[i] - cell.size(), ' ');
-            std::string shown = cell;
+            const bool last = i + 1 == rows[r].size();
+            const std::size_t pad = last ? 0 : width[i] - cell.size();
+            if (!last && right[i]) text.append(pad, ' ');
             if (colour && r > 0 && i == statusColumn)
-                shown = (cell == "OK" ? "\033[1;32m" : "\033[1;31m") + cell + "\033[0m";
-            if (i + 1 == rows[r].size())
-                text += shown;
+                text.append(cell == "OK" ? "\033[1;32m" : "\033[1;31m").append(cell).append("\033[0m");
             else
-                text += (right[i] ? pad + shown : shown + pad) + "  ";
+                text += cell;
+            if (!last) text.append(right[i] ? 0 : pad, ' ').append("  ");
         }
         while (!text.empty() && text.back() == ' ') text.pop_back();
-        out << text << '\n';
+        text += '\n';
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
 }
 
-void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour)
+void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour,
+                unsigned threads)
 {
     std::vector<std::vector<std::string>> rows = {{"Id"}};
     if (withCombo) rows[0].push_back("Combo");
     rows[0].insert(rows[0].end(), {"Section", "phiPn", "phiMnx", "phiMny", "phiVnx", "phiVny", "H1 ratio",
                                    "Vx ratio", "Vy ratio", "critical", "code", "status", "message"});
-    for (const MemberResult& r : results) {
-        std::vector<std::string> row = {r.Id};
-        if (withCombo) row.push_back(r.Combo);
-        row.push_back(r.Section);
+    rows.reserve(1 + results.size());
+    auto cells = [&](std::size_t i) {
+        const MemberResult& r = results[i];
+        std::vector<std::string> row = {Printable(r.Id)};
+        if (withCombo) row.push_back(Printable(r.Combo));
+        row.push_back(Printable(r.Section));
         for (const double value : {r.PhiPn, r.PhiMnx, r.PhiMny, r.PhiVnx, r.PhiVny})
             row.push_back(r.Checked ? Brief(value, false) : "");
         for (const double value : {r.InteractionRatio, r.VxRatio, r.VyRatio, r.CriticalRatio})
             row.push_back(r.Checked ? Brief(value, true) : "");
         row.push_back(r.Checked ? std::to_string(r.ErrorCode) : "");
         row.push_back(r.Status);
-        row.push_back(r.Message);
-        rows.push_back(std::move(row));
-    }
+        row.push_back(Printable(r.Message));
+        return row;
+    };
+    constexpr std::size_t kBlockSize = 256;
+    ComputeInOrder<std::vector<std::string>>(results.size(), threads, kBlockSize, cells,
+                                             [&](std::vector<std::string>&& row) { rows.push_back(std::move(row)); });
     // Numbers right-aligned: from phiPn to the error code, before the status.
     const std::size_t firstNumber = withCombo ? 3 : 2;
     const std::size_t status = rows[0].size() - 2;
@@ -166,7 +282,7 @@ std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results)
     }
     for (MemberResult& result : envelope) {
         result.Envelope = 1;
-        result.Report.clear();
+        std::string().swap(result.Report);  // its memory too
     }
     return envelope;
 }

@@ -10,13 +10,18 @@
 
 #include "zorsteel.h"
 
-// Writes the header at once, then each result as it comes, flushed, so that
-// what was written survives whatever happens later.
+// Writes the header at once (flushed), then each result as it comes, which
+// reaches the file as the stream's buffer fills; Flush at the end.
 class CsvResultWriter
 {
 public:
     CsvResultWriter(std::ostream& out, std::vector<const ResultColumn*> columns);
+    // The result's line, with its line end; any thread may make lines at once.
+    std::string Line(const MemberResult& result) const;
     void Write(const MemberResult& result);
+    // Writes a line that Line made.
+    void WriteLine(const std::string& line);
+    void Flush();
 
 private:
     std::ostream& m_out;
@@ -31,14 +36,21 @@ private:
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
 
+// The text with the characters a terminal takes as commands (C0 and C1
+// controls, DEL) shown as "?": bytes of a member file must not reach the
+// terminal raw.
+std::string Printable(std::string_view text);
+
 // Rows of cells (the first the head) in aligned columns, those marked right
 // right-aligned, the last one free; the cells of statusColumn ("OK" green,
 // anything else red) in colour when colour is on.
 void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
                   const std::vector<bool>& right, std::size_t statusColumn, bool colour);
 
-// An aligned table for a person; Status in colour when colour is on.
-void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour);
+// An aligned table for a person, its texts Printable; Status in colour when
+// colour is on. The cells are made on threads threads (0: one per core).
+void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour,
+                unsigned threads);
 
 // One line per member (rows with one Id, in order of first appearance): a
 // copy of the result of its governing combination, the worst by status

@@ -71,9 +71,13 @@ int RunSelect(const SelectOptions& options)
         Complain("no catalogue section matches the candidates \"" + options.Candidates + "\"");
         return kExitUsage;
     }
+    const std::vector<std::vector<const MemberRow*>> byMember = ByMember(members.Rows);
     ResultSink sink;
-    if (!sink.Open(options.Members, members.HasCombo)) return kExitFileError;
-    for (const auto& rows : ByMember(members.Rows)) sink.Add(Select(rows, candidates, options.Candidates));
+    if (!sink.Open(options.Members, members.HasCombo, byMember.size())) return kExitFileError;
+    // Members are tried on every core, a few at a time (each tries many candidates).
+    constexpr std::size_t kBlockSize = 4;
+    sink.AddAll(byMember.size(), options.Members.Threads, kBlockSize,
+                [&](std::size_t i) { return Select(byMember[i], candidates, options.Candidates); });
     sink.Finish(nullptr);
     return sink.Status();
 }

@@ -39,6 +39,9 @@ Colour ColourOf(const std::string& colour)
 
 int main(int argc, char** argv)
 {
+    // Standard output is written through std::cout alone (messages go to
+    // standard error through stdio): its own buffer, not stdio's at each write.
+    std::ios::sync_with_stdio(false);
     CLI::App app{"zorsteel " + std::string(ZorsteelVersion()) +
                  ": structural steel member checks by AISC 360-10 (LRFD).\n"
                  "Units: kips, inches, ksi; moments in kip-ft; Pu compression positive."};
@@ -66,6 +69,9 @@ int main(int argc, char** argv)
     checkCommand->add_option("--title", check.Title, "title of the report");
     checkCommand->add_flag("--envelope", check.Envelope,
                            "add one line per member: its governing combination and critical ratio");
+    checkCommand->add_option("--threads", check.Threads,
+                             "check members on N threads (default 0: one per core); the results are the same")
+        ->type_name("N");
     AddResultOptions(*checkCommand, check, colour);
 
     SelectOptions select;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "catalogue/CSteelDesignManager.h"
+#include "catalogue/DesignFactory.h"
 #include "catalogue/mvSect_AISC.h"
 #include "design/CAiscDesign.h"
 #include "design/CAiscDesignTeeType.h"
@@ -12,6 +13,7 @@
 #include "member/MemberRun.h"
 #include "module/Module.h"
 #include "platform/CString.h"
+#include "platform/Parallel.h"
 #include "platform/Platform.h"
 #include "platform/Utf8.h"
 #include "platform/zorTools.h"

@@ -32,6 +32,23 @@ CommandRun Zorsteel(const ScratchFolder& folder, const std::string& args, const 
             FileText((folder.Path() / "stderr.txt").string())};
 }
 
+std::string Negated(const std::string& number) { return number == "0" ? number : std::string("-").append(number); }
+
+// The committed catalogue's line of a name, each number's text passed
+// through change when one is given, under another name when one is given.
+std::string Row(const std::string& name, std::string (*change)(const std::string&) = nullptr,
+                const std::string& newName = "")
+{
+    const auto& rows = CommittedCatalogue().rows;
+    std::istringstream fields(std::ranges::find(rows, name, &CatalogueText::Row::name)->line);
+    std::string field, line;
+    for (int i = 0; std::getline(fields, field, '\t'); ++i) {
+        if (i == 1 && !newName.empty()) field = newName;
+        line.append(i ? "\t" : "").append(i >= 2 && change ? change(field) : field);
+    }
+    return line + '\n';
+}
+
 using Records = std::vector<std::vector<std::string>>;
 
 Records ReadCsv(const std::string& text)
@@ -235,16 +252,26 @@ TEST(CommandTest, SingleMemberFromOptions)
     EXPECT_EQ(table.out.find("\033["), std::string::npos);  // no colour off a terminal
 }
 
-TEST(CommandTest, BadInputIsOneLineNamingFileRowAndColumn)
+// Bad input from the command line, the member file or the catalogue: one line
+// on standard error naming what is wrong, the exit status, and nothing that
+// was not computed as asked called OK. A case with a catalogue of its own
+// runs a copy of the command beside it (and without Images/); every case runs
+// as an unprivileged user when the test is root, so that a read-only folder is
+// one.
+TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
 {
     const std::string header = "Id,Section,Fy,Pu,Lx,DirectAnalysis\n";
+    const std::string head = CommittedCatalogue().head;
+    const std::string member = "Id,Section,Fy,Pu,Mux,Lb\nB1,W14X90,50,-100,20,120\n";  // OK for the true W14X90
     struct Case
     {
         const char* what;
         std::string members;  // the member file, or empty
         std::string args;
         int status;
-        std::string says;
+        std::string says;            // in standard output or error
+        std::string catalogue = {};  // beside a copy of the command; empty: the build's command
+        std::string never = {};      // in neither
     } cases[] = {
         {"unknown section", header + "A,W14X91,50,10\n", "", 2,
          "m.csv, row 2, column Section: unknown section \"W14X91\""},
@@ -258,23 +285,54 @@ TEST(CommandTest, BadInputIsOneLineNamingFileRowAndColumn)
         {"unknown column", "Id,Section,Fu\nA,W14X90,65\n", "", 4, "m.csv, row 1, column 3: unknown column \"Fu\""},
         {"no member file", "", "check --members none.csv", 4, "cannot read the member file none.csv"},
         {"option not a number", "", "check W14X90 --Fy 5O", 2, "command line, option --Fy: \"5O\" is not a number"},
-        {"unwritable output", header + "A,W14X90,50,10\n", "--out no/such/folder/r.csv", 4,
-         "cannot write no/such/folder/r.csv"},
+        {"a read-only output folder", member, "--out ro/r.csv", 4, "cannot write ro/r.csv", "", "B1"},
         {"report folder missing", header + "A,W14X90,50,10\n", "--out r.csv --report no/such/report.html", 4,
          "the report folder no/such does not exist"},
         {"section and member file", header, "check W14X90 --members m.csv", 3, "either a section"},
         {"unknown option", "", "check W14X90 --Fz 50", 3, "--Fz"},
+        {"negative properties", member, "--out -", 1, "axial strength is negative", head + Row("W14X90", Negated),
+         ",OK,"},
+        {"zero properties", member, "--out -", 1, ",NG,",
+         head + Row("W14X90", [](const std::string&) { return std::string("0"); }), ",OK,"},
+        // The index keeps the channel row (read last), the read by name the I-shape (first).
+        {"one name in two families", member, "--out -", 1, "is not one its design class checks",
+         head + Row("W14X90") + Row("C10X15.3", nullptr, "W14X90"), ",OK,"},
+        {"a 200-character section name", "Section\n" + std::string(200, 'W') + "\n", "--out -", 2,
+         "unknown section \"" + std::string(200, 'W') + "\""},
+        // Pu 100 cut to 1, the rest of the row lost.
+        {"a member file cut inside its last row", "Id,Section,Fy,Pu,Mux,Lb\nB1,W14X90,50,1", "--out -", 2,
+         "row 2: the file ends inside this row", "", ",OK,"},
+        {"control bytes for the terminal", "Id,Section,Fy\n\x1b[2J\x1b]0;x\x07,W14X90,50\n", "", 0, "?[2J?]0;x?", "",
+         "\x1b"},
+        {"no Images folder", member, "--report r.html", 0, "equation images that the report names are missing",
+         FileText(kCatalogueFile)},
     };
+    const std::string as = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     for (const Case& c : cases) {
         const ScratchFolder folder("command-bad");
-        std::string args = c.args;
+        std::filesystem::permissions(folder.Path(), std::filesystem::perms::all);
+        std::filesystem::create_directory(folder.Path() / "ro");
+        std::filesystem::permissions(folder.Path() / "ro", std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+        std::string args = c.args, program = ZORSTEEL_CLI;
         if (!c.members.empty()) {
             folder.Write("m.csv", c.members);
             if (args.find("check") != 0) args = "check --members m.csv " + args;
         }
-        const CommandRun run = Zorsteel(folder, args);
-        EXPECT_EQ(run.status, c.status) << c.what << "\n" << run.err;
-        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.what << "\n" << run.err;
+        if (!c.catalogue.empty()) {
+            program = folder.Write("bin/aisc14u.tbl", c.catalogue);
+            program.replace(program.rfind('/') + 1, std::string::npos, "zorsteel");
+            std::filesystem::copy_file(ZORSTEEL_CLI, program);
+        }
+        const std::string shell = "cd '" + folder.Path().string() + "' && " + as + "'" + program + "' " + args +
+                                  " >out.txt 2>&1 </dev/null";
+        const int status = std::system(shell.c_str());
+        const std::string out = FileText((folder.Path() / "out.txt").string());
+        EXPECT_EQ(WEXITSTATUS(status), c.status) << c.what << "\n" << out;
+        EXPECT_NE(out.find(c.says), std::string::npos) << c.what << "\n" << out;
+        if (!c.never.empty()) {
+            EXPECT_EQ(out.find(c.never), std::string::npos) << c.what << "\n" << out;
+        }
         // A file error comes before any member is checked or output written.
         if (c.status == 4) {
             EXPECT_FALSE(std::filesystem::exists(folder.Path() / "r.csv")) << c.what;
@@ -312,6 +370,37 @@ TEST(CommandTest, ABadRowIsErrorAndTheOthersAreChecked)
     EXPECT_EQ(records[2][17], "");  // nor what governs
     EXPECT_EQ(records[2][16], "m.csv, row 3, column Fy: \"fifty\" is not a number");
     EXPECT_TRUE(std::equal(records[1].begin() + 1, records[1].end(), records[3].begin() + 1));  // A and C alike
+}
+
+// Members checked on several threads come out as one thread writes them: the
+// table, the CSV, the JSON and the report (after its time-stamped head) byte
+// for byte.
+// Every family, silent and reported, and rows that cannot be checked, over
+// many blocks that the threads finish in any order.
+TEST(CommandTest, ThreadsWriteWhatOneThreadWrites)
+{
+    const ScratchFolder folder("command-threads");
+    std::string members = "Id,Section,Fy,Pu,Mux,Muy,Vux,Lb,Lx,Ly,Lz\n";
+    const auto& rows = CommittedCatalogue().rows;
+    for (std::size_t i = 0; i < rows.size(); i += 3)  // every third row, Pu from 0 to 240 kips
+        members.append("M").append(std::to_string(i)).append(",").append(rows[i].name).append(",50,")
+            .append(std::to_string(i % 7 * 40)).append(",60,10,20,120,144,144,144\n");
+    folder.Write("m.csv", members + "X,W14X91,50\nY,W14X90,fifty\n");
+    std::string outputs[2];
+    for (const int threads : {1, 3}) {
+        const std::string name = "t" + std::to_string(threads);
+        const CommandRun run = Zorsteel(folder, "check --members m.csv --threads " + std::to_string(threads) +
+                                                    " --out " + name + ".csv --json " + name + ".json --report " +
+                                                    name + ".html");
+        EXPECT_EQ(run.status, 2) << run.err;  // the two bad rows
+        const std::string report = FileText((folder.Path() / (name + ".html")).string());
+        ASSERT_NE(report.find("<table class=\"summary\">"), std::string::npos) << name;
+        outputs[threads / 3] = run.out + FileText((folder.Path() / (name + ".csv")).string()) +
+                               FileText((folder.Path() / (name + ".json")).string()) +
+                               report.substr(report.find("<table class=\"summary\">"));
+    }
+    EXPECT_GT(outputs[0].size(), 1000000u);
+    EXPECT_TRUE(outputs[0] == outputs[1]);  // not EXPECT_EQ: megabytes of text
 }
 
 TEST(CommandTest, EnvelopeNamesTheGoverningCombination)

@@ -1,9 +1,10 @@
 // Properties that must hold for every section of the catalogue that a design
 // class checks, whatever the numbers: strengths bounded by yielding, strengths
 // that do not rise as the member gets longer, a silent check that allocates
-// nothing; and for random members, ratios equal to demand over strength,
-// what governs each strength and the member agreeing with the strengths and
-// the ratios, and the same numbers with printing on and off.
+// nothing (a double angle's read of its component angle included); and for
+// random members, ratios equal to demand over strength, what governs each
+// strength and the member agreeing with the strengths and the ratios, and the
+// same numbers with printing on and off.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,20 +27,6 @@ class Member : public Design
 {
 public:
     explicit Member(const mvSect_AISC& section) { this->Section = section; }
-
-    // What a silent check may allocate outside the report: a double angle in
-    // compression reads its component angle from the catalogue file.
-    long CatalogueReadAllocations() const
-    {
-        if constexpr (std::is_same_v<Design, CAiscDesign2L>) {
-            mvSect_AISC angle;
-            this->GetSingleAngleFromDoubleAngle(angle);  // the first read of a file also checks its order
-            const long before = AllocationCount();
-            this->GetSingleAngleFromDoubleAngle(angle);
-            return AllocationCount() - before;
-        }
-        return 0;
-    }
 };
 
 std::array<double, 11> Results(const CAiscDesign& d)
@@ -94,9 +81,10 @@ void CheckEveryRowOf(int shapeCode, double mux = 40.0)
     MessageCapture messages;  // the equation images are not needed here
     const std::vector<mvSect_AISC> rows = CatalogueRowsOfCode(shapeCode);
     ASSERT_FALSE(rows.empty());
+    mvSect_AISC first;
+    TestDesign().GetSection(first, L"W14X90");  // the first read by name makes the catalogue's copy
     for (const mvSect_AISC& row : rows) {
         const std::string what = tchar2char(GetSectionName(row), std::vector<char>(128).data(), 128);
-        const long read = Member<Design>(row).CatalogueReadAllocations();
         for (const double fy : {36.0, 46.0, 50.0, 70.0}) {
             Member<Design> member(row);
             member.SetMaterial(fy);
@@ -112,7 +100,7 @@ void CheckEveryRowOf(int shapeCode, double mux = 40.0)
                 member.SetLateralTorsionalProperty(1.0, length);
                 const long before = AllocationCount();
                 member.Calculate();
-                EXPECT_EQ(AllocationCount() - before, read) << what;
+                EXPECT_EQ(AllocationCount() - before, 0) << what;  // a double angle's read of its angle too
                 // Mn <= Mp about both axes (an angle's are its principal axes); Pn <= the squash load.
                 if constexpr (!std::is_same_v<Design, CAiscDesignL>) {
                     EXPECT_LE(member.GetPhiMnx(), 0.9 * fy * row.Zx / 12.0 * (1 + 1e-12)) << what;

@@ -1,8 +1,12 @@
 // The verdict on a calculated member: OK only with finite ratios at most 1.0
 // and no ErrorCode 3 or 4; ErrorCode 2 named but judged by the ratios; a
 // non-finite strength names the input to set; the single- and double-angle
-// notes. Statuses follow from the rules, not from the code's output.
+// notes; never OK for numbers not computed for the named section or for
+// inputs the command would refuse. Statuses follow from the rules, not from
+// the code's output.
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include "TestSupport.h"
 
@@ -62,5 +66,77 @@ TEST(MemberVerdictTest, StatusAndMessageFollowTheRules)
             EXPECT_EQ(verdict.Message, "") << c.what;
         }
         catalogue->DeleteAiscDesign(design);
+    }
+}
+
+// Numbers that were not computed for the named section are never OK, though
+// every ratio here is 0 (no loads).
+TEST(MemberVerdictTest, NumbersNotComputedForTheNamedSectionAreNeverOk)
+{
+    const MessageCapture quiet;  // "Invalid section W14X91"
+    CAiscDesignI stale, angle, uncalculated;
+    stale.SetSection(L"W14X90");
+    stale.SetSection(L"W14X91");  // not found: the old numbers stay
+    angle.SetSection(L"L4X4X1/2");
+    uncalculated.SetSection(L"W14X90");
+    for (CAiscDesignI* design : {&stale, &angle}) {
+        design->SetMaterial(50);
+        design->Calculate();
+    }
+    for (const auto& [design, says] : {std::pair<CAiscDesign*, const char*>{&stale, "no catalogue section"},
+                                      {&angle, "(shape code 6) is not one its design class checks"},
+                                      {&uncalculated, "no design strength"}}) {
+        const MemberVerdict verdict = JudgeMember(*design);
+        EXPECT_EQ(verdict.Status, MemberStatus::NG) << says;
+        EXPECT_NE(verdict.Message.find(says), std::string::npos) << verdict.Message;
+    }
+}
+
+// Inputs a host of the library (the Python module) may pass where the
+// command refuses them: each turns a member that is OK into NG, the message
+// naming the input first.
+TEST(MemberVerdictTest, InputsOutOfRangeOrNotFiniteAreNeverOk)
+{
+    struct Inputs
+    {
+        double pu = 10, cmx = 0.85, vuy = 2, fy = 50, cb = 1, lb = 120, kx = 1, lx = 120, lz = 120, a = 0;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const struct
+    {
+        const char* name;
+        double Inputs::*input;
+        double value;
+    } bad[] = {
+        {"Pu", &Inputs::pu, nan},  {"Cmx", &Inputs::cmx, nan}, {"Vuy", &Inputs::vuy, inf}, {"Fy", &Inputs::fy, -50},
+        {"Cb", &Inputs::cb, 0},    {"Cb", &Inputs::cb, nan},   {"Lb", &Inputs::lb, -300},  {"Lb", &Inputs::lb, inf},
+        {"Kx", &Inputs::kx, -1},   {"Lx", &Inputs::lx, nan},   {"Lz", &Inputs::lz, -120},
+        {"ConnectorDistance", &Inputs::a, nan},
+    };
+    // A negative Lb reads as braced; an infinite one makes F2-4 0 * infinity, and min(NaN, Mp) is Mp.
+    const CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
+    for (const wchar_t* section : {L"W14X90", L"C10X15.3", L"HSS8X4X1/2", L"Pipe8STD", L"2L4X3X3/8LLBB"}) {
+        for (const auto& b : bad) {
+            const auto verdict = [&](const Inputs& in) {
+                CAiscDesign* design = catalogue->CreateAiscDesign(section);
+                design->SetPrint(false);
+                design->SetLoads(in.pu, 4, 1, in.cmx, 0.85, 5, in.vuy);
+                design->SetMaterial(in.fy);
+                design->SetLateralTorsionalProperty(in.cb, in.lb);
+                design->SetColumnSlenderness(in.kx, 1, in.lx, 120);
+                design->SetColumnSlenderness_Torsional(1, in.lz);
+                design->SetDoubleAngleConnnectorDistance(in.a);
+                design->Calculate();
+                const MemberVerdict judged = JudgeMember(*design);
+                catalogue->DeleteAiscDesign(design);
+                return judged;
+            };
+            Inputs inputs;
+            ASSERT_EQ(verdict(inputs).Status, MemberStatus::OK) << section;
+            inputs.*b.input = b.value;
+            const MemberVerdict judged = verdict(inputs);
+            EXPECT_EQ(judged.Status, MemberStatus::NG) << b.name << " " << b.value;
+            EXPECT_EQ(judged.Message.find(b.name), 0u) << b.name << ": " << judged.Message;
+        }
     }
 }

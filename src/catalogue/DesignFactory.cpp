@@ -1,5 +1,7 @@
 // The design factory: the catalogue's shape code chooses the design class.
 #include <new>
+#include <type_traits>
+#include <typeinfo>
 
 #include "../shapes/CAiscDesign2L.h"
 #include "../shapes/CAiscDesignChannel.h"
@@ -9,31 +11,55 @@
 #include "../shapes/CAiscDesignRoundHss.h"
 #include "../shapes/CAiscDesignT.h"
 #include "CSteelDesignManager.h"
+#include "DesignFactory.h"
 
 namespace {
 
-CAiscDesign* NewDesign(unsigned shapeCode)
+// Calls visit with std::type_identity of the design class of a shape code,
+// or of void for a code without one: the one table of the factory.
+template <class Visit>
+decltype(auto) VisitDesignClass(unsigned shapeCode, Visit visit)
 {
     switch (shapeCode) {
     case kShapeW:
     case kShapeM:
     case kShapeS:
-    case kShapeHP: return new (std::nothrow) CAiscDesignI;
+    case kShapeHP: return visit(std::type_identity<CAiscDesignI>());
     case kShapeC:
-    case kShapeMC: return new (std::nothrow) CAiscDesignChannel;
-    case kShapeL: return new (std::nothrow) CAiscDesignL;
+    case kShapeMC: return visit(std::type_identity<CAiscDesignChannel>());
+    case kShapeL: return visit(std::type_identity<CAiscDesignL>());
     case kShapeWT:
     case kShapeMT:
-    case kShapeST: return new (std::nothrow) CAiscDesignT;
-    case kShape2L: return new (std::nothrow) CAiscDesign2L;
-    case kShapeRectHss: return new (std::nothrow) CAiscDesignRectHss;
+    case kShapeST: return visit(std::type_identity<CAiscDesignT>());
+    case kShape2L: return visit(std::type_identity<CAiscDesign2L>());
+    case kShapeRectHss: return visit(std::type_identity<CAiscDesignRectHss>());
     case kShapeRoundHss:
-    case kShapePipe: return new (std::nothrow) CAiscDesignRoundHss;
-    default: return nullptr;
+    case kShapePipe: return visit(std::type_identity<CAiscDesignRoundHss>());
+    default: return visit(std::type_identity<void>());
     }
 }
 
+CAiscDesign* NewDesign(unsigned shapeCode)
+{
+    return VisitDesignClass(shapeCode, []<class Design>(std::type_identity<Design>) -> CAiscDesign* {
+        if constexpr (std::is_void_v<Design>)
+            return nullptr;
+        else
+            return new (std::nothrow) Design;
+    });
+}
+
 } // namespace
+
+bool IsDesignClassOf(const CAiscDesign& design, int shapeCode)
+{
+    return VisitDesignClass(static_cast<unsigned>(shapeCode), [&]<class Design>(std::type_identity<Design>) {
+        if constexpr (std::is_void_v<Design>)
+            return false;
+        else
+            return typeid(design) == typeid(Design);
+    });
+}
 
 CAiscDesign* CSteelDesignManager::CreateAiscDesign(const wchar_t* name) const
 {

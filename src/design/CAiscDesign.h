@@ -67,7 +67,17 @@ public:
 
     // ---- Inputs as set, for judging the results (MemberVerdict) ------------
     int GetShapeCode() const { return ShapeCode; }
+    double GetFy() const { return Fy; }
     double GetPu() const { return Pu; }
+    double GetMux() const { return Mux; }
+    double GetMuy() const { return Muy; }
+    double GetCmx() const { return Cmx; }
+    double GetCmy() const { return Cmy; }
+    double GetVux() const { return Vux; }
+    double GetVuy() const { return Vuy; }
+    double GetCb() const { return Cb; }
+    double GetLb() const { return Lb; }
+    double GetConnectorDistance() const { return ConnectorDistance; }
     double GetKx() const { return Kx; }
     double GetKy() const { return Ky; }
     double GetKz() const { return Kz; }
@@ -109,17 +119,29 @@ public:
     double GetB1(double cm, double pr, double fy, double e, double a, double i, double k, double l, double tauB) const;
 
     // ---- Report ----------------------------------------------------------
-    void PrintTitle(const wchar_t* text) const;
-    void PrintHeader(const wchar_t* text) const;
-    void Print(const wchar_t* text) const;
-    void Print(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const;
-    void PrintLine(const wchar_t* text) const;
-    void PrintLine(const wchar_t* label, double value, const wchar_t* unit) const;
-    void PrintResult(const wchar_t* label, double ratio) const;
-    void PrintError(const wchar_t* text) const;
-    void PrintWarning(const wchar_t* text) const;
-    void PrintImage(const wchar_t* name) const;
-    void PrintEquationValue(const wchar_t* name, double value, const wchar_t* unit) const;
+    // Each primitive writes only while printing is on (IsPrinting). The test
+    // is made here, inline, so that a silent check pays a test for each line
+    // of its report and not a call; the Write operations below write.
+    void PrintTitle(const wchar_t* text) const { if (IsPrinting()) WriteTitle(text); }
+    void PrintHeader(const wchar_t* text) const { if (IsPrinting()) WriteHeader(text); }
+    void Print(const wchar_t* text) const { if (IsPrinting()) WriteText(text); }
+    void Print(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
+    {
+        if (IsPrinting()) WriteValue(label, value, unit, trailer);
+    }
+    void PrintLine(const wchar_t* text) const { if (IsPrinting()) WriteLine(text); }
+    void PrintLine(const wchar_t* label, double value, const wchar_t* unit) const
+    {
+        if (IsPrinting()) WriteValueLine(label, value, unit);
+    }
+    void PrintResult(const wchar_t* label, double ratio) const { if (IsPrinting()) WriteResult(label, ratio); }
+    void PrintError(const wchar_t* text) const { if (IsPrinting()) WriteError(text); }
+    void PrintWarning(const wchar_t* text) const { if (IsPrinting()) WriteWarning(text); }
+    void PrintImage(const wchar_t* name) const { if (IsPrinting()) WriteImage(name); }
+    void PrintEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
+    {
+        if (IsPrinting()) WriteEquationValue(name, value, unit);
+    }
     // Section properties and design inputs that open every report.
     void PrintSection() const;
     void PrintInput() const;
@@ -360,13 +382,24 @@ private:
     void GetFlangeCompactLimits_Element(double& lambdaF, double& lambdaPf, double& lambdaRf, double ratio,
                                         const wchar_t* ratioImage, double root, double divisor) const;
 
-    // Runs write on the report stream while printing is on. A stream that
-    // throws (a host may have asked it to) costs the rest of that report
-    // line, never the check.
+    // The report primitives' writing, for a report stream that is there.
+    void WriteTitle(const wchar_t* text) const;
+    void WriteHeader(const wchar_t* text) const;
+    void WriteText(const wchar_t* text) const;
+    void WriteValue(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const;
+    void WriteLine(const wchar_t* text) const;
+    void WriteValueLine(const wchar_t* label, double value, const wchar_t* unit) const;
+    void WriteResult(const wchar_t* label, double ratio) const;
+    void WriteError(const wchar_t* text) const;
+    void WriteWarning(const wchar_t* text) const;
+    void WriteImage(const wchar_t* name) const;
+    void WriteEquationValue(const wchar_t* name, double value, const wchar_t* unit) const;
+
+    // Runs write on the report stream. A stream that throws (a host may have
+    // asked it to) costs the rest of that report line, never the check.
     template <class Write>
     void WriteReport(Write&& write) const
     {
-        if (!IsPrinting()) return;
         try {
             write(*PrintFile);
         } catch (...) {

@@ -1,11 +1,15 @@
 #include "MemberRun.h"
 
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include "../catalogue/CSteelDesignManager.h"
 #include "../design/CAiscDesign.h"
+#include "../module/Module.h"
+#include "../platform/Parallel.h"
 #include "../platform/Utf8.h"
+#include "../platform/zorTools.h"
 #include "../report/MemberVerdict.h"
 #include "../report/ProblemPrintArea.h"
 #include "../report/ReportPage.h"
@@ -86,12 +90,12 @@ MemberResult Check(const MemberRow& row, bool withReport)
     }
 
     ApplyInputs(*design, row.Inputs);
-    std::ostringstream report;
-    if (withReport) design->SetPrintFile(&report);
+    std::optional<std::ostringstream> report;  // made only when asked for: a stream is costly to make
+    if (withReport) design->SetPrintFile(&report.emplace());
     design->SetPrint(withReport);
     design->Calculate();
 
-    const MemberVerdict verdict = JudgeMember(*design);
+    MemberVerdict verdict = JudgeMember(*design);
     const LimitStates states = design->GetLimitStates();
     return MemberResult{
         .Id = row.Id,
@@ -112,13 +116,13 @@ MemberResult Check(const MemberRow& row, bool withReport)
         .CriticalRatio = design->GetCriticalRatio(),
         .ErrorCode = design->GetErrorCode(),
         .Status = StatusText(verdict.Status),
-        .Message = verdict.Message,
+        .Message = std::move(verdict.Message),
         .Governing = GoverningCheckText(states.Check),
         .PnLimitState = LimitStateText(states, Strength::Pn),
         .MnxLimitState = LimitStateText(states, Strength::Mnx),
         .MnyLimitState = LimitStateText(states, Strength::Mny),
         .Limits = states,
-        .Report = report.str(),
+        .Report = report ? report->str() : std::string(),
     };
 }
 
@@ -139,9 +143,16 @@ MemberResult RunMember(const MemberRow& row, bool withReport) noexcept
     }
 }
 
-void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::function<void(MemberResult&&)>& done)
+void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::function<void(MemberResult&&)>& done,
+                unsigned threads)
 {
-    for (const MemberRow& row : rows) done(RunMember(row, withReport));
+    // The catalogue, the manager's index and the copy that design objects
+    // read from, is loaded before the threads start.
+    CSteelDesignManager::Instance();
+    LoadCatalogueCopy(CataloguePath());
+    constexpr std::size_t kBlockSize = 64;
+    ComputeInOrder<MemberResult>(
+        rows.size(), threads, kBlockSize, [&](std::size_t i) { return RunMember(rows[i], withReport); }, done);
 }
 
 void PrintMemberBlock(std::ostream& out, const MemberResult& result)

@@ -41,9 +41,11 @@ struct MemberResult
 // memory ("out of memory").
 MemberResult RunMember(const MemberRow& row, bool withReport) noexcept;
 
-// Checks every row and hands each result to done in input order.
-void RunMembers(const std::vector<MemberRow>& rows, bool withReport,
-                const std::function<void(MemberResult&&)>& done);
+// Checks every row on threads threads (0: one per core), the catalogue
+// loaded first, and hands each result to done in input order on the caller's
+// thread: the results and their order are those of one thread.
+void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::function<void(MemberResult&&)>& done,
+                unsigned threads = 0);
 
 // The member's report as a host shows it: its calculation (or, unchecked, its
 // message) framed by ProblemPrintArea and titled with its Id, combination and

@@ -6,14 +6,23 @@
 #include <string>
 #include <utility>
 
-CString CataloguePath()
+const CString& CataloguePath()
 {
-    // Built in one piece: every SetSection asks for it.
-    const std::wstring& folder = GetExecutablePath().str();
-    std::wstring path;
-    path.reserve(folder.size() + 1 + std::size(kCatalogueFileName));
-    path.append(folder).append(1, L'\\').append(kCatalogueFileName);
-    return CString(std::move(path));
+    // Every SetSection asks for it: one copy per thread, so that the threads
+    // that check members need no lock.
+    struct Cached
+    {
+        CString folder, path;
+    };
+    thread_local Cached cached;
+    const CString& folder = GetExecutablePath();
+    if (cached.path.IsEmpty() || !(cached.folder == folder)) {
+        std::wstring path;
+        path.reserve(folder.str().size() + 1 + std::size(kCatalogueFileName));
+        path.append(folder.str()).append(1, L'\\').append(kCatalogueFileName);
+        cached = {folder, CString(std::move(path))};
+    }
+    return cached.path;
 }
 
 const char* ZorsteelVersion() { return ZORSTEEL_VERSION; }

@@ -34,6 +34,16 @@ std::wstring WidenStringConversions(const wchar_t* format)
     return out;
 }
 
+// ASCII letters fold by arithmetic, whatever the C library's locale (its
+// towlower would make "PIPE" another name than "pipe" in a Turkish one), and
+// without a call: the catalogue index compares names with it all the time.
+std::wint_t FoldCase(wchar_t c)
+{
+    const std::wint_t code = static_cast<std::wint_t>(c);
+    if (code < 0x80) return code >= L'A' && code <= L'Z' ? code + (L'a' - L'A') : code;
+    return std::towlower(code);
+}
+
 } // namespace
 
 int CString::CompareNoCase(const wchar_t* other) const
@@ -41,8 +51,8 @@ int CString::CompareNoCase(const wchar_t* other) const
     const wchar_t* a = m_text.c_str();
     const wchar_t* b = other ? other : L"";
     for (;; ++a, ++b) {
-        const std::wint_t ca = std::towlower(static_cast<std::wint_t>(*a));
-        const std::wint_t cb = std::towlower(static_cast<std::wint_t>(*b));
+        const std::wint_t ca = FoldCase(*a);
+        const std::wint_t cb = FoldCase(*b);
         if (ca != cb) return ca < cb ? -1 : 1;
         if (ca == 0) return 0;
     }

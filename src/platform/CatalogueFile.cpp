@@ -26,6 +26,7 @@
 #include <istream>
 #include <memory>
 #include <mutex>
+#include <unordered_map>
 #include <utility>
 
 #include <sys/stat.h>
@@ -179,22 +180,19 @@ std::string_view RowName(std::string_view line)
     return line.substr(first + 1, second - first - 1);
 }
 
-bool NameToUtf8(const wchar_t* name, std::string& utf8)
+std::string_view NameToUtf8(const wchar_t* name, char (&utf8)[kNameUtf8Capacity])
 {
-    utf8.clear();
-    if (!name || !*name) return false;
+    if (!name) return {};
+    std::size_t used = 0;
     int units = 0;
     for (const wchar_t* p = name; *p; ++p) {
         const char32_t c = static_cast<char32_t>(*p);
-        if (c == U'\t' || c == U'\n' || c == U'\r' || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        if (c == U'\t' || c == U'\n' || c == U'\r' || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
         units += c > 0xFFFF ? 2 : 1;
-        if (units > kSectionNameCapacity - 1) return false;
-        if (c < 0x80)
-            utf8 += static_cast<char>(c);  // catalogue names are ASCII
-        else
-            AppendUtf8(utf8, c);
+        if (units > kSectionNameCapacity - 1) return {};
+        used += EncodeUtf8(c, utf8 + used);  // at most 3 bytes a unit: within kNameUtf8Capacity
     }
-    return true;
+    return {utf8, used};
 }
 
 } // namespace catalogue_format
@@ -484,19 +482,19 @@ struct CatalogueCopy
     // Read at least a clock tick after the file last changed: only such a
     // copy may answer for a later stat that finds the same version.
     bool settled = false;
-    // The row names, folded and ascending, apart from the rows so that a
-    // search touches little memory; rows[i] is the row of names[i]. Of rows
-    // with the same name, the first in the file (the row a scan finds).
+    // The well-formed rows in file order, their names folded, and the place
+    // of each name's first row (the row a scan finds) by its folded name.
     std::vector<std::string> names;
     std::vector<Row> rows;
+    std::unordered_map<std::string_view, std::size_t> index;  // views into names
 
     bool Answers(const FileVersion& current) const { return settled && version == current; }
 
-    int Find(const std::string& foldedName, mvSect_AISC& section) const
+    int Find(std::string_view foldedName, mvSect_AISC& section) const
     {
-        const auto found = std::lower_bound(names.begin(), names.end(), foldedName);
-        if (found == names.end() || *found != foldedName) return -1;
-        const Row& row = rows[static_cast<std::size_t>(found - names.begin())];
+        const auto found = index.find(foldedName);
+        if (found == index.end()) return -1;
+        const Row& row = rows[found->second];
         section = row.section;
         return row.code;
     }
@@ -511,31 +509,22 @@ std::shared_ptr<const CatalogueCopy> ReadCatalogue(const CString& path, const st
     const bool clockRead = clock_gettime(CLOCK_REALTIME, &now) == 0;
     std::ifstream file(nativePath, std::ios::in | std::ios::binary);
     if (!file.is_open()) return nullptr;
-    std::vector<std::string> names;
-    std::vector<CatalogueCopy::Row> rows;
+    auto copy = std::make_shared<CatalogueCopy>();
     ForEachLine(file, [&](std::string_view line) {
         CatalogueCopy::Row row;
         if (ParseRow(line, row.code, row.section)) {
-            names.push_back(FoldedName(std::string(RowName(line))));
-            rows.push_back(row);
+            copy->names.push_back(FoldedName(std::string(RowName(line))));
+            copy->rows.push_back(row);
         }
         return true;
     });
-    std::vector<std::size_t> order(names.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&names](std::size_t a, std::size_t b) { return names[a] < names[b]; });
-
-    auto copy = std::make_shared<CatalogueCopy>();
+    // The names are all in place: the views of the index stay valid.
+    copy->index.reserve(copy->names.size());
+    for (std::size_t i = 0; i < copy->names.size(); ++i) copy->index.try_emplace(copy->names[i], i);
     copy->path = path;
     copy->nativePath = nativePath;
     copy->version = version;
     copy->settled = clockRead && SettledBy(version, now);
-    for (const std::size_t i : order) {
-        if (!copy->names.empty() && copy->names.back() == names[i]) continue;
-        copy->names.push_back(std::move(names[i]));
-        copy->rows.push_back(rows[i]);
-    }
     return copy;
 }
 
@@ -598,8 +587,9 @@ int HssShape(const wchar_t* dimension)
 int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CString& name)
 {
     try {
-        std::string key;
-        if (!NameToUtf8(name.GetString(), key)) return -1;
+        char utf8[kNameUtf8Capacity];
+        const std::string_view key = NameToUtf8(name.GetString(), utf8);
+        if (key.empty()) return -1;
         StreamSession session(catalogue);
         int code = -1;
         mvSect_AISC row;
@@ -616,12 +606,23 @@ int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CStrin
 int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t* name)
 {
     try {
-        std::string key;
-        if (!NameToUtf8(name, key)) return -1;
+        char utf8[kNameUtf8Capacity];
+        const std::string_view key = NameToUtf8(name, utf8);
+        if (key.empty()) return -1;
+        for (std::size_t i = 0; i < key.size(); ++i) utf8[i] = static_cast<char>(FoldAscii(static_cast<unsigned char>(utf8[i])));
         const CatalogueCopy* catalogue = CurrentCatalogue(path);
-        return catalogue ? catalogue->Find(FoldedName(std::move(key)), section) : -1;
+        return catalogue ? catalogue->Find(key, section) : -1;
     } catch (...) {
         return -1;
+    }
+}
+
+bool LoadCatalogueCopy(const CString& path)
+{
+    try {
+        return CurrentCatalogue(path) != nullptr;
+    } catch (...) {
+        return false;
     }
 }
 
@@ -699,24 +700,28 @@ int ParseList(std::vector<CString>& items, const CString& list)
 CString get_single_angle_from_double_angle(const CString& doubleAngleName)
 {
     try {
-        const std::wstring& name = doubleAngleName.str();
-        if (name.size() < 2 || name[0] != L'2' || UpperAscii(name[1]) != L'L') return CString();
-        std::wstring single = name.substr(1);
-        if (single.size() > 5) {
-            std::wstring suffix = single.substr(single.size() - 4);
-            for (wchar_t& c : suffix) c = UpperAscii(c);
-            if (suffix == L"LLBB" || suffix == L"SLBB") single.resize(single.size() - 4);
-        }
-        // Legs and thickness; a fourth part is the spacing of the angles.
-        int separators = 0;
-        for (std::size_t i = 0; i < single.size(); ++i) {
-            if (UpperAscii(single[i]) == L'X' && ++separators == 3) {
-                single.resize(i);
-                break;
-            }
-        }
-        return CString(std::move(single));
+        return CString(SingleAngleName(doubleAngleName.str()));
     } catch (...) {
         return CString();
     }
+}
+
+std::wstring_view SingleAngleName(std::wstring_view name)
+{
+    if (name.size() < 2 || name[0] != L'2' || UpperAscii(name[1]) != L'L') return {};
+    std::wstring_view single = name.substr(1);
+    if (single.size() > 5) {
+        const std::wstring_view suffix = single.substr(single.size() - 4);
+        auto is = [suffix](const wchar_t* letters) {
+            for (std::size_t i = 0; i < 4; ++i)
+                if (UpperAscii(suffix[i]) != letters[i]) return false;
+            return true;
+        };
+        if (is(L"LLBB") || is(L"SLBB")) single.remove_suffix(4);
+    }
+    // Legs and thickness; a fourth part is the spacing of the angles.
+    int separators = 0;
+    for (std::size_t i = 0; i < single.size(); ++i)
+        if (UpperAscii(single[i]) == L'X' && ++separators == 3) return single.substr(0, i);
+    return single;
 }

@@ -51,8 +51,12 @@ bool ParseRow(std::string_view line, int& shapeCode, mvSect_AISC& section);
 // has no whole name field, or its first field is not a shape code (the header).
 std::string_view RowName(std::string_view line);
 
-// UTF-8 form of a name typed by a caller; false when it cannot name a row:
-// empty, containing a tab or a line end, or too long for Name.
-bool NameToUtf8(const wchar_t* name, std::string& utf8);
+// Bytes of the longest UTF-8 form of a name that fits Name.
+inline constexpr std::size_t kNameUtf8Capacity = 3 * (kSectionNameCapacity - 1);
+
+// UTF-8 form of a name typed by a caller, written to utf8; empty when the
+// name cannot name a row: empty, containing a tab or a line end, or too long
+// for Name.
+std::string_view NameToUtf8(const wchar_t* name, char (&utf8)[kNameUtf8Capacity]);
 
 } // namespace catalogue_format

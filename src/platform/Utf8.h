@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+// Writes the UTF-8 form of one code point to out, which has room for 4
+// bytes; returns the number written.
+std::size_t EncodeUtf8(char32_t c, char* out);
+
 // Appends the UTF-8 form of one code point.
 void AppendUtf8(std::string& out, char32_t c);
 

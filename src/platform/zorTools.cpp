@@ -86,14 +86,7 @@ std::ostream& WriteWide(std::ostream& out, const wchar_t* text)
             used = 0;
         }
         const char32_t c = static_cast<char32_t>(*text);
-        if (c < 0x80) {
-            chunk[used++] = static_cast<char>(c);
-        } else {
-            std::string bytes;
-            AppendUtf8(bytes, c);
-            std::memcpy(chunk + used, bytes.data(), bytes.size());
-            used += bytes.size();
-        }
+        used += EncodeUtf8(c, chunk + used);
     }
     if (used > 0) out.write(chunk, static_cast<std::streamsize>(used));
     return out;
@@ -103,9 +96,17 @@ std::ostream& operator<<(std::ostream& out, const CString& text) { return WriteW
 
 CString GetSectionName(const mvSect_AISC& section)
 {
-    std::wstring name;
-    for (int i = 0; i < kSectionNameCapacity && section.Name[i]; ++i) name += static_cast<wchar_t>(section.Name[i]);
-    return CString(std::move(name));
+    wchar_t name[kSectionNameCapacity + 1];
+    return CString(std::wstring_view(name, CopySectionName(section, name)));
+}
+
+std::size_t CopySectionName(const mvSect_AISC& section, wchar_t (&buffer)[kSectionNameCapacity + 1])
+{
+    // A record a host filled may use the whole field, without an end.
+    std::size_t n = 0;
+    for (; n < kSectionNameCapacity && section.Name[n]; ++n) buffer[n] = static_cast<wchar_t>(section.Name[n]);
+    buffer[n] = L'\0';
+    return n;
 }
 
 void SetSectionName(mvSect_AISC& section, const wchar_t* name)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../catalogue/mvSect_AISC.h"
@@ -42,6 +43,10 @@ int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CStrin
 // answers as if read afresh; of rows with the same name the first counts.
 // Safe to call from several threads at once.
 int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t* name);
+// Makes the copy of the catalogue file at path that those reads answer from
+// now, rather than at the first read, for a host that then starts threads to
+// check members; false when the file cannot be read.
+bool LoadCatalogueCopy(const CString& path);
 
 // Shape code of a type designation or name prefix in any case ("W", "w14",
 // "W14X90", "HSS8X4", "HSS8.625", "Pipe", "2L4", "MC"); -1 if not recognised,
@@ -66,8 +71,14 @@ std::ostream& WriteWide(std::ostream& out, const wchar_t* text);
 // Name of the single angle of a double angle: "2L8X6X1X3/8LLBB" gives "L8X6X1",
 // "2L4X4X1/2" gives "L4X4X1/2".
 CString get_single_angle_from_double_angle(const CString& doubleAngleName);
+// The same name as the part of the double angle's name it is (from its second
+// character on), so that finding it copies nothing; empty when the name is
+// not a double angle's.
+std::wstring_view SingleAngleName(std::wstring_view doubleAngleName);
 
 // The record's name as a wide string, and the name stored into a record (cut
 // to 79 characters, the rest of the field zeroed).
 CString GetSectionName(const mvSect_AISC& section);
 void SetSectionName(mvSect_AISC& section, const wchar_t* name);
+// The record's name copied into buffer, which it ends; its length.
+std::size_t CopySectionName(const mvSect_AISC& section, wchar_t (&buffer)[kSectionNameCapacity + 1]);

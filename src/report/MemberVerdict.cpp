@@ -1,8 +1,12 @@
 #include "MemberVerdict.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string>
 #include <string_view>
 
+#include "../catalogue/DesignFactory.h"
 #include "../catalogue/mvSect_AISC.h"
 #include "../design/CAiscDesign.h"
 
@@ -66,12 +70,65 @@ std::string AxialStrengthReason(const CAiscDesign& design)
     return reason + "set " + missing + " for flexural-torsional buckling (E4)";
 }
 
-// A ratio that fails: not finite, or above 1.0. Only told when its strengths
-// are finite, as a non-finite strength has been told already.
-void JudgeRatio(Verdict& verdict, double ratio, bool strengthsFinite, const char* label)
+// What an input may hold: the command refuses the same in a member file.
+enum class Range
 {
-    if (ratio <= 1.0 || !strengthsFinite) return;
-    verdict.Fail(std::string(label) + (std::isfinite(ratio) ? " above 1.0" : " is not finite"));
+    Finite,
+    Positive,     // Fy, Cb
+    NonNegative,  // lengths, K factors, the connectors' spacing
+};
+
+struct Input
+{
+    const char* name;
+    double (CAiscDesign::*get)() const;
+    Range range;
+};
+
+constexpr Input kInputs[] = {
+    {"Fy", &CAiscDesign::GetFy, Range::Positive},          {"Pu", &CAiscDesign::GetPu, Range::Finite},
+    {"Mux", &CAiscDesign::GetMux, Range::Finite},          {"Muy", &CAiscDesign::GetMuy, Range::Finite},
+    {"Cmx", &CAiscDesign::GetCmx, Range::Finite},          {"Cmy", &CAiscDesign::GetCmy, Range::Finite},
+    {"Vux", &CAiscDesign::GetVux, Range::Finite},          {"Vuy", &CAiscDesign::GetVuy, Range::Finite},
+    {"Cb", &CAiscDesign::GetCb, Range::Positive},          {"Lb", &CAiscDesign::GetLb, Range::NonNegative},
+    {"Kx", &CAiscDesign::GetKx, Range::NonNegative},       {"Ky", &CAiscDesign::GetKy, Range::NonNegative},
+    {"Lx", &CAiscDesign::GetLx, Range::NonNegative},       {"Ly", &CAiscDesign::GetLy, Range::NonNegative},
+    {"Kz", &CAiscDesign::GetKz, Range::NonNegative},       {"Lz", &CAiscDesign::GetLz, Range::NonNegative},
+    {"ConnectorDistance", &CAiscDesign::GetConnectorDistance, Range::NonNegative},
+};
+
+std::string Number(double value)
+{
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// Inputs the check cannot take as given: a length below zero is taken as
+// braced, an infinite one gives F2-4 a stress that std::min passes over.
+void JudgeInputs(Verdict& verdict, const CAiscDesign& design)
+{
+    for (const Input& input : kInputs) {
+        const double value = (design.*input.get)();
+        if (!std::isfinite(value))
+            verdict.Fail(std::string(input.name) + " is not a finite number");
+        else if (input.range == Range::Positive && !(value > 0))
+            verdict.Fail(std::string(input.name) + " must be above 0, not " + Number(value));
+        else if (input.range == Range::NonNegative && value < 0)
+            verdict.Fail(std::string(input.name) + " must not be negative, not " + Number(value));
+    }
+}
+
+// A strength that a ratio can be taken against: finite and not below zero
+// (demand over a negative strength would pass any demand).
+bool Usable(double strength) { return std::isfinite(strength) && !(strength < 0); }
+
+// A ratio that fails: outside 0 to 1.0, or not a number. Only told when its
+// strengths are usable, as a strength that is not has been told already.
+void JudgeRatio(Verdict& verdict, double ratio, bool strengthsUsable, const char* label)
+{
+    if (ratio >= 0 && ratio <= 1.0) return;
+    if (!strengthsUsable) return;
+    verdict.Fail(std::string(label) + (!std::isfinite(ratio) ? " is not finite" : ratio < 0 ? " is negative" : " above 1.0"));
 }
 
 } // namespace
@@ -80,28 +137,43 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
 {
     try {
         Verdict verdict;
+        JudgeInputs(verdict, design);
+        // Numbers that are not the named section's, or no numbers at all.
+        if (design.GetShapeCode() == kShapeNone)
+            verdict.Fail("no catalogue section: the section name was not found (the numbers are not a section's)");
+        else if (!IsDesignClassOf(design, design.GetShapeCode()))
+            verdict.Fail("the section's family (shape code " + std::to_string(design.GetShapeCode()) +
+                         ") is not one its design class checks");
+        const struct
+        {
+            const char* name;
+            double value;
+        } strengths[] = {{"axial", design.GetPhiPn()},
+                         {"major-axis flexural", design.GetPhiMnx()},
+                         {"minor-axis flexural", design.GetPhiMny()},
+                         {"major-axis shear", design.GetPhiVnx()},
+                         {"minor-axis shear", design.GetPhiVny()}};
+        if (std::ranges::all_of(strengths, [](const auto& strength) { return strength.value == 0; }))
+            verdict.Fail("no design strength: not calculated, or a section without properties");
         switch (design.GetErrorCode()) {
         case 2: verdict.Say("KL/r above 200 (the verdict is that of the ratios)"); break;
         case 3: verdict.Fail("D/t above 0.45 E/Fy: outside the range of the round-HSS equations (never OK)"); break;
         case 4: verdict.Fail("axial load above the Euler load: B1 taken as 1.0, the member is unstable (never OK)"); break;
         default: break;
         }
+        for (const auto& strength : strengths) {
+            if (!std::isfinite(strength.value))  // the axial one names the length to set
+                verdict.Fail(&strength == strengths ? AxialStrengthReason(design)
+                                                    : std::string(strength.name) + " strength is not finite");
+            else if (strength.value < 0)
+                verdict.Fail(std::string(strength.name) + " strength is negative: Fy or a section property below zero?");
+        }
 
-        const bool axialFinite = std::isfinite(design.GetPhiPn());
-        const bool majorFinite = std::isfinite(design.GetPhiMnx());
-        const bool minorFinite = std::isfinite(design.GetPhiMny());
-        if (!axialFinite) verdict.Fail(AxialStrengthReason(design));
-        if (!majorFinite) verdict.Fail("major-axis flexural strength is not finite");
-        if (!minorFinite) verdict.Fail("minor-axis flexural strength is not finite");
-        const bool shearXFinite = std::isfinite(design.GetPhiVnx());
-        const bool shearYFinite = std::isfinite(design.GetPhiVny());
-        if (!shearXFinite) verdict.Fail("major-axis shear strength is not finite");
-        if (!shearYFinite) verdict.Fail("minor-axis shear strength is not finite");
-
-        JudgeRatio(verdict, design.GetInteractionRatio(), axialFinite && majorFinite && minorFinite,
-                   "axial-flexural interaction ratio");
-        JudgeRatio(verdict, design.GetVxRatio(), shearXFinite, "major-axis shear ratio");
-        JudgeRatio(verdict, design.GetVyRatio(), shearYFinite, "minor-axis shear ratio");
+        const bool axial = Usable(design.GetPhiPn()), major = Usable(design.GetPhiMnx()),
+                   minor = Usable(design.GetPhiMny());
+        JudgeRatio(verdict, design.GetInteractionRatio(), axial && major && minor, "axial-flexural interaction ratio");
+        JudgeRatio(verdict, design.GetVxRatio(), Usable(design.GetPhiVnx()), "major-axis shear ratio");
+        JudgeRatio(verdict, design.GetVyRatio(), Usable(design.GetPhiVny()), "minor-axis shear ratio");
 
         // What a user must know where the calculation departs from AISC.
         if (design.GetPu() > 0) {

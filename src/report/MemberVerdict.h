@@ -5,6 +5,13 @@
 // meaningless was raised: ErrorCode 4 (axial load above the Euler load) and 3
 // (round-HSS wall outside the range of the equations) are always NG.
 // ErrorCode 2 (KL/r above 200) leaves the verdict to the ratios and is named.
+// Numbers that were not computed for the named section and inputs as given
+// are never OK: an input the command would refuse (not finite; Fy or Cb not
+// above 0; a length, K factor or connector spacing below 0), no section
+// (ShapeCode -1, the name not found), a section of a family the object's
+// class does not check, no design strength at all (Calculate not run, or a
+// section without properties), or one below zero (a ratio would then pass
+// any demand).
 #pragma once
 
 #include <string>

@@ -1,9 +1,12 @@
-// The report primitives: every text of a calculation report reaches the
-// host's stream through these, and only while printing is on.
-#include <filesystem>
-#include <fstream>
+// The report primitives' writing: every text of a calculation report reaches
+// the host's stream through these, called only while printing is on (the
+// primitives' inline test in CAiscDesign.h).
 #include <ostream>
-#include <system_error>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "../design/CAiscDesign.h"
 #include "../platform/Platform.h"
@@ -16,7 +19,7 @@ constexpr char kImageFolder[] = "Images\\";
 
 } // namespace
 
-void CAiscDesign::PrintTitle(const wchar_t* text) const
+void CAiscDesign::WriteTitle(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"problem-title\">";
@@ -24,7 +27,7 @@ void CAiscDesign::PrintTitle(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::PrintHeader(const wchar_t* text) const
+void CAiscDesign::WriteHeader(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"header\">";
@@ -32,14 +35,14 @@ void CAiscDesign::PrintHeader(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::Print(const wchar_t* text) const
+void CAiscDesign::WriteText(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, text) << std::endl;
     });
 }
 
-void CAiscDesign::Print(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
+void CAiscDesign::WriteValue(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, label) << " = " << value << " ";
@@ -48,14 +51,14 @@ void CAiscDesign::Print(const wchar_t* label, double value, const wchar_t* unit,
     });
 }
 
-void CAiscDesign::PrintLine(const wchar_t* text) const
+void CAiscDesign::WriteLine(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, text) << "<br/>" << std::endl;
     });
 }
 
-void CAiscDesign::PrintLine(const wchar_t* label, double value, const wchar_t* unit) const
+void CAiscDesign::WriteValueLine(const wchar_t* label, double value, const wchar_t* unit) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, label) << " = " << value << " ";
@@ -63,7 +66,7 @@ void CAiscDesign::PrintLine(const wchar_t* label, double value, const wchar_t* u
     });
 }
 
-void CAiscDesign::PrintResult(const wchar_t* label, double ratio) const
+void CAiscDesign::WriteResult(const wchar_t* label, double ratio) const
 {
     WriteReport([&](std::ostream& out) {
         // A ratio that is not a number fails: OK needs ratio <= 1.0 to hold.
@@ -77,7 +80,7 @@ void CAiscDesign::PrintResult(const wchar_t* label, double ratio) const
     });
 }
 
-void CAiscDesign::PrintError(const wchar_t* text) const
+void CAiscDesign::WriteError(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"fail\">";
@@ -85,7 +88,7 @@ void CAiscDesign::PrintError(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::PrintWarning(const wchar_t* text) const
+void CAiscDesign::WriteWarning(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"warning\">";
@@ -93,7 +96,7 @@ void CAiscDesign::PrintWarning(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::PrintImage(const wchar_t* name) const
+void CAiscDesign::WriteImage(const wchar_t* name) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<img src=\"" << kImageFolder;
@@ -102,7 +105,7 @@ void CAiscDesign::PrintImage(const wchar_t* name) const
     });
 }
 
-void CAiscDesign::PrintEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
+void CAiscDesign::WriteEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<img src=\"" << kImageFolder;
@@ -133,10 +136,13 @@ void CAiscDesign::CheckFileExist(const char* folder, const wchar_t* name) const
     const std::wstring wideFolder(folder, folder + std::char_traits<char>::length(folder));
     const CString relative = CString(wideFolder) + name;
     // The image must open for reading, as the report's reader will open it. A
-    // folder of that name (as for an empty name) opens here but is no image.
-    std::error_code error;
-    const std::filesystem::path path(ToNativePath(GetExecutablePath() + relative));
-    const bool readable = std::filesystem::is_regular_file(path, error) && std::ifstream(path).is_open();
+    // folder of that name (as for an empty name) opens here but is no image:
+    // the open file's own status tells, with no second look-up of the path.
+    const std::string path = ToNativePath(GetExecutablePath() + relative);
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status;
+    const bool readable = file >= 0 && ::fstat(file, &status) == 0 && S_ISREG(status.st_mode);
+    if (file >= 0) ::close(file);
     if (!readable) AfxMessageBox(CString(L"cannot find file ") + relative);
 }
 

@@ -65,7 +65,13 @@ double CAiscDesign2L::GetCv_Minor(double bf, double tf, double fy) const
 
 int CAiscDesign2L::GetSingleAngleFromDoubleAngle(mvSect_AISC& angle) const
 {
-    return GetSection(angle, get_single_angle_from_double_angle(GetSectionName(Section)));
+    // The name get_single_angle_from_double_angle gives, ended in place in a
+    // copy of the record's name: a silent check allocates nothing.
+    wchar_t name[kSectionNameCapacity + 1];
+    const std::wstring_view single = SingleAngleName({name, CopySectionName(Section, name)});
+    if (single.empty()) return GetSection(angle, L"");
+    name[single.data() - name + single.size()] = L'\0';
+    return GetSection(angle, single.data());
 }
 
 CAiscDesignTeeType::TorsionalSection CAiscDesign2L::GetTorsionalSection() const

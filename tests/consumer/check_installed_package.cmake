@@ -1,7 +1,9 @@
 # Installs the built library into a staging prefix, builds the consumer
 # project against it with find_package, and runs the consumer.
-# Inputs: BUILD_DIR (the main build), SOURCE_DIR (this folder), WORK_DIR, and
-# PYTHON (the interpreter of the Python module, empty when it is not built).
+# Inputs: BUILD_DIR (the main build), SOURCE_DIR (this folder), WORK_DIR,
+# PYTHON (the interpreter of the Python module, empty when it is not built),
+# CXX_COMPILER and SANITIZE (the build's: a sanitized library needs a host
+# built by the same compiler with the same sanitizers).
 file(REMOVE_RECURSE ${WORK_DIR})
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -11,8 +13,12 @@ function(run)
   message(STATUS "${out}")
 endfunction()
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/stage)
+set(host_flags)
+if(SANITIZE)
+  set(host_flags -DCMAKE_CXX_FLAGS=-fsanitize=${SANITIZE} -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=${SANITIZE})
+endif()
 run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -DCMAKE_BUILD_TYPE=Release
-    -DCMAKE_PREFIX_PATH=${WORK_DIR}/stage)
+    -DCMAKE_PREFIX_PATH=${WORK_DIR}/stage -DCMAKE_CXX_COMPILER=${CXX_COMPILER} ${host_flags})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 run(${CMAKE_COMMAND} -E chdir ${WORK_DIR}/build ${WORK_DIR}/build/consumer)
 # The installed command, run from another folder, finds its catalogue and
