@@ -77,7 +77,7 @@ bool ResultSink::Open(const CheckOptions& options, bool withCombo, std::size_t c
     m_results.reserve(count);
     if (!m_out.Open(options.Out) || !m_json.Open(options.Json)) return false;
     m_columns = ResultColumns(withCombo, options.Envelope);
-    if (m_out.Stream()) m_csv = std::make_unique<CsvResultWriter>(*m_out.Stream(), m_columns);
+    if (m_out.Stream() && !options.OutAsJson) m_csv = std::make_unique<CsvResultWriter>(*m_out.Stream(), m_columns);
     return true;
 }
 
@@ -126,6 +126,7 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
         for (const MemberResult& line : *envelope) m_csv->Write(line);
     if (m_csv) m_csv->Flush();
     if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope);
+    if (m_out.Stream() && m_options->OutAsJson) WriteJsonArray(*m_out.Stream(), m_columns, m_results, envelope);
     if (m_out.Stream() == &std::cout || m_json.Stream() == &std::cout) return;
     const bool colour = UseColour(m_options->Colours);
     WriteTable(std::cout, m_results, m_withCombo, colour, m_options->Threads);

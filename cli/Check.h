@@ -25,6 +25,7 @@ struct CheckOptions
     std::string Members;  // or a member file
     std::string Out;      // results CSV, "-" for standard output
     std::string Json;     // results JSON, "-" for standard output
+    bool OutAsJson = false;  // --json without a file: --out is a JSON array, not CSV
     std::string Report;   // report page
     std::string Title = "zorsteel member checks";
     bool Envelope = false;

@@ -151,38 +151,74 @@ void CsvResultWriter::WriteLine(const std::string& line)
 
 void CsvResultWriter::Flush() { m_out.flush(); }
 
+namespace {
+
+// Writes a JSON text a piece at a time: the text of a large model would be
+// tens of megabytes. Laid out two spaces an indent, one key a line.
+class JsonWriter
+{
+public:
+    JsonWriter(std::ostream& out, const std::vector<const ResultColumn*>& columns) : m_out(out), m_columns(columns) {}
+
+    // The results as the elements of an array, each after indent spaces;
+    // first tells whether an element precedes them.
+    void Objects(const std::vector<MemberResult>& rows, const char* indent, bool first)
+    {
+        for (const MemberResult& row : rows) {
+            ((m_text += first ? "\n" : ",\n") += indent) += "{\n";
+            first = false;
+            for (const ResultColumn* column : m_columns) {
+                ((((m_text += indent) += "  \"") += column->Name) += "\": ");
+                AppendJsonCell(m_text, *column, row);
+                m_text += ",\n";
+            }
+            (m_text += indent) += "  \"LimitStates\": ";
+            AppendJsonLimitStates(m_text, row);
+            ((m_text += '\n') += indent) += "}";
+            if (m_text.size() > (1 << 16)) Flush();
+        }
+    }
+    std::string& Text() { return m_text; }
+    void Flush()
+    {
+        m_out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
+        m_text.clear();
+    }
+
+private:
+    std::ostream& m_out;
+    const std::vector<const ResultColumn*>& m_columns;
+    std::string m_text;
+};
+
+} // namespace
+
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope)
 {
-    // Laid out two spaces an indent, one key a line, and written a piece at a
-    // time: the text of a large model would be tens of megabytes.
-    std::string text = "{\n";
-    auto write = [&] {
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        text.clear();
-    };
+    JsonWriter json(out, columns);
     auto array = [&](const char* key, const std::vector<MemberResult>& rows, bool last) {
-        ((text += "  \"") += key) += "\": [";
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            text += i ? ",\n    {\n" : "\n    {\n";
-            for (const ResultColumn* column : columns) {
-                ((text += "      \"") += column->Name) += "\": ";
-                AppendJsonCell(text, *column, rows[i]);
-                text += ",\n";
-            }
-            text += "      \"LimitStates\": ";
-            AppendJsonLimitStates(text, rows[i]);
-            text += '\n';
-            text += "    }";
-            if (text.size() > (1 << 16)) write();
-        }
-        text += rows.empty() ? "]" : "\n  ]";
-        text += last ? "\n" : ",\n";
+        ((json.Text() += "  \"") += key) += "\": [";
+        json.Objects(rows, "    ", true);
+        json.Text() += rows.empty() ? "]" : "\n  ]";
+        json.Text() += last ? "\n" : ",\n";
     };
+    json.Text() += "{\n";
     array("members", results, envelope == nullptr);
     if (envelope) array("envelope", *envelope, true);
-    text += "}\n";
-    write();
+    json.Text() += "}\n";
+    json.Flush();
+}
+
+void WriteJsonArray(std::ostream& out, const std::vector<const ResultColumn*>& columns,
+                    const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope)
+{
+    JsonWriter json(out, columns);
+    json.Text() += "[";
+    json.Objects(results, "  ", true);
+    if (envelope) json.Objects(*envelope, "  ", results.empty());
+    json.Text() += results.empty() && (!envelope || envelope->empty()) ? "]\n" : "\n]\n";
+    json.Flush();
 }
 
 std::string Printable(std::string_view text)

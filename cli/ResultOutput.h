@@ -35,6 +35,10 @@ private:
 // what governs, the list) as null. "envelope" only when asked for.
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
+// The same objects as one JSON array, the members then their envelope lines
+// (which carry "Envelope": 1): what --out writes with --json and no file.
+void WriteJsonArray(std::ostream& out, const std::vector<const ResultColumn*>& columns,
+                    const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
 
 // The text with the characters a terminal takes as commands (C0 and C1
 // controls, DEL) shown as "?": bytes of a member file must not reach the

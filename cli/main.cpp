@@ -20,14 +20,20 @@ const char* TypeName(ColumnKind kind)
     }
 }
 
-void AddResultOptions(CLI::App& command, CheckOptions& options, std::string& colour)
+// Returns the --json option, whose count tells whether it was given without a file.
+CLI::Option* AddResultOptions(CLI::App& command, CheckOptions& options, std::string& colour)
 {
     command.add_option("--out", options.Out, "write the results as CSV to FILE (- for standard output)")
         ->type_name("FILE");
-    command.add_option("--json", options.Json, "write the results as JSON to FILE (- for standard output)")
-        ->type_name("FILE");
+    CLI::Option* json = command
+        .add_option("--json", options.Json,
+                    "write the results as JSON to FILE (- for standard output); without FILE, --out writes a JSON "
+                    "array of the results instead of CSV")
+        ->type_name("[FILE]")
+        ->expected(0, 1);
     command.add_option("--color", colour, "colour OK and NG in the terminal table: auto (the default), always, never")
         ->check(CLI::IsMember({"auto", "always", "never"}));
+    return json;
 }
 
 Colour ColourOf(const std::string& colour)
@@ -72,7 +78,7 @@ int main(int argc, char** argv)
     checkCommand->add_option("--threads", check.Threads,
                              "check members on N threads (default 0: one per core); the results are the same")
         ->type_name("N");
-    AddResultOptions(*checkCommand, check, colour);
+    CLI::Option* checkJson = AddResultOptions(*checkCommand, check, colour);
 
     SelectOptions select;
     CLI::App* selectCommand = app.add_subcommand(
@@ -82,7 +88,7 @@ int main(int argc, char** argv)
         ->required();
     selectCommand->add_option("--candidates", select.Candidates,
                               "candidate designations and prefixes, e.g. \"W14 W12 HSS8\"")->required();
-    AddResultOptions(*selectCommand, select.Members, colour);
+    CLI::Option* selectJson = AddResultOptions(*selectCommand, select.Members, colour);
 
     SectionsOptions sections;
     CLI::App* sectionsCommand =
@@ -105,6 +111,14 @@ int main(int argc, char** argv)
     }
 
     check.Colours = select.Members.Colours = ColourOf(colour);
+    // --json without a file: --out carries a JSON array in place of the CSV.
+    for (auto [options, json] : {std::pair{&check, checkJson}, std::pair{&select.Members, selectJson}}) {
+        options->OutAsJson = json->count() > 0 && options->Json.empty();
+        if (options->OutAsJson && options->Out.empty()) {
+            Complain("--json without a FILE writes the results to --out: give --out FILE (or -)");
+            return kExitUsage;
+        }
+    }
     PrepareLibrary();
     if (*sectionsCommand) return RunSections(sections);
     if (*selectCommand) return RunSelect(select);

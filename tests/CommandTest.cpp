@@ -245,6 +245,10 @@ TEST(CommandTest, SingleMemberFromOptions)
                                                                          d.SetColumnSlenderness(1, 1, 180, 180);
                                                                      }},
                         "options");
+    // --json without a file makes --out a JSON array of the same objects.
+    const CommandRun array = Zorsteel(folder, args + " --json --out -");
+    EXPECT_EQ(array.status, 0) << array.err;
+    EXPECT_EQ(nlohmann::json::parse(array.out), nlohmann::json::array({json["members"][0]}));
     // Without an output file the results are a table on the terminal.
     const CommandRun table = Zorsteel(folder, args);
     EXPECT_EQ(table.out.substr(0, table.out.find('\n')).find("Id  Combo"), 0u) << table.out;
