@@ -101,25 +101,6 @@ TEST(CatalogueImporter, RegeneratesTheCommittedCatalogueByteForByteAndRejectsBad
 #endif
 }
 
-TEST(CatalogueByName, SetSectionFindsEveryRowInAnyCaseWithItsCodeAndTheCatalogueSpelling)
-{
-    ASSERT_EQ(CommittedCatalogue().rows.size(), 2091u);
-    TestDesign design;  // reads the copy of the catalogue beside the test program
-    for (const auto& row : CommittedCatalogue().rows) {
-        const std::vector<std::string> spellings = CaseSpellings(row.name);
-        ASSERT_EQ(design.SetSection(Wide(spellings[0])), row.code) << spellings[0];
-        EXPECT_EQ(design.ShapeCode, row.code);
-        const mvSect_AISC first = design.Section;
-        EXPECT_EQ(GetSectionName(first), Wide(row.name));
-        for (const std::string& name : {spellings[1], spellings[2]}) {
-            design.ShapeCode = -1;
-            EXPECT_EQ(design.SetSection(Wide(name)), row.code) << name;
-            EXPECT_EQ(design.ShapeCode, row.code);
-            EXPECT_TRUE(SameRecord(first, design.Section)) << name;
-        }
-    }
-}
-
 TEST(CatalogueByShapeCode, SuccessiveCallsOnOneStreamLoadEachFamilyInFileOrder)
 {
     const std::size_t expected[kShapeCodeCount] = {283, 18, 28, 22, 32, 40, 137, 283, 14, 28, 639, 388, 128, 51, 0};
@@ -147,9 +128,8 @@ TEST(CatalogueValues, RowsCarryTheDatabaseColumnsInTheirPlaces)
         const char* name;
         std::vector<std::pair<double S::*, double>> values;
     } records[] = {
-        {"W14X90", {{&S::A, 26.5}, {&S::d, 14}, {&S::bf, 14.5}, {&S::tw, 0.44}, {&S::tf, 0.71}, {&S::Ix, 999},
-                    {&S::Zx, 157}, {&S::Sx, 143}, {&S::h_tw, 25.9}, {&S::J, 4.06}, {&S::Cw, 16000}, {&S::rts, 4.1},
-                    {&S::h0, 13.3}, {&S::W, 90}, {&S::twdet_2, 0.25}, {&S::Qs, 0}}},
+        // The section block of W14X90 (A, d, bf, tw, tf, Ix, Zx, Sx, h/tw, J, Cw, rts, h0) is its golden report's.
+        {"W14X90", {{&S::W, 90}, {&S::twdet_2, 0.25}, {&S::Qs, 0}}},
         {"HSS8X4X1/2", {{&S::Ht, 8}, {&S::B, 4}, {&S::h, 6.6}, {&S::b, 2.6}, {&S::tdes, 0.465}, {&S::b_t, 5.6},
                         {&S::h_t, 14.2}, {&S::OD, 0}}},
         {"Pipe12STD", {{&S::OD, 12.75}, {&S::tdes, 0.349}, {&S::D_t, 36.5}, {&S::ID, 12}}},

@@ -464,12 +464,7 @@ TEST(CommandTest, SectionsSortedByArea)
     // A free list: the three Pipe12 (A 13.7, 17.5, 35.4) around W14X90 (26.5).
     const CommandRun list = Zorsteel(folder, "sections --list \"pipe12 W14X90\"");
     EXPECT_EQ(list.status, 0) << list.err;
-    const auto order = {"Pipe12STD ", "Pipe12XS ", "W14X90 ", "Pipe12XXS "};
-    std::size_t at = 0;
-    for (const char* name : order) {
-        at = list.out.find(std::string("\n") + name, at);
-        EXPECT_NE(at, std::string::npos) << name << "\n" << list.out;
-    }
+    ExpectInOrder(list.out, {"\nPipe12STD ", "\nPipe12XS ", "\nW14X90 ", "\nPipe12XXS "});
 }
 
 TEST(CommandTest, ReportHasTheSummaryLinkedToEachMember)

@@ -1,12 +1,13 @@
 // I-shapes and channels: catalogue sections, the three built-up fixtures and
 // hand-built records checked against strengths worked by hand from AISC
 // 360-10 (E = 29000 ksi, G = 11200 ksi, pi = 3.14159265, sqrt(E/50) = 24.0832),
-// and against values the AISC Manual publishes. Each case names its branch.
+// and against values the AISC Manual publishes. Each case names its branch;
+// the golden reports of W14X90 and C10X15.3 hold F2-2 above Mp, F3-1, F2-4
+// with c by F2-8b and E3-2 on the E4-5 stress.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "TestSupport.h"
 
@@ -35,17 +36,6 @@ public:
 using IShape = Exposed<CAiscDesignI>;
 using Channel = Exposed<CAiscDesignChannel>;
 
-// Every piece found in the text, each after the one before.
-void ExpectInOrder(const std::string& text, const std::vector<const char*>& pieces)
-{
-    std::size_t at = 0;
-    for (const char* piece : pieces) {
-        const std::size_t found = text.find(piece, at);
-        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << piece;
-        at = found + 1;
-    }
-}
-
 std::size_t Count(const std::string& text, const std::string& piece)
 {
     std::size_t n = 0;
@@ -59,46 +49,10 @@ protected:
     MessageCapture messages;  // the equation images are not needed here
 };
 
-TEST_F(IShapeCheck, CompactBeamInEachLateralTorsionalRange)
-{
-    // W24X55, Fy 50: bf/2tf 6.94 < 9.15 and h/tw 54.6 < 3.76 x 24.0832 = 90.55: F2.
-    // Mp = 50 x 134 = 6700 kip-in; 0.7 Fy Sx = 0.7 x 50 x 114 = 3990 kip-in.
-    // F2-5 Lp = 1.76 x 1.34 x 24.0832 = 56.798 in; F2-6 with rts 1.72, J 1.18, h0 23.1, c 1:
-    // 0.7 Fy Sx h0 / (E J) = 2.62717,
-    // Lr = 1.95 x 1.72 x 828.571 x 0.020934 x sqrt(1 + sqrt(1 + 6.76 x 6.9020)) = 167.155 in.
-    struct Case
-    {
-        double lb, cb, phiMnx;
-        const char* branch;
-    };
-    const Case cases[] = {
-        {36.0, 1.0, 0.9 * 6700 / 12, "Lb < Lp"},
-        // (120 - 56.798) / (167.155 - 56.798) = 0.572708; Mn = 6700 - 2710 x 0.572708 = 5147.962 kip-in.
-        {120.0, 1.0, 0.9 * 5147.962426 / 12, "Lp < Lb < Lr"},
-        // F2-2 = 1.3 (6700 - 2710 x 0.137755) = 8224.69 kip-in is printed, Mp is kept.
-        {72.0, 1.3, 0.9 * 6700 / 12, "Eq.F2-2.png\" align=\"middle\">\n<div class = \"equation-value\"> = 685.391"},
-        // Lb/rts = 139.535; F2-4 Fcr = pi^2 E / 139.535^2 x sqrt(1 + 0.078 x 1.18 / (114 x 23.1) x 139.535^2)
-        // = 19.05684 ksi.
-        {240.0, 1.0, 0.9 * 19.056838436 * 114 / 12, "Lb > Lr"},
-    };
-    for (const Case& c : cases) {
-        IShape beam;
-        ASSERT_EQ(beam.SetSection(L"W24X55"), kShapeW);
-        ReportCapture report(beam);
-        beam.SetMaterial(50.0);
-        beam.SetLateralTorsionalProperty(c.cb, c.lb);
-        beam.SetLoads(-10.0, 100.0, 0.0, 1.0, 1.0, 0.0, 0.0);
-        beam.Calculate();
-        EXPECT_NEAR(beam.GetPhiMnx(), c.phiMnx, 1e-7) << c.lb;
-        EXPECT_NE(report.Text().find(c.branch), std::string::npos) << c.lb;
-    }
-}
-
 TEST_F(IShapeCheck, ManualValuesOfWShapes)
 {
-    // AISC Manual Table 3-2 at Fy = 50 ksi: phi_b Mpx to the kip-ft, Lp to 0.01 ft, Lr to 0.1 ft.
-    // W14X90 is noncompact in flexure (footnote f): its listed 574 kip-ft is the F3-1 strength, and its
-    // listed Lp (the length at which F2-2 reaches 574) is not F2-5.
+    // AISC Manual Table 3-2 at Fy = 50 ksi: phi_b Mpx to the kip-ft, Lp to 0.01 ft, Lr to 0.1 ft. (W14X90,
+    // noncompact in flexure, lists its F3-1 strength 574 kip-ft: the golden report holds it.)
     struct Case
     {
         const wchar_t* name;
@@ -108,7 +62,6 @@ TEST_F(IShapeCheck, ManualValuesOfWShapes)
         {L"W24X55", 503, 4.73, 13.9},
         {L"W18X50", 379, 5.83, 16.9},
         {L"W21X44", 358, 4.45, 13.0},
-        {L"W14X90", 574, NAN, 42.5},
     };
     for (const Case& c : cases) {
         IShape beam;
@@ -118,9 +71,7 @@ TEST_F(IShapeCheck, ManualValuesOfWShapes)
         const mvSect_AISC& s = beam.Section;
         double lp, lr, cc;
         beam.GetLateralLimits(lp, lr, cc, s.ry, 50.0, s.J, s.Iy, s.Cw, s.h0, s.Sx, s.rts);
-        if (!std::isnan(c.lpFeet)) {
-            EXPECT_NEAR(lp / 12, c.lpFeet, 0.005);
-        }
+        EXPECT_NEAR(lp / 12, c.lpFeet, 0.005);
         EXPECT_NEAR(lr / 12, c.lrFeet, 0.05);
     }
 }
@@ -251,72 +202,36 @@ TEST_F(IShapeCheck, RecordWithoutRtsUsesF2_7)
 
 TEST_F(IShapeCheck, ShearResistanceFactorFollowsTheWeb)
 {
-    struct Case
-    {
-        const wchar_t* name;
-        double phiVnx, phiVny;
-        const char* webCase;
-    };
-    // Fy 50: 2.24 sqrt(E/Fy) = 53.946. Flanges: b/tf well below 1.10 sqrt(1.2 E / 50) = 29.02: Cv = 1, phi_v = 0.9.
-    const Case cases[] = {
-        // W14X90 (h/tw 25.9: phi_v = 1.0 and G2-2) and C10X15.3 (phi_v = 0.9): the golden reports.
-        // W24X55: h/tw 54.6 > 53.946: phi_v = 0.9, but 54.6 <= 1.10 sqrt(5 E / 50) = 59.24: G2-3 Cv = 1.
-        {L"W24X55", 0.9 * 0.6 * 50 * 23.6 * 0.395, 0.9 * 0.6 * 50 * 2 * 7.01 * 0.505, "Eq.G2-3.png"},
-    };
-    for (const Case& c : cases) {
-        Channel channel;
-        IShape shape;
-        CAiscDesign& member = c.name[0] == L'C' ? static_cast<CAiscDesign&>(channel) : shape;
-        ASSERT_NE(member.SetSection(c.name), -1);
-        ReportCapture report(member);
-        member.SetMaterial(50.0);
-        member.SetLoads(-1.0, 0.0, 0.0, 1.0, 1.0, 0.0, 0.0);
-        member.Calculate();
-        EXPECT_NEAR(member.GetPhiVnx(), c.phiVnx, 1e-9) << c.webCase;
-        EXPECT_NEAR(member.GetPhiVny(), c.phiVny, 1e-9) << c.webCase;
-        EXPECT_NE(report.Text().find(c.webCase), std::string::npos);
-    }
+    // W14X90 (h/tw 25.9: phi_v = 1.0 and G2-2) and C10X15.3 (phi_v = 0.9): the golden reports.
+    // W24X55, Fy 50: h/tw 54.6 > 2.24 sqrt(E/Fy) = 53.946: phi_v = 0.9, but 54.6 <= 1.10 sqrt(5 E / 50) = 59.24:
+    // G2-3 Cv = 1. Flanges: b/tf well below 1.10 sqrt(1.2 E / 50) = 29.02: Cv = 1.
+    IShape beam;
+    ASSERT_EQ(beam.SetSection(L"W24X55"), kShapeW);
+    ReportCapture report(beam);
+    beam.Run(50.0, -1.0, 0.0, 0.0, 0.0, 0.0);
+    EXPECT_NEAR(beam.GetPhiVnx(), 0.9 * 0.6 * 50 * 23.6 * 0.395, 1e-9);
+    EXPECT_NEAR(beam.GetPhiVny(), 0.9 * 0.6 * 50 * 2 * 7.01 * 0.505, 1e-9);
+    EXPECT_NE(report.Text().find("Eq.G2-3.png"), std::string::npos);
 }
 
-TEST_F(IShapeCheck, ChannelColumnsCheckFlexuralTorsionalBuckling)
+TEST_F(IShapeCheck, SlenderWebChannelColumnTakesE7OnTheE4_5Stress)
 {
-    struct Case
-    {
-        const wchar_t* name;
-        double lx, ly, fcrSecondMode, area;
-        std::vector<const char*> report;
-    };
-    const Case cases[] = {
-        // C10X15.3, Fy 50, Lx = Lz = 120, Ly = 36: KL/r = max(30.928, 50.633) = 50.633, Fe = 111.6431 ksi,
-        // E3-2 Fcr = 0.658^(50 / 111.6431) 50 = 41.45352 ksi, Pn = 185.712 kips.
-        // E4: x0 = 0.796 + 0.634 = 1.43, Fey = pi^2 E / 30.928^2 = 299.2256 ksi,
-        // r0^2 = 1.43^2 + (67.3 + 2.27) / 4.48 = 17.57392,
-        // Fez = (pi^2 E 45.5 / 120^2 + 11200 x 0.209) / (4.48 x 17.57392) = 41.21839 ksi,
-        // H = 1 - 2.0449 / 17.57392 = 0.883640, E4-5 Fe = 40.48143 ksi;
-        // E3-2 (KL/r 50.63 <= 113.43) Fcr = 0.658^(50 / 40.48143) 50 = 29.81636 ksi, Pn = 133.577 kips: it controls.
-        {L"C10X15.3", 120.0, 36.0, 29.816355416, 4.48,
-         {"Compressive strength to account Torsional and Flexural-Torsional Buckling<br/>",
-          "x0 = e0 + x = 1.43 in<br/>", "y0 = 0 in<br/>", "Eq.E4-5.png", "Eq.E3-2.png", "Eq.E4-1.png",
-          "Flexural-Torsonal Buckling Controls:  Pn = 133.577 kips"}},
-        // MC12X10.6, Fy 50, Lx = Lz = 96, Ly = 24: bf/tf = 4.854: Qs = 1; h/tw = 57.3 > 35.88: slender web.
-        // KL/r = max(22.749, 68.768) = 68.768, Fe = 60.52379 ksi, f = 0.658^(50 / 60.52379) 50 = 35.38364 ksi;
-        // be = 1.92 x 0.19 x 28.6285 (1 - 0.34 / 57.3 x 28.6285) = 8.66957 in, Ae = 2 x 1.5 x 0.309 + 8.66957 x 0.19
-        // = 2.574218, Qa = 2.574218 / 3.1 = 0.830393. E7-2 Fcr = 31.15700 ksi for flexure.
-        // E4: x0 = 0.553, Fey = 553.0701 ksi, r0^2 = 18.26645, Fez = 18.20512 ksi, H = 0.983258, Fe = 18.19476 ksi;
-        // E7-2 (68.77 <= 124.48) Fcr = 0.830393 x 0.658^(0.830393 x 50 / 18.19476) 50 = 15.97545 ksi.
-        {L"MC12X10.6", 96.0, 24.0, 15.975449488, 3.1,
-         {"Q = Qs * Qa = 0.830393 <br/>\n<img src=\"Images\\4.71_sqrt_E_QFy.png\"", "Eq.E3-1.png",
-          "Compressive strength to account for Flexural-Torsional Buckling<br/>", "Eq.E4-5.png",
-          "4.71_sqrt_E_QFy.png", "Eq.E7-2.png", "Eq.E4-1.png"}},
-    };
-    for (const Case& c : cases) {
-        Channel column;
-        ASSERT_NE(column.SetSection(c.name), -1);
-        ReportCapture report(column);
-        column.Run(50.0, 10.0, c.lx, c.ly, c.lx, 0.0);
-        EXPECT_NEAR(column.GetPhiPn(), 0.9 * c.fcrSecondMode * c.area, 1e-7);
-        ExpectInOrder(report.Text(), c.report);
-    }
+    // C10X15.3 (Q = 1, E3-2 on the E4-5 stress controlling) is the golden report.
+    // MC12X10.6, Fy 50, Lx = Lz = 96, Ly = 24: bf/tf = 4.854: Qs = 1; h/tw = 57.3 > 35.88: slender web.
+    // KL/r = max(22.749, 68.768) = 68.768, Fe = 60.52379 ksi, f = 0.658^(50 / 60.52379) 50 = 35.38364 ksi;
+    // be = 1.92 x 0.19 x 28.6285 (1 - 0.34 / 57.3 x 28.6285) = 8.66957 in, Ae = 2 x 1.5 x 0.309 + 8.66957 x 0.19
+    // = 2.574218, Qa = 2.574218 / 3.1 = 0.830393. E7-2 Fcr = 31.15700 ksi for flexure.
+    // E4: x0 = 0.553, Fey = 553.0701 ksi, r0^2 = 18.26645, Fez = 18.20512 ksi, H = 0.983258, Fe = 18.19476 ksi;
+    // E7-2 (68.77 <= 124.48) Fcr = 0.830393 x 0.658^(0.830393 x 50 / 18.19476) 50 = 15.97545 ksi.
+    Channel column;
+    ASSERT_EQ(column.SetSection(L"MC12X10.6"), kShapeMC);
+    ReportCapture report(column);
+    column.Run(50.0, 10.0, 96.0, 24.0, 96.0, 0.0);
+    EXPECT_NEAR(column.GetPhiPn(), 0.9 * 15.975449488 * 3.1, 1e-7);
+    ExpectInOrder(report.Text(),
+                  {"Q = Qs * Qa = 0.830393 <br/>\n<img src=\"Images\\4.71_sqrt_E_QFy.png\"", "Eq.E3-1.png",
+                   "Compressive strength to account for Flexural-Torsional Buckling<br/>", "Eq.E4-5.png",
+                   "4.71_sqrt_E_QFy.png", "Eq.E7-2.png", "Eq.E4-1.png"});
 }
 
 TEST_F(IShapeCheck, ChannelElasticStressAtLrIsNearlySevenTenthsFy)
@@ -324,7 +239,7 @@ TEST_F(IShapeCheck, ChannelElasticStressAtLrIsNearlySevenTenthsFy)
     // C10X15.3, Fy 50: F2-8b c = 9.56 / 2 x sqrt(2.27 / 45.5) = 1.067665;
     // 0.7 Fy Sx h0 / (E J c) = 0.7 x 50 x 13.5 x 9.56 / (29000 x 0.209 x 1.067665) = 0.69745;
     // Lr = 1.95 x 0.868 x 828.571 x sqrt(0.209 x 1.067665 / (13.5 x 9.56)) x sqrt(1 + sqrt(1 + 6.76 x 0.48644))
-    // = 102.2119 in. F2-4 at Lb = Lr: (Lr/rts)^2 = 13866.4,
+    // = 102.2119 in (c and Lr as the golden report shows). F2-4 at Lb = Lr: (Lr/rts)^2 = 13866.4,
     // Fcr = pi^2 E / 13866.4 x sqrt(1 + 0.078 x 0.0017289 x 13866.4) = 34.9685 ksi:
     // the constants 1.95 and 6.76 of F2-6 are rounded, so it misses 0.7 Fy = 35 in the fourth digit.
     Channel beam;
@@ -333,8 +248,6 @@ TEST_F(IShapeCheck, ChannelElasticStressAtLrIsNearlySevenTenthsFy)
     const mvSect_AISC& s = beam.Section;
     double lp, lr, c;
     beam.GetLateralLimits(lp, lr, c, s.ry, 50.0, s.J, s.Iy, s.Cw, s.h0, s.Sx, s.rts);
-    EXPECT_NEAR(c, 1.0676652972, 1e-9);
-    EXPECT_NEAR(lr, 102.21192787, 1e-7);
     EXPECT_NEAR(beam.GetFcr(1.0, lr, s.ry, 50.0, s.J, s.Iy, s.Cw, s.h0, s.Sx, s.rts, c), 34.968506593, 1e-8);
     // At Lr itself the inelastic range still holds: F2-2 gives 0.7 Fy Sx.
     beam.Run(50.0, -1.0, 0.0, 0.0, 0.0, lr);

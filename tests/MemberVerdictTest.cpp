@@ -57,11 +57,7 @@ TEST(MemberVerdictTest, StatusAndMessageFollowTheRules)
         ASSERT_EQ(design->GetErrorCode(), c.errorCode) << c.what;
         const MemberVerdict verdict = JudgeMember(*design);
         EXPECT_EQ(verdict.Status, c.status) << c.what;
-        std::size_t at = 0;
-        for (const std::string& piece : c.says) {
-            at = verdict.Message.find(piece, at);
-            EXPECT_NE(at, std::string::npos) << c.what << ": " << piece << " in " << verdict.Message;
-        }
+        ExpectInOrder(verdict.Message, c.says);
         if (c.says.empty()) {
             EXPECT_EQ(verdict.Message, "") << c.what;
         }

@@ -1,5 +1,5 @@
-// The report primitives, the equation-image check and the problem frame,
-// byte for byte.
+// The report primitives and the equation-image check, byte for byte (the
+// problem frame: the Python module's report test and ReportPageTest).
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -196,23 +196,6 @@ TEST_F(ReportWriterTest, NothingIsWrittenOrReportedWithPrintingOffOrWithoutAStre
     design.SetPrintFile(&stream);
     design.Print(L"again");
     EXPECT_EQ(Take(), "again\n");
-}
-
-TEST(ProblemPrintAreaTest, FramesWhatIsWrittenInside)
-{
-    std::ostringstream stream;
-    {
-        ProblemPrintArea area(&stream, L"Column C-1");
-        stream << "body\n";
-    }
-    EXPECT_EQ(stream.str(), "<div class=\"clear\"></div>\n"
-                            "<hr/>\n"
-                            "<div class=\"problem-title\">Column C-1 - using AISC 360-10 LRFD Method</div>\n"
-                            "<hr/>\n"
-                            "<div class=\"problemArea\">\n"
-                            "body\n"
-                            "</div>\n"
-                            "<div class=\"page-break\"></div>\n");
 }
 
 // Images and catalogue are looked for beside the running program, wherever it

@@ -143,7 +143,6 @@ protected:
         design.SetLateralTorsionalProperty(1.14, 168);
         design.SetColumnSlenderness(1, 1.2, 180, 90);
         design.SetColumnSlenderness_Torsional(1, 150);
-        design.SetDeflectionAdjustmentRatio(1.25, L"W14X82", 881);
     }
 
     std::string Input()
@@ -167,17 +166,14 @@ TEST_F(InputReportTest, MethodLineFollowsTheSettingsAndDeflectionsNeedBothDenomi
         kBlank + Item("Fy", "50", "ksi") + Item("Cb", "1.14", "") + Item("Lb", "14", "ft") + Item("Kx", "1", "") +
         Item("Ky", "1.2", "") + Item("Kz", "1", "") + Item("Lx", "15", "ft") + Item("Ly", "7.5", "ft") +
         Item("Lz", "12.5", "ft");
-    const std::string deflections =
-        Item("Total Dy", "0.45", "in") + Item("Live Dy", "0.3", "in") + Item("L", "20", "ft") +
-        Item("Total Deflection Denominator", "240", "") + Item("Live Deflection Denominator", "360", "") +
-        "Deflection Adjustment Ratio 1.25 (Analysis Section W14X82, Ix = 881 in^4)\n";
     const struct
     {
         bool direct, b1;
         double total, live;
         const char* method;
     } cases[] = {
-        {true, true, 240, 360, "Using Direct Design Method; Consider Multiplier B1 for P-&delta; Effect"},
+        // Direct analysis with B1 and both deflection checks shown: the golden report of Pipe26STD; the
+        // deflections with other units: the test below.
         {true, false, 0, 0, "Using Direct Design Method; Do Not Consider Multiplier B1 for P-&delta; Effect"},
         {false, true, 240, 0, "Using Effective Length Method; Consider Multiplier B1 for P-&delta; Effect"},
         {false, false, 0, 360, "Using Effective Length Method; Do Not Consider Multiplier B1 for P-&delta; Effect"},
@@ -185,8 +181,7 @@ TEST_F(InputReportTest, MethodLineFollowsTheSettingsAndDeflectionsNeedBothDenomi
     for (const auto& c : cases) {
         design.SetGeneralParameters(c.direct, c.b1);
         design.SetDeflectionParameters(c.total, c.live, 0.45, 0.3, 240);
-        const std::string shown = c.total != 0 && c.live != 0 ? deflections : "";
-        EXPECT_EQ(Input(), kBlank + c.method + "<br/>\n" + loadsAndMember + shown + kBlank);
+        EXPECT_EQ(Input(), kBlank + c.method + "<br/>\n" + loadsAndMember + kBlank);
     }
     design.SetDeflectionParameters(-240, 360, 0.45, 0.3, 240);  // a negative denominator is one
     EXPECT_NE(Input().find("Total Deflection Denominator = -240 ; &nbsp\n"), std::string::npos);

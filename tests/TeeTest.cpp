@@ -2,7 +2,8 @@
 // and the tee-type blocks fed with the section (the stem's side by the sign
 // of Mx, d, Sxc = Ix / y, J). Hand-built tees, E = 29000 ksi, G = 11200 ksi,
 // pi = 3.14159265, Fy = 50: sqrt(E/Fy) = 24.08. The equations of the blocks
-// themselves are pinned in TeeTypeFlexureTest.
+// themselves are pinned in TeeTypeFlexureTest, the report of a slender stem
+// on the E4-5 stress in the golden report of WT4X5.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -45,11 +46,8 @@ TEST(Tee, WithoutSlenderElementsAndYAtMidFlangeE4_2IsTheSmallerOfFcryAndFcrz)
     EXPECT_NE(text.find("Eq.E4-10.png\" align=\"middle\">\n<div class = \"equation-value\"> = 1 </div>"),
               std::string::npos);
     EXPECT_NE(text.find("Flexural-Torsonal Buckling Controls"), std::string::npos);
-    // Compact flange: F6-1 min(Fy Zy, 1.6 Fy Sy) = 400 kip-in. Cv = 1 (12 and 8 < 1.10 sqrt(1.2 E/Fy) = 29.0)
-    // on d tw = 3 and bf tf = 4 in^2.
+    // Compact flange: F6-1 min(Fy Zy, 1.6 Fy Sy) = 400 kip-in. (Shear on d tw and bf tf: the golden report.)
     EXPECT_DOUBLE_EQ(tee.GetPhiMny(), 0.9 * 400 / 12);
-    EXPECT_DOUBLE_EQ(tee.GetPhiVnx(), 0.9 * 0.6 * 50 * 3);
-    EXPECT_DOUBLE_EQ(tee.GetPhiVny(), 0.9 * 0.6 * 50 * 4);
 }
 
 TEST(Tee, TheSignOfMxPutsTheStemInTensionOrCompressionAndJOfZeroLeavesNoStrengthToAStemInCompression)
@@ -102,16 +100,11 @@ TEST(Tee, ASlenderFlangeOrStemTakesE7WithQOnTheE4_5Stress)
     };
     for (const auto& c : cases) {
         Tee tee(c.bf, 0.5, c.d, 0.5, 1.25);
-        ReportCapture report(tee);
         tee.SetLoads(10, c.mux, 0, 1, 1, 0, 0);
         tee.Calculate();
         EXPECT_NEAR(tee.GetPhiPn(), 0.9 * 7 * c.q * std::pow(0.658, c.q * 50 / fe) * 50, 1e-11) << c.bf;
         EXPECT_NEAR(tee.GetPhiMnx(), 0.9 * c.mnx / 12, 1e-12) << c.bf;
         EXPECT_NEAR(tee.GetPhiMny(), 0.9 * c.mny / 12, 1e-12) << c.bf;
-        const std::string text = report.Text();
-        EXPECT_NE(text.find("Q = Qs_flange * Qs_stem = "), std::string::npos) << c.bf;
-        EXPECT_NE(text.find("Omit term with Cw per User Note at end of AISC Specification Section E4."),
-                  std::string::npos);
     }
 }
 

@@ -1,7 +1,10 @@
 // Shared fixtures of the test suite: a design object that exposes the
 // protected interface, a report captured in memory, captured messages, a
-// scratch folder, and the committed catalogue split into rows.
+// scratch folder, the committed catalogue split into rows, and a check that
+// pieces of a text come in order.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cctype>
 #include <cmath>
@@ -27,47 +30,18 @@ public:
     using CAiscDesign::ComputeMomentMagnification;
     using CAiscDesign::GetFlexuralBucklingFcr;
     using CAiscDesign::GetPhiv;
-    using CAiscDesign::IsPrinting;
     using CAiscDesign::RunCheckSequence;
 
-    using CAiscDesign::AnalysisSectionName;
     using CAiscDesign::AreaUnit;
     using CAiscDesign::B1x;
-    using CAiscDesign::B1y;
-    using CAiscDesign::Cb;
-    using CAiscDesign::Cmx;
-    using CAiscDesign::Cmy;
-    using CAiscDesign::DeflectionAdjustmentRatio;
-    using CAiscDesign::E;
-    using CAiscDesign::ErrorCode;
     using CAiscDesign::ForceUnit;
-    using CAiscDesign::Fy;
-    using CAiscDesign::G;
     using CAiscDesign::InchesPerFoot;
-    using CAiscDesign::InteractionRatio;
-    using CAiscDesign::KLrLimit;
-    using CAiscDesign::Kx;
-    using CAiscDesign::Ky;
-    using CAiscDesign::Kz;
     using CAiscDesign::LengthUnit;
-    using CAiscDesign::LiveDeflectionDenominator;
     using CAiscDesign::LongLengthUnit;
     using CAiscDesign::MomentUnit;
-    using CAiscDesign::PhiMnx;
-    using CAiscDesign::PhiMny;
-    using CAiscDesign::PhiPn;
-    using CAiscDesign::PhiVnx;
-    using CAiscDesign::PhiVny;
-    using CAiscDesign::Pi;
-    using CAiscDesign::PrintEnabled;
-    using CAiscDesign::PrintFile;
-    using CAiscDesign::Pu;
     using CAiscDesign::Section;
     using CAiscDesign::ShapeCode;
     using CAiscDesign::StressUnit;
-    using CAiscDesign::TotalDeflectionDenominator;
-    using CAiscDesign::VxRatio;
-    using CAiscDesign::VyRatio;
 };
 
 // Every row of one shape code from the catalogue beside the test program,
@@ -194,6 +168,17 @@ std::optional<bool> CheckAsUnprivilegedUser(const std::filesystem::path& unreada
 }
 inline constexpr const char* kNoUnprivilegedUser =
     "this process reads files without read permission and cannot become an unprivileged user";
+
+// Every piece found in the text, each after the one before.
+inline void ExpectInOrder(const std::string& text, const std::vector<std::string>& pieces)
+{
+    std::size_t at = 0;
+    for (const std::string& piece : pieces) {
+        at = text.find(piece, at);
+        ASSERT_NE(at, std::string::npos) << "missing or out of order: " << piece << "\nin: " << text;
+        ++at;
+    }
+}
 
 // The whole content of a file ("" if it cannot be read).
 inline std::string FileText(const std::string& path)
