@@ -1,6 +1,6 @@
 // Flange operations of more than one shape: an I-shape's flange is a pair of
 // outstands of half its width, as a tee's is; a channel's flange is one
-// outstand of the whole width, as a double angle's back-to-back legs are.
+// outstand of the whole width, as a double angle's outstanding legs are.
 #include <cmath>
 
 #include "CAiscDesign.h"

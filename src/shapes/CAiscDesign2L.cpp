@@ -7,7 +7,7 @@
 int CAiscDesign2L::Calculate()
 {
     const mvSect_AISC& s = Section;
-    double bf, h;  // the back-to-back leg and the outstanding leg
+    double bf, h;  // the outstanding leg (flange) and the back-to-back leg (stem)
     GetDoubleAngleLegs(bf, h);
     // Both legs are t thick; the record's J is already that of both angles.
     const TeeSection legs{.d = h, .tw = s.t, .Ix = s.Ix, .Sx = s.Sx, .Zx = s.Zx, .y = s.y,

@@ -1,6 +1,6 @@
-// Double angles, two angles back to back, checked as a tee: the back-to-back
-// legs are the flange, the outstanding legs the stem ("LLBB" in the name: the
-// long legs back to back). E3 / E7 compression with the leg factor Qs and E4
+// Double angles, two angles back to back, checked as a tee: the outstanding
+// legs are the flange, the back-to-back legs the stem ("LLBB" in the name: the
+// long legs back to back, so the short legs are the flange). E3 / E7 compression with the leg factor Qs and E4
 // flexural-torsional buckling about y with the E6 modified slenderness of the
 // component angle, F9 / F6 flexure and G2 shear of both angles.
 #pragma once
@@ -16,9 +16,9 @@ protected:
     // Table B4.1b case 10 on one whole leg: lambda = bf / tf.
     virtual void GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
                                         double fy) const;
-    // F6-4 stress of a slender back-to-back leg, 0.69 E / (bf / t)^2.
+    // F6-4 stress of a slender outstanding leg, 0.69 E / (bf / t)^2.
     virtual double GetFcr_Minor(double bf, double tf) const;
-    // Cv of the back-to-back legs in minor-axis shear (kv = 1.2, bf / tf).
+    // Cv of the outstanding legs in minor-axis shear (kv = 1.2, bf / tf).
     virtual double GetCv_Minor(double bf, double tf, double fy) const;
     // E4-2 critical stress about y and in torsion, for legs without slender elements.
     virtual double GetFcr_FlexuralTorsionalBuckling() const;
