@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "module/Module.h"
+#include "section/CatalogueFile.h"
 #include "platform/zorTools.h"
 
 namespace {

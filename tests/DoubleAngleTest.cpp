@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
-#include "platform/CatalogueFormat.h"
+#include "section/CatalogueFormat.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/CatalogueFormat.h"
-#include "platform/zorTools.h"
+#include "section/CatalogueFormat.h"
+#include "section/SectionNames.h"
 
 namespace {
 

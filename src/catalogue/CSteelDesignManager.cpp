@@ -5,9 +5,10 @@
 #include <new>
 #include <utility>
 
-#include "../module/Module.h"
 #include "../platform/Platform.h"
 #include "../platform/zorTools.h"
+#include "../section/CatalogueFile.h"
+#include "../section/SectionNames.h"
 
 CSteelDesignManager* CSteelDesignManager::_instance = nullptr;
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "../platform/CString.h"
-#include "mvSect_AISC.h"
+#include "../section/mvSect_AISC.h"
 
 class CAiscDesign;
 

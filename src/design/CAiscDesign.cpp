@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "../module/Module.h"
 #include "../platform/Platform.h"
-#include "../platform/zorTools.h"
+#include "../section/CatalogueFile.h"
 
 namespace {
 
@@ -17,8 +16,8 @@ int ReadCatalogueSection(mvSect_AISC& section, const wchar_t* name)
 } // namespace
 
 CAiscDesign::CAiscDesign()
-    : DirectAnalysis(true), ConsiderB1(true), ErrorCode(0), Section(), ShapeCode(-1), PrintFile(nullptr),
-      PrintEnabled(true), Pu(0), Mux(0), Muy(0), Vux(0), Vuy(0), Cmx(1.0), Cmy(1.0), Fy(0), Cb(1.0), Lb(0), Lx(0),
+    : DirectAnalysis(true), ConsiderB1(true), ErrorCode(0), Section(), ShapeCode(-1), Report(), Pu(0), Mux(0),
+      Muy(0), Vux(0), Vuy(0), Cmx(1.0), Cmy(1.0), Fy(0), Cb(1.0), Lb(0), Lx(0),
       Ly(0), Lz(0), Kx(1.0), Ky(1.0), Kz(1.0), ConnectorDistance(0), PhiMnx(0), PhiMny(0), PhiPn(0), PhiVnx(0),
       PhiVny(0), InteractionRatio(0), VxRatio(0), VyRatio(0), B1x(1.0), B1y(1.0), KLrLimit(200.0), E(29000.0),
       G(11200.0), Pi(3.14159265), InchesPerFoot(12.0), MomentUnit(L"kip-ft"), ForceUnit(L"kips"), StressUnit(L"ksi"),
@@ -89,9 +88,9 @@ void CAiscDesign::SetDeflectionAdjustmentRatio(double ratio, const wchar_t* anal
     AnalysisSectionIx = analysisSectionIx;
 }
 
-void CAiscDesign::SetPrintFile(std::ostream* printFile) { PrintFile = printFile; }
+void CAiscDesign::SetPrintFile(std::ostream* printFile) { Report.SetStream(printFile); }
 
-void CAiscDesign::SetPrint(bool enabled) { PrintEnabled = enabled; }
+void CAiscDesign::SetPrint(bool enabled) { Report.SetEnabled(enabled); }
 
 int CAiscDesign::SetSection(const wchar_t* name)
 {

@@ -7,10 +7,11 @@
 
 #include <iosfwd>
 
-#include "../catalogue/mvSect_AISC.h"
+#include "../platform/CString.h"
+#include "../report/ReportWriter.h"
+#include "../section/mvSect_AISC.h"
 #include "FunctionRef.h"
 #include "LimitStates.h"
-#include "../platform/CString.h"
 
 class CAiscDesign
 {
@@ -119,28 +120,27 @@ public:
     double GetB1(double cm, double pr, double fy, double e, double a, double i, double k, double l, double tauB) const;
 
     // ---- Report ----------------------------------------------------------
-    // Each primitive writes only while printing is on (IsPrinting). The test
-    // is made here, inline, so that a silent check pays a test for each line
-    // of its report and not a call; the Write operations below write.
-    void PrintTitle(const wchar_t* text) const { if (IsPrinting()) WriteTitle(text); }
-    void PrintHeader(const wchar_t* text) const { if (IsPrinting()) WriteHeader(text); }
-    void Print(const wchar_t* text) const { if (IsPrinting()) WriteText(text); }
+    // The primitives of the design object's report writer (ReportWriter.h):
+    // each writes only while printing is on and a stream is set.
+    void PrintTitle(const wchar_t* text) const { Report.Title(text); }
+    void PrintHeader(const wchar_t* text) const { Report.Header(text); }
+    void Print(const wchar_t* text) const { Report.Text(text); }
     void Print(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
     {
-        if (IsPrinting()) WriteValue(label, value, unit, trailer);
+        Report.Value(label, value, unit, trailer);
     }
-    void PrintLine(const wchar_t* text) const { if (IsPrinting()) WriteLine(text); }
+    void PrintLine(const wchar_t* text) const { Report.Line(text); }
     void PrintLine(const wchar_t* label, double value, const wchar_t* unit) const
     {
-        if (IsPrinting()) WriteValueLine(label, value, unit);
+        Report.ValueLine(label, value, unit);
     }
-    void PrintResult(const wchar_t* label, double ratio) const { if (IsPrinting()) WriteResult(label, ratio); }
-    void PrintError(const wchar_t* text) const { if (IsPrinting()) WriteError(text); }
-    void PrintWarning(const wchar_t* text) const { if (IsPrinting()) WriteWarning(text); }
-    void PrintImage(const wchar_t* name) const { if (IsPrinting()) WriteImage(name); }
+    void PrintResult(const wchar_t* label, double ratio) const { Report.Result(label, ratio); }
+    void PrintError(const wchar_t* text) const { Report.Error(text); }
+    void PrintWarning(const wchar_t* text) const { Report.Warning(text); }
+    void PrintImage(const wchar_t* name) const { Report.Image(name); }
     void PrintEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
     {
-        if (IsPrinting()) WriteEquationValue(name, value, unit);
+        Report.EquationValue(name, value, unit);
     }
     // Section properties and design inputs that open every report.
     void PrintSection() const;
@@ -158,13 +158,8 @@ protected:
     // Amplifies the working moments by B1 about each axis (P-delta).
     virtual void ComputeMomentMagnification(double& mrx, double& mry, double a, double ix, double iy);
 
-    // Warns with a message when an equation image is missing beside the executable.
-    void CheckFileExist(const char* folder, const wchar_t* name) const;
     // True while report writes reach a stream; guards formatting work.
-    bool IsPrinting() const { return PrintEnabled && PrintFile != nullptr; }
-    // printf-style text for a report line (%s takes a wide string); formats
-    // nothing, and returns an empty text, while printing is off.
-    CString FormatReportText(const wchar_t* format, ...) const;
+    bool IsPrinting() const { return Report.IsWriting(); }
 
     // G2-1 nominal shear strength 0.6 Fy Aw Cv.
     double GetVn(double fy, double aw, double cv) const;
@@ -321,8 +316,8 @@ protected:
     mutable int ErrorCode;  // raised by const limit states, never cleared
     mvSect_AISC Section;
     int ShapeCode;
-    std::ostream* PrintFile;
-    bool PrintEnabled;
+    // The report: the stream it borrows (PrintFile) and its switch (PrintEnabled).
+    zorsteel::ReportWriter Report;
     double Pu;
     double Mux;
     double Muy;
@@ -381,28 +376,4 @@ private:
     // limits k root / divisor.
     void GetFlangeCompactLimits_Element(double& lambdaF, double& lambdaPf, double& lambdaRf, double ratio,
                                         const wchar_t* ratioImage, double root, double divisor) const;
-
-    // The report primitives' writing, for a report stream that is there.
-    void WriteTitle(const wchar_t* text) const;
-    void WriteHeader(const wchar_t* text) const;
-    void WriteText(const wchar_t* text) const;
-    void WriteValue(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const;
-    void WriteLine(const wchar_t* text) const;
-    void WriteValueLine(const wchar_t* label, double value, const wchar_t* unit) const;
-    void WriteResult(const wchar_t* label, double ratio) const;
-    void WriteError(const wchar_t* text) const;
-    void WriteWarning(const wchar_t* text) const;
-    void WriteImage(const wchar_t* name) const;
-    void WriteEquationValue(const wchar_t* name, double value, const wchar_t* unit) const;
-
-    // Runs write on the report stream. A stream that throws (a host may have
-    // asked it to) costs the rest of that report line, never the check.
-    template <class Write>
-    void WriteReport(Write&& write) const
-    {
-        try {
-            write(*PrintFile);
-        } catch (...) {
-        }
-    }
 };

@@ -6,13 +6,12 @@
 
 #include "../catalogue/CSteelDesignManager.h"
 #include "../design/CAiscDesign.h"
-#include "../module/Module.h"
 #include "../platform/Parallel.h"
 #include "../platform/Utf8.h"
-#include "../platform/zorTools.h"
-#include "../report/MemberVerdict.h"
 #include "../report/ProblemPrintArea.h"
 #include "../report/ReportPage.h"
+#include "../section/CatalogueFile.h"
+#include "MemberVerdict.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
-// Text, path and name utilities. The catalogue reader and the shape
-// classifier are in CatalogueFile.cpp.
+// The executable folder, paths, the list parser and the narrow texts.
 #include "zorTools.h"
 
 #include "Utf8.h"
@@ -8,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <cwctype>
 #include <ostream>
 #include <unistd.h>
 
@@ -94,24 +94,24 @@ std::ostream& WriteWide(std::ostream& out, const wchar_t* text)
 
 std::ostream& operator<<(std::ostream& out, const CString& text) { return WriteWide(out, text.GetString()); }
 
-CString GetSectionName(const mvSect_AISC& section)
+int ParseList(std::vector<CString>& items, const CString& list)
 {
-    wchar_t name[kSectionNameCapacity + 1];
-    return CString(std::wstring_view(name, CopySectionName(section, name)));
-}
-
-std::size_t CopySectionName(const mvSect_AISC& section, wchar_t (&buffer)[kSectionNameCapacity + 1])
-{
-    // A record a host filled may use the whole field, without an end.
-    std::size_t n = 0;
-    for (; n < kSectionNameCapacity && section.Name[n]; ++n) buffer[n] = static_cast<wchar_t>(section.Name[n]);
-    buffer[n] = L'\0';
-    return n;
-}
-
-void SetSectionName(mvSect_AISC& section, const wchar_t* name)
-{
-    int i = 0;
-    for (; name && name[i] && i < kSectionNameCapacity - 1; ++i) section.Name[i] = static_cast<char16_t>(name[i]);
-    for (; i < kSectionNameCapacity; ++i) section.Name[i] = u'\0';
+    try {
+        std::vector<CString> found;
+        std::wstring item;
+        for (const wchar_t* p = list.GetString();; ++p) {
+            const bool separator = *p == L'\0' || *p == L',' || *p == L';' || std::iswspace(static_cast<std::wint_t>(*p));
+            if (!separator) {
+                item += *p;
+                continue;
+            }
+            if (!item.empty()) found.emplace_back(std::move(item));
+            item.clear();
+            if (*p == L'\0') break;
+        }
+        items.insert(items.end(), found.begin(), found.end());
+        return static_cast<int>(found.size());
+    } catch (...) {
+        return 0;
+    }
 }

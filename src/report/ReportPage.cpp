@@ -6,7 +6,6 @@
 #include <string>
 #include <system_error>
 
-#include "../module/Module.h"
 #include "../platform/zorTools.h"
 
 namespace {
@@ -130,3 +129,5 @@ bool PlaceReportImages(const wchar_t* pagePath)
         return false;
     }
 }
+
+const char* ZorsteelVersion() { return ZORSTEEL_VERSION; }

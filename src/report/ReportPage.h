@@ -49,3 +49,6 @@ bool PlaceReportImages(const wchar_t* pagePath);
 // escaped, for titles and table cells a host writes into the page. Throws
 // only std::bad_alloc.
 std::wstring EscapeHtml(const wchar_t* text);
+
+// Version of the library, "major.minor.patch": the page names it.
+const char* ZorsteelVersion();

@@ -1,6 +1,8 @@
-// The report primitives' writing: every text of a calculation report reaches
-// the host's stream through these, called only while printing is on (the
-// primitives' inline test in CAiscDesign.h).
+// The report primitives' writing, called only while the writer writes (the
+// inline test in ReportWriter.h).
+#include "ReportWriter.h"
+
+#include <cstdarg>
 #include <ostream>
 #include <string>
 
@@ -8,10 +10,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "../design/CAiscDesign.h"
 #include "../platform/Platform.h"
 #include "../platform/zorTools.h"
-#include "ProblemPrintArea.h"
+
+namespace zorsteel {
 
 namespace {
 
@@ -19,7 +21,7 @@ constexpr char kImageFolder[] = "Images\\";
 
 } // namespace
 
-void CAiscDesign::WriteTitle(const wchar_t* text) const
+void ReportWriter::WriteTitle(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"problem-title\">";
@@ -27,7 +29,7 @@ void CAiscDesign::WriteTitle(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::WriteHeader(const wchar_t* text) const
+void ReportWriter::WriteHeader(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"header\">";
@@ -35,14 +37,14 @@ void CAiscDesign::WriteHeader(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::WriteText(const wchar_t* text) const
+void ReportWriter::WriteText(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, text) << std::endl;
     });
 }
 
-void CAiscDesign::WriteValue(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
+void ReportWriter::WriteValue(const wchar_t* label, double value, const wchar_t* unit, const wchar_t* trailer) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, label) << " = " << value << " ";
@@ -51,14 +53,14 @@ void CAiscDesign::WriteValue(const wchar_t* label, double value, const wchar_t* 
     });
 }
 
-void CAiscDesign::WriteLine(const wchar_t* text) const
+void ReportWriter::WriteLine(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, text) << "<br/>" << std::endl;
     });
 }
 
-void CAiscDesign::WriteValueLine(const wchar_t* label, double value, const wchar_t* unit) const
+void ReportWriter::WriteValueLine(const wchar_t* label, double value, const wchar_t* unit) const
 {
     WriteReport([&](std::ostream& out) {
         WriteWide(out, label) << " = " << value << " ";
@@ -66,7 +68,7 @@ void CAiscDesign::WriteValueLine(const wchar_t* label, double value, const wchar
     });
 }
 
-void CAiscDesign::WriteResult(const wchar_t* label, double ratio) const
+void ReportWriter::WriteResult(const wchar_t* label, double ratio) const
 {
     WriteReport([&](std::ostream& out) {
         // A ratio that is not a number fails: OK needs ratio <= 1.0 to hold.
@@ -80,7 +82,7 @@ void CAiscDesign::WriteResult(const wchar_t* label, double ratio) const
     });
 }
 
-void CAiscDesign::WriteError(const wchar_t* text) const
+void ReportWriter::WriteError(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"fail\">";
@@ -88,7 +90,7 @@ void CAiscDesign::WriteError(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::WriteWarning(const wchar_t* text) const
+void ReportWriter::WriteWarning(const wchar_t* text) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<div class=\"warning\">";
@@ -96,7 +98,7 @@ void CAiscDesign::WriteWarning(const wchar_t* text) const
     });
 }
 
-void CAiscDesign::WriteImage(const wchar_t* name) const
+void ReportWriter::WriteImage(const wchar_t* name) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<img src=\"" << kImageFolder;
@@ -105,7 +107,7 @@ void CAiscDesign::WriteImage(const wchar_t* name) const
     });
 }
 
-void CAiscDesign::WriteEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
+void ReportWriter::WriteEquationValue(const wchar_t* name, double value, const wchar_t* unit) const
 {
     WriteReport([&](std::ostream& out) {
         out << "<img src=\"" << kImageFolder;
@@ -120,10 +122,10 @@ void CAiscDesign::WriteEquationValue(const wchar_t* name, double value, const wc
     });
 }
 
-CString CAiscDesign::FormatReportText(const wchar_t* format, ...) const
+CString ReportWriter::Format(const wchar_t* format, ...) const
 {
     CString text;
-    if (!IsPrinting()) return text;
+    if (!IsWriting()) return text;
     va_list args;
     va_start(args, format);
     text.FormatV(format, args);
@@ -131,7 +133,7 @@ CString CAiscDesign::FormatReportText(const wchar_t* format, ...) const
     return text;
 }
 
-void CAiscDesign::CheckFileExist(const char* folder, const wchar_t* name) const
+void ReportWriter::CheckFileExist(const char* folder, const wchar_t* name)
 {
     const std::wstring wideFolder(folder, folder + std::char_traits<char>::length(folder));
     const CString relative = CString(wideFolder) + name;
@@ -146,28 +148,4 @@ void CAiscDesign::CheckFileExist(const char* folder, const wchar_t* name) const
     if (!readable) AfxMessageBox(CString(L"cannot find file ") + relative);
 }
 
-// Both ends swallow stream exceptions: the destructor must not throw, and a
-// host's failing stream must not cost it the member's check.
-ProblemPrintArea::ProblemPrintArea(std::ostream* stream, const wchar_t* title) : m_stream(stream)
-{
-    try {
-        std::ostream& out = *m_stream;
-        out << "<div class=\"clear\"></div>" << std::endl;
-        out << "<hr/>" << std::endl;
-        out << "<div class=\"problem-title\">";
-        WriteWide(out, title) << " - using AISC 360-10 LRFD Method</div>" << std::endl;
-        out << "<hr/>" << std::endl;
-        out << "<div class=\"problemArea\">" << std::endl;
-    } catch (...) {
-    }
-}
-
-ProblemPrintArea::~ProblemPrintArea()
-{
-    try {
-        std::ostream& out = *m_stream;
-        out << "</div>" << std::endl;
-        out << "<div class=\"page-break\"></div>" << std::endl;
-    } catch (...) {
-    }
-}
+} // namespace zorsteel

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "../platform/zorTools.h"
+#include "../section/SectionNames.h"
 
 int CAiscDesign2L::Calculate()
 {

@@ -95,12 +95,12 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
     if (major) {
         PrintLine(L"S = Sx", s, L"in^3");
         PrintLine(L"b / tf = b / tdes", lambda, L"");
-        PrintLine(FormatReportText(L"b = B - 3 * tdes = %g - 3 * %g", bo, tdes), b, LengthUnit);
+        PrintLine(Report.Format(L"b = B - 3 * tdes = %g - 3 * %g", bo, tdes), b, LengthUnit);
         PrintLine(L"H = Ht", depth, LengthUnit);
     } else {
         PrintLine(L"S = Sy", s, L"in^3");
         PrintLine(L"b / tf = Ht / tdes", lambda, L"");
-        PrintLine(FormatReportText(L"b = Ht - 3 * tdes = %g - 3 * %g", bo, tdes), b, LengthUnit);
+        PrintLine(Report.Format(L"b = Ht - 3 * tdes = %g - 3 * %g", bo, tdes), b, LengthUnit);
         PrintLine(L"H = B", depth, LengthUnit);
     }
     PrintLine(L"t = tf = tdes", tdes, L"in");
@@ -180,20 +180,20 @@ double CAiscDesignRectHss::GetQa_Stiffened(double e, double fy) const
     // Flat widths; a section too thin for B - 3 tdes falls back on its ratio.
     double b = s.B - 3 * s.tdes;
     if (!(b > 0)) b = s.b_t * s.tdes;
-    PrintLine(FormatReportText(L"b = B - 3 * tdes = %g - 3 * %g", s.B, s.tdes), b, LengthUnit);
+    PrintLine(Report.Format(L"b = B - 3 * tdes = %g - 3 * %g", s.B, s.tdes), b, LengthUnit);
     double h = s.Ht - 3 * s.tdes;
     if (!(h > 0)) h = s.h_t * s.tdes;
-    PrintLine(FormatReportText(L"h = Ht - 3 * tdes = %g - 3 * %g", s.Ht, s.tdes), h, LengthUnit);
+    PrintLine(Report.Format(L"h = Ht - 3 * tdes = %g - 3 * %g", s.Ht, s.tdes), h, LengthUnit);
 
     PrintLine(L"");
     PrintLine(L"Conservatively taking f = Fy as permittted by the User Note in Specification Section E7.2");
-    PrintLine(FormatReportText(L"Reduced effective width for %g-in walls", s.B));
+    PrintLine(Report.Format(L"Reduced effective width for %g-in walls", s.B));
     double be = b;
     if (s.b_t > limit) {
         be = std::min(1.92 * s.tdes * root * (1 - 0.38 / s.b_t * root), b);  // E7-18
         PrintEquationValue(L"Eq.E7-18.png", be, L"in");
     }
-    PrintLine(FormatReportText(L"Reduced effective width for %g-in walls (here b / t = h / t)", s.Ht));
+    PrintLine(Report.Format(L"Reduced effective width for %g-in walls (here b / t = h / t)", s.Ht));
     double he = h;
     if (s.h_t > limit) {
         he = std::min(1.92 * s.tdes * root * (1 - 0.38 / s.h_t * root), h);  // E7-18

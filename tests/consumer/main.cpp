@@ -25,7 +25,7 @@ public:
     bool InputsAre(double pu, double fy, double kz, double lz, double connector) const
     {
         return Pu == pu && Fy == fy && Kz == kz && Lz == lz && ConnectorDistance == connector && !DirectAnalysis &&
-               ConsiderB1 && !PrintEnabled && TotalDeflectionDenominator == 240 && AnalysisSectionName == L"W14X90";
+               ConsiderB1 && !Report.Enabled() && TotalDeflectionDenominator == 240 && AnalysisSectionName == L"W14X90";
     }
 };
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "../catalogue/mvSect_AISC.h"
+#include "mvSect_AISC.h"
 
 namespace catalogue_format {
 
@@ -34,6 +34,11 @@ bool ParseNumber(std::string_view field, double& value);
 // The order of the rows: bytes compared after folding the ASCII letters to
 // lower case (as CString::CompareNoCase folds them). Negative, zero or positive.
 int CompareNames(std::string_view a, std::string_view b);
+// One byte of a name as CompareNames compares it.
+constexpr unsigned char FoldAscii(unsigned char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+}
 
 // Appends one row line (without its line end): code, name and the 98 numbers
 // of section (its Name is not used; utf8Name is written instead).

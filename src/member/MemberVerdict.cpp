@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "../catalogue/DesignFactory.h"
-#include "../catalogue/mvSect_AISC.h"
+#include "../section/mvSect_AISC.h"
 #include "../design/CAiscDesign.h"
 
 namespace {

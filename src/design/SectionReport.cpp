@@ -4,8 +4,8 @@
 #include <iterator>
 #include <string_view>
 
-#include "../design/CAiscDesign.h"
-#include "../platform/zorTools.h"
+#include "../section/SectionNames.h"
+#include "CAiscDesign.h"
 
 namespace {
 
@@ -206,7 +206,7 @@ void CAiscDesign::PrintInput() const
         Print(L"L", L / InchesPerFoot, LongLengthUnit, kItemTrailer);
         Print(L"Total Deflection Denominator", TotalDeflectionDenominator, L"", kItemTrailer);
         Print(L"Live Deflection Denominator", LiveDeflectionDenominator, L"", kItemTrailer);
-        Print(FormatReportText(L"Deflection Adjustment Ratio %g (Analysis Section %s, Ix = %g in^4)",
+        Print(Report.Format(L"Deflection Adjustment Ratio %g (Analysis Section %s, Ix = %g in^4)",
                                DeflectionAdjustmentRatio, AnalysisSectionName.GetString(), AnalysisSectionIx));
     }
     PrintLine(L"");

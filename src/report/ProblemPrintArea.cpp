@@ -1,0 +1,31 @@
+#include "ProblemPrintArea.h"
+
+#include <ostream>
+
+#include "../platform/zorTools.h"
+
+// Both ends swallow stream exceptions: the destructor must not throw, and a
+// host's failing stream must not cost it the member's check.
+ProblemPrintArea::ProblemPrintArea(std::ostream* stream, const wchar_t* title) : m_stream(stream)
+{
+    try {
+        std::ostream& out = *m_stream;
+        out << "<div class=\"clear\"></div>" << std::endl;
+        out << "<hr/>" << std::endl;
+        out << "<div class=\"problem-title\">";
+        WriteWide(out, title) << " - using AISC 360-10 LRFD Method</div>" << std::endl;
+        out << "<hr/>" << std::endl;
+        out << "<div class=\"problemArea\">" << std::endl;
+    } catch (...) {
+    }
+}
+
+ProblemPrintArea::~ProblemPrintArea()
+{
+    try {
+        std::ostream& out = *m_stream;
+        out << "</div>" << std::endl;
+        out << "<div class=\"page-break\"></div>" << std::endl;
+    } catch (...) {
+    }
+}
