@@ -18,7 +18,7 @@ void CAiscDesign::GetColumnFe(double& klrX, double& klrY, double& fe) const
     PrintEquationValue(L"KL_r_max.png", klr, L"");
     // E3-4 elastic buckling stress
     fe = Pi * Pi * E / (klr * klr);
-    PrintEquationValue(L"Eq.E3-4.png", fe, StressUnit);
+    PrintEquationValue(Equation::E3_4, fe, StressUnit);
 }
 
 bool CAiscDesign::CheckKL_R(double klrX, double klrY) const
@@ -36,20 +36,19 @@ double CAiscDesign::GetColumnFcr(double fe, double klr) const
     const double limit = 4.71 * std::sqrt(E / Fy);
     PrintEquationValue(L"4.71_sqrt_E_Fy.png", limit, L"");
     double fcr;
-    const wchar_t* equation;
+    Equation equation;
     // The branch follows KL/r, also when fe is a torsional buckling stress.
     if (klr <= limit) {
         PrintImage(L"KL_r_less_than_4.71_sqrt_E_Fy.png");
-        fcr = std::pow(0.658, Fy / fe) * Fy;  // E3-2 inelastic buckling
-        equation = L"Eq.E3-2.png";
-        Recorder.NoteCriticalStress(AiscEquation::E3_2);
+        fcr = std::pow(0.658, Fy / fe) * Fy;  // inelastic buckling
+        equation = Equation::E3_2;
     } else {
         PrintImage(L"KL_r_greater_than_4.71_sqrt_E_Fy.png");
-        fcr = 0.877 * fe;  // E3-3 elastic buckling
-        equation = L"Eq.E3-3.png";
-        Recorder.NoteCriticalStress(AiscEquation::E3_3);
+        fcr = 0.877 * fe;  // elastic buckling
+        equation = Equation::E3_3;
     }
     PrintEquationValue(equation, fcr, StressUnit);
+    Recorder.NoteCriticalStress(equation);
     return fcr;
 }
 
@@ -58,43 +57,42 @@ double CAiscDesign::GetColumnFcr_Slender(double fe, double klr, double q) const
     const double limit = 4.71 * std::sqrt(E / (q * Fy));
     PrintEquationValue(L"4.71_sqrt_E_QFy.png", limit, L"");
     double fcr;
-    const wchar_t* equation;
+    Equation equation;
     if (klr <= limit) {
         PrintImage(L"KL_r_less_than_4.71_sqrt_E_QFy.png");
-        fcr = q * std::pow(0.658, q * Fy / fe) * Fy;  // E7-2
-        equation = L"Eq.E7-2.png";
-        Recorder.NoteCriticalStress(AiscEquation::E7_2);
+        fcr = q * std::pow(0.658, q * Fy / fe) * Fy;
+        equation = Equation::E7_2;
     } else {
         PrintImage(L"KL_r_greater_than_4.71_sqrt_E_QFy.png");
-        fcr = 0.877 * fe;  // E7-3
-        equation = L"Eq.E7-3.png";
-        Recorder.NoteCriticalStress(AiscEquation::E7_3);
+        fcr = 0.877 * fe;
+        equation = Equation::E7_3;
     }
     PrintEquationValue(equation, fcr, StressUnit);
+    Recorder.NoteCriticalStress(equation);
     return fcr;
 }
 
 double CAiscDesign::GetPn_FlexuralBuckling(double fcr, double ag) const
 {
     const double pn = fcr * ag;
-    PrintEquationValue(L"Eq.E3-1.png", pn, ForceUnit);
-    Recorder.Add(LimitStateName::FlexuralBuckling, Recorder.CriticalStress(), pn);
+    PrintEquationValue(Equation::E3_1, pn, ForceUnit);
+    Recorder.AddOnCriticalStress(Equation::E3_1, pn);
     return pn;
 }
 
 double CAiscDesign::GetPn_FlexuralTorsionalBuckling(double fcr, double ag) const
 {
     const double pn = fcr * ag;
-    PrintEquationValue(L"Eq.E4-1.png", pn, ForceUnit);
-    Recorder.Add(LimitStateName::FlexuralTorsionalBuckling, Recorder.CriticalStress(), pn);
+    PrintEquationValue(Equation::E4_1, pn, ForceUnit);
+    Recorder.AddOnCriticalStress(Equation::E4_1, pn);
     return pn;
 }
 
 double CAiscDesign::GetPn_Tension(double fy, double ag) const
 {
     const double pn = fy * ag;
-    PrintEquationValue(L"Eq.D2-1.png", pn, ForceUnit);
-    Recorder.Add(LimitStateName::TensileYielding, AiscEquation::D2_1, pn);
+    PrintEquationValue(Equation::D2_1, pn, ForceUnit);
+    Recorder.Add(Equation::D2_1, pn);
     return pn;
 }
 
@@ -102,7 +100,7 @@ double CAiscDesign::GetPn_SquashLoad(double pnFlexural) const
 {
     const double py = Fy * Section.A;
     // As GetPn decides: the squash load is kept only when it is not at least the flexural strength.
-    if (!(py >= pnFlexural)) Recorder.Add(LimitStateName::CompressiveYielding, AiscEquation::SquashLoad, py);
+    if (!(py >= pnFlexural)) Recorder.Add(Equation::SquashLoad, py);
     return py;
 }
 

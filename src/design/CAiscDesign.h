@@ -16,6 +16,10 @@
 class CAiscDesign
 {
 public:
+    using Equation = zorsteel::Equation;
+    using LimitStateEquation = zorsteel::LimitStateEquation;
+    using LimitStateName = zorsteel::LimitStateName;
+
     CAiscDesign();
     CAiscDesign(const CAiscDesign&) = default;
     CAiscDesign& operator=(const CAiscDesign&) = default;
@@ -142,6 +146,12 @@ public:
     {
         Report.EquationValue(name, value, unit);
     }
+    // An equation of the table (Equations.h) by its image.
+    void PrintImage(Equation equation) const { Report.Image(zorsteel::EquationImage(equation)); }
+    void PrintEquationValue(Equation equation, double value, const wchar_t* unit) const
+    {
+        Report.EquationValue(zorsteel::EquationImage(equation), value, unit);
+    }
     // Section properties and design inputs that open every report.
     void PrintSection() const;
     void PrintInput() const;
@@ -204,13 +214,13 @@ protected:
         double kSlender;
         const wchar_t* slenderLimitImage;  // null: the upper limit is not shown
         const wchar_t* stockyImage;
-        const wchar_t* stockyEquation;
+        Equation stockyEquation;
         const wchar_t* middleImage;
         double a, c;
-        const wchar_t* middleEquation;
+        Equation middleEquation;
         const wchar_t* slenderImage;
         double k;
-        const wchar_t* slenderEquation;
+        Equation slenderEquation;
     };
     // Qs of an unstiffened element of slenderness lambda: the limits shown,
     // then the branch; the upper limit itself is slender. I-shape and tee
@@ -241,8 +251,8 @@ protected:
     // The width b of the flange outstand in E7 and Table B4.1a: bf / 2.
     double GetFlange_HalfWidth() const;
     // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
-    // rectangular HSS share it); equation names the one recorded.
-    double GetMn_Yielding(double fy, double z, bool major, AiscEquation equation) const;
+    // rectangular HSS share it), shown and recorded as equation.
+    double GetMn_Yielding(double fy, double z, bool major, LimitStateEquation equation) const;
 
     // The shape's part in the check sequence that every Calculate runs.
     struct ShearStep

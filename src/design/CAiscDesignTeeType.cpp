@@ -61,42 +61,39 @@ double CAiscDesignTeeType::GetMn_Yielding(double mx, double fy, double zx, doubl
     PrintEquationValue(L"My_equal_Fy_Sx.png", my / InchesPerFoot, MomentUnit);
     const double mp = fy * zx;
     double mn;
-    const wchar_t* equation;
-    AiscEquation recorded;
+    std::optional<LimitStateEquation> recorded;
     if (mx < 0) {
         PrintLine(L"Stem in compression");
-        mn = std::min(mp, my);  // F9-3
-        equation = L"Eq.F9-3.png";
-        recorded = AiscEquation::F9_3;
+        mn = std::min(mp, my);
+        recorded = LimitStateEquation(Equation::F9_3);
     } else {
         PrintLine(L"Stem in tension");
-        mn = std::min(mp, 1.6 * my);  // F9-2
-        equation = L"Eq.F9-2.png";
-        recorded = AiscEquation::F9_2;
+        mn = std::min(mp, 1.6 * my);
+        recorded = LimitStateEquation(Equation::F9_2);
     }
-    PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
-    PrintEquationValue(L"Eq.F9-1.png", mn / InchesPerFoot, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, recorded, mn / InchesPerFoot);
+    PrintEquationValue(recorded->Id(), mn / InchesPerFoot, MomentUnit);
+    PrintEquationValue(Equation::F9_1, mn / InchesPerFoot, MomentUnit);
+    Recorder.Add(*recorded, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
 double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, double d, double lb, double iy, double j, double e,
                                                   double g) const
 {
-    double b = 2.3 * (d / lb) * std::sqrt(iy / j);  // F9-5
+    double b = 2.3 * (d / lb) * std::sqrt(iy / j);
     if (mx < 0) b = -b;                             // stem tip in compression
-    PrintEquationValue(L"Eq.F9-5.png", b, L"");
+    PrintEquationValue(Equation::F9_5, b, L"");
     double mcr;
     if (j > 0) {
-        mcr = (Pi * std::sqrt(e * iy * g * j) / lb) * (b + std::sqrt(1 + b * b));  // F9-4
+        mcr = (Pi * std::sqrt(e * iy * g * j) / lb) * (b + std::sqrt(1 + b * b));
     } else {
         // B sqrt(J) stays 2.3 (d / Lb) sqrt(Iy) while B + sqrt(1 + B^2) tends
         // to 2B, or to 0 with the stem tip in compression; F9-4 as written
         // would not be a number, which the least of the limit states drops.
         mcr = mx < 0 ? 0.0 : (Pi * std::sqrt(e * iy * g) / lb) * (2 * (2.3 * (d / lb) * std::sqrt(iy)));
     }
-    PrintEquationValue(L"Eq.F9-4.png", mcr / InchesPerFoot, MomentUnit);
-    Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F9_4, mcr / InchesPerFoot);
+    PrintEquationValue(Equation::F9_4, mcr / InchesPerFoot, MomentUnit);
+    Recorder.Add(Equation::F9_4, mcr / InchesPerFoot);
     return mcr / InchesPerFoot;
 }
 
@@ -106,22 +103,22 @@ double CAiscDesignTeeType::GetMn_Compact_Flange(double lambda, double lambdaP, d
     const double mp = fy * zx;
     PrintEquationValue(L"Mp_equal_Fy_Zx.png", mp / InchesPerFoot, MomentUnit);
     double mn;
-    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
+    std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambda < lambdaP) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;  // a compact flange does not limit the strength
     } else if (lambda > lambdaR) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
-        mn = 0.7 * E * sxc / (lambda * lambda);  // F9-7
-        PrintEquationValue(L"Eq.F9-7.png", mn / InchesPerFoot, MomentUnit);
-        recorded = AiscEquation::F9_7;
+        mn = 0.7 * E * sxc / (lambda * lambda);
+        PrintEquationValue(Equation::F9_7, mn / InchesPerFoot, MomentUnit);
+        recorded = LimitStateEquation(Equation::F9_7);
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
-        mn = std::min(mp - (mp - 0.7 * fy * sxc) * (lambda - lambdaP) / (lambdaR - lambdaP), 1.6 * fy * sx);  // F9-6
-        PrintEquationValue(L"Eq.F9-6.png", mn / InchesPerFoot, MomentUnit);
-        recorded = AiscEquation::F9_6;
+        mn = std::min(mp - (mp - 0.7 * fy * sxc) * (lambda - lambdaP) / (lambdaR - lambdaP), 1.6 * fy * sx);
+        PrintEquationValue(Equation::F9_6, mn / InchesPerFoot, MomentUnit);
+        recorded = LimitStateEquation(Equation::F9_6);
     }
-    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, std::min(mp, mn) / InchesPerFoot);
+    if (recorded) Recorder.Add(*recorded, std::min(mp, mn) / InchesPerFoot);
     return std::min(mp, mn) / InchesPerFoot;
 }
 
@@ -129,52 +126,52 @@ double CAiscDesignTeeType::GetMn_Compact_Web(double lambda, double lambdaP, doub
                                              double sx) const
 {
     double fcr;
-    const wchar_t* equation;
+    Equation equation;
     if (lambda < lambdaP) {
         PrintImage(L"d_tw_less_than_0.84_sqrt_E_Fy.png");
-        fcr = fy;  // F9-9
-        equation = L"Eq.F9-9.png";
+        fcr = fy;
+        equation = Equation::F9_9;
     } else if (lambda > lambdaR) {
         PrintImage(L"d_tw_greater_than_1.03_sqrt_E_Fy.png");
-        fcr = 0.69 * E / (lambda * lambda);  // F9-11
-        equation = L"Eq.F9-11.png";
+        fcr = 0.69 * E / (lambda * lambda);
+        equation = Equation::F9_11;
     } else {
         // Not capped: at lambda_p this is slightly above Fy.
         PrintImage(L"0.84_sqrt_E_Fy_less_than_d_tw_less_than_E_Fy.png");
-        fcr = (2.55 - 1.84 * lambda * std::sqrt(fy / E)) * fy;  // F9-10
-        equation = L"Eq.F9-10.png";
+        fcr = (2.55 - 1.84 * lambda * std::sqrt(fy / E)) * fy;
+        equation = Equation::F9_10;
     }
     PrintEquationValue(equation, fcr, StressUnit);
-    const double mn = fcr * sx;  // F9-8
-    PrintEquationValue(L"Eq.F9-8.png", mn / InchesPerFoot, MomentUnit);
-    Recorder.Add(LimitStateName::StemLocalBuckling, AiscEquation::F9_8, mn / InchesPerFoot);
+    const double mn = fcr * sx;
+    PrintEquationValue(Equation::F9_8, mn / InchesPerFoot, MomentUnit);
+    Recorder.Add(Equation::F9_8, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
 double CAiscDesignTeeType::GetMn_Compact_Minor(double lambda, double lambdaP, double lambdaR, double fy, double zy,
                                                double sy, double fcr) const
 {
-    const double mp = std::min(fy * zy, 1.6 * fy * sy);  // F6-1
-    PrintEquationValue(L"Eq.F6-1.png", mp / InchesPerFoot, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, AiscEquation::F6_1, mp / InchesPerFoot);
+    const double mp = std::min(fy * zy, 1.6 * fy * sy);
+    PrintEquationValue(Equation::F6_1, mp / InchesPerFoot, MomentUnit);
+    Recorder.Add(Equation::F6_1, mp / InchesPerFoot);
     double mn;
-    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
+    std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambda < lambdaP) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;
     } else if (lambda > lambdaR) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
-        mn = std::min(fcr * sy, mp);  // F6-3
-        PrintEquationValue(L"Eq.F6-3.png", mn / InchesPerFoot, MomentUnit);
-        recorded = AiscEquation::F6_3;
+        mn = std::min(fcr * sy, mp);
+        PrintEquationValue(Equation::F6_3, mn / InchesPerFoot, MomentUnit);
+        recorded = LimitStateEquation(Equation::F6_3);
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
-        mn = mp - (mp - 0.7 * fy * sy) * (lambda - lambdaP) / (lambdaR - lambdaP);  // F6-2
-        PrintEquationValue(L"Eq.F6-2.png", mn / InchesPerFoot, MomentUnit);
-        recorded = AiscEquation::F6_2;
+        mn = mp - (mp - 0.7 * fy * sy) * (lambda - lambdaP) / (lambdaR - lambdaP);
+        PrintEquationValue(Equation::F6_2, mn / InchesPerFoot, MomentUnit);
+        recorded = LimitStateEquation(Equation::F6_2);
     }
     mn = std::min(mp, mn);
-    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, mn / InchesPerFoot);
+    if (recorded) Recorder.Add(*recorded, mn / InchesPerFoot);
     PrintLine(L"Mny to account for Lateral-Torsional Buckling", mn / InchesPerFoot, MomentUnit);
     return mn / InchesPerFoot;
 }
@@ -205,8 +202,8 @@ double CAiscDesignTeeType::GetShearCentre_y0() const
 
 double CAiscDesignTeeType::GetFey(double klr) const
 {
-    const double fey = Pi * Pi * E / (klr * klr);  // E4-8
-    PrintEquationValue(L"Eq.E4-8.png", fey, StressUnit);
+    const double fey = Pi * Pi * E / (klr * klr);
+    PrintEquationValue(Equation::E4_8, fey, StressUnit);
     return fey;
 }
 
@@ -215,24 +212,24 @@ double CAiscDesignTeeType::GetFcr_FlexuralTorsional(const TorsionalSection& sect
     // The elastic stress may come from a modified slenderness (E6); the branch follows section.klr.
     const double fcry = GetColumnFcr(section.Fey, section.klr);
     PrintLine(L"Fcry", fcry, StressUnit);
-    if (section.derived) PrintEquationValue(L"Eq.E4-11.png", section.r02, AreaUnit);
-    const double fcrz = G * section.J / (Section.A * section.r02);  // E4-3
-    PrintEquationValue(L"Eq.E4-3.png", fcrz, StressUnit);
-    if (section.derived) PrintEquationValue(L"Eq.E4-10.png", section.H, L"");
-    const double fcr = GetStress_FlexuralTorsional(fcry, fcrz, section.H);  // E4-2
-    PrintEquationValue(L"Eq.E4-2.png", fcr, StressUnit);
-    Recorder.NoteCriticalStress(AiscEquation::E4_2);
+    if (section.derived) PrintEquationValue(Equation::E4_11, section.r02, AreaUnit);
+    const double fcrz = G * section.J / (Section.A * section.r02);
+    PrintEquationValue(Equation::E4_3, fcrz, StressUnit);
+    if (section.derived) PrintEquationValue(Equation::E4_10, section.H, L"");
+    const double fcr = GetStress_FlexuralTorsional(fcry, fcrz, section.H);
+    PrintEquationValue(Equation::E4_2, fcr, StressUnit);
+    Recorder.NoteCriticalStress(Equation::E4_2);
     return fcr;
 }
 
 double CAiscDesignTeeType::GetFe_FlexuralTorsional(const TorsionalSection& section) const
 {
-    if (section.derived) PrintEquationValue(L"Eq.E4-11.png", section.r02, AreaUnit);
+    if (section.derived) PrintEquationValue(Equation::E4_11, section.r02, AreaUnit);
     PrintLine(L"Omit term with Cw per User Note at end of AISC Specification Section E4.");
-    const double fez = G * section.J / (Section.A * section.r02);  // E4-9 without Cw
-    PrintEquationValue(L"Eq.E4-9.png", fez, StressUnit);
-    if (section.derived) PrintEquationValue(L"Eq.E4-10.png", section.H, L"");
-    const double fe = GetStress_FlexuralTorsional(section.Fey, fez, section.H);  // E4-5
-    PrintEquationValue(L"Eq.E4-5.png", fe, StressUnit);
+    const double fez = G * section.J / (Section.A * section.r02);  // without Cw
+    PrintEquationValue(Equation::E4_9, fez, StressUnit);
+    if (section.derived) PrintEquationValue(Equation::E4_10, section.H, L"");
+    const double fe = GetStress_FlexuralTorsional(section.Fey, fez, section.H);
+    PrintEquationValue(Equation::E4_5, fe, StressUnit);
     return fe;
 }

@@ -32,7 +32,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     Recorder.Open(Strength::Pn);
     if (tension) {
         PrintLine(L"Tensile Strength");
-        const double pn = GetPn_Tension(Fy, Section.A);  // D2-1 gross yielding
+        const double pn = GetPn_Tension(Fy, Section.A);  // gross yielding
         Recorder.Use(pn);
         PrintImage(L"phi_t_0.90.png");
         PhiPn = kPhi * pn;
@@ -70,16 +70,16 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     const double pr = std::abs(Pu);
     const double axialRatio = pr / PhiPn;
     PrintEquationValue(tension ? L"Pr_Pc_tension.png" : L"Pr_Pc.png", axialRatio, L"");
-    const wchar_t* equation;
+    Equation equation;
     if (axialRatio > 0.2) {
         PrintImage(L"Pr_Pc_greater_than_0.2.png");
-        InteractionRatio = pr / PhiPn + (8.0 / 9.0) * (std::abs(mrx) / PhiMnx + std::abs(mry) / PhiMny);  // H1-1a
-        equation = L"Eq.H1-1a.png";
+        InteractionRatio = pr / PhiPn + (8.0 / 9.0) * (std::abs(mrx) / PhiMnx + std::abs(mry) / PhiMny);
+        equation = Equation::H1_1a;
         Recorder.NoteInteraction(GoverningCheck::H1_1a);
     } else {
         PrintImage(L"Pr_Pc_less_than_0.2.png");
-        InteractionRatio = pr / (2 * PhiPn) + std::abs(mrx) / PhiMnx + std::abs(mry) / PhiMny;  // H1-1b
-        equation = L"Eq.H1-1b.png";
+        InteractionRatio = pr / (2 * PhiPn) + std::abs(mrx) / PhiMnx + std::abs(mry) / PhiMny;
+        equation = Equation::H1_1b;
         Recorder.NoteInteraction(GoverningCheck::H1_1b);
     }
     PrintEquationValue(equation, InteractionRatio, L"");

@@ -23,7 +23,7 @@ void CAiscDesign::GetCompactLimits_Element(double lambda, double root, const Com
 double CAiscDesign::GetFcr_Element(double ratio) const
 {
     const double fcr = 0.69 * E / (ratio * ratio);
-    PrintEquationValue(L"Eq.F6-4.png", fcr, StressUnit);
+    PrintEquationValue(Equation::F6_4, fcr, StressUnit);
     return fcr;
 }
 
@@ -38,7 +38,7 @@ double CAiscDesign::GetQs_Element(double lambda, double e, double fy, const Unst
         return 1.0;
     }
     double qs;
-    const wchar_t* equation;
+    Equation equation;
     if (lambda < element.kSlender * root) {
         PrintImage(element.middleImage);
         qs = element.a - element.c * lambda * std::sqrt(fy / e);
@@ -60,14 +60,14 @@ double CAiscDesign::GetQs_RolledFlange(double lambda, double e, double fy, bool 
                           .kSlender = 1.03,
                           .slenderLimitImage = showSlenderLimit ? L"1.03_sqrt_E_Fy.png" : nullptr,
                           .stockyImage = L"b_t_less_than_0.56_sqrt_E_Fy.png",
-                          .stockyEquation = L"Eq.E7-4.png",
+                          .stockyEquation = Equation::E7_4,
                           .middleImage = L"0.56_sqrt_E_Fy_less_than_b_t_less_than_1.03_sqrt_E_Fy.png",
                           .a = 1.415,
                           .c = 0.74,
-                          .middleEquation = L"Eq.E7-5.png",
+                          .middleEquation = Equation::E7_5,
                           .slenderImage = L"b_t_greater_than_1.03_sqrt_E_Fy.png",
                           .k = 0.69,
-                          .slenderEquation = L"Eq.E7-6.png"});
+                          .slenderEquation = Equation::E7_6});
 }
 
 double CAiscDesign::GetQs_AngleLeg(double b, double t, double e, double fy) const
@@ -81,12 +81,12 @@ double CAiscDesign::GetQs_AngleLeg(double b, double t, double e, double fy) cons
                           .kSlender = 0.91,
                           .slenderLimitImage = L"0.91_sqrt_E_Fy.png",
                           .stockyImage = L"b_t_less_than_0.45_sqrt_E_Fy.png",
-                          .stockyEquation = L"Eq.E7-10.png",
+                          .stockyEquation = Equation::E7_10,
                           .middleImage = L"0.45_sqrt_E_Fy_less_than_b_t_less_than_0.91_sqrt_E_Fy.png",
                           .a = 1.34,
                           .c = 0.76,
-                          .middleEquation = L"Eq.E7-11.png",
+                          .middleEquation = Equation::E7_11,
                           .slenderImage = L"b_t_greater_than_0.91_sqrt_E_Fy.png",
                           .k = 0.53,
-                          .slenderEquation = L"Eq.E7-12.png"});
+                          .slenderEquation = Equation::E7_12});
 }

@@ -2,11 +2,11 @@
 // this one body.
 #include "CAiscDesign.h"
 
-double CAiscDesign::GetMn_Yielding(double fy, double z, bool major, AiscEquation equation) const
+double CAiscDesign::GetMn_Yielding(double fy, double z, bool major, LimitStateEquation equation) const
 {
     PrintLine(major ? L"Z = Zx" : L"Z = Zy");
     const double mp = fy * z / InchesPerFoot;
-    PrintEquationValue(L"Eq.F7-1.png", mp, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, equation, mp);
+    PrintEquationValue(equation.Id(), mp, MomentUnit);
+    Recorder.Add(equation, mp);
     return mp;
 }

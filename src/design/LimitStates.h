@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Equations.h"
+
 // The nominal strengths a limit state bounds. A single angle's Mnx and Mny
 // are about its principal axes w and z, as its PhiMnx and PhiMny are.
 enum class Strength : std::uint8_t
@@ -62,41 +64,6 @@ const char* StrengthText(Strength quantity);
 // "H1-1a", "H1-1b", "Major shear", "Minor shear"; "" for None.
 const char* GoverningCheckText(GoverningCheck check);
 
-// The names of the limit states, the same for every shape family.
-enum class LimitStateName : std::uint8_t
-{
-    TensileYielding,
-    FlexuralBuckling,
-    FlexuralTorsionalBuckling,
-    CompressiveYielding,
-    Yielding,
-    LateralTorsionalBuckling,
-    CompressionFlangeYielding,
-    FlangeLocalBuckling,
-    WebLocalBuckling,
-    LocalBuckling,
-    StemLocalBuckling,
-    LegLocalBuckling,
-    ShearYielding,
-    ShearBuckling,
-};
-
-// The AISC 360-10 equations that give a recorded nominal value; SquashLoad
-// is Py = Fy Ag, which has no number.
-enum class AiscEquation : std::uint8_t
-{
-    D2_1,
-    E3_2, E3_3, E4_2, E7_2, E7_3, SquashLoad,
-    F2_1, F2_2, F2_3, F3_1, F3_2, F5_1, F5_2, F5_7, F6_1, F6_2, F6_3,
-    F7_1, F7_2, F7_3, F7_5, F8_1, F8_2, F8_3,
-    F9_2, F9_3, F9_4, F9_6, F9_7, F9_8, F10_1, F10_2, F10_3, F10_7, F10_8,
-    G2_1, G6_1,
-};
-
-// "Lateral-torsional buckling" ...; "F2-2" ..., "Py = Fy Ag".
-const char* LimitStateNameText(LimitStateName name);
-const char* AiscEquationText(AiscEquation equation);
-
 // Fills a LimitStates while a check runs, at the cost of a few stores: the
 // check sequence opens each strength before the shape's step and keeps the
 // nominal value the step returned; the limit states add themselves where
@@ -108,9 +75,20 @@ public:
     void Clear() { m_count = 0; }
     // The strength the limit states added from now on bound.
     void Open(Strength quantity) { m_quantity = quantity; }
-    void Add(LimitStateName name, AiscEquation equation, double nominal)
+    // A limit state whose nominal value equation gives.
+    void Add(zorsteel::LimitStateEquation equation, double nominal) { Add(equation.Name(), equation.Id(), nominal); }
+    // A limit state named apart from its equation: shear yielding or buckling
+    // by Cv, both G2-1.
+    void Add(zorsteel::LimitStateName name, zorsteel::Equation equation, double nominal)
     {
         if (m_count < LimitStates::Capacity) m_entries[m_count++] = {nominal, name, equation, m_quantity};
+    }
+    // A compressive strength, the critical stress times the area (E3-1, E4-1):
+    // recorded under pnEquation's limit state with the equation of the critical
+    // stress noted last.
+    void AddOnCriticalStress(zorsteel::LimitStateEquation pnEquation, double pn)
+    {
+        Add(pnEquation.Name(), m_criticalStress, pn);
     }
     // Adds the last entry again for the open strength (a round section's
     // shear strength is the same about both axes).
@@ -124,8 +102,7 @@ public:
     void Use(double nominal) { m_used[static_cast<std::size_t>(m_quantity)] = nominal; }
     // The equation of the critical stress that the next compressive strength
     // is formed from (E3-1, E4-1 and E7-1 only multiply it by the area).
-    void NoteCriticalStress(AiscEquation equation) { m_criticalStress = equation; }
-    AiscEquation CriticalStress() const { return m_criticalStress; }
+    void NoteCriticalStress(zorsteel::Equation equation) { m_criticalStress = equation; }
     // The H1-1 equation the check used.
     void NoteInteraction(GoverningCheck equation) { m_interaction = equation; }
     GoverningCheck Interaction() const { return m_interaction; }
@@ -138,14 +115,14 @@ private:
     struct Entry
     {
         double nominal;
-        LimitStateName name;
-        AiscEquation equation;
+        zorsteel::LimitStateName name;
+        zorsteel::Equation equation;
         Strength quantity;
     };
     std::array<Entry, LimitStates::Capacity> m_entries{};
     std::array<double, kStrengthCount> m_used{};
     std::size_t m_count = 0;
     Strength m_quantity = Strength::Pn;
-    AiscEquation m_criticalStress = AiscEquation::E3_2;
+    zorsteel::Equation m_criticalStress = zorsteel::Equation::E3_2;
     GoverningCheck m_interaction = GoverningCheck::None;
 };

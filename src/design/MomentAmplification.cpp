@@ -12,12 +12,12 @@ double CAiscDesign::GetTau_b(double pr, double a, double fy) const
     PrintLine(L"Pr / Py = Pr / (Fy * A)", ratio, L"");
     if (ratio < 0.5) {
         PrintImage(L"alpha_Pr_Py_less_than_0.5.png");
-        PrintEquationValue(L"Eq.C2-2a.png", 1.0, L"");
+        PrintEquationValue(Equation::C2_2a, 1.0, L"");
         return 1.0;
     }
     PrintImage(L"alpha_Pr_Py_greater_than_0.5.png");
-    double tauB = 4 * ratio * (1 - ratio);  // C2-2b
-    PrintEquationValue(L"Eq.C2-2b.png", tauB, L"");
+    double tauB = 4 * ratio * (1 - ratio);
+    PrintEquationValue(Equation::C2_2b, tauB, L"");
     // Pr above Py drives C2-2b negative; a negative stiffness means nothing.
     if (tauB < 0) {
         tauB = 1.0;
@@ -34,8 +34,8 @@ double CAiscDesign::GetB1(double cm, double pr, double, double e, double, double
         ei = 0.8 * tauB * e * i;
         PrintEquationValue(L"EI_0.8_taub_EI.png", ei, StressUnit);
     }
-    const double pe1 = Pi * Pi * ei / ((k * l) * (k * l));  // A-8-5
-    PrintEquationValue(L"Eq.A-8-5.png", pe1, ForceUnit);
+    const double pe1 = Pi * Pi * ei / ((k * l) * (k * l));
+    PrintEquationValue(Equation::A_8_5, pe1, ForceUnit);
     double b1 = cm / (1 - pr / pe1);  // A-8-3 with alpha = 1.0
     if (!(b1 > 1.0)) b1 = 1.0;
     if (pr > pe1) {
@@ -44,7 +44,7 @@ double CAiscDesign::GetB1(double cm, double pr, double, double e, double, double
         ErrorCode = 4;
         return b1;
     }
-    PrintEquationValue(L"Eq.A-8-3.png", b1, L"");
+    PrintEquationValue(Equation::A_8_3, b1, L"");
     return b1;
 }
 

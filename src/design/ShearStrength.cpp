@@ -11,19 +11,19 @@ double CAiscDesign::GetCv(double h_tw, double kv, double fy) const
     const double limitElastic = 1.37 * std::sqrt(kv * E / fy);
     PrintEquationValue(L"1.37_sqrt_kv_E_Fy.png", limitElastic, L"");
     double cv;
-    const wchar_t* equation;
+    Equation equation;
     if (h_tw <= limitInelastic) {
         PrintImage(L"h_tw_less_than_1.10_sqrt_kvE_Fy.png");
-        cv = 1.0;  // G2-3
-        equation = L"Eq.G2-3.png";
+        cv = 1.0;
+        equation = Equation::G2_3;
     } else if (h_tw > limitElastic) {
         PrintImage(L"h_tw_greater_than_1.37_sqrt_kvE_Fy.png");
-        cv = 1.51 * kv * E / ((h_tw * h_tw) * fy);  // G2-5
-        equation = L"Eq.G2-5.png";
+        cv = 1.51 * kv * E / ((h_tw * h_tw) * fy);
+        equation = Equation::G2_5;
     } else {
         PrintImage(L"1.10_sqrt_kvE_Fy_less_than_h_tw_less_than_1.37_sqrt_kvE_Fy.png");
-        cv = limitInelastic / h_tw;  // G2-4
-        equation = L"Eq.G2-4.png";
+        cv = limitInelastic / h_tw;
+        equation = Equation::G2_4;
     }
     PrintEquationValue(equation, cv, L"");
     return cv;
@@ -40,9 +40,9 @@ double CAiscDesign::GetCv_Element(double ratio, const wchar_t* ratioImage, doubl
 double CAiscDesign::GetVn(double fy, double aw, double cv) const
 {
     const double vn = 0.6 * fy * aw * cv;
-    PrintEquationValue(L"Eq.G2-1.png", vn, ForceUnit);
+    PrintEquationValue(Equation::G2_1, vn, ForceUnit);
     // Cv is 1 exactly when the plate yields in shear (G2-2, G2-3).
-    Recorder.Add(cv == 1.0 ? LimitStateName::ShearYielding : LimitStateName::ShearBuckling, AiscEquation::G2_1, vn);
+    Recorder.Add(cv == 1.0 ? LimitStateName::ShearYielding : LimitStateName::ShearBuckling, Equation::G2_1, vn);
     return vn;
 }
 

@@ -92,14 +92,14 @@ CAiscDesignTeeType::TorsionalSection CAiscDesign2L::GetTorsionalSection() const
     }
     const double klo = Ky * Ly / s.ry;
     double klm;
-    const wchar_t* equation;
+    Equation equation;
     if (aRi <= 40) {
-        klm = klo;  // E6-2a
-        equation = L"Eq.E6-2a.png";
+        klm = klo;
+        equation = Equation::E6_2a;
     } else {
         const double connectors = 0.5 * aRi;  // Ki = 0.5 for angles back to back
-        klm = std::sqrt(klo * klo + connectors * connectors);  // E6-2b
-        equation = L"Eq.E6-2b.png";
+        klm = std::sqrt(klo * klo + connectors * connectors);
+        equation = Equation::E6_2b;
     }
     PrintEquationValue(equation, klm, L"");
     return {.Fey = GetFey(klm), .klr = klo, .J = j, .r02 = s.r0 * s.r0, .H = s.H, .derived = false};

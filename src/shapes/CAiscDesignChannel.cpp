@@ -33,7 +33,7 @@ double CAiscDesignChannel::GetFlange_b() const
 double CAiscDesignChannel::GetC() const
 {
     const double c = Section.h0 / 2 * std::sqrt(Section.Iy / Section.Cw);
-    PrintEquationValue(L"Eq.F2-8b.png", c, L"");
+    PrintEquationValue(Equation::F2_8b, c, L"");
     return c;
 }
 
@@ -48,14 +48,14 @@ double CAiscDesignChannel::GetFe_FlexuralTorsionalBuckling() const
     const double slenderness = Kx * Lx / s.rx;
     const double fey = Pi * Pi * E / (slenderness * slenderness);  // E4-7 form, about x: the axis of symmetry
     PrintEquationValue(L"Fey_pi_pi_E_kl_rx2.png", fey, StressUnit);
-    const double r02 = x0 * x0 + y0 * y0 + (s.Ix + s.Iy) / s.A;  // E4-11
-    PrintEquationValue(L"Eq.E4-11.png", r02, AreaUnit);
+    const double r02 = x0 * x0 + y0 * y0 + (s.Ix + s.Iy) / s.A;
+    PrintEquationValue(Equation::E4_11, r02, AreaUnit);
     const double klz = Kz * Lz;
-    const double fez = (Pi * Pi * E * s.Cw / (klz * klz) + G * s.J) / (s.A * r02);  // E4-9
-    PrintEquationValue(L"Eq.E4-9.png", fez, StressUnit);
-    const double h = 1 - (x0 * x0 + y0 * y0) / r02;  // E4-10
-    PrintEquationValue(L"Eq.E4-10.png", h, L"");
-    const double fe = GetStress_FlexuralTorsional(fey, fez, h);  // E4-5
-    PrintEquationValue(L"Eq.E4-5.png", fe, StressUnit);
+    const double fez = (Pi * Pi * E * s.Cw / (klz * klz) + G * s.J) / (s.A * r02);
+    PrintEquationValue(Equation::E4_9, fez, StressUnit);
+    const double h = 1 - (x0 * x0 + y0 * y0) / r02;
+    PrintEquationValue(Equation::E4_10, h, L"");
+    const double fe = GetStress_FlexuralTorsional(fey, fez, h);
+    PrintEquationValue(Equation::E4_5, fe, StressUnit);
     return fe;
 }

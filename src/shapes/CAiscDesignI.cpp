@@ -162,12 +162,12 @@ double CAiscDesignI::GetQa_Stiffened(double b, double t, double e, double fy) co
     double klrX, klrY, fe;
     GetColumnFe(klrX, klrY, fe);
     const double f = GetColumnFcr(fe, std::max(klrX, klrY));
-    const double be = std::min(1.92 * t * std::sqrt(e / f) * (1 - 0.34 / ratio * std::sqrt(e / f)), b);  // E7-17
-    PrintEquationValue(L"Eq.E7-17.png", be, L"in");
+    const double be = std::min(1.92 * t * std::sqrt(e / f) * (1 - 0.34 / ratio * std::sqrt(e / f)), b);
+    PrintEquationValue(Equation::E7_17, be, L"in");
     const double ae = 2 * Section.bf * Section.tf + be * t;
     PrintEquationValue(L"Ae_I_section.png", ae, L"in^2");
-    const double qa = ae / Section.A;  // E7-16
-    PrintEquationValue(L"Eq.E7-16.png", qa, L"");
+    const double qa = ae / Section.A;
+    PrintEquationValue(Equation::E7_16, qa, L"");
     return qa;
 }
 
@@ -189,21 +189,21 @@ void CAiscDesignI::GetWebCompactLimits(double& lambdaW, double& lambdaPw, double
 double CAiscDesignI::GetRts(double iy, double cw, double sx) const
 {
     const double rts = std::sqrt(std::sqrt(iy * cw) / sx);
-    PrintEquationValue(L"Eq.F2-7.png", rts, L"in");
+    PrintEquationValue(Equation::F2_7, rts, L"in");
     return rts;
 }
 
 void CAiscDesignI::GetLateralLimits(double& lp, double& lr, double& c, double ry, double fy, double j, double iy,
                                     double cw, double h0, double sx, double rts) const
 {
-    lp = 1.76 * ry * std::sqrt(E) / std::sqrt(fy);  // F2-5
-    PrintEquationValue(L"Eq.F2-5.png", lp / InchesPerFoot, L"ft");
+    lp = 1.76 * ry * std::sqrt(E) / std::sqrt(fy);
+    PrintEquationValue(Equation::F2_5, lp / InchesPerFoot, L"ft");
     c = GetC();
     if (rts == 0) rts = GetRts(iy, cw, sx);
     const double term = 0.7 * fy * sx * h0 / (E * j * c);
     lr = 1.95 * rts * (E / (0.7 * fy)) * std::sqrt(j * c / (sx * h0)) *
-         std::sqrt(1 + std::sqrt(1 + 6.76 * (term * term)));  // F2-6
-    PrintEquationValue(L"Eq.F2-6.png", lr / InchesPerFoot, L"ft");
+         std::sqrt(1 + std::sqrt(1 + 6.76 * (term * term)));
+    PrintEquationValue(Equation::F2_6, lr / InchesPerFoot, L"ft");
 }
 
 double CAiscDesignI::GetFcr(double cb, double lb, double, double fy, double j, double iy, double cw, double h0,
@@ -216,8 +216,8 @@ double CAiscDesignI::GetFcr(double cb, double lb, double, double fy, double j, d
     if (rts == 0) rts = GetRts(iy, cw, sx);
     const double slenderness = lb / rts;
     const double fcr = cb * (Pi * Pi) * E / (slenderness * slenderness) *
-                       std::sqrt(1 + 0.078 * (j * c / (sx * h0)) * (slenderness * slenderness));  // F2-4
-    PrintEquationValue(L"Eq.F2-4.png", fcr, StressUnit);
+                       std::sqrt(1 + 0.078 * (j * c / (sx * h0)) * (slenderness * slenderness));
+    PrintEquationValue(Equation::F2_4, fcr, StressUnit);
     return fcr;
 }
 
@@ -232,15 +232,14 @@ double CAiscDesignI::GetMn_Compact(double lambdaF, double lambdaPf, double lambd
                                    double sx) const
 {
     PrintLine(L"Mnx to account for Yielding");
-    const double mp = fy * zx;  // F2-1
-    PrintEquationValue(L"Eq.F2-1.png", mp / InchesPerFoot, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, AiscEquation::F2_1, mp / InchesPerFoot);
+    const double mp = fy * zx;
+    PrintEquationValue(Equation::F2_1, mp / InchesPerFoot, MomentUnit);
+    Recorder.Add(Equation::F2_1, mp / InchesPerFoot);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
     return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sx,
-                                     {L"Eq.F3-1.png", AiscEquation::F3_1, L"Eq.F3-2.png", AiscEquation::F3_2}, [&] {
-                                         return 0.9 * E * GetKc() * sx / (lambdaF * lambdaF);  // F3-2
-                                     });
+                                     {Equation::F3_1, Equation::F3_2},
+                                     [&] { return 0.9 * E * GetKc() * sx / (lambdaF * lambdaF); });
 }
 
 double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy,
@@ -248,26 +247,24 @@ double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, 
                                                FunctionRef<double()> slenderMn) const
 {
     double mn;
-    const wchar_t* equation;
-    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
+    const wchar_t* image = L"Mn_equal_Mp.png";
+    std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambdaF < lambdaPf) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;
-        equation = L"Mn_equal_Mp.png";
     } else if (lambdaF > lambdaRf) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         mn = slenderMn();
-        equation = equations.slenderImage;
         recorded = equations.slender;
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
-        mn = mp - (mp - 0.7 * fy * s) * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);  // F3-1, F6-2
-        equation = equations.noncompactImage;
+        mn = mp - (mp - 0.7 * fy * s) * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);
         recorded = equations.noncompact;
     }
-    PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
+    if (recorded) image = zorsteel::EquationImage(recorded->Id());
+    PrintEquationValue(image, mn / InchesPerFoot, MomentUnit);
     const double strength = std::min(mp, mn) / InchesPerFoot;
-    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, strength);
+    if (recorded) Recorder.Add(*recorded, strength);
     return strength;
 }
 
@@ -275,29 +272,27 @@ double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, d
                                    double fcr) const
 {
     const double mp = fy * zx;
-    PrintEquationValue(L"Eq.F2-1.png", mp / InchesPerFoot, MomentUnit);
+    PrintEquationValue(Equation::F2_1, mp / InchesPerFoot, MomentUnit);
     double mn;
-    const wchar_t* equation;
-    std::optional<AiscEquation> recorded;  // below Lp lateral-torsional buckling does not apply
+    const wchar_t* image = L"Mn_equal_Mp.png";
+    std::optional<LimitStateEquation> recorded;  // below Lp lateral-torsional buckling does not apply
     if (lb < lp) {
         PrintLine(L"Lb < Lp");
         mn = mp;
-        equation = L"Mn_equal_Mp.png";
     } else if (lb > lr) {
         // The check sequence has written "Lb > Lr" before finding fcr.
-        mn = fcr * sx;  // F2-3
-        equation = L"Eq.F2-3.png";
-        recorded = AiscEquation::F2_3;
+        mn = fcr * sx;
+        recorded = LimitStateEquation(Equation::F2_3);
     } else {
         PrintLine(L"Lp < Lb < Lr");
-        mn = cb * (mp - (mp - 0.7 * fy * sx) * (lb - lp) / (lr - lp));  // F2-2
-        equation = L"Eq.F2-2.png";
-        recorded = AiscEquation::F2_2;
+        mn = cb * (mp - (mp - 0.7 * fy * sx) * (lb - lp) / (lr - lp));
+        recorded = LimitStateEquation(Equation::F2_2);
     }
+    if (recorded) image = zorsteel::EquationImage(recorded->Id());
     // The report shows the uncapped moment.
-    PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
+    PrintEquationValue(image, mn / InchesPerFoot, MomentUnit);
     const double strength = std::min(mp, mn) / InchesPerFoot;
-    if (recorded) Recorder.Add(LimitStateName::LateralTorsionalBuckling, *recorded, strength);
+    if (recorded) Recorder.Add(*recorded, strength);
     return strength;
 }
 
@@ -306,29 +301,29 @@ double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, d
 double CAiscDesignI::GetBendingStrengthReductionFactor_SlenderWeb(double h, double tw, double bf, double tf,
                                                                   double fy) const
 {
-    const double aw = std::min(h * tw / (bf * tf), 10.0);  // F4-12
-    PrintEquationValue(L"Eq.F4-12.png", aw, L"");
+    const double aw = std::min(h * tw / (bf * tf), 10.0);
+    PrintEquationValue(Equation::F4_12, aw, L"");
     // Not above 1 for a noncompact web, whose h/tw is within 5.7 sqrt(E/Fy).
-    const double rpg = std::min(1 - aw / (1200 + 300 * aw) * (h / tw - 5.7 * std::sqrt(E / fy)), 1.0);  // F5-6
-    PrintEquationValue(L"Eq.F5-6.png", rpg, L"");
+    const double rpg = std::min(1 - aw / (1200 + 300 * aw) * (h / tw - 5.7 * std::sqrt(E / fy)), 1.0);
+    PrintEquationValue(Equation::F5_6, rpg, L"");
     return rpg;
 }
 
 double CAiscDesignI::GetRt_SlenderWeb(double h, double tw, double bf, double tf, double h0, double d) const
 {
-    const double aw = std::min(h * tw / (bf * tf), 10.0);  // F4-12
-    PrintEquationValue(L"Eq.F4-12.png", aw, L"");
-    const double rt = bf / std::sqrt(12 * (h0 / d + aw * (h * h) / (6 * h0 * d)));  // F4-11
-    PrintEquationValue(L"Eq.F4-11.png", rt, L"in");
+    const double aw = std::min(h * tw / (bf * tf), 10.0);
+    PrintEquationValue(Equation::F4_12, aw, L"");
+    const double rt = bf / std::sqrt(12 * (h0 / d + aw * (h * h) / (6 * h0 * d)));
+    PrintEquationValue(Equation::F4_11, rt, L"in");
     return rt;
 }
 
 void CAiscDesignI::GetLateralLimits_SlenderWeb(double& lp, double& lr, double rt, double fy) const
 {
-    lp = 1.1 * rt * std::sqrt(E / fy);  // F4-7
-    PrintEquationValue(L"Eq.F4-7.png", lp / InchesPerFoot, L"ft");
-    lr = Pi * rt * std::sqrt(E / (0.7 * fy));  // F5-5
-    PrintEquationValue(L"Eq.F5-5.png", lr / InchesPerFoot, L"ft");
+    lp = 1.1 * rt * std::sqrt(E / fy);
+    PrintEquationValue(Equation::F4_7, lp / InchesPerFoot, L"ft");
+    lr = Pi * rt * std::sqrt(E / (0.7 * fy));
+    PrintEquationValue(Equation::F5_5, lr / InchesPerFoot, L"ft");
 }
 
 double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, double lr, double fy, double sx,
@@ -337,23 +332,23 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, d
     double fcr;
     if (lp < lb && lb <= lr) {
         PrintLine(L"Lp < Lb < Lr");
-        fcr = cb * (fy - 0.3 * fy * (lb - lp) / (lr - lp));  // F5-3
-        PrintEquationValue(L"Eq.F5-3.png", fcr, StressUnit);
+        fcr = cb * (fy - 0.3 * fy * (lb - lp) / (lr - lp));
+        PrintEquationValue(Equation::F5_3, fcr, StressUnit);
     } else if (lb > lr) {
         PrintLine(L"Lb > Lr");
         const double slenderness = lb / rt;
-        fcr = cb * (Pi * Pi) * E / (slenderness * slenderness);  // F5-4
-        PrintEquationValue(L"Eq.F5-4.png", fcr, StressUnit);
+        fcr = cb * (Pi * Pi) * E / (slenderness * slenderness);
+        PrintEquationValue(Equation::F5_4, fcr, StressUnit);
     } else {
         PrintLine(L"Lb < Lp");
-        fcr = fy;  // F5-1 compression flange yielding
+        fcr = fy;  // compression flange yielding
     }
-    const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-2.png");
+    const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, Equation::F5_2);
     // Fcr held to Fy, below Lp or where Cb lifts F5-3 above it, is compression flange yielding.
     if (fcr < fy)
-        Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F5_2, mn);
+        Recorder.Add(Equation::F5_2, mn);
     else
-        Recorder.Add(LimitStateName::CompressionFlangeYielding, AiscEquation::F5_1, mn);
+        Recorder.Add(Equation::F5_1, mn);
     return mn;
 }
 
@@ -364,28 +359,28 @@ double CAiscDesignI::GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, d
     bool compact = false;  // a compact flange is no limit state
     if (lambdaPf < lambdaF && lambdaF <= lambdaRf) {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
-        fcr = fy - 0.3 * fy * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);  // F5-8
-        PrintEquationValue(L"Eq.F5-8.png", fcr, StressUnit);
+        fcr = fy - 0.3 * fy * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);
+        PrintEquationValue(Equation::F5_8, fcr, StressUnit);
     } else if (lambdaF > lambdaRf) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         const double kc = GetKc();
-        fcr = 0.9 * E * kc / (lambdaF * lambdaF);  // F5-9
-        PrintEquationValue(L"Eq.F5-9.png", fcr, StressUnit);
+        fcr = 0.9 * E * kc / (lambdaF * lambdaF);
+        PrintEquationValue(Equation::F5_9, fcr, StressUnit);
     } else {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         fcr = fy;
         compact = true;
     }
-    const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, L"Eq.F5-7.png");
-    if (!compact) Recorder.Add(LimitStateName::FlangeLocalBuckling, AiscEquation::F5_7, mn);
+    const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, Equation::F5_7);
+    if (!compact) Recorder.Add(Equation::F5_7, mn);
     return mn;
 }
 
-double CAiscDesignI::GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, const wchar_t* equation) const
+double CAiscDesignI::GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, Equation equation) const
 {
     fcr = std::min(fcr, fy);
     PrintLine(L"Therefore Fcr", fcr, StressUnit);
-    const double mn = rpg * fcr * sx;  // F5-2, F5-7
+    const double mn = rpg * fcr * sx;
     PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
     return mn / InchesPerFoot;
 }
@@ -396,13 +391,13 @@ double CAiscDesignI::GetMn_Compact_Minor(double lambdaF, double lambdaPf, double
                                          double sy, double fcr) const
 {
     PrintLine(L"Mny to account for Yielding");
-    const double mp = std::min(fy * zy, 1.6 * fy * sy);  // F6-1
-    PrintEquationValue(L"Eq.F6-1.png", mp / InchesPerFoot, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, AiscEquation::F6_1, mp / InchesPerFoot);
+    const double mp = std::min(fy * zy, 1.6 * fy * sy);
+    PrintEquationValue(Equation::F6_1, mp / InchesPerFoot, MomentUnit);
+    Recorder.Add(Equation::F6_1, mp / InchesPerFoot);
     PrintLine(L"Mny to account for Flange Local Buckling");
     return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sy,
-                                     {L"Eq.F6-2.png", AiscEquation::F6_2, L"Eq.F6-3.png", AiscEquation::F6_3},
-                                     [&] { return std::min(fcr * sy, mp); });  // F6-3
+                                     {Equation::F6_2, Equation::F6_3},
+                                     [&] { return std::min(fcr * sy, mp); });
 }
 
 double CAiscDesignI::GetCv_Major(double h, double tw, double fy) const
@@ -415,7 +410,7 @@ double CAiscDesignI::GetCv_Major(double h, double tw, double fy) const
     PrintEquationValue(L"2.24_sqrt_E_Fy.png", limit, L"");
     if (limit >= ratio) {
         PrintImage(L"h_tw_less_than_2.24_sqrt_E_Fy.png");
-        PrintImage(L"Eq.G2-2.png");
+        PrintImage(Equation::G2_2);
         return 1.0;
     }
     return GetCv(ratio, 5.0, fy);

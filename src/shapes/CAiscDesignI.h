@@ -83,14 +83,11 @@ private:
     double GetMnx(double h, ElementLimits& flange) const;
     double GetMnx_CompactWeb(const ElementLimits& flange) const;
     double GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const;
-    // The equations of a flange's noncompact and slender ranges about one
-    // axis: their images and their numbers.
+    // The equations of a flange's noncompact and slender ranges about one axis.
     struct FlangeEquations
     {
-        const wchar_t* noncompactImage;
-        AiscEquation noncompact;
-        const wchar_t* slenderImage;
-        AiscEquation slender;
+        LimitStateEquation noncompact;
+        LimitStateEquation slender;
     };
     // Flange local buckling by the flange's class, kip-ft: Mp when compact,
     // the interpolation from Mp to 0.7 Fy S when noncompact (F3-1, F6-2),
@@ -99,7 +96,7 @@ private:
     double GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy, double s,
                                      const FlangeEquations& equations, FunctionRef<double()> slenderMn) const;
     // F5-2 / F5-7: the compression flange stress fcr, limited to Fy, times Rpg Sx, kip-ft.
-    double GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, const wchar_t* equation) const;
+    double GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, Equation equation) const;
     // F2-7 rts of a record that carries none.
     double GetRts(double iy, double cw, double sx) const;
     // The flange and web plates of a fixture.

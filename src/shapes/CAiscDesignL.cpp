@@ -164,8 +164,8 @@ void CAiscDesignL::GetColumnFe(double& klr, double& fe) const
     klr = Kx * Lx / Section.rz;
     PrintEquationValue(L"KL_r_z.png", klr, L"");
     CheckKL_R(klr, klr);
-    fe = Pi * Pi * E / (klr * klr);  // E3-4
-    PrintEquationValue(L"Eq.E3-4.png", fe, StressUnit);
+    fe = Pi * Pi * E / (klr * klr);
+    PrintEquationValue(Equation::E3_4, fe, StressUnit);
 }
 
 void CAiscDesignL::GetCompactLimits(double& lambda, double& lambdaP, double& lambdaR, double t, double b,
@@ -198,10 +198,10 @@ double CAiscDesignL::GetMn_Yielding(double& my, double& sc, double fy, double mu
     const double myC = GetMy_Point(fy, s.SwC, L"MywC_equal_Fy_SwC.png", L"MnwC_equal_1.5MywC.png");
     sc = muw > 0 ? s.SwA : s.SwC;
     my = pointB ? std::min({myA, myB, myC}) : std::min(myA, myC);
-    const double mn = 1.5 * my / InchesPerFoot;  // F10-1
+    const double mn = 1.5 * my / InchesPerFoot;
     PrintLine(L"For the limit state of yielding about the w-w axis");
     PrintEquationValue(L"Mnw.png", mn, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, AiscEquation::F10_1, mn);
+    Recorder.Add(Equation::F10_1, mn);
     return mn;
 }
 
@@ -213,21 +213,21 @@ double CAiscDesignL::GetMn_Yielding_Minor(double& my, double& sc, double fy, dou
     const double myC = GetMy_Point(fy, s.SzC, L"MyzC_equal_Fy_SzC.png", L"MnzC_equal_1.5MyzC.png");
     sc = muz > 0 ? std::min(s.SzA, s.SzC) : s.SzB;
     my = std::min({myA, myB, myC});
-    const double mn = std::min({1.5 * myA, 1.5 * myB, 1.5 * myC}) / InchesPerFoot;  // F10-1
+    const double mn = std::min({1.5 * myA, 1.5 * myB, 1.5 * myC}) / InchesPerFoot;
     PrintLine(L"For the limit state of yielding about the z-z axis");
     PrintEquationValue(L"Mnz.png", mn, MomentUnit);
-    Recorder.Add(LimitStateName::Yielding, AiscEquation::F10_1, mn);
+    Recorder.Add(Equation::F10_1, mn);
     return mn;
 }
 
 double CAiscDesignL::GetMn_LateralTorsional(double b, double d, double t, double cb, double lb, double my) const
 {
     double me;
-    const wchar_t* elastic;
+    Equation elastic;
     if (is_equal(b, d, kLegTolerance)) {
         PrintLine(L"Elastic lateral-torsonal buckling moment for equal-leg angles");
-        me = 0.46 * E * (b * b) * (t * t) * cb / lb;  // F10-4
-        elastic = L"Eq.F10-4.png";
+        me = 0.46 * E * (b * b) * (t * t) * cb / lb;
+        elastic = Equation::F10_4;
     } else {
         PrintLine(L"Elastic lateral-torsonal buckling moment for unequal-leg angles");
         // beta_w enters negative whatever the moment's sign: the value of a
@@ -236,23 +236,23 @@ double CAiscDesignL::GetMn_LateralTorsional(double b, double d, double t, double
         PrintEquationValue(L"beta_w.png", betaw, LengthUnit);
         const double slenderness = lb * t / Section.rz;
         me = (4.9 * E * Section.Iz * cb / (lb * lb)) *
-             (std::sqrt(betaw * betaw + 0.052 * (slenderness * slenderness)) + betaw);  // F10-5
-        elastic = L"Eq.F10-5.png";
+             (std::sqrt(betaw * betaw + 0.052 * (slenderness * slenderness)) + betaw);
+        elastic = Equation::F10_5;
     }
     PrintEquationValue(elastic, me / InchesPerFoot, MomentUnit);
     PrintEquationValue(L"My.png", my / InchesPerFoot, MomentUnit);
     double mn;
     if (me <= my) {
         PrintImage(L"Me_less_than_My.png");
-        mn = (0.92 - 0.17 * me / my) * me;  // F10-2
-        PrintEquationValue(L"Eq.F10-2.png", mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F10_2, mn / InchesPerFoot);
+        mn = (0.92 - 0.17 * me / my) * me;
+        PrintEquationValue(Equation::F10_2, mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(Equation::F10_2, mn / InchesPerFoot);
     } else {
         // Also taken when Me is not a number (unequal legs with Lb = 0): the cap 1.5 My.
         PrintImage(L"Me_greater_than_My.png");
-        mn = std::min(1.5 * my, (1.92 - 1.17 * std::sqrt(my / me)) * my);  // F10-3
-        PrintEquationValue(L"Eq.F10-3.png", mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(LimitStateName::LateralTorsionalBuckling, AiscEquation::F10_3, mn / InchesPerFoot);
+        mn = std::min(1.5 * my, (1.92 - 1.17 * std::sqrt(my / me)) * my);
+        PrintEquationValue(Equation::F10_3, mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(Equation::F10_3, mn / InchesPerFoot);
     }
     return mn / InchesPerFoot;
 }
@@ -276,17 +276,17 @@ double CAiscDesignL::GetMn_Compact(double lambda, double lambdaP, double lambdaR
     if (lambda > lambdaR) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         PrintEquationValue(L"Sc.png", sc, L"in^3");
-        const double fcr = 0.71 * E / (lambda * lambda);  // F10-9
-        PrintEquationValue(L"Eq.F10-9.png", fcr, StressUnit);
-        mn = fcr * sc;  // F10-8
-        PrintEquationValue(L"Eq.F10-8.png", mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(LimitStateName::LegLocalBuckling, AiscEquation::F10_8, mn / InchesPerFoot);
+        const double fcr = 0.71 * E / (lambda * lambda);
+        PrintEquationValue(Equation::F10_9, fcr, StressUnit);
+        mn = fcr * sc;
+        PrintEquationValue(Equation::F10_8, mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(Equation::F10_8, mn / InchesPerFoot);
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         PrintEquationValue(L"Sc.png", sc, L"in^3");
-        mn = fy * sc * (2.43 - 1.72 * (b / t) * std::sqrt(fy / E));  // F10-7
-        PrintEquationValue(L"Eq.F10-7.png", mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(LimitStateName::LegLocalBuckling, AiscEquation::F10_7, mn / InchesPerFoot);
+        mn = fy * sc * (2.43 - 1.72 * (b / t) * std::sqrt(fy / E));
+        PrintEquationValue(Equation::F10_7, mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(Equation::F10_7, mn / InchesPerFoot);
     }
     return mn / InchesPerFoot;
 }

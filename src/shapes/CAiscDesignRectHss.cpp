@@ -49,7 +49,7 @@ double CAiscDesignRectHss::GetMn(bool major, const CompactLimits& limits) const
 {
     const mvSect_AISC& s = Section;
     PrintLine(major ? L"Mnx to account for Yielding" : L"Mny to account for Yielding");
-    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major, AiscEquation::F7_1);
+    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major, Equation::F7_1);
     // The B walls are the flanges about x and the webs about y; the Ht walls the other way round.
     PrintLine(major ? L"Mnx to account for Flange Local Buckling" : L"Mny to account for Flange Local Buckling");
     const double mf =
@@ -107,7 +107,7 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
 
     const double mp = Fy * z;
     double mn;
-    std::optional<AiscEquation> recorded;  // a compact flange is no limit state
+    std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambda <= lambdaP) {
         PrintLine(L"Flange is compact");
         mn = mp;
@@ -115,8 +115,8 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
     } else if (lambda > lambdaR) {
         PrintLine(L"Flange is slender");
         const double root = std::sqrt(E / Fy);
-        const double be = std::min(1.92 * tdes * root * (1 - 0.38 / lambda * root), b);  // F7-4
-        PrintEquationValue(L"Eq.F7-4.png", be, LengthUnit);
+        const double be = std::min(1.92 * tdes * root * (1 - 0.38 / lambda * root), b);
+        PrintEquationValue(Equation::F7_4, be, LengthUnit);
         const double bi = b - be;
         PrintLine(L"The ineffective width bi = b - be", bi, L"");
         // The ineffective width comes off both flanges: the neutral axis stays at mid-depth.
@@ -125,16 +125,16 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
         PrintEquationValue(L"Ieff.png", ieff, L"in^4");
         const double se = ieff / (depth / 2);
         PrintEquationValue(L"Se_equal_Ieff_d_2.png", se, L"in^3");
-        mn = Fy * se;  // F7-3
-        PrintEquationValue(L"Eq.F7-3.png", mn / InchesPerFoot, MomentUnit);
-        recorded = AiscEquation::F7_3;
+        mn = Fy * se;
+        PrintEquationValue(Equation::F7_3, mn / InchesPerFoot, MomentUnit);
+        recorded = LimitStateEquation(Equation::F7_3);
     } else {
         PrintLine(L"Flange is non-compact");
-        mn = std::min(mp - (mp - Fy * s) * (3.57 * lambda * std::sqrt(Fy / E) - 4.0), mp);  // F7-2
-        PrintEquationValue(L"Eq.F7-2.png", mn / InchesPerFoot, MomentUnit);
-        recorded = AiscEquation::F7_2;
+        mn = std::min(mp - (mp - Fy * s) * (3.57 * lambda * std::sqrt(Fy / E) - 4.0), mp);
+        PrintEquationValue(Equation::F7_2, mn / InchesPerFoot, MomentUnit);
+        recorded = LimitStateEquation(Equation::F7_2);
     }
-    if (recorded) Recorder.Add(LimitStateName::FlangeLocalBuckling, *recorded, mn / InchesPerFoot);
+    if (recorded) Recorder.Add(*recorded, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
@@ -152,9 +152,9 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Web(double z, double s, double la
     } else {
         PrintLine(lambda > lambdaR ? L"Web is slender (Warning: treating the section as non-compact)"
                                    : L"Web is non-compact");
-        mn = std::min(mp - (mp - Fy * s) * (0.305 * lambda * std::sqrt(Fy / E) - 0.738), mp);  // F7-5
-        PrintEquationValue(L"Eq.F7-5.png", mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(LimitStateName::WebLocalBuckling, AiscEquation::F7_5, mn / InchesPerFoot);
+        mn = std::min(mp - (mp - Fy * s) * (0.305 * lambda * std::sqrt(Fy / E) - 0.738), mp);
+        PrintEquationValue(Equation::F7_5, mn / InchesPerFoot, MomentUnit);
+        Recorder.Add(Equation::F7_5, mn / InchesPerFoot);
     }
     return mn / InchesPerFoot;
 }
@@ -190,19 +190,19 @@ double CAiscDesignRectHss::GetQa_Stiffened(double e, double fy) const
     PrintLine(Report.Format(L"Reduced effective width for %g-in walls", s.B));
     double be = b;
     if (s.b_t > limit) {
-        be = std::min(1.92 * s.tdes * root * (1 - 0.38 / s.b_t * root), b);  // E7-18
-        PrintEquationValue(L"Eq.E7-18.png", be, L"in");
+        be = std::min(1.92 * s.tdes * root * (1 - 0.38 / s.b_t * root), b);
+        PrintEquationValue(Equation::E7_18, be, L"in");
     }
     PrintLine(Report.Format(L"Reduced effective width for %g-in walls (here b / t = h / t)", s.Ht));
     double he = h;
     if (s.h_t > limit) {
-        he = std::min(1.92 * s.tdes * root * (1 - 0.38 / s.h_t * root), h);  // E7-18
-        PrintEquationValue(L"Eq.E7-18.png", he, L"in");
+        he = std::min(1.92 * s.tdes * root * (1 - 0.38 / s.h_t * root), h);
+        PrintEquationValue(Equation::E7_18, he, L"in");
     }
     const double ae = s.A - 2 * (b - be) * s.tdes - 2 * (h - he) * s.tdes;
     PrintEquationValue(L"Ae_hss_section.png", ae, L"in^2");
-    const double qa = ae / s.A;  // E7-16
-    PrintEquationValue(L"Eq.E7-16.png", qa, L"");
+    const double qa = ae / s.A;
+    PrintEquationValue(Equation::E7_16, qa, L"");
     return qa;
 }
 

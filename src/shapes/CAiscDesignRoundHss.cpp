@@ -34,7 +34,7 @@ int CAiscDesignRoundHss::Calculate()
             },
         .minorShear =
             [&] {
-                PrintEquationValue(L"Eq.G6-1.png", vn, ForceUnit);
+                PrintEquationValue(Equation::G6_1, vn, ForceUnit);
                 Recorder.RepeatLast();  // the major axis's entry
                 return vn;
             },
@@ -47,7 +47,7 @@ double CAiscDesignRoundHss::GetMn(bool major, double lambdaP, double lambdaR) co
 {
     const mvSect_AISC& s = Section;
     PrintLine(major ? L"Mnx to account for Yielding" : L"Mny to account for Yielding");
-    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major, AiscEquation::F8_1);
+    const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major, Equation::F8_1);
     PrintLine(major ? L"Mnx to account for Local Buckling" : L"Mny to account for Local Buckling");
     const double ml = major ? GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.D_t, lambdaP, lambdaR, true)
                             : GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.D_t, lambdaP, lambdaR, false);
@@ -80,8 +80,8 @@ double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const
         PrintLine(L"The section is slender");
     }
     PrintLine(L"");
-    const double qa = 0.038 * e / (fy * d_t) + 2.0 / 3.0;  // E7-19
-    PrintEquationValue(L"Eq.E7-19.png", qa, L"");
+    const double qa = 0.038 * e / (fy * d_t) + 2.0 / 3.0;
+    PrintEquationValue(Equation::E7_19, qa, L"");
     return qa;
 }
 
@@ -99,46 +99,43 @@ double CAiscDesignRoundHss::GetMn_LocalBuckling_Flange(double, double z, double 
     PrintLine(L"D / t", d_t, L"");
     PrintLine(major ? L"S = Sx" : L"S = Sy", s, L"in^3");
     double mn;
-    const wchar_t* equation;
-    std::optional<AiscEquation> recorded;  // a compact wall is no limit state
+    const wchar_t* image = L"Mn_equal_Mp.png";
+    std::optional<LimitStateEquation> recorded;  // a compact wall is no limit state
     if (d_t <= lambdaP) {
         PrintImage(L"D_t_less_than_lambda_p.png");
         PrintLine(L"The section is compact");
         mn = Fy * z;
-        equation = L"Mn_equal_Mp.png";
     } else if (d_t > lambdaR) {
         PrintImage(L"D_t_greater_than_lambda_r.png");
         PrintLine(L"The section is slender");
-        const double fcr = 0.33 * E / d_t;  // F8-4
-        PrintEquationValue(L"Eq.F8-4.png", fcr, StressUnit);
-        mn = fcr * s;  // F8-3
-        equation = L"Eq.F8-3.png";
-        recorded = AiscEquation::F8_3;
+        const double fcr = 0.33 * E / d_t;
+        PrintEquationValue(Equation::F8_4, fcr, StressUnit);
+        mn = fcr * s;
+        recorded = LimitStateEquation(Equation::F8_3);
     } else {
         PrintImage(L"lambda_p_less_than_D_t_less_than_lambda_r.png");
         PrintLine(L"The section is non-compact");
-        mn = (0.021 * E / d_t + Fy) * s;  // F8-2
-        equation = L"Eq.F8-2.png";
-        recorded = AiscEquation::F8_2;
+        mn = (0.021 * E / d_t + Fy) * s;
+        recorded = LimitStateEquation(Equation::F8_2);
     }
-    PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
-    if (recorded) Recorder.Add(LimitStateName::LocalBuckling, *recorded, mn / InchesPerFoot);
+    if (recorded) image = zorsteel::EquationImage(recorded->Id());
+    PrintEquationValue(image, mn / InchesPerFoot, MomentUnit);
+    if (recorded) Recorder.Add(*recorded, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
 double CAiscDesignRoundHss::GetFcr_Shear(double d_t) const
 {
     const double fcr = std::min(0.78 * E / std::pow(d_t, 1.5), 0.6 * Fy);
-    PrintEquationValue(L"Eq.G6-2b.png", fcr, StressUnit);
+    PrintEquationValue(Equation::G6_2b, fcr, StressUnit);
     return fcr;
 }
 
 double CAiscDesignRoundHss::GetVn(double fcr, double ag) const
 {
     const double vn = 0.5 * fcr * ag;
-    PrintEquationValue(L"Eq.G6-1.png", vn, ForceUnit);
+    PrintEquationValue(Equation::G6_1, vn, ForceUnit);
     // G6-2b below its cap 0.6 Fy is shear buckling.
-    const LimitStateName limitState = fcr < 0.6 * Fy ? LimitStateName::ShearBuckling : LimitStateName::ShearYielding;
-    Recorder.Add(limitState, AiscEquation::G6_1, vn);
+    Recorder.Add(fcr < 0.6 * Fy ? LimitStateName::ShearBuckling : LimitStateName::ShearYielding, Equation::G6_1, vn);
     return vn;
 }

@@ -78,14 +78,14 @@ double CAiscDesignT::GetQs_Unstiffened_Stem(double d, double tw, double e, doubl
                           .kSlender = 1.03,
                           .slenderLimitImage = L"1.03_sqrt_E_Fy.png",
                           .stockyImage = L"d_t_less_than_0.75_sqrt_E_Fy.png",
-                          .stockyEquation = L"Eq.E7-13.png",
+                          .stockyEquation = Equation::E7_13,
                           .middleImage = L"0.75_sqrt_E_Fy_less_than_d_t_1.03_sqrt_E_Fy.png",
                           .a = 1.908,
                           .c = 1.22,
-                          .middleEquation = L"Eq.E7-14.png",
+                          .middleEquation = Equation::E7_14,
                           .slenderImage = L"b_t_greater_than_1.03_sqrt_E_Fy.png",
                           .k = 0.69,
-                          .slenderEquation = L"Eq.E7-15.png"});
+                          .slenderEquation = Equation::E7_15});
 }
 
 CAiscDesignTeeType::TorsionalSection CAiscDesignT::GetTorsionalSection() const
