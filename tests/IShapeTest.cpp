@@ -68,11 +68,9 @@ TEST_F(IShapeCheck, ManualValuesOfWShapes)
         ASSERT_EQ(beam.SetSection(c.name), kShapeW);
         beam.Run(50.0, -10.0, 0.0, 0.0, 0.0, 0.0);
         EXPECT_NEAR(beam.GetPhiMnx(), c.phiMn, 0.5);
-        const mvSect_AISC& s = beam.Section;
-        double lp, lr, cc;
-        beam.GetLateralLimits(lp, lr, cc, s.ry, 50.0, s.J, s.Iy, s.Cw, s.h0, s.Sx, s.rts);
-        EXPECT_NEAR(lp / 12, c.lpFeet, 0.005);
-        EXPECT_NEAR(lr / 12, c.lrFeet, 0.05);
+        const auto limits = beam.GetLateralLimits(beam.Section, 50.0).Lengths;
+        EXPECT_NEAR(limits.Lp / 12, c.lpFeet, 0.005);
+        EXPECT_NEAR(limits.Lr / 12, c.lrFeet, 0.05);
     }
 }
 
@@ -245,12 +243,10 @@ TEST_F(IShapeCheck, ChannelElasticStressAtLrIsNearlySevenTenthsFy)
     Channel beam;
     ASSERT_EQ(beam.SetSection(L"C10X15.3"), kShapeC);
     beam.SetMaterial(50.0);
-    const mvSect_AISC& s = beam.Section;
-    double lp, lr, c;
-    beam.GetLateralLimits(lp, lr, c, s.ry, 50.0, s.J, s.Iy, s.Cw, s.h0, s.Sx, s.rts);
-    EXPECT_NEAR(beam.GetFcr(1.0, lr, s.ry, 50.0, s.J, s.Iy, s.Cw, s.h0, s.Sx, s.rts, c), 34.968506593, 1e-8);
+    const auto limits = beam.GetLateralLimits(beam.Section, 50.0);
+    EXPECT_NEAR(beam.GetFcr(beam.Section, 1.0, limits.Lengths.Lr, 50.0, limits.c), 34.968506593, 1e-8);
     // At Lr itself the inelastic range still holds: F2-2 gives 0.7 Fy Sx.
-    beam.Run(50.0, -1.0, 0.0, 0.0, 0.0, lr);
+    beam.Run(50.0, -1.0, 0.0, 0.0, 0.0, limits.Lengths.Lr);
     EXPECT_NEAR(beam.GetPhiMnx(), 0.9 * 0.7 * 50 * 13.5 / 12, 1e-10);
 }
 

@@ -38,9 +38,9 @@ TEST_F(MomentAmplification, NegativeStiffnessReductionFallsBackToOneWithAWarning
 TEST_F(MomentAmplification, MultiplierIsNeverBelowOne)
 {
     design.SetGeneralParameters(false, true);
-    EXPECT_EQ(design.GetB1(0.6, 1.0, 50.0, 29000.0, 10.0, 100.0, 1.0, 240.0, 1.0), 1.0);
-    EXPECT_EQ(design.GetB1(0.85, 0.0, 50.0, 29000.0, 10.0, 100.0, 1.0, 240.0, 1.0), 1.0);
-    EXPECT_EQ(design.GetB1(1.3, 0.0, 50.0, 29000.0, 10.0, 100.0, 1.0, 240.0, 1.0), 1.3);
+    EXPECT_EQ(design.GetB1({.Cm = 0.6, .I = 100.0, .K = 1.0, .L = 240.0}, 1.0, 1.0), 1.0);
+    EXPECT_EQ(design.GetB1({.Cm = 0.85, .I = 100.0, .K = 1.0, .L = 240.0}, 0.0, 1.0), 1.0);
+    EXPECT_EQ(design.GetB1({.Cm = 1.3, .I = 100.0, .K = 1.0, .L = 240.0}, 0.0, 1.0), 1.3);
 }
 
 TEST_F(MomentAmplification, SwitchedOffLeavesMomentsMultipliersAndReportAlone)

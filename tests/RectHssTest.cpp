@@ -95,12 +95,15 @@ TEST_F(RectHssCheck, FlangesAtTheCompactLimitAndJustAboveItReachMp)
     const double lambdaR = 1.40 * std::sqrt(29000.0) / std::sqrt(46.0);
     const double mp = 46.0 * 20.0 / 12.0;
     ReportCapture report(member);
-    for (const double bt : {lambdaP, std::nextafter(lambdaP, 1e9)})
-        EXPECT_DOUBLE_EQ(member.GetMn_LocalBuckling_Flange(100, 20, 16, bt, 8, 8, 0.25, lambdaP, lambdaR, true), mp)
-            << bt;
+    mvSect_AISC tube{.Ht = 8, .tdes = 0.25, .Ix = 100, .Zx = 20, .Sx = 16, .Zy = 20, .Sy = 16, .B = 8};
+    for (const double bt : {lambdaP, std::nextafter(lambdaP, 1e9)}) {
+        tube.b_t = bt;  // the flanges about x
+        EXPECT_DOUBLE_EQ(member.GetMn_LocalBuckling_Flange(tube, {lambdaP, lambdaR}, true), mp) << bt;
+    }
     EXPECT_NE(report.Text().find("Flange is compact<br/>"), std::string::npos);
     const double webP = 2.42 * std::sqrt(29000.0) / std::sqrt(46.0);
-    EXPECT_DOUBLE_EQ(member.GetMn_LocalBuckling_Web(20.0, 16.0, webP, webP, 2 * webP, false), mp);
+    tube.b_t = webP;  // the webs about y
+    EXPECT_DOUBLE_EQ(member.GetMn_LocalBuckling_Web(tube, {webP, 2 * webP}, false), mp);
     EXPECT_NE(report.Text().find("Web is compact<br/>"), std::string::npos);
 }
 

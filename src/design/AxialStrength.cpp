@@ -7,18 +7,18 @@
 
 #include "CAiscDesign.h"
 
-void CAiscDesign::GetColumnFe(double& klrX, double& klrY, double& fe) const
+CAiscDesign::ColumnSlenderness CAiscDesign::GetColumnFe() const
 {
-    klrX = Kx * Lx / Section.rx;
+    const double klrX = Kx * Lx / Section.rx;
     PrintEquationValue(L"kx_lx_rx.png", klrX, L"");
-    klrY = Ky * Ly / Section.ry;
+    const double klrY = Ky * Ly / Section.ry;
     PrintEquationValue(L"ky_ly_ry.png", klrY, L"");
     CheckKL_R(klrX, klrY);
     const double klr = std::max(klrX, klrY);
     PrintEquationValue(L"KL_r_max.png", klr, L"");
-    // E3-4 elastic buckling stress
-    fe = Pi * Pi * E / (klr * klr);
+    const double fe = Pi * Pi * E / (klr * klr);
     PrintEquationValue(Equation::E3_4, fe, StressUnit);
+    return {klr, fe};
 }
 
 bool CAiscDesign::CheckKL_R(double klrX, double klrY) const
@@ -114,41 +114,37 @@ double CAiscDesign::GetPn(double pnFlexural, double pnSecondMode) const
     return pnSecondMode;
 }
 
-double CAiscDesign::GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, double& klr, bool blankLineAfterQ) const
+CAiscDesign::CriticalStress CAiscDesign::GetFlexuralBucklingFcr(double q, const wchar_t* qLabel,
+                                                                bool blankLineAfterQ) const
 {
     PrintLine(L"Compressive strength to account for Flexural Buckling");
-    double klrX, klrY, fe;
-    GetColumnFe(klrX, klrY, fe);
-    klr = std::max(klrX, klrY);
-    if (q == 1.0) return GetColumnFcr(fe, klr);
+    const ColumnSlenderness column = GetColumnFe();
+    if (q == 1.0) return {GetColumnFcr(column.Fe, column.KLr), column.KLr};
     PrintLine(qLabel, q, L"");
     if (blankLineAfterQ) PrintLine(L"");
-    return GetColumnFcr_Slender(fe, klr, q);
+    return {GetColumnFcr_Slender(column.Fe, column.KLr, q), column.KLr};
 }
 
 CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralOnly(double q, const wchar_t* qLabel) const
 {
-    double klr;
-    const double fcr = GetFlexuralBucklingFcr(q, qLabel, klr);
-    const double pnFlexural = GetPn_FlexuralBuckling(fcr, Section.A);
+    const double pnFlexural = GetPn_FlexuralBuckling(GetFlexuralBucklingFcr(q, qLabel).Fcr, Section.A);
     return CompressionStep{pnFlexural, GetPn_SquashLoad(pnFlexural)};
 }
 
 CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralTorsional(
     double q, const TorsionalCompressionTexts& texts, FunctionRef<double(double klr)> torsionalFcr) const
 {
-    double klr;
-    const double fcr = GetFlexuralBucklingFcr(q, texts.qLabel, klr, texts.blankLineAfterQ);
-    const double pnFlexural = GetPn_FlexuralBuckling(fcr, Section.A);
+    const CriticalStress flexural = GetFlexuralBucklingFcr(q, texts.qLabel, texts.blankLineAfterQ);
+    const double pnFlexural = GetPn_FlexuralBuckling(flexural.Fcr, Section.A);
     if (!ConsiderFlexuralTorsionalBuckling()) return CompressionStep{pnFlexural, GetPn_SquashLoad(pnFlexural)};
     // E4: the branch between E3-2 and E3-3 (E7-2 and E7-3) still follows the flexural KL/r.
     double fcrSecondMode;
     if (q == 1.0) {
         PrintLine(texts.torsionalTitle);
-        fcrSecondMode = torsionalFcr(klr);
+        fcrSecondMode = torsionalFcr(flexural.KLr);
     } else {
         PrintLine(L"Compressive strength to account for Flexural-Torsional Buckling");
-        fcrSecondMode = GetColumnFcr_Slender(GetFe_FlexuralTorsionalBuckling(), klr, q);
+        fcrSecondMode = GetColumnFcr_Slender(GetFe_FlexuralTorsionalBuckling(), flexural.KLr, q);
     }
     return CompressionStep{pnFlexural, GetPn_FlexuralTorsionalBuckling(fcrSecondMode, Section.A)};
 }

@@ -91,8 +91,14 @@ public:
     double GetLz() const { return Lz; }
 
     // ---- Axial limit states (Chapters D and E) ---------------------------
+    // The governing slenderness of a column and its E3-4 elastic buckling stress.
+    struct ColumnSlenderness
+    {
+        double KLr;  // KL/r
+        double Fe;   // ksi
+    };
     // Kx Lx / rx, Ky Ly / ry, their slenderness check, and E3-4 Fe on the larger.
-    void GetColumnFe(double& klrX, double& klrY, double& fe) const;
+    ColumnSlenderness GetColumnFe() const;
     // E3-2 / E3-3 critical stress without slender elements.
     double GetColumnFcr(double fe, double klr) const;
     // E7-2 / E7-3 critical stress with the slender-element factor Q.
@@ -120,8 +126,17 @@ public:
     // ---- Moment amplification (Appendix 8, C2.3) -------------------------
     // C2-2a / C2-2b stiffness reduction under the direct analysis method.
     double GetTau_b(double pr, double a, double fy) const;
-    // A-8-3 multiplier with A-8-5 Pe1; raises ErrorCode 4 above the Euler load.
-    double GetB1(double cm, double pr, double fy, double e, double a, double i, double k, double l, double tauB) const;
+    // One axis of a member in moment magnification.
+    struct MagnificationAxis
+    {
+        double Cm;
+        double I;  // in^4
+        double K;
+        double L;  // in
+    };
+    // A-8-3 multiplier about axis with A-8-5 Pe1 for the axial force pr;
+    // raises ErrorCode 4 above the Euler load.
+    double GetB1(const MagnificationAxis& axis, double pr, double tauB) const;
 
     // ---- Report ----------------------------------------------------------
     // The primitives of the design object's report writer (ReportWriter.h):
@@ -162,7 +177,7 @@ protected:
     // Resistance factor for major-axis shear; arguments as the shape chooses.
     virtual double GetPhiv(double a, double b, double c) const;
     // Resistance factor for minor-axis shear.
-    virtual double GetPhiv_Minor() const;
+    double GetPhiv_Minor() const;
     virtual bool ConsiderFlexuralTorsionalBuckling() const;
     virtual double GetFe_FlexuralTorsionalBuckling() const;
     // Amplifies the working moments by B1 about each axis (P-delta).
@@ -180,6 +195,11 @@ protected:
     // the shapes' GetFcr_Minor operations are one-line calls with their own
     // width-to-thickness ratio (bf / 2tf for I-shapes and tees, b/t for legs).
     double GetFcr_Element(double ratio) const;
+    // An element's compact and noncompact limits.
+    struct SlendernessLimits
+    {
+        double lambdaP, lambdaR;
+    };
     // An element's slenderness with its compact and noncompact limits.
     struct ElementLimits
     {
@@ -202,8 +222,8 @@ protected:
     // that classes lambda against them: a ratio exactly at the compact limit
     // is noncompact. sqrt(E/Fy) is formed as the case writes it: root =
     // sqrt(E/Fy) with divisor 1, or root = sqrt(E) with divisor sqrt(Fy).
-    void GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits, double& lambdaP,
-                                  double& lambdaR, double divisor = 1.0) const;
+    ElementLimits GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits,
+                                           double divisor = 1.0) const;
     // One kind of unstiffened element in E7: the limits k sqrt(E/Fy) between
     // which Qs falls from 1 (stocky) by a - c lambda sqrt(Fy/E) (middle) to
     // k E / (Fy lambda^2) (slender), with the images of each step.
@@ -238,12 +258,10 @@ protected:
     // outstand is half the width, b = bf / 2) and channels with double angles
     // (the whole width).
     // Table B4.1b case 10 on lambda_f = bf / 2tf: compact and noncompact limits and the flange's class.
-    void GetFlangeCompactLimits_HalfFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
-                                           double fy) const;
+    ElementLimits GetFlangeCompactLimits_HalfFlange(double bf, double tf, double fy) const;
     // Table B4.1b case 10 on lambda_f = bf / tf. Channels write the limits
     // k sqrt(E) / sqrt(Fy), double angles k sqrt(E/Fy) (rootOfQuotient).
-    void GetFlangeCompactLimits_FullFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
-                                           double fy, bool rootOfQuotient = false) const;
+    ElementLimits GetFlangeCompactLimits_FullFlange(double bf, double tf, double fy, bool rootOfQuotient = false) const;
     // F6-4 stress of a flange outstand bf / 2tf.
     double GetFcr_HalfFlange(double bf, double tf) const;
     // G7 Cv of two flange outstands (kv = 1.2, b / tf = (bf / 2) / tf).
@@ -255,6 +273,10 @@ protected:
     double GetMn_Yielding(double fy, double z, bool major, LimitStateEquation equation) const;
 
     // The shape's part in the check sequence that every Calculate runs.
+    struct WorkingMoments
+    {
+        double Mrx, Mry;  // kip-ft
+    };
     struct ShearStep
     {
         double Vn;    // nominal shear strength, kips
@@ -272,10 +294,10 @@ protected:
         FunctionRef<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-ft
         FunctionRef<ShearStep()> majorShear;               // Vn and the major-axis phi_v
         FunctionRef<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
-        // Takes the working moments from Mux and Muy to the axes the shape is
-        // designed about, before amplification and in tension too (a single
-        // angle's principal axes); empty: the geometric axes as given.
-        FunctionRef<void(double& mrx, double& mry)> designAxes = {};
+        // The working moments Mux and Muy on the axes the shape is designed
+        // about, before amplification and in tension too (a single angle's
+        // principal axes); empty: the geometric axes as given.
+        FunctionRef<WorkingMoments()> designAxes = {};
         double magnificationIx;  // inertias handed to ComputeMomentMagnification
         double magnificationIy;
         const wchar_t* workingMomentsLine = L"Mrx = Mux; Mry = Muy";
@@ -289,11 +311,16 @@ protected:
     // borrowed: write them in the call's argument list.
     int RunCheckSequence(const CheckSteps& steps);
 
+    // A critical stress with the slenderness whose E3 or E7 branch gave it.
+    struct CriticalStress
+    {
+        double Fcr;  // ksi
+        double KLr;  // the governing KL/r
+    };
     // Compression by flexural buckling (E3, or E7 when q is not exactly 1):
     // prints the title line, the slenderness steps and, on the slender path,
-    // qLabel = q (and a blank line when asked). Returns Fcr; klr receives the
-    // governing KL/r.
-    double GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, double& klr, bool blankLineAfterQ = false) const;
+    // qLabel = q (and a blank line when asked).
+    CriticalStress GetFlexuralBucklingFcr(double q, const wchar_t* qLabel, bool blankLineAfterQ = false) const;
     // The compression step of a shape with no torsional buckling mode: E3-1
     // flexural buckling against the squash load Fy A.
     CompressionStep GetCompression_FlexuralOnly(double q, const wchar_t* qLabel) const;
@@ -317,9 +344,14 @@ protected:
     // about the axis of symmetry (fy) and in torsion (fz), with H of E4-10.
     double GetStress_FlexuralTorsional(double fy, double fz, double h) const;
     // The legs of a double angle in their roles: the long legs are back to
-    // back, forming the flange bf, when the name holds "LLBB"; otherwise they
-    // are the stem h.
-    void GetDoubleAngleLegs(double& bf, double& h) const;
+    // back, forming the stem h, when the name holds "LLBB"; otherwise they
+    // are the flange bf.
+    struct DoubleAngleLegs
+    {
+        double bf;  // the outstanding leg, in
+        double h;   // the back-to-back leg, in
+    };
+    DoubleAngleLegs GetDoubleAngleLegs() const;
 
     bool DirectAnalysis;
     bool ConsiderB1;
@@ -384,6 +416,6 @@ private:
     GoverningCheck GetCriticalCheck(GoverningCheck interaction) const;
     // Table B4.1b case 10 on a flange slenderness shown as ratioImage, the
     // limits k root / divisor.
-    void GetFlangeCompactLimits_Element(double& lambdaF, double& lambdaPf, double& lambdaRf, double ratio,
-                                        const wchar_t* ratioImage, double root, double divisor) const;
+    ElementLimits GetFlangeCompactLimits_Element(double ratio, const wchar_t* ratioImage, double root,
+                                                 double divisor) const;
 };

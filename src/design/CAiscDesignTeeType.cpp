@@ -4,62 +4,58 @@
 #include <cmath>
 #include <optional>
 
-double CAiscDesignTeeType::GetMn_Major(double mx, const TeeSection& section,
-                                       FunctionRef<void(double& lambda, double& lambdaP, double& lambdaR)> flangeLimits,
-                                       ElementLimits& flange) const
+CAiscDesignTeeType::MajorFlexure CAiscDesignTeeType::GetMn_Major(double mx, const TeeSection& section,
+                                                                 FunctionRef<ElementLimits()> flangeLimits) const
 {
-    ElementLimits stem;
-    GetWebCompactLimits(stem.lambda, stem.lambdaP, stem.lambdaR, section.tw, section.d, Fy);
+    const ElementLimits stem = GetWebCompactLimits(section.tw, section.d, Fy);
     PrintLine(L"");
-    flangeLimits(flange.lambda, flange.lambdaP, flange.lambdaR);
+    const ElementLimits flange = flangeLimits();
     PrintLine(L"");
 
     PrintLine(L"Mnx to account for Yielding");
-    const double yielding = GetMn_Yielding(mx, Fy, section.Zx, section.Sx);
+    const double yielding = GetMn_Yielding(mx, section, Fy);
     double lateral = yielding;
     if (Lb > 0) {
         PrintLine(L"Mnx to account for Lateral-Torsional Buckling");
-        lateral = GetMn_LateralTorsional(mx, section.d, Lb, section.Iy, section.J, E, G);
+        lateral = GetMn_LateralTorsional(mx, section, Lb);
     }
     double local;
     if (mx < 0) {
         PrintLine(L"Mnx to account for Tee Stem Local Buckling (stem in compression)");
-        local = GetMn_Compact_Web(stem.lambda, stem.lambdaP, stem.lambdaR, Fy, section.Sx);
+        local = GetMn_Compact_Web(stem, section, Fy);
     } else {
         PrintLine(L"Mnx to account for Flange Local Buckling (stem in tension)");
         const double sxc = section.Ix / section.y;
         PrintEquationValue(L"Sxc_equal_Ix_y.png", sxc, L"in^3");
-        local = GetMn_Compact_Flange(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, section.Zx, section.Sx, sxc);
+        local = GetMn_Compact_Flange(flange, section, Fy, sxc);
     }
     const double mnx = std::min({yielding, lateral, local});
     PrintLine(L"Mnx", mnx, MomentUnit);
-    return mnx;
+    return {mnx, flange};
 }
 
 double CAiscDesignTeeType::GetMn_Minor(const TeeSection& section, const ElementLimits& flange,
                                        FunctionRef<double()> fcrMinor) const
 {
     const double fcr = flange.lambda > flange.lambdaR ? fcrMinor() : Fy;
-    return GetMn_Compact_Minor(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, section.Zy, section.Sy, fcr);
+    return GetMn_Compact_Minor(flange, section, Fy, fcr);
 }
 
-void CAiscDesignTeeType::GetWebCompactLimits(double& lambda, double& lambdaP, double& lambdaR, double tw, double d,
-                                             double fy) const
+CAiscDesign::ElementLimits CAiscDesignTeeType::GetWebCompactLimits(double tw, double d, double fy) const
 {
     PrintLine(L"Web compactness:");
-    lambda = d / tw;
+    const double lambda = d / tw;
     PrintLine(L"d / tw", lambda, L"");
-    GetCompactLimits_Element(lambda, std::sqrt(E / fy),
-                             {0.84, L"TblB4.1b.14pf.png", 1.03, L"TblB4.1b.14rf.png", L"Web is compact",
-                              L"Web is non-compact", L"Web is slender"},
-                             lambdaP, lambdaR);
+    return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                                    {0.84, L"TblB4.1b.14pf.png", 1.03, L"TblB4.1b.14rf.png", L"Web is compact",
+                                     L"Web is non-compact", L"Web is slender"});
 }
 
-double CAiscDesignTeeType::GetMn_Yielding(double mx, double fy, double zx, double sx) const
+double CAiscDesignTeeType::GetMn_Yielding(double mx, const TeeSection& section, double fy) const
 {
-    const double my = fy * sx;
+    const double my = fy * section.Sx;
     PrintEquationValue(L"My_equal_Fy_Sx.png", my / InchesPerFoot, MomentUnit);
-    const double mp = fy * zx;
+    const double mp = fy * section.Zx;
     double mn;
     std::optional<LimitStateEquation> recorded;
     if (mx < 0) {
@@ -77,30 +73,32 @@ double CAiscDesignTeeType::GetMn_Yielding(double mx, double fy, double zx, doubl
     return mn / InchesPerFoot;
 }
 
-double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, double d, double lb, double iy, double j, double e,
-                                                  double g) const
+double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, const TeeSection& section, double lb) const
 {
+    const double d = section.d, iy = section.Iy, j = section.J;
     double b = 2.3 * (d / lb) * std::sqrt(iy / j);
     if (mx < 0) b = -b;                             // stem tip in compression
     PrintEquationValue(Equation::F9_5, b, L"");
     double mcr;
     if (j > 0) {
-        mcr = (Pi * std::sqrt(e * iy * g * j) / lb) * (b + std::sqrt(1 + b * b));
+        mcr = (Pi * std::sqrt(E * iy * G * j) / lb) * (b + std::sqrt(1 + b * b));
     } else {
         // B sqrt(J) stays 2.3 (d / Lb) sqrt(Iy) while B + sqrt(1 + B^2) tends
         // to 2B, or to 0 with the stem tip in compression; F9-4 as written
         // would not be a number, which the least of the limit states drops.
-        mcr = mx < 0 ? 0.0 : (Pi * std::sqrt(e * iy * g) / lb) * (2 * (2.3 * (d / lb) * std::sqrt(iy)));
+        mcr = mx < 0 ? 0.0 : (Pi * std::sqrt(E * iy * G) / lb) * (2 * (2.3 * (d / lb) * std::sqrt(iy)));
     }
     PrintEquationValue(Equation::F9_4, mcr / InchesPerFoot, MomentUnit);
     Recorder.Add(Equation::F9_4, mcr / InchesPerFoot);
     return mcr / InchesPerFoot;
 }
 
-double CAiscDesignTeeType::GetMn_Compact_Flange(double lambda, double lambdaP, double lambdaR, double fy, double zx,
-                                                double sx, double sxc) const
+double CAiscDesignTeeType::GetMn_Compact_Flange(const ElementLimits& flange, const TeeSection& section, double fy,
+                                                double sxc) const
 {
-    const double mp = fy * zx;
+    const auto [lambda, lambdaP, lambdaR] = flange;
+    const double sx = section.Sx;
+    const double mp = fy * section.Zx;
     PrintEquationValue(L"Mp_equal_Fy_Zx.png", mp / InchesPerFoot, MomentUnit);
     double mn;
     std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
@@ -122,9 +120,9 @@ double CAiscDesignTeeType::GetMn_Compact_Flange(double lambda, double lambdaP, d
     return std::min(mp, mn) / InchesPerFoot;
 }
 
-double CAiscDesignTeeType::GetMn_Compact_Web(double lambda, double lambdaP, double lambdaR, double fy,
-                                             double sx) const
+double CAiscDesignTeeType::GetMn_Compact_Web(const ElementLimits& stem, const TeeSection& section, double fy) const
 {
+    const auto [lambda, lambdaP, lambdaR] = stem;
     double fcr;
     Equation equation;
     if (lambda < lambdaP) {
@@ -142,15 +140,17 @@ double CAiscDesignTeeType::GetMn_Compact_Web(double lambda, double lambdaP, doub
         equation = Equation::F9_10;
     }
     PrintEquationValue(equation, fcr, StressUnit);
-    const double mn = fcr * sx;
+    const double mn = fcr * section.Sx;
     PrintEquationValue(Equation::F9_8, mn / InchesPerFoot, MomentUnit);
     Recorder.Add(Equation::F9_8, mn / InchesPerFoot);
     return mn / InchesPerFoot;
 }
 
-double CAiscDesignTeeType::GetMn_Compact_Minor(double lambda, double lambdaP, double lambdaR, double fy, double zy,
-                                               double sy, double fcr) const
+double CAiscDesignTeeType::GetMn_Compact_Minor(const ElementLimits& flange, const TeeSection& section, double fy,
+                                               double fcr) const
 {
+    const auto [lambda, lambdaP, lambdaR] = flange;
+    const double zy = section.Zy, sy = section.Sy;
     const double mp = std::min(fy * zy, 1.6 * fy * sy);
     PrintEquationValue(Equation::F6_1, mp / InchesPerFoot, MomentUnit);
     Recorder.Add(Equation::F6_1, mp / InchesPerFoot);

@@ -23,37 +23,39 @@ protected:
         double J;            // in^4
     };
 
-    // The major-axis block, Mnx in kip-ft: the stem's compactness, then the
-    // flange's from flangeLimits (the class's own Table B4.1b case, filling
-    // lambda, lambda_p, lambda_r), kept in flange for the minor axis; then the
-    // least of yielding, lateral-torsional buckling (when Lb > 0) and local
-    // buckling of the flange (stem in tension, mx >= 0) or of the stem (mx < 0).
-    double GetMn_Major(double mx, const TeeSection& section,
-                       FunctionRef<void(double& lambda, double& lambdaP, double& lambdaR)> flangeLimits,
-                       ElementLimits& flange) const;
+    // The major-axis block: Mnx in kip-ft, and the flange's limits, which
+    // the minor axis uses again.
+    struct MajorFlexure
+    {
+        double Mn;
+        ElementLimits Flange;
+    };
+    // The stem's compactness, then the flange's from flangeLimits (the
+    // class's own Table B4.1b case); then the least of yielding,
+    // lateral-torsional buckling (when Lb > 0) and local buckling of the
+    // flange (stem in tension, mx >= 0) or of the stem (mx < 0).
+    MajorFlexure GetMn_Major(double mx, const TeeSection& section, FunctionRef<ElementLimits()> flangeLimits) const;
     // The minor-axis block, Mny in kip-ft: F6 with the flange's limits;
     // fcrMinor (the class's F6-4 stress) is asked only for a slender flange.
     double GetMn_Minor(const TeeSection& section, const ElementLimits& flange, FunctionRef<double()> fcrMinor) const;
 
     // Table B4.1b case 14: the stem d / tw against 0.84 and 1.03 sqrt(E/Fy).
-    void GetWebCompactLimits(double& lambda, double& lambdaP, double& lambdaR, double tw, double d, double fy) const;
+    ElementLimits GetWebCompactLimits(double tw, double d, double fy) const;
     // F9-1 to F9-3 yielding, kip-ft. It hides the base's hollow-section
     // yielding (other arguments), so no call can reach that one by mistake.
-    double GetMn_Yielding(double mx, double fy, double zx, double sx) const;
+    double GetMn_Yielding(double mx, const TeeSection& section, double fy) const;
     // F9-4 / F9-5 lateral-torsional buckling, kip-ft; Cb is not used. A
     // section without torsional stiffness (J not above 0) gets the limit of
     // F9-4 as J tends to 0: none with the stem in compression.
-    double GetMn_LateralTorsional(double mx, double d, double lb, double iy, double j, double e, double g) const;
+    double GetMn_LateralTorsional(double mx, const TeeSection& section, double lb) const;
     // F9-6 / F9-7 flange local buckling with the stem in tension, kip-ft;
     // sxc is the modulus to the flange's outer face.
-    double GetMn_Compact_Flange(double lambda, double lambdaP, double lambdaR, double fy, double zx, double sx,
-                                double sxc) const;
+    double GetMn_Compact_Flange(const ElementLimits& flange, const TeeSection& section, double fy, double sxc) const;
     // F9-8 to F9-11 local buckling of a stem in flexural compression, kip-ft.
-    double GetMn_Compact_Web(double lambda, double lambdaP, double lambdaR, double fy, double sx) const;
+    double GetMn_Compact_Web(const ElementLimits& stem, const TeeSection& section, double fy) const;
     // F6-1 to F6-3 minor-axis yielding and flange local buckling, kip-ft;
     // fcr serves only a slender flange.
-    double GetMn_Compact_Minor(double lambda, double lambdaP, double lambdaR, double fy, double zy, double sy,
-                               double fcr) const;
+    double GetMn_Compact_Minor(const ElementLimits& flange, const TeeSection& section, double fy, double fcr) const;
     // Cv of the stem, kv = 1.2.
     double GetCv_Major(double h, double tw, double fy) const;
 

@@ -25,9 +25,9 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
 
     // Working moments on the shape's design axes, amplified by B1 in
     // compression; Mux and Muy stay as given.
-    double mrx = Mux;
-    double mry = Muy;
-    if (steps.designAxes) steps.designAxes(mrx, mry);
+    const WorkingMoments designMoments = steps.designAxes ? steps.designAxes() : WorkingMoments{Mux, Muy};
+    double mrx = designMoments.Mrx;
+    double mry = designMoments.Mry;
     const bool tension = Pu < 0;
     Recorder.Open(Strength::Pn);
     if (tension) {

@@ -5,12 +5,12 @@
 
 #include "CAiscDesign.h"
 
-void CAiscDesign::GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits,
-                                           double& lambdaP, double& lambdaR, double divisor) const
+CAiscDesign::ElementLimits CAiscDesign::GetCompactLimits_Element(double lambda, double root,
+                                                                 const CompactnessCase& limits, double divisor) const
 {
-    lambdaP = limits.kp * root / divisor;
+    const double lambdaP = limits.kp * root / divisor;
     PrintEquationValue(limits.pImage, lambdaP, L"");
-    lambdaR = limits.kr * root / divisor;
+    const double lambdaR = limits.kr * root / divisor;
     PrintEquationValue(limits.rImage, lambdaR, L"");
     if (lambda < lambdaP)
         PrintLine(limits.compact);
@@ -18,6 +18,7 @@ void CAiscDesign::GetCompactLimits_Element(double lambda, double root, const Com
         PrintLine(limits.slender);
     else
         PrintLine(limits.nonCompact);
+    return {lambda, lambdaP, lambdaR};
 }
 
 double CAiscDesign::GetFcr_Element(double ratio) const

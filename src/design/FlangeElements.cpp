@@ -5,32 +5,29 @@
 
 #include "CAiscDesign.h"
 
-void CAiscDesign::GetFlangeCompactLimits_HalfFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf,
-                                                    double tf, double fy) const
+CAiscDesign::ElementLimits CAiscDesign::GetFlangeCompactLimits_HalfFlange(double bf, double tf, double fy) const
 {
-    GetFlangeCompactLimits_Element(lambdaF, lambdaPf, lambdaRf, bf / (2 * tf), L"lamda_bf_2tf.png", std::sqrt(E),
-                                   std::sqrt(fy));
+    return GetFlangeCompactLimits_Element(bf / (2 * tf), L"lamda_bf_2tf.png", std::sqrt(E), std::sqrt(fy));
 }
 
-void CAiscDesign::GetFlangeCompactLimits_FullFlange(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf,
-                                                    double tf, double fy, bool rootOfQuotient) const
+CAiscDesign::ElementLimits CAiscDesign::GetFlangeCompactLimits_FullFlange(double bf, double tf, double fy,
+                                                                          bool rootOfQuotient) const
 {
     const double root = rootOfQuotient ? std::sqrt(E / fy) : std::sqrt(E);
     const double divisor = rootOfQuotient ? 1.0 : std::sqrt(fy);
-    GetFlangeCompactLimits_Element(lambdaF, lambdaPf, lambdaRf, bf / tf, L"lamda_bf_tf.png", root, divisor);
+    return GetFlangeCompactLimits_Element(bf / tf, L"lamda_bf_tf.png", root, divisor);
 }
 
-void CAiscDesign::GetFlangeCompactLimits_Element(double& lambdaF, double& lambdaPf, double& lambdaRf, double ratio,
-                                                 const wchar_t* ratioImage, double root, double divisor) const
+CAiscDesign::ElementLimits CAiscDesign::GetFlangeCompactLimits_Element(double ratio, const wchar_t* ratioImage,
+                                                                       double root, double divisor) const
 {
     PrintLine(L"Flange compactness:");
-    lambdaF = ratio;
-    PrintEquationValue(ratioImage, lambdaF, L"");
+    PrintEquationValue(ratioImage, ratio, L"");
     // Table B4.1b case 10: flanges of rolled I-shapes, channels and tees, legs of double angles: 0.38 and 1.0.
-    GetCompactLimits_Element(lambdaF, root,
-                             {0.38, L"TblB4.1b.10pf.png", 1.0, L"TblB4.1b.10rf.png", L"Flange is compact",
-                              L"Flange is non-compact", L"Flange is slender"},
-                             lambdaPf, lambdaRf, divisor);
+    return GetCompactLimits_Element(ratio, root,
+                                    {0.38, L"TblB4.1b.10pf.png", 1.0, L"TblB4.1b.10rf.png", L"Flange is compact",
+                                     L"Flange is non-compact", L"Flange is slender"},
+                                    divisor);
 }
 
 double CAiscDesign::GetFcr_HalfFlange(double bf, double tf) const { return GetFcr_Element(bf / (2 * tf)); }

@@ -26,17 +26,17 @@ double CAiscDesign::GetTau_b(double pr, double a, double fy) const
     return tauB;
 }
 
-double CAiscDesign::GetB1(double cm, double pr, double, double e, double, double i, double k, double l,
-                          double tauB) const
+double CAiscDesign::GetB1(const MagnificationAxis& axis, double pr, double tauB) const
 {
-    double ei = e * i;
+    double ei = E * axis.I;
     if (DirectAnalysis) {
-        ei = 0.8 * tauB * e * i;
+        ei = 0.8 * tauB * E * axis.I;
         PrintEquationValue(L"EI_0.8_taub_EI.png", ei, StressUnit);
     }
-    const double pe1 = Pi * Pi * ei / ((k * l) * (k * l));
+    const double kl = axis.K * axis.L;
+    const double pe1 = Pi * Pi * ei / (kl * kl);
     PrintEquationValue(Equation::A_8_5, pe1, ForceUnit);
-    double b1 = cm / (1 - pr / pe1);  // A-8-3 with alpha = 1.0
+    double b1 = axis.Cm / (1 - pr / pe1);  // alpha = 1.0
     if (!(b1 > 1.0)) b1 = 1.0;
     if (pr > pe1) {
         PrintError(L"Error: Compressive stress exceeds Euler limit.  Moment magnification not considered.");
@@ -56,13 +56,13 @@ void CAiscDesign::ComputeMomentMagnification(double& mrx, double& mry, double a,
     const double tauB = GetTau_b(Pu, a, Fy);
 
     PrintLine(L"Moment magnifier B1 for P-delta effects in local x direction");
-    const double b1x = GetB1(Cmx, Pu, Fy, E, a, ix, Kx, Lx, tauB);
+    const double b1x = GetB1({.Cm = Cmx, .I = ix, .K = Kx, .L = Lx}, Pu, tauB);
     mrx = b1x * Mux;
     PrintLine(L"Magnified Mux = Mux * B1", mrx, MomentUnit);
 
     PrintLine(L"");
     PrintLine(L"Moment magnifier B1 for P-delta effects in local y direction");
-    const double b1y = GetB1(Cmy, Pu, Fy, E, a, iy, Ky, Ly, tauB);
+    const double b1y = GetB1({.Cm = Cmy, .I = iy, .K = Ky, .L = Ly}, Pu, tauB);
     mry = b1y * Muy;
     PrintLine(L"Magnified Muy = Muy * B1", mry, MomentUnit);
 

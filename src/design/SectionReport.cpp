@@ -96,7 +96,7 @@ constexpr char16_t kLongLegsBackToBack[] = u"LLBB";
 
 } // namespace
 
-void CAiscDesign::GetDoubleAngleLegs(double& bf, double& h) const
+CAiscDesign::DoubleAngleLegs CAiscDesign::GetDoubleAngleLegs() const
 {
     // The record's own name, the catalogue's spelling, read in place: a check
     // with printing off copies nothing.
@@ -105,8 +105,7 @@ void CAiscDesign::GetDoubleAngleLegs(double& bf, double& h) const
     const bool longLegsBackToBack = name.find(kLongLegsBackToBack) != std::u16string_view::npos;
     const double shortLeg = std::min(Section.b, Section.d);
     const double longLeg = std::max(Section.b, Section.d);
-    bf = longLegsBackToBack ? shortLeg : longLeg;
-    h = longLegsBackToBack ? longLeg : shortLeg;
+    return {.bf = longLegsBackToBack ? shortLeg : longLeg, .h = longLegsBackToBack ? longLeg : shortLeg};
 }
 
 void CAiscDesign::PrintSection() const
@@ -148,10 +147,9 @@ void CAiscDesign::PrintSection() const
         break;
     case kShape2L: {
         Print(L"b", Section.b, L"in", kItemTrailer);
-        double bf, h;
-        GetDoubleAngleLegs(bf, h);
-        Print(L"bf", bf, L"in", kItemTrailer);
-        Print(L"h = d", h, L"in", kItemTrailer);
+        const DoubleAngleLegs legs = GetDoubleAngleLegs();
+        Print(L"bf", legs.bf, L"in", kItemTrailer);
+        Print(L"h = d", legs.h, L"in", kItemTrailer);
         printItems(kDoubleAngleItemsAfterLegs);
         break;
     }

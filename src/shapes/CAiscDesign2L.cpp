@@ -7,8 +7,7 @@
 int CAiscDesign2L::Calculate()
 {
     const mvSect_AISC& s = Section;
-    double bf, h;  // the outstanding leg (flange) and the back-to-back leg (stem)
-    GetDoubleAngleLegs(bf, h);
+    const auto [bf, h] = GetDoubleAngleLegs();  // the outstanding leg (flange) and the back-to-back leg (stem)
     // Both legs are t thick; the record's J is already that of both angles.
     const TeeSection legs{.d = h, .tw = s.t, .Ix = s.Ix, .Sx = s.Sx, .Zx = s.Zx, .y = s.y,
                           .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J};
@@ -23,10 +22,9 @@ int CAiscDesign2L::Calculate()
             },
         .majorFlexure =
             [&](double mx) {
-                const auto flangeLimits = [&](double& lambda, double& lambdaP, double& lambdaR) {
-                    GetFlangeCompactLimits(lambda, lambdaP, lambdaR, bf, s.t, Fy);
-                };
-                return GetMn_Major(mx, legs, flangeLimits, flange);
+                const MajorFlexure major = GetMn_Major(mx, legs, [&] { return GetFlangeCompactLimits(bf, s.t, Fy); });
+                flange = major.Flange;
+                return major.Mn;
             },
         .minorFlexure = [&](double) { return GetMn_Minor(legs, flange, [&] { return GetFcr_Minor(bf, s.t); }); },
         .majorShear =
@@ -46,12 +44,11 @@ int CAiscDesign2L::Calculate()
     });
 }
 
-// ---- Virtual operations ------------------------------------------------------------
+// ---- The flange and the outstanding legs -------------------------------------------
 
-void CAiscDesign2L::GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
-                                           double fy) const
+CAiscDesign::ElementLimits CAiscDesign2L::GetFlangeCompactLimits(double bf, double tf, double fy) const
 {
-    GetFlangeCompactLimits_FullFlange(lambdaF, lambdaPf, lambdaRf, bf, tf, fy, true);
+    return GetFlangeCompactLimits_FullFlange(bf, tf, fy, true);
 }
 
 double CAiscDesign2L::GetFcr_Minor(double bf, double tf) const { return GetFcr_Element(bf / tf); }

@@ -11,10 +11,9 @@ bool CAiscDesignChannel::ConsiderFlexuralTorsionalBuckling() const
     return CAiscDesign::ConsiderFlexuralTorsionalBuckling();
 }
 
-void CAiscDesignChannel::GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf,
-                                                double tf, double fy) const
+CAiscDesign::ElementLimits CAiscDesignChannel::GetFlangeCompactLimits(double bf, double tf, double fy) const
 {
-    GetFlangeCompactLimits_FullFlange(lambdaF, lambdaPf, lambdaRf, bf, tf, fy);
+    return GetFlangeCompactLimits_FullFlange(bf, tf, fy);
 }
 
 double CAiscDesignChannel::GetFcr_Minor(double bf, double tf) const { return GetFcr_Element(bf / tf); }

@@ -16,8 +16,7 @@ protected:
     // Singly symmetric: checked for flexural-torsional buckling too.
     bool ConsiderFlexuralTorsionalBuckling() const override;
     // Table B4.1b case 10 on lambda_f = bf / tf.
-    void GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
-                                double fy) const override;
+    ElementLimits GetFlangeCompactLimits(double bf, double tf, double fy) const override;
     // F6-4 on bf / tf.
     double GetFcr_Minor(double bf, double tf) const override;
     // G7 Cv of the flanges on b / tf = bf / tf.

@@ -9,16 +9,20 @@ int CAiscDesignI::Calculate()
     const mvSect_AISC& s = Section;
     // The clear web depth comes from h/tw; the record's own h is an HSS wall.
     const double h = s.tw * s.h_tw;
-    ElementLimits flange{};
+    ElementLimits flange{};  // found with the major axis, used again about the minor
 
     return RunCheckSequence({
         .compression = [&] { return GetCompression(h); },
-        .majorFlexure = [&](double) { return GetMnx(h, flange); },
+        .majorFlexure =
+            [&](double) {
+                const MajorFlexure major = GetMnx(h);
+                flange = major.Flange;
+                return major.Mn;
+            },
         .minorFlexure =
             [&](double) {
                 const double fcr = flange.lambda > flange.lambdaR ? GetFcr_Minor(s.bf, s.tf) : Fy;
-                const double mny =
-                    GetMn_Compact_Minor(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, s.Zy, s.Sy, fcr);
+                const double mny = GetMn_Compact_Minor(flange, s, Fy, fcr);
                 PrintLine(L"Therefore Mny", mny, MomentUnit);
                 return mny;
             },
@@ -54,50 +58,47 @@ CAiscDesign::CompressionStep CAiscDesignI::GetCompression(double h) const
         [&](double klr) { return GetColumnFcr(GetFe_FlexuralTorsionalBuckling(), klr); });
 }
 
-double CAiscDesignI::GetMnx(double h, ElementLimits& flange) const
+CAiscDesignI::MajorFlexure CAiscDesignI::GetMnx(double h) const
 {
-    double lambdaW, lambdaPw, lambdaRw;
-    GetWebCompactLimits(lambdaW, lambdaPw, lambdaRw, Section.tw, h, Fy);
+    const ElementLimits web = GetWebCompactLimits(Section.tw, h, Fy);
     PrintLine(L"");
-    GetFlangeCompactLimits(flange.lambda, flange.lambdaP, flange.lambdaR, Section.bf, Section.tf, Fy);
+    const ElementLimits flange = GetFlangeCompactLimits(Section.bf, Section.tf, Fy);
     PrintLine(L"");
     // The web alone chooses between F2 / F3 and F5: a noncompact web goes to F5
     // as a slender one does (F4 is not used), so lambda_rw only shows in the report.
-    const double mnx = lambdaW < lambdaPw ? GetMnx_CompactWeb(flange) : GetMnx_NoncompactWeb(h, flange);
+    const double mnx = web.lambda < web.lambdaP ? GetMnx_CompactWeb(flange) : GetMnx_NoncompactWeb(h, flange);
     PrintLine(L"Therefore Mnx", mnx, MomentUnit);
-    return mnx;
+    return {mnx, flange};
 }
 
 double CAiscDesignI::GetMnx_CompactWeb(const ElementLimits& flange) const
 {
     const mvSect_AISC& s = Section;
-    const double mc = GetMn_Compact(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, s.Zx, s.Sx);
+    const double mc = GetMn_Compact(flange, s, Fy);
     PrintLine(L"Mnx to account for Lateral-Torsional Buckling");
     PrintLine(L"");
-    double lp, lr, c;
-    GetLateralLimits(lp, lr, c, s.ry, Fy, s.J, s.Iy, s.Cw, s.h0, s.Sx, s.rts);
+    const LateralLimits limits = GetLateralLimits(s, Fy);
     double fcr = Fy;  // not used within Lr
-    if (Lb > lr) {
+    if (Lb > limits.Lengths.Lr) {
         PrintLine(L"Lb > Lr");
-        fcr = GetFcr(Cb, Lb, s.ry, Fy, s.J, s.Iy, s.Cw, s.h0, s.Sx, s.rts, c);
+        fcr = GetFcr(s, Cb, Lb, Fy, limits.c);
     }
-    const double ml = GetMn_Lateral(Cb, Lb, lp, lr, Fy, s.Zx, s.Sx, fcr);
+    const double ml = GetMn_Lateral(s, limits.Lengths, Cb, Lb, Fy, fcr);
     return std::min(ml, mc);
 }
 
 double CAiscDesignI::GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const
 {
     const mvSect_AISC& s = Section;
-    const double rpg = GetBendingStrengthReductionFactor_SlenderWeb(h, s.tw, s.bf, s.tf, Fy);
-    const double rt = GetRt_SlenderWeb(h, s.tw, s.bf, s.tf, s.h0, s.d);
+    const double rpg = GetBendingStrengthReductionFactor_SlenderWeb(s, h, Fy);
+    const SlenderWeb web{.Rpg = rpg, .rt = GetRt_SlenderWeb(s, h)};
     PrintLine(L"");
     PrintLine(L"Mnx to account for Lateral-Torsional Buckling");
-    double lp, lr;
-    GetLateralLimits_SlenderWeb(lp, lr, rt, Fy);
-    const double ml = GetMn_Lateral_SlenderWeb(Cb, Lb, lp, lr, Fy, s.Sx, rt, rpg);
+    const LengthLimits limits = GetLateralLimits_SlenderWeb(web.rt, Fy);
+    const double ml = GetMn_Lateral_SlenderWeb(s, web, limits, Cb, Lb, Fy);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
-    const double mf = GetMn_Compact_SlenderWeb(flange.lambda, flange.lambdaP, flange.lambdaR, Fy, s.Sx, rpg);
+    const double mf = GetMn_Compact_SlenderWeb(flange, s, web, Fy);
     return std::min(ml, mf);
 }
 
@@ -117,10 +118,9 @@ double CAiscDesignI::GetPhiv(double h, double tw, double fy) const
 
 bool CAiscDesignI::ConsiderFlexuralTorsionalBuckling() const { return false; }
 
-void CAiscDesignI::GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
-                                          double fy) const
+CAiscDesign::ElementLimits CAiscDesignI::GetFlangeCompactLimits(double bf, double tf, double fy) const
 {
-    GetFlangeCompactLimits_HalfFlange(lambdaF, lambdaPf, lambdaRf, bf, tf, fy);
+    return GetFlangeCompactLimits_HalfFlange(bf, tf, fy);
 }
 
 double CAiscDesignI::GetFcr_Minor(double bf, double tf) const { return GetFcr_HalfFlange(bf, tf); }
@@ -159,9 +159,8 @@ double CAiscDesignI::GetQa_Stiffened(double b, double t, double e, double fy) co
     PrintLine(L"");
     // The web's effective width at the flexural buckling stress of the unreduced section.
     PrintLine(L"Calculating f = Fcr, assuming Q = 1.0");
-    double klrX, klrY, fe;
-    GetColumnFe(klrX, klrY, fe);
-    const double f = GetColumnFcr(fe, std::max(klrX, klrY));
+    const ColumnSlenderness column = GetColumnFe();
+    const double f = GetColumnFcr(column.Fe, column.KLr);
     const double be = std::min(1.92 * t * std::sqrt(e / f) * (1 - 0.34 / ratio * std::sqrt(e / f)), b);
     PrintEquationValue(Equation::E7_17, be, L"in");
     const double ae = 2 * Section.bf * Section.tf + be * t;
@@ -173,50 +172,49 @@ double CAiscDesignI::GetQa_Stiffened(double b, double t, double e, double fy) co
 
 // ---- Major axis with a compact web (F2, F3) ------------------------------------
 
-void CAiscDesignI::GetWebCompactLimits(double& lambdaW, double& lambdaPw, double& lambdaRw, double tw, double h,
-                                       double fy) const
+CAiscDesign::ElementLimits CAiscDesignI::GetWebCompactLimits(double tw, double h, double fy) const
 {
     PrintLine(L"Web compactness:");
-    lambdaW = h / tw;
-    PrintEquationValue(L"lamda_hc_tw.png", lambdaW, L"");
+    const double lambda = h / tw;
+    PrintEquationValue(L"lamda_hc_tw.png", lambda, L"");
     // Table B4.1b case 15: webs of doubly symmetric I-shapes and channels, 3.76 and 5.70 sqrt(E) / sqrt(Fy).
-    GetCompactLimits_Element(lambdaW, std::sqrt(E),
-                             {3.76, L"TblB4.1b.15pw.png", 5.70, L"TblB4.1b.15rw.png", L"Web is compact",
-                              L"Web is non-compact", L"Web is slender"},
-                             lambdaPw, lambdaRw, std::sqrt(fy));
+    return GetCompactLimits_Element(lambda, std::sqrt(E),
+                                    {3.76, L"TblB4.1b.15pw.png", 5.70, L"TblB4.1b.15rw.png", L"Web is compact",
+                                     L"Web is non-compact", L"Web is slender"},
+                                    std::sqrt(fy));
 }
 
-double CAiscDesignI::GetRts(double iy, double cw, double sx) const
+double CAiscDesignI::GetRts(const mvSect_AISC& section) const
 {
-    const double rts = std::sqrt(std::sqrt(iy * cw) / sx);
+    if (section.rts != 0) return section.rts;
+    const double rts = std::sqrt(std::sqrt(section.Iy * section.Cw) / section.Sx);
     PrintEquationValue(Equation::F2_7, rts, L"in");
     return rts;
 }
 
-void CAiscDesignI::GetLateralLimits(double& lp, double& lr, double& c, double ry, double fy, double j, double iy,
-                                    double cw, double h0, double sx, double rts) const
+CAiscDesignI::LateralLimits CAiscDesignI::GetLateralLimits(const mvSect_AISC& section, double fy) const
 {
-    lp = 1.76 * ry * std::sqrt(E) / std::sqrt(fy);
+    const double sx = section.Sx, h0 = section.h0, j = section.J;
+    const double lp = 1.76 * section.ry * std::sqrt(E) / std::sqrt(fy);
     PrintEquationValue(Equation::F2_5, lp / InchesPerFoot, L"ft");
-    c = GetC();
-    if (rts == 0) rts = GetRts(iy, cw, sx);
+    const double c = GetC();
+    const double rts = GetRts(section);
     const double term = 0.7 * fy * sx * h0 / (E * j * c);
-    lr = 1.95 * rts * (E / (0.7 * fy)) * std::sqrt(j * c / (sx * h0)) *
-         std::sqrt(1 + std::sqrt(1 + 6.76 * (term * term)));
+    const double lr = 1.95 * rts * (E / (0.7 * fy)) * std::sqrt(j * c / (sx * h0)) *
+                      std::sqrt(1 + std::sqrt(1 + 6.76 * (term * term)));
     PrintEquationValue(Equation::F2_6, lr / InchesPerFoot, L"ft");
+    return {{lp, lr}, c};
 }
 
-double CAiscDesignI::GetFcr(double cb, double lb, double, double fy, double j, double iy, double cw, double h0,
-                            double sx, double rts, double c) const
+double CAiscDesignI::GetFcr(const mvSect_AISC& section, double cb, double lb, double fy, double c) const
 {
     if (lb == 0) {
         PrintLine(L"Fcr", fy, StressUnit);
         return fy;
     }
-    if (rts == 0) rts = GetRts(iy, cw, sx);
-    const double slenderness = lb / rts;
+    const double slenderness = lb / GetRts(section);
     const double fcr = cb * (Pi * Pi) * E / (slenderness * slenderness) *
-                       std::sqrt(1 + 0.078 * (j * c / (sx * h0)) * (slenderness * slenderness));
+                       std::sqrt(1 + 0.078 * (section.J * c / (section.Sx * section.h0)) * (slenderness * slenderness));
     PrintEquationValue(Equation::F2_4, fcr, StressUnit);
     return fcr;
 }
@@ -228,24 +226,24 @@ double CAiscDesignI::GetKc() const
     return kc;
 }
 
-double CAiscDesignI::GetMn_Compact(double lambdaF, double lambdaPf, double lambdaRf, double fy, double zx,
-                                   double sx) const
+double CAiscDesignI::GetMn_Compact(const ElementLimits& flange, const mvSect_AISC& section, double fy) const
 {
+    const double sx = section.Sx;
     PrintLine(L"Mnx to account for Yielding");
-    const double mp = fy * zx;
+    const double mp = fy * section.Zx;
     PrintEquationValue(Equation::F2_1, mp / InchesPerFoot, MomentUnit);
     Recorder.Add(Equation::F2_1, mp / InchesPerFoot);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
-    return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sx,
-                                     {Equation::F3_1, Equation::F3_2},
-                                     [&] { return 0.9 * E * GetKc() * sx / (lambdaF * lambdaF); });
+    return GetMn_FlangeLocalBuckling(flange, mp, fy, sx, {Equation::F3_1, Equation::F3_2}, [&] {
+        return 0.9 * E * GetKc() * sx / (flange.lambda * flange.lambda);
+    });
 }
 
-double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy,
-                                               double s, const FlangeEquations& equations,
-                                               FunctionRef<double()> slenderMn) const
+double CAiscDesignI::GetMn_FlangeLocalBuckling(const ElementLimits& flange, double mp, double fy, double s,
+                                               const FlangeEquations& equations, FunctionRef<double()> slenderMn) const
 {
+    const auto [lambdaF, lambdaPf, lambdaRf] = flange;
     double mn;
     const wchar_t* image = L"Mn_equal_Mp.png";
     std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
@@ -268,10 +266,11 @@ double CAiscDesignI::GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, 
     return strength;
 }
 
-double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, double fy, double zx, double sx,
-                                   double fcr) const
+double CAiscDesignI::GetMn_Lateral(const mvSect_AISC& section, const LengthLimits& limits, double cb, double lb,
+                                   double fy, double fcr) const
 {
-    const double mp = fy * zx;
+    const double sx = section.Sx, lp = limits.Lp, lr = limits.Lr;
+    const double mp = fy * section.Zx;
     PrintEquationValue(Equation::F2_1, mp / InchesPerFoot, MomentUnit);
     double mn;
     const wchar_t* image = L"Mn_equal_Mp.png";
@@ -298,10 +297,11 @@ double CAiscDesignI::GetMn_Lateral(double cb, double lb, double lp, double lr, d
 
 // ---- Major axis with a noncompact or slender web (F5) ----------------------------
 
-double CAiscDesignI::GetBendingStrengthReductionFactor_SlenderWeb(double h, double tw, double bf, double tf,
+double CAiscDesignI::GetBendingStrengthReductionFactor_SlenderWeb(const mvSect_AISC& section, double h,
                                                                   double fy) const
 {
-    const double aw = std::min(h * tw / (bf * tf), 10.0);
+    const double tw = section.tw;
+    const double aw = std::min(h * tw / (section.bf * section.tf), 10.0);
     PrintEquationValue(Equation::F4_12, aw, L"");
     // Not above 1 for a noncompact web, whose h/tw is within 5.7 sqrt(E/Fy).
     const double rpg = std::min(1 - aw / (1200 + 300 * aw) * (h / tw - 5.7 * std::sqrt(E / fy)), 1.0);
@@ -309,26 +309,29 @@ double CAiscDesignI::GetBendingStrengthReductionFactor_SlenderWeb(double h, doub
     return rpg;
 }
 
-double CAiscDesignI::GetRt_SlenderWeb(double h, double tw, double bf, double tf, double h0, double d) const
+double CAiscDesignI::GetRt_SlenderWeb(const mvSect_AISC& section, double h) const
 {
-    const double aw = std::min(h * tw / (bf * tf), 10.0);
+    const double bf = section.bf, h0 = section.h0, d = section.d;
+    const double aw = std::min(h * section.tw / (bf * section.tf), 10.0);
     PrintEquationValue(Equation::F4_12, aw, L"");
     const double rt = bf / std::sqrt(12 * (h0 / d + aw * (h * h) / (6 * h0 * d)));
     PrintEquationValue(Equation::F4_11, rt, L"in");
     return rt;
 }
 
-void CAiscDesignI::GetLateralLimits_SlenderWeb(double& lp, double& lr, double rt, double fy) const
+CAiscDesignI::LengthLimits CAiscDesignI::GetLateralLimits_SlenderWeb(double rt, double fy) const
 {
-    lp = 1.1 * rt * std::sqrt(E / fy);
+    const double lp = 1.1 * rt * std::sqrt(E / fy);
     PrintEquationValue(Equation::F4_7, lp / InchesPerFoot, L"ft");
-    lr = Pi * rt * std::sqrt(E / (0.7 * fy));
+    const double lr = Pi * rt * std::sqrt(E / (0.7 * fy));
     PrintEquationValue(Equation::F5_5, lr / InchesPerFoot, L"ft");
+    return {lp, lr};
 }
 
-double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, double lr, double fy, double sx,
-                                              double rt, double rpg) const
+double CAiscDesignI::GetMn_Lateral_SlenderWeb(const mvSect_AISC& section, const SlenderWeb& web,
+                                              const LengthLimits& limits, double cb, double lb, double fy) const
 {
+    const double lp = limits.Lp, lr = limits.Lr;
     double fcr;
     if (lp < lb && lb <= lr) {
         PrintLine(L"Lp < Lb < Lr");
@@ -336,14 +339,14 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, d
         PrintEquationValue(Equation::F5_3, fcr, StressUnit);
     } else if (lb > lr) {
         PrintLine(L"Lb > Lr");
-        const double slenderness = lb / rt;
+        const double slenderness = lb / web.rt;
         fcr = cb * (Pi * Pi) * E / (slenderness * slenderness);
         PrintEquationValue(Equation::F5_4, fcr, StressUnit);
     } else {
         PrintLine(L"Lb < Lp");
         fcr = fy;  // compression flange yielding
     }
-    const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, Equation::F5_2);
+    const double mn = GetMn_SlenderWeb(fcr, fy, section.Sx, web.Rpg, Equation::F5_2);
     // Fcr held to Fy, below Lp or where Cb lifts F5-3 above it, is compression flange yielding.
     if (fcr < fy)
         Recorder.Add(Equation::F5_2, mn);
@@ -352,9 +355,10 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, d
     return mn;
 }
 
-double CAiscDesignI::GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, double lambdaRf, double fy, double sx,
-                                              double rpg) const
+double CAiscDesignI::GetMn_Compact_SlenderWeb(const ElementLimits& flange, const mvSect_AISC& section,
+                                              const SlenderWeb& web, double fy) const
 {
+    const auto [lambdaF, lambdaPf, lambdaRf] = flange;
     double fcr;
     bool compact = false;  // a compact flange is no limit state
     if (lambdaPf < lambdaF && lambdaF <= lambdaRf) {
@@ -371,7 +375,7 @@ double CAiscDesignI::GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, d
         fcr = fy;
         compact = true;
     }
-    const double mn = GetMn_SlenderWeb(fcr, fy, sx, rpg, Equation::F5_7);
+    const double mn = GetMn_SlenderWeb(fcr, fy, section.Sx, web.Rpg, Equation::F5_7);
     if (!compact) Recorder.Add(Equation::F5_7, mn);
     return mn;
 }
@@ -387,16 +391,16 @@ double CAiscDesignI::GetMn_SlenderWeb(double fcr, double fy, double sx, double r
 
 // ---- Minor axis (F6) and shear (G2, G7) ----------------------------------------
 
-double CAiscDesignI::GetMn_Compact_Minor(double lambdaF, double lambdaPf, double lambdaRf, double fy, double zy,
-                                         double sy, double fcr) const
+double CAiscDesignI::GetMn_Compact_Minor(const ElementLimits& flange, const mvSect_AISC& section, double fy,
+                                         double fcr) const
 {
+    const double sy = section.Sy;
     PrintLine(L"Mny to account for Yielding");
-    const double mp = std::min(fy * zy, 1.6 * fy * sy);
+    const double mp = std::min(fy * section.Zy, 1.6 * fy * sy);
     PrintEquationValue(Equation::F6_1, mp / InchesPerFoot, MomentUnit);
     Recorder.Add(Equation::F6_1, mp / InchesPerFoot);
     PrintLine(L"Mny to account for Flange Local Buckling");
-    return GetMn_FlangeLocalBuckling(lambdaF, lambdaPf, lambdaRf, mp, fy, sy,
-                                     {Equation::F6_2, Equation::F6_3},
+    return GetMn_FlangeLocalBuckling(flange, mp, fy, sy, {Equation::F6_2, Equation::F6_3},
                                      [&] { return std::min(fcr * sy, mp); });
 }
 

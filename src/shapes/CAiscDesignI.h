@@ -25,8 +25,7 @@ protected:
     // A doubly symmetric I-shape is checked for flexural buckling only.
     bool ConsiderFlexuralTorsionalBuckling() const override;
     // Table B4.1b case 10 on the flange: lambda_f = bf / 2tf.
-    virtual void GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
-                                        double fy) const;
+    virtual ElementLimits GetFlangeCompactLimits(double bf, double tf, double fy) const;
     // F6-4 stress of a slender flange, 0.69 E / (bf / 2tf)^2.
     virtual double GetFcr_Minor(double bf, double tf) const;
     // G7 Cv of the flanges in minor-axis shear (kv = 1.2).
@@ -37,50 +36,68 @@ protected:
     virtual double GetC() const;
 
     // Table B4.1b case 15 on the web: lambda_w = h / tw.
-    void GetWebCompactLimits(double& lambdaW, double& lambdaPw, double& lambdaRw, double tw, double h,
-                             double fy) const;
-    // F2-5 Lp and F2-6 Lr (inches); c receives GetC, which F2-4 needs again.
-    // A record without rts gets it from F2-7. ry is the minor radius of gyration.
-    void GetLateralLimits(double& lp, double& lr, double& c, double ry, double fy, double j, double iy, double cw,
-                          double h0, double sx, double rts) const;
-    // F2-4 elastic lateral-torsional buckling stress, uncapped; ry is not used.
-    double GetFcr(double cb, double lb, double ry, double fy, double j, double iy, double cw, double h0, double sx,
-                  double rts, double c) const;
+    ElementLimits GetWebCompactLimits(double tw, double h, double fy) const;
+    // The unbraced lengths that bound lateral-torsional buckling, in.
+    struct LengthLimits
+    {
+        double Lp, Lr;
+    };
+    // F2-5 Lp and F2-6 Lr with c of F2-8, which F2-4 needs again.
+    struct LateralLimits
+    {
+        LengthLimits Lengths;
+        double c;
+    };
+    // F2-5, F2-6 and GetC for the section; a record without rts gets it from F2-7.
+    LateralLimits GetLateralLimits(const mvSect_AISC& section, double fy) const;
+    // F2-4 elastic lateral-torsional buckling stress of the section, uncapped.
+    double GetFcr(const mvSect_AISC& section, double cb, double lb, double fy, double c) const;
     // kc = 4 / sqrt(h/tw) of F3-2 and F5-9, kept within 0.35 and 0.76.
     double GetKc() const;
-    // F2-1 yielding and F3-1 / F3-2 flange local buckling, kip-ft.
-    double GetMn_Compact(double lambdaF, double lambdaPf, double lambdaRf, double fy, double zx, double sx) const;
+    // F2-1 yielding and F3-1 / F3-2 flange local buckling of the section, kip-ft.
+    double GetMn_Compact(const ElementLimits& flange, const mvSect_AISC& section, double fy) const;
     // F2-1 to F2-3 lateral-torsional buckling with F2-4 fcr beyond Lr, capped at Mp, kip-ft.
-    double GetMn_Lateral(double cb, double lb, double lp, double lr, double fy, double zx, double sx,
+    double GetMn_Lateral(const mvSect_AISC& section, const LengthLimits& limits, double cb, double lb, double fy,
                          double fcr) const;
     // E7-4 to E7-6 reduction of the unstiffened flange of width b.
     double GetQs_Unstiffened(double b, double t, double e, double fy) const;
     // E7-16 / E7-17 reduction of the web (b = h, t = tw), f from E3 with Q = 1.
     double GetQa_Stiffened(double b, double t, double e, double fy) const;
 
-    // F4-12 aw and F5-6 bending strength reduction factor Rpg.
-    double GetBendingStrengthReductionFactor_SlenderWeb(double h, double tw, double bf, double tf, double fy) const;
+    // What F5 needs of a noncompact or slender web: Rpg and rt.
+    struct SlenderWeb
+    {
+        double Rpg;  // F5-6
+        double rt;   // F4-11, in
+    };
+    // F4-12 aw and F5-6 bending strength reduction factor Rpg of the section
+    // with the clear web depth h.
+    double GetBendingStrengthReductionFactor_SlenderWeb(const mvSect_AISC& section, double h, double fy) const;
     // F4-11 effective radius of gyration rt (inches).
-    double GetRt_SlenderWeb(double h, double tw, double bf, double tf, double h0, double d) const;
+    double GetRt_SlenderWeb(const mvSect_AISC& section, double h) const;
     // F4-7 Lp and F5-5 Lr (inches).
-    void GetLateralLimits_SlenderWeb(double& lp, double& lr, double rt, double fy) const;
+    LengthLimits GetLateralLimits_SlenderWeb(double rt, double fy) const;
     // F5-2 to F5-4 compression flange yielding and lateral-torsional buckling, kip-ft.
-    double GetMn_Lateral_SlenderWeb(double cb, double lb, double lp, double lr, double fy, double sx, double rt,
-                                    double rpg) const;
+    double GetMn_Lateral_SlenderWeb(const mvSect_AISC& section, const SlenderWeb& web, const LengthLimits& limits,
+                                    double cb, double lb, double fy) const;
     // F5-7 to F5-9 compression flange local buckling, kip-ft.
-    double GetMn_Compact_SlenderWeb(double lambdaF, double lambdaPf, double lambdaRf, double fy, double sx,
-                                    double rpg) const;
-    // F6-1 to F6-3 minor-axis yielding and flange local buckling, kip-ft; fcr
-    // counts only for a slender flange.
-    double GetMn_Compact_Minor(double lambdaF, double lambdaPf, double lambdaRf, double fy, double zy, double sy,
-                               double fcr) const;
+    double GetMn_Compact_SlenderWeb(const ElementLimits& flange, const mvSect_AISC& section, const SlenderWeb& web,
+                                    double fy) const;
+    // F6-1 to F6-3 minor-axis yielding and flange local buckling of the
+    // section, kip-ft; fcr counts only for a slender flange.
+    double GetMn_Compact_Minor(const ElementLimits& flange, const mvSect_AISC& section, double fy, double fcr) const;
     // G2-2 to G2-5 web Cv (kv = 5), 1.0 for a web with h/tw <= 2.24 sqrt(E/Fy).
     double GetCv_Major(double h, double tw, double fy) const;
 
 private:
     CompressionStep GetCompression(double h) const;
-    // Mnx, kip-ft; flange receives the flange's limits, which the minor axis uses again.
-    double GetMnx(double h, ElementLimits& flange) const;
+    // Mnx, kip-ft, and the flange's limits, which the minor axis uses again.
+    struct MajorFlexure
+    {
+        double Mn;
+        ElementLimits Flange;
+    };
+    MajorFlexure GetMnx(double h) const;
     double GetMnx_CompactWeb(const ElementLimits& flange) const;
     double GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const;
     // The equations of a flange's noncompact and slender ranges about one axis.
@@ -93,12 +110,12 @@ private:
     // the interpolation from Mp to 0.7 Fy S when noncompact (F3-1, F6-2),
     // slenderMn when slender (F3-2, F6-3); the report shows the uncapped
     // moment, the result is at most Mp.
-    double GetMn_FlangeLocalBuckling(double lambdaF, double lambdaPf, double lambdaRf, double mp, double fy, double s,
+    double GetMn_FlangeLocalBuckling(const ElementLimits& flange, double mp, double fy, double s,
                                      const FlangeEquations& equations, FunctionRef<double()> slenderMn) const;
     // F5-2 / F5-7: the compression flange stress fcr, limited to Fy, times Rpg Sx, kip-ft.
     double GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, Equation equation) const;
-    // F2-7 rts of a record that carries none.
-    double GetRts(double iy, double cw, double sx) const;
+    // The record's rts, or F2-7's (shown) where it carries none.
+    double GetRts(const mvSect_AISC& section) const;
     // The flange and web plates of a fixture.
     void SetPlates(double bf, double tf, double tw, double h_tw, double d);
 };

@@ -28,10 +28,7 @@ constexpr BetawRow kBetawTable[] = {
 int CAiscDesignL::Calculate()
 {
     const mvSect_AISC& s = Section;
-    // Leg compactness, found with the w axis and reused about z.
-    double lambda = 0;
-    double lambdaP = 0;
-    double lambdaR = 0;
+    ElementLimits leg{};  // found with the w axis and reused about z
 
     return RunCheckSequence({
         .compression =
@@ -39,14 +36,13 @@ int CAiscDesignL::Calculate()
                 const double qs = GetQs_Unstiffened(s.b, s.t, E, Fy);
                 PrintLine(L"");
                 PrintLine(L"Compressive strength to account for Flexural Buckling");
-                double klr, fe;
-                GetColumnFe(klr, fe);
+                const ColumnSlenderness column = GetColumnFe();
                 double fcr;
                 if (qs == 1.0) {
-                    fcr = GetColumnFcr(fe, klr);
+                    fcr = GetColumnFcr(column.Fe, column.KLr);
                 } else {
                     PrintLine(L"Q = Qs", qs, L"");
-                    fcr = GetColumnFcr_Slender(fe, klr, qs);
+                    fcr = GetColumnFcr_Slender(column.Fe, column.KLr, qs);
                 }
                 // A single angle is not checked for flexural-torsional buckling:
                 // the squash load stands in for that mode.
@@ -55,28 +51,26 @@ int CAiscDesignL::Calculate()
             },
         .majorFlexure =
             [&](double mw) {
-                GetCompactLimits(lambda, lambdaP, lambdaR, s.t, s.b, Fy);
+                leg = GetCompactLimits(s.t, s.b, Fy);
                 PrintLine(L"");
                 PrintLine(L"Mnw to account for Yielding");
-                double my, sc;
-                const double yielding = GetMn_Yielding(my, sc, Fy, mw);
+                const Yielding yielding = GetMn_Yielding(Fy, mw);
                 PrintLine(L"Mnw to account for Lateral-Torsional Buckling");
-                const double lateral = GetMn_LateralTorsional(s.b, s.d, s.t, Cb, Lb, my);
+                const double lateral = GetMn_LateralTorsional(s, Cb, Lb, yielding.My);
                 PrintLine(L"Mnw to account for Leg Local Buckling");
-                const double leg = GetMn_Compact(lambda, lambdaP, lambdaR, Fy, sc, s.b, s.t, yielding);
-                const double mnw = std::min({yielding, lateral, leg});
+                const double local = GetMn_Compact(leg, Fy, yielding.Sc, yielding.Mn);
+                const double mnw = std::min({yielding.Mn, lateral, local});
                 PrintLine(L"Mnw", mnw, MomentUnit);
                 return mnw;
             },
         .minorFlexure =
             [&](double mz) {
                 PrintLine(L"Mnz to account for Yielding");
-                double my, sc;
-                const double yielding = GetMn_Yielding_Minor(my, sc, Fy, mz);
+                const Yielding yielding = GetMn_Yielding_Minor(Fy, mz);
                 // No lateral-torsional buckling about the minor principal axis.
                 PrintLine(L"Mnz to account for Leg Local Buckling");
-                const double leg = GetMn_Compact(lambda, lambdaP, lambdaR, Fy, sc, s.b, s.t, yielding);
-                const double mnz = std::min(yielding, leg);
+                const double local = GetMn_Compact(leg, Fy, yielding.Sc, yielding.Mn);
+                const double mnz = std::min(yielding.Mn, local);
                 PrintLine(L"Mnz", mnz, MomentUnit);
                 return mnz;
             },
@@ -94,7 +88,7 @@ int CAiscDesignL::Calculate()
             },
         // Principal-axis strengths are compared with principal-axis moments
         // only, amplified or not.
-        .designAxes = [&](double& mw, double& mz) { GetPrincipalMoments(mw, mz); },
+        .designAxes = [&] { return GetPrincipalMoments(); },
         .magnificationIx = s.Iw,
         .magnificationIy = s.Iz,
         .workingMomentsLine = L"Mrx = Muw; Mry = Muz",
@@ -105,35 +99,33 @@ int CAiscDesignL::Calculate()
     });
 }
 
-void CAiscDesignL::GetPrincipalMoments(double& muw, double& muz) const
+CAiscDesign::WorkingMoments CAiscDesignL::GetPrincipalMoments() const
 {
     const double alpha = std::atan(Section.tan_a);
-    muw = Muy * std::sin(alpha) - Mux * std::cos(alpha);
-    muz = Mux * std::sin(alpha) + Muy * std::cos(alpha);
+    return {.Mrx = Muy * std::sin(alpha) - Mux * std::cos(alpha), .Mry = Mux * std::sin(alpha) + Muy * std::cos(alpha)};
 }
 
 void CAiscDesignL::ComputeMomentMagnification(double& mw, double& mz, double a, double iw, double iz)
 {
     // Unamplified, the moments stay as the check sequence resolved them.
     if (!ConsiderB1) return;
-    double muw, muz;
-    GetPrincipalMoments(muw, muz);
+    const WorkingMoments principal = GetPrincipalMoments();
     PrintLine(L"");
     PrintHeader(L"Moment Magnification Calculation");
     const double tauB = GetTau_b(Pu, a, Fy);
 
     PrintLine(L"Moment magnifier B1 for P-delta effects in w-w direction");
     PrintLine(L"Iw", iw, L"in^4");
-    const double b1w = GetB1(Cmx, Pu, Fy, E, a, iw, Kx, Lx, tauB);
-    mw = b1w * muw;
+    const double b1w = GetB1({.Cm = Cmx, .I = iw, .K = Kx, .L = Lx}, Pu, tauB);
+    mw = b1w * principal.Mrx;
     PrintEquationValue(L"Muw_equal_Mux_cosa_Muy_sina.png", mw, MomentUnit);
     PrintLine(L"Magnified Muw = Muw * B1", mw, MomentUnit);
 
     PrintLine(L"");
     PrintLine(L"Moment magnifier B1 for P-delta effects in z-z direction");
     PrintLine(L"Iz", iz, L"in^4");
-    const double b1z = GetB1(Cmy, Pu, Fy, E, a, iz, Ky, Ly, tauB);
-    mz = b1z * muz;
+    const double b1z = GetB1({.Cm = Cmy, .I = iz, .K = Ky, .L = Ly}, Pu, tauB);
+    mz = b1z * principal.Mry;
     PrintEquationValue(L"Muz_equal_Mux_sina_Muy_cosa.png", mz, MomentUnit);
     PrintLine(L"Magnified Muz = Muz * B1", mz, MomentUnit);
 
@@ -158,26 +150,25 @@ double CAiscDesignL::GetQs_Unstiffened(double b, double t, double e, double fy) 
     return GetQs_AngleLeg(b, t, e, fy);
 }
 
-void CAiscDesignL::GetColumnFe(double& klr, double& fe) const
+CAiscDesign::ColumnSlenderness CAiscDesignL::GetColumnFe() const
 {
     // Flexural buckling about the minor principal axis, with the x-axis length.
-    klr = Kx * Lx / Section.rz;
+    const double klr = Kx * Lx / Section.rz;
     PrintEquationValue(L"KL_r_z.png", klr, L"");
     CheckKL_R(klr, klr);
-    fe = Pi * Pi * E / (klr * klr);
+    const double fe = Pi * Pi * E / (klr * klr);
     PrintEquationValue(Equation::E3_4, fe, StressUnit);
+    return {klr, fe};
 }
 
-void CAiscDesignL::GetCompactLimits(double& lambda, double& lambdaP, double& lambdaR, double t, double b,
-                                    double fy) const
+CAiscDesign::ElementLimits CAiscDesignL::GetCompactLimits(double t, double b, double fy) const
 {
     PrintLine(L"Long leg local compactness:");
-    lambda = b / t;
+    const double lambda = b / t;
     PrintLine(L"b / t", lambda, L"");
-    GetCompactLimits_Element(lambda, std::sqrt(E / fy),
-                             {0.54, L"TblB4.1b.12pf.png", 0.91, L"TblB4.1b.12rf.png", L"Leg is compact",
-                              L"Leg is non-compact", L"Leg is slender"},
-                             lambdaP, lambdaR);
+    return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                                    {0.54, L"TblB4.1b.12pf.png", 0.91, L"TblB4.1b.12rf.png", L"Leg is compact",
+                                     L"Leg is non-compact", L"Leg is slender"});
 }
 
 double CAiscDesignL::GetMy_Point(double fy, double s, const wchar_t* myImage, const wchar_t* mnImage) const
@@ -188,7 +179,7 @@ double CAiscDesignL::GetMy_Point(double fy, double s, const wchar_t* myImage, co
     return my;
 }
 
-double CAiscDesignL::GetMn_Yielding(double& my, double& sc, double fy, double muw) const
+CAiscDesignL::Yielding CAiscDesignL::GetMn_Yielding(double fy, double muw) const
 {
     const mvSect_AISC& s = Section;
     const double myA = GetMy_Point(fy, s.SwA, L"MywA_equal_Fy_SwA.png", L"MnwA_equal_1.5MywA.png");
@@ -196,32 +187,30 @@ double CAiscDesignL::GetMn_Yielding(double& my, double& sc, double fy, double mu
     const bool pointB = s.SwB != 0;
     const double myB = pointB ? GetMy_Point(fy, s.SwB, L"MywB_equal_Fy_SwB.png", L"MnwB_equal_1.5MywB.png") : 0;
     const double myC = GetMy_Point(fy, s.SwC, L"MywC_equal_Fy_SwC.png", L"MnwC_equal_1.5MywC.png");
-    sc = muw > 0 ? s.SwA : s.SwC;
-    my = pointB ? std::min({myA, myB, myC}) : std::min(myA, myC);
+    const double my = pointB ? std::min({myA, myB, myC}) : std::min(myA, myC);
     const double mn = 1.5 * my / InchesPerFoot;
     PrintLine(L"For the limit state of yielding about the w-w axis");
     PrintEquationValue(L"Mnw.png", mn, MomentUnit);
     Recorder.Add(Equation::F10_1, mn);
-    return mn;
+    return {.Mn = mn, .My = my, .Sc = muw > 0 ? s.SwA : s.SwC};
 }
 
-double CAiscDesignL::GetMn_Yielding_Minor(double& my, double& sc, double fy, double muz) const
+CAiscDesignL::Yielding CAiscDesignL::GetMn_Yielding_Minor(double fy, double muz) const
 {
     const mvSect_AISC& s = Section;
     const double myA = GetMy_Point(fy, s.SzA, L"MyzA_equal_Fy_SzA.png", L"MnzA_equal_1.5MyzA.png");
     const double myB = GetMy_Point(fy, s.SzB, L"MyzB_equal_Fy_SzB.png", L"MnzB_equal_1.5MyzB.png");
     const double myC = GetMy_Point(fy, s.SzC, L"MyzC_equal_Fy_SzC.png", L"MnzC_equal_1.5MyzC.png");
-    sc = muz > 0 ? std::min(s.SzA, s.SzC) : s.SzB;
-    my = std::min({myA, myB, myC});
     const double mn = std::min({1.5 * myA, 1.5 * myB, 1.5 * myC}) / InchesPerFoot;
     PrintLine(L"For the limit state of yielding about the z-z axis");
     PrintEquationValue(L"Mnz.png", mn, MomentUnit);
     Recorder.Add(Equation::F10_1, mn);
-    return mn;
+    return {.Mn = mn, .My = std::min({myA, myB, myC}), .Sc = muz > 0 ? std::min(s.SzA, s.SzC) : s.SzB};
 }
 
-double CAiscDesignL::GetMn_LateralTorsional(double b, double d, double t, double cb, double lb, double my) const
+double CAiscDesignL::GetMn_LateralTorsional(const mvSect_AISC& section, double cb, double lb, double my) const
 {
+    const double b = section.b, d = section.d, t = section.t;
     double me;
     Equation elastic;
     if (is_equal(b, d, kLegTolerance)) {
@@ -234,8 +223,8 @@ double CAiscDesignL::GetMn_LateralTorsional(double b, double d, double t, double
         // long leg in compression, which gives the lower Me.
         const double betaw = -GetBetaw(b, d);
         PrintEquationValue(L"beta_w.png", betaw, LengthUnit);
-        const double slenderness = lb * t / Section.rz;
-        me = (4.9 * E * Section.Iz * cb / (lb * lb)) *
+        const double slenderness = lb * t / section.rz;
+        me = (4.9 * E * section.Iz * cb / (lb * lb)) *
              (std::sqrt(betaw * betaw + 0.052 * (slenderness * slenderness)) + betaw);
         elastic = Equation::F10_5;
     }
@@ -265,9 +254,9 @@ double CAiscDesignL::GetBetaw(double b, double d) const
     return 0.0;
 }
 
-double CAiscDesignL::GetMn_Compact(double lambda, double lambdaP, double lambdaR, double fy, double sc, double b,
-                                   double t, double mnYield) const
+double CAiscDesignL::GetMn_Compact(const ElementLimits& leg, double fy, double sc, double mnYield) const
 {
+    const auto [lambda, lambdaP, lambdaR] = leg;
     if (lambda < lambdaP) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         return mnYield;  // F10-6: no leg local buckling
@@ -284,7 +273,7 @@ double CAiscDesignL::GetMn_Compact(double lambda, double lambdaP, double lambdaR
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         PrintEquationValue(L"Sc.png", sc, L"in^3");
-        mn = fy * sc * (2.43 - 1.72 * (b / t) * std::sqrt(fy / E));
+        mn = fy * sc * (2.43 - 1.72 * lambda * std::sqrt(fy / E));
         PrintEquationValue(Equation::F10_7, mn / InchesPerFoot, MomentUnit);
         Recorder.Add(Equation::F10_7, mn / InchesPerFoot);
     }

@@ -10,8 +10,6 @@ class CAiscDesignL : public CAiscDesign
 {
 public:
     int Calculate() override;
-    // The base's two-axis slenderness stays reachable beside the angle's own.
-    using CAiscDesign::GetColumnFe;
 
 protected:
     // Resolves Mux and Muy to the principal axes and amplifies each by its
@@ -19,39 +17,45 @@ protected:
     void ComputeMomentMagnification(double& mw, double& mz, double a, double iw, double iz) override;
     // F6-4 stress of a leg of width b (GetFcr_Element, the body the double
     // angle and the channel share); the single angle's own check never asks.
-    virtual double GetFcr_Minor(double b, double t) const;
+    double GetFcr_Minor(double b, double t) const;
     // Cv of the short leg, kv = 1.2.
-    virtual double GetCv_Minor(double d, double t, double fy) const;
+    double GetCv_Minor(double d, double t, double fy) const;
 
     // E7-10 to E7-12 reduction factor of the long leg.
     double GetQs_Unstiffened(double b, double t, double e, double fy) const;
-    // Kx Lx / rz with its 200 limit, and the E3-4 stress.
-    void GetColumnFe(double& klr, double& fe) const;
-    // Table B4.1b case 12 limits of the long leg; both axes use them.
-    void GetCompactLimits(double& lambda, double& lambdaP, double& lambdaR, double t, double b, double fy) const;
-    // F10-1 yielding about w, kip-ft (it hides the base's hollow-section
-    // yielding, which takes other arguments). My (kip-in) is the least yield moment
-    // over the points A, B, C; Sc the modulus at the leg tip in compression.
-    double GetMn_Yielding(double& my, double& sc, double fy, double muw) const;
-    // F10-1 yielding about z, kip-ft; My and Sc as about w.
-    double GetMn_Yielding_Minor(double& my, double& sc, double fy, double muz) const;
-    // F10-2 / F10-3 lateral-torsional buckling about w with the F10-4 (equal
-    // legs) or F10-5 (unequal legs) elastic moment, kip-ft.
-    double GetMn_LateralTorsional(double b, double d, double t, double cb, double lb, double my) const;
+    // Kx Lx / rz with its 200 limit, and the E3-4 stress (it hides the base's
+    // two-axis slenderness).
+    ColumnSlenderness GetColumnFe() const;
+    // Table B4.1b case 12 limits of the long leg b / t; both axes use them.
+    ElementLimits GetCompactLimits(double t, double b, double fy) const;
+    // F10-1 yielding about one principal axis: Mn (kip-ft), the least yield
+    // moment My over the points A, B, C (kip-in), and Sc, the modulus at the
+    // leg tip in compression.
+    struct Yielding
+    {
+        double Mn, My, Sc;
+    };
+    // About w (it hides the base's hollow-section yielding, which takes
+    // other arguments), for the moment muw.
+    Yielding GetMn_Yielding(double fy, double muw) const;
+    // About z, for the moment muz.
+    Yielding GetMn_Yielding_Minor(double fy, double muz) const;
+    // F10-2 / F10-3 lateral-torsional buckling of the section about w with the
+    // F10-4 (equal legs) or F10-5 (unequal legs) elastic moment, kip-ft.
+    double GetMn_LateralTorsional(const mvSect_AISC& section, double cb, double lb, double my) const;
     // beta_w of Commentary Table C-F10.1 for the legs b and d, in; 0 for
     // equal legs and for legs the table does not list.
     double GetBetaw(double b, double d) const;
     // F10-6 to F10-9 leg local buckling, kip-ft; a compact leg keeps the
     // yielding strength mnYield.
-    double GetMn_Compact(double lambda, double lambdaP, double lambdaR, double fy, double sc, double b, double t,
-                         double mnYield) const;
+    double GetMn_Compact(const ElementLimits& leg, double fy, double sc, double mnYield) const;
     // Cv of the long leg, kv = 1.2.
     double GetCv_Major(double b, double t, double fy) const;
 
 private:
-    // Mux and Muy about the principal axes: Muw = Muy sin(a) - Mux cos(a),
-    // Muz = Mux sin(a) + Muy cos(a), with a = arctan(tan_a).
-    void GetPrincipalMoments(double& muw, double& muz) const;
+    // Mux and Muy about the principal axes w and z: Muw = Muy sin(a) - Mux
+    // cos(a), Muz = Mux sin(a) + Muy cos(a), with a = arctan(tan_a).
+    WorkingMoments GetPrincipalMoments() const;
     // One point's yield moment Fy S (kip-in), shown with its F10-1 value.
     double GetMy_Point(double fy, double s, const wchar_t* myImage, const wchar_t* mnImage) const;
 };

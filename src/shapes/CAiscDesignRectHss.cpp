@@ -4,6 +4,28 @@
 #include <cmath>
 #include <optional>
 
+namespace {
+
+// A rectangular HSS in flexure about one axis: the properties about it, and
+// the walls that are its flanges and webs.
+struct FlexureAxis
+{
+    double I, Z, S;         // in^4, in^3, in^3
+    double flangeLambda;    // b / t of the flanges
+    double flangeWidth;     // outside width of a flange, in
+    double depth;           // outside dimension across the flanges, in
+    double webLambda;       // h / t of the webs
+};
+
+FlexureAxis AxisOf(const mvSect_AISC& s, bool major)
+{
+    // The B walls are the flanges about x and the webs about y; the Ht walls the other way round.
+    if (major) return {s.Ix, s.Zx, s.Sx, s.b_t, s.B, s.Ht, s.h_t};
+    return {s.Iy, s.Zy, s.Sy, s.h_t, s.Ht, s.B, s.b_t};
+}
+
+} // namespace
+
 int CAiscDesignRectHss::Calculate()
 {
     // Compactness limits found with the major axis serve the minor axis too.
@@ -20,9 +42,9 @@ int CAiscDesignRectHss::Calculate()
         .majorFlexure =
             [&](double) {
                 PrintLine(L"Flange compactness");
-                GetFlangeCompactLimits(limits.flangeP, limits.flangeR);
+                limits.flange = GetFlangeCompactLimits();
                 PrintLine(L"Web compactness");
-                GetWebCompactLimits(limits.webP, limits.webR);
+                limits.web = GetWebCompactLimits();
                 return GetMn(true, limits);
             },
         .minorFlexure = [&](double) { return GetMn(false, limits); },
@@ -50,15 +72,11 @@ double CAiscDesignRectHss::GetMn(bool major, const CompactLimits& limits) const
     const mvSect_AISC& s = Section;
     PrintLine(major ? L"Mnx to account for Yielding" : L"Mny to account for Yielding");
     const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major, Equation::F7_1);
-    // The B walls are the flanges about x and the webs about y; the Ht walls the other way round.
     PrintLine(major ? L"Mnx to account for Flange Local Buckling" : L"Mny to account for Flange Local Buckling");
-    const double mf =
-        major ? GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.b_t, s.B, s.Ht, s.tdes, limits.flangeP, limits.flangeR, true)
-              : GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.h_t, s.Ht, s.B, s.tdes, limits.flangeP, limits.flangeR, false);
+    const double mf = GetMn_LocalBuckling_Flange(s, limits.flange, major);
     if (major) PrintLine(L"");
     PrintLine(major ? L"Mnx to account for Web Local Buckling" : L"Mny to account for Web Local Buckling");
-    const double mw = major ? GetMn_LocalBuckling_Web(s.Zx, s.Sx, s.h_t, limits.webP, limits.webR, true)
-                            : GetMn_LocalBuckling_Web(s.Zy, s.Sy, s.b_t, limits.webP, limits.webR, false);
+    const double mw = GetMn_LocalBuckling_Web(s, limits.web, major);
     const double mn = std::min({mp, mf, mw});
     PrintLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn, MomentUnit);
     return mn;
@@ -71,26 +89,30 @@ double CAiscDesignRectHss::GetVn_Walls(double h) const
     return GetVn(Fy, 2 * h * Section.tdes, cv);
 }
 
-void CAiscDesignRectHss::GetFlangeCompactLimits(double& lambdaP, double& lambdaR) const
+CAiscDesign::SlendernessLimits CAiscDesignRectHss::GetFlangeCompactLimits() const
 {
-    lambdaP = 1.12 * std::sqrt(E) / std::sqrt(Fy);
+    const double lambdaP = 1.12 * std::sqrt(E) / std::sqrt(Fy);
     PrintEquationValue(L"TblB4.1b.17pw.png", lambdaP, L"");
-    lambdaR = 1.40 * std::sqrt(E) / std::sqrt(Fy);
+    const double lambdaR = 1.40 * std::sqrt(E) / std::sqrt(Fy);
     PrintEquationValue(L"TblB4.1b.17rw.png", lambdaR, L"");
+    return {lambdaP, lambdaR};
 }
 
-void CAiscDesignRectHss::GetWebCompactLimits(double& lambdaP, double& lambdaR) const
+CAiscDesign::SlendernessLimits CAiscDesignRectHss::GetWebCompactLimits() const
 {
-    lambdaP = 2.42 * std::sqrt(E) / std::sqrt(Fy);
+    const double lambdaP = 2.42 * std::sqrt(E) / std::sqrt(Fy);
     PrintEquationValue(L"TblB4.1b.19pw.png", lambdaP, L"");
-    lambdaR = 5.70 * std::sqrt(E) / std::sqrt(Fy);
+    const double lambdaR = 5.70 * std::sqrt(E) / std::sqrt(Fy);
     PrintEquationValue(L"TblB4.1b.19rw.png", lambdaR, L"");
+    return {lambdaP, lambdaR};
 }
 
-double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double s, double lambda, double bo,
-                                                      double depth, double tdes, double lambdaP, double lambdaR,
+double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(const mvSect_AISC& section, const SlendernessLimits& limits,
                                                       bool major) const
 {
+    const FlexureAxis axis = AxisOf(section, major);
+    const double s = axis.S, lambda = axis.flangeLambda, bo = axis.flangeWidth, depth = axis.depth;
+    const double tdes = section.tdes;
     const double b = bo - 3 * tdes;
     if (major) {
         PrintLine(L"S = Sx", s, L"in^3");
@@ -105,14 +127,14 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
     }
     PrintLine(L"t = tf = tdes", tdes, L"in");
 
-    const double mp = Fy * z;
+    const double mp = Fy * axis.Z;
     double mn;
     std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
-    if (lambda <= lambdaP) {
+    if (lambda <= limits.lambdaP) {
         PrintLine(L"Flange is compact");
         mn = mp;
         PrintEquationValue(L"Mn_equal_Mp.png", mn / InchesPerFoot, MomentUnit);
-    } else if (lambda > lambdaR) {
+    } else if (lambda > limits.lambdaR) {
         PrintLine(L"Flange is slender");
         const double root = std::sqrt(E / Fy);
         const double be = std::min(1.92 * tdes * root * (1 - 0.38 / lambda * root), b);
@@ -121,7 +143,7 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
         PrintLine(L"The ineffective width bi = b - be", bi, L"");
         // The ineffective width comes off both flanges: the neutral axis stays at mid-depth.
         const double arm = depth / 2 - tdes / 2;
-        const double ieff = i - 2 * (bi * tdes * (arm * arm) + bi * std::pow(tdes, 3) / 12);
+        const double ieff = axis.I - 2 * (bi * tdes * (arm * arm) + bi * std::pow(tdes, 3) / 12);
         PrintEquationValue(L"Ieff.png", ieff, L"in^4");
         const double se = ieff / (depth / 2);
         PrintEquationValue(L"Se_equal_Ieff_d_2.png", se, L"in^3");
@@ -138,19 +160,21 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(double i, double z, double
     return mn / InchesPerFoot;
 }
 
-double CAiscDesignRectHss::GetMn_LocalBuckling_Web(double z, double s, double lambda, double lambdaP,
-                                                   double lambdaR, bool major) const
+double CAiscDesignRectHss::GetMn_LocalBuckling_Web(const mvSect_AISC& section, const SlendernessLimits& limits,
+                                                   bool major) const
 {
+    const FlexureAxis axis = AxisOf(section, major);
+    const double s = axis.S, lambda = axis.webLambda;
     PrintLine(major ? L"S = Sx" : L"S = Sy", s, L"in^3");
     PrintLine(major ? L"h / tw = Ht / t" : L"h / tw = b / t", lambda, L"");
-    const double mp = Fy * z;
+    const double mp = Fy * axis.Z;
     double mn;
-    if (lambda <= lambdaP) {
+    if (lambda <= limits.lambdaP) {
         PrintLine(L"Web is compact");
         mn = mp;
         PrintEquationValue(L"Mn_equal_Mp.png", mn / InchesPerFoot, MomentUnit);
     } else {
-        PrintLine(lambda > lambdaR ? L"Web is slender (Warning: treating the section as non-compact)"
+        PrintLine(lambda > limits.lambdaR ? L"Web is slender (Warning: treating the section as non-compact)"
                                    : L"Web is non-compact");
         mn = std::min(mp - (mp - Fy * s) * (0.305 * lambda * std::sqrt(Fy / E) - 0.738), mp);
         PrintEquationValue(Equation::F7_5, mn / InchesPerFoot, MomentUnit);

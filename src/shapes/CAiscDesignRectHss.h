@@ -13,8 +13,8 @@ public:
 protected:
     struct CompactLimits
     {
-        double flangeP, flangeR;  // Table B4.1b case 17
-        double webP, webR;        // Table B4.1b case 19
+        SlendernessLimits flange;  // Table B4.1b case 17
+        SlendernessLimits web;     // Table B4.1b case 19
     };
     // F7 nominal flexural strength about one axis: the smallest of yielding,
     // flange and web local buckling, kip-ft.
@@ -22,16 +22,16 @@ protected:
     // G2-1 strength of the two webs of flat width h.
     double GetVn_Walls(double h) const;
     // Table B4.1b case 17: compact and noncompact limits of the flanges.
-    void GetFlangeCompactLimits(double& lambdaP, double& lambdaR) const;
+    SlendernessLimits GetFlangeCompactLimits() const;
     // Table B4.1b case 19: compact and noncompact limits of the webs.
-    void GetWebCompactLimits(double& lambdaP, double& lambdaR) const;
-    // F7-2 to F7-4 flange local buckling; bo is the outside width of the
-    // compression flange and depth the outside dimension across it.
-    double GetMn_LocalBuckling_Flange(double i, double z, double s, double lambda, double bo, double depth,
-                                      double tdes, double lambdaP, double lambdaR, bool major) const;
-    // F7-5 web local buckling (a slender web is treated as noncompact).
-    double GetMn_LocalBuckling_Web(double z, double s, double lambda, double lambdaP, double lambdaR,
-                                   bool major) const;
+    SlendernessLimits GetWebCompactLimits() const;
+    // F7-2 to F7-4 local buckling of the section's flanges in flexure about
+    // one axis: about x the B walls (b / t, width B, depth Ht), about y the Ht
+    // walls (h / t, width Ht, depth B), with the effective section of F7-4.
+    double GetMn_LocalBuckling_Flange(const mvSect_AISC& section, const SlendernessLimits& limits, bool major) const;
+    // F7-5 web local buckling about one axis (a slender web is treated as
+    // noncompact): about x the Ht walls, about y the B walls.
+    double GetMn_LocalBuckling_Web(const mvSect_AISC& section, const SlendernessLimits& limits, bool major) const;
     // E7-16 / E7-18 effective area of slender walls in compression, f = Fy.
     double GetQa_Stiffened(double e, double fy) const;
     // Cv of one web, kv = 5.

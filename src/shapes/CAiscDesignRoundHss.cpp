@@ -8,8 +8,7 @@ int CAiscDesignRoundHss::Calculate()
 {
     // Found with the major-axis flexure and reused about the minor axis; a
     // round section's shear strength is the same about both axes.
-    double lambdaP = 0;
-    double lambdaR = 0;
+    SlendernessLimits limits{};
     double vn = 0;
 
     return RunCheckSequence({
@@ -23,10 +22,10 @@ int CAiscDesignRoundHss::Calculate()
         .majorFlexure =
             [&](double) {
                 PrintLine(L"The section compactness");
-                GetFlangeCompactLimits(lambdaP, lambdaR);
-                return GetMn(true, lambdaP, lambdaR);
+                limits = GetFlangeCompactLimits();
+                return GetMn(true, limits);
             },
-        .minorFlexure = [&](double) { return GetMn(false, lambdaP, lambdaR); },
+        .minorFlexure = [&](double) { return GetMn(false, limits); },
         .majorShear =
             [&] {
                 vn = GetVn(GetFcr_Shear(Section.D_t), Section.A);
@@ -43,14 +42,13 @@ int CAiscDesignRoundHss::Calculate()
     });
 }
 
-double CAiscDesignRoundHss::GetMn(bool major, double lambdaP, double lambdaR) const
+double CAiscDesignRoundHss::GetMn(bool major, const SlendernessLimits& limits) const
 {
     const mvSect_AISC& s = Section;
     PrintLine(major ? L"Mnx to account for Yielding" : L"Mny to account for Yielding");
     const double mp = GetMn_Yielding(Fy, major ? s.Zx : s.Zy, major, Equation::F8_1);
     PrintLine(major ? L"Mnx to account for Local Buckling" : L"Mny to account for Local Buckling");
-    const double ml = major ? GetMn_LocalBuckling_Flange(s.Ix, s.Zx, s.Sx, s.D_t, lambdaP, lambdaR, true)
-                            : GetMn_LocalBuckling_Flange(s.Iy, s.Zy, s.Sy, s.D_t, lambdaP, lambdaR, false);
+    const double ml = GetMn_LocalBuckling_Flange(s, limits, major);
     const double mn = std::min(ml, mp);  // local buckling on a tie
     PrintLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn, MomentUnit);
     return mn;
@@ -85,17 +83,20 @@ double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const
     return qa;
 }
 
-void CAiscDesignRoundHss::GetFlangeCompactLimits(double& lambdaP, double& lambdaR) const
+CAiscDesign::SlendernessLimits CAiscDesignRoundHss::GetFlangeCompactLimits() const
 {
-    lambdaP = 0.07 * E / Fy;
+    const double lambdaP = 0.07 * E / Fy;
     PrintEquationValue(L"TblB4.1b.20pw.png", lambdaP, L"");
-    lambdaR = 0.31 * E / Fy;
+    const double lambdaR = 0.31 * E / Fy;
     PrintEquationValue(L"TblB4.1b.20rw.png", lambdaR, L"");
+    return {lambdaP, lambdaR};
 }
 
-double CAiscDesignRoundHss::GetMn_LocalBuckling_Flange(double, double z, double s, double d_t, double lambdaP,
-                                                       double lambdaR, bool major) const
+double CAiscDesignRoundHss::GetMn_LocalBuckling_Flange(const mvSect_AISC& section, const SlendernessLimits& limits,
+                                                       bool major) const
 {
+    const double z = major ? section.Zx : section.Zy, s = major ? section.Sx : section.Sy, d_t = section.D_t;
+    const double lambdaP = limits.lambdaP, lambdaR = limits.lambdaR;
     PrintLine(L"D / t", d_t, L"");
     PrintLine(major ? L"S = Sx" : L"S = Sy", s, L"in^3");
     double mn;

@@ -21,10 +21,10 @@ int CAiscDesignT::Calculate()
             },
         .majorFlexure =
             [&](double mx) {
-                const auto flangeLimits = [&](double& lambda, double& lambdaP, double& lambdaR) {
-                    GetFlangeCompactLimits(lambda, lambdaP, lambdaR, s.bf, s.tf, Fy);
-                };
-                return GetMn_Major(mx, tee, flangeLimits, flange);
+                const MajorFlexure major =
+                    GetMn_Major(mx, tee, [&] { return GetFlangeCompactLimits(s.bf, s.tf, Fy); });
+                flange = major.Flange;
+                return major.Mn;
             },
         .minorFlexure = [&](double) { return GetMn_Minor(tee, flange, [&] { return GetFcr_Minor(s.bf, s.tf); }); },
         .majorShear =
@@ -44,12 +44,11 @@ int CAiscDesignT::Calculate()
     });
 }
 
-// ---- Virtual operations: the I-shapes' flange bodies -----------------------------
+// ---- The I-shapes' flange bodies ----------------------------------------------------
 
-void CAiscDesignT::GetFlangeCompactLimits(double& lambdaF, double& lambdaPf, double& lambdaRf, double bf, double tf,
-                                          double fy) const
+CAiscDesign::ElementLimits CAiscDesignT::GetFlangeCompactLimits(double bf, double tf, double fy) const
 {
-    GetFlangeCompactLimits_HalfFlange(lambdaF, lambdaPf, lambdaRf, bf, tf, fy);
+    return GetFlangeCompactLimits_HalfFlange(bf, tf, fy);
 }
 
 double CAiscDesignT::GetFcr_Minor(double bf, double tf) const { return GetFcr_HalfFlange(bf, tf); }
