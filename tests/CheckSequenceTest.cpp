@@ -9,8 +9,8 @@
 
 namespace {
 
-// Nominal strengths: Pn 400 kips (flexural) or 500 (second mode), Mn 100 and
-// 50 kip-ft, Vn 100 and 80 kips.
+// Nominal strengths: Pn 400 kips (flexural) or 500 (second mode), Mn 1200 and
+// 600 kip-in (100 and 50 kip-ft), Vn 100 and 80 kips.
 class StandInShape : public TestDesign
 {
 public:
@@ -27,8 +27,8 @@ public:
     {
         return RunCheckSequence({
             .compression = [] { return CompressionStep{400.0, 500.0}; },
-            .majorFlexure = [this](double mrx) { seenMrx = mrx; return 100.0; },
-            .minorFlexure = [this](double mry) { seenMry = mry; return 50.0; },
+            .majorFlexure = [this](double mrx) { seenMrx = mrx; return 1200.0; },
+            .minorFlexure = [this](double mry) { seenMry = mry; return 600.0; },
             .majorShear = [this] { return ShearStep{100.0, GetPhiv(0, 0, 0)}; },
             .minorShear = [] { return 80.0; },
             .magnificationIx = Section.Ix,

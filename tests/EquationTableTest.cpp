@@ -58,8 +58,9 @@ TEST(EquationTableTest, EveryImageTheLibraryNamesHasItsFile)
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kSourceDir / "src"))
         AddMatches(named, FileText(entry.path().string()), R"(L"([^"\\]*\.png)\")");
     ASSERT_GT(named.size(), 60u);  // the hollow-section checks alone name more: the scan works
-    for (const zorsteel::EquationRow& row : zorsteel::kEquationTable)
+    for (const zorsteel::EquationRow& row : zorsteel::kEquationTable) {
         if (row.Image) named.insert(Narrow(row.Image));
+    }
     const std::set<std::string> files = ImageFiles();
     for (const std::string& name : named) EXPECT_TRUE(files.count(name)) << "images/" << name << " is missing";
 }
@@ -96,8 +97,11 @@ TEST(EquationTableTest, EachRowsImageIsRenderedForItsLabelAndEveryEquationImageH
         for (std::string reference; std::getline(list >> std::ws, reference, ',');) references.insert(reference);
         EXPECT_TRUE(references.count(row.Label)) << image << " is rendered for " << found->second << ", not " << row.Label;
     }
-    for (const auto& [image, reference] : renderer)
-        if (image.starts_with("Eq.")) EXPECT_TRUE(images.count(image)) << image << " is no row's image";
+    for (const auto& [image, reference] : renderer) {
+        if (image.starts_with("Eq.")) {
+            EXPECT_TRUE(images.count(image)) << image << " is no row's image";
+        }
+    }
     // Rows without an image of their own, each for its reason (Equations.h).
     std::vector<std::string> imageless;
     for (const zorsteel::EquationRow& row : zorsteel::kEquationTable)
@@ -161,8 +165,9 @@ TEST(EquationTableTest, EveryFunctionTheCoveragePageNamesIsDeclared)
             if (qualified || classes.count(first)) owner = first;
             const std::string function = qualified ? second : first;
             ASSERT_TRUE(classes.count(owner)) << "no class " << owner << " for " << it->str() << " in: " << row;
-            if (function != owner)
+            if (function != owner) {
                 EXPECT_TRUE(classes.at(owner).count(function)) << owner << "::" << function << " in: " << row;
+            }
             ++named;
         }
     }
@@ -190,8 +195,9 @@ TEST(EquationTableTest, WhatGovernsListsEquationsOfTheTableUnderTheirLimitStates
             for (std::sregex_iterator it(cells[i].begin(), cells[i].end(), label), end; it != end; ++it) {
                 const auto found = rows.find(it->str());
                 ASSERT_NE(found, rows.end()) << it->str() << " is not in the table: " << line;
-                if (found->second->LimitState)
+                if (found->second->LimitState) {
                     EXPECT_EQ(zorsteel::LimitStateNameText(*found->second->LimitState), name) << line;
+                }
                 ++listed;
             }
         }

@@ -93,7 +93,7 @@ TEST_F(RectHssCheck, FlangesAtTheCompactLimitAndJustAboveItReachMp)
     member.Section.tdes = 0.25;
     const double lambdaP = 1.12 * std::sqrt(29000.0) / std::sqrt(46.0);
     const double lambdaR = 1.40 * std::sqrt(29000.0) / std::sqrt(46.0);
-    const double mp = 46.0 * 20.0 / 12.0;
+    const double mp = 46.0 * 20.0;  // kip-in
     ReportCapture report(member);
     mvSect_AISC tube{.Ht = 8, .tdes = 0.25, .Ix = 100, .Zx = 20, .Sx = 16, .Zy = 20, .Sy = 16, .B = 8};
     for (const double bt : {lambdaP, std::nextafter(lambdaP, 1e9)}) {

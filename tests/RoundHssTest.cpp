@@ -90,14 +90,14 @@ TEST_F(RoundHssCheck, FlexuralLimitsAreInclusiveAndEquallyUsedAboutBothAxes)
     const double lambdaP = 0.07 * 29000.0 / 42.0, lambdaR = 0.31 * 29000.0 / 42.0;
     ReportCapture report(member);
     mvSect_AISC pipe{.D_t = lambdaP, .Zx = 10.0, .Sx = 8.0, .Zy = 10.0, .Sy = 8.0};
-    // D/t exactly lambda_p: compact, Mn = Mp = 42 * 10 / 12 = 35 kip-ft.
-    EXPECT_DOUBLE_EQ(member.GetMn_LocalBuckling_Flange(pipe, {lambdaP, lambdaR}, true), 35.0);
+    // D/t exactly lambda_p: compact, Mn = Mp = 42 * 10 = 420 kip-in.
+    EXPECT_DOUBLE_EQ(member.GetMn_LocalBuckling_Flange(pipe, {lambdaP, lambdaR}, true), 420.0);
     EXPECT_NE(report.Text().find("The section is compact"), std::string::npos);
     // D/t exactly lambda_r: noncompact F8-2 = (0.021 E / lambda_r + Fy) S = (0.021/0.31 Fy + Fy) S.
     report.Clear();
     pipe.D_t = lambdaR;
     const double mn = member.GetMn_LocalBuckling_Flange(pipe, {lambdaP, lambdaR}, false);
-    EXPECT_DOUBLE_EQ(mn, (0.021 * 42.0 / 0.31 + 42.0) * 8.0 / 12.0);
+    EXPECT_DOUBLE_EQ(mn, (0.021 * 42.0 / 0.31 + 42.0) * 8.0);
     EXPECT_NE(report.Text().find("S = Sy = 8 in^3<br/>"), std::string::npos);
     EXPECT_NE(report.Text().find("Eq.F8-2.png"), std::string::npos);
 }

@@ -3,7 +3,6 @@
 // class and shear are pinned through the classes in TeeTest and the golden
 // reports; limits that class as non-compact through SingleAngleTest). Worked by
 // hand with E = 29000 ksi; with Fy = 29000/256, sqrt(E/Fy) = 16 exactly.
-// Moments in kip-in are divided by 12 on return.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -40,10 +39,10 @@ TEST_F(TeeTypeFlexure, LocalBucklingOfFlangeStemAndMinorAxisAtTheirLimits)
         {24, 15, 700}, {25, 15, 0.7 * 29000 * 20 / 625},  // F9-7
     };
     for (const auto& c : flange)
-        EXPECT_NEAR(tee.GetMn_Compact_Flange({c.lambda, 9, 24}, {.Sx = c.sx, .Zx = 20}, 50, 20), c.mn / 12, 1e-12)
+        EXPECT_NEAR(tee.GetMn_Compact_Flange({c.lambda, 9, 24}, {.Sx = c.sx, .Zx = 20}, 50, 20), c.mn, 1e-11)
             << c.lambda;
 
-    // Stem in compression, Fy = 29000/256, Sx = 12: Mn (kip-ft) = Fcr. F9-10 at lambda_p = 0.84 * 16 is
+    // Stem in compression, Fy = 29000/256, Sx = 12: Mn (kip-in) = 12 Fcr. F9-10 at lambda_p = 0.84 * 16 is
     // (2.55 - 1.84 * 0.84) Fy, above Fy, and not capped.
     const struct
     {
@@ -53,7 +52,7 @@ TEST_F(TeeTypeFlexure, LocalBucklingOfFlangeStemAndMinorAxisAtTheirLimits)
         {17, 0.69 * 29000 / 289},  // F9-11
     };
     for (const auto& c : stem)
-        EXPECT_NEAR(tee.GetMn_Compact_Web({c.lambda, 0.84 * 16, 1.03 * 16}, {.Sx = 12}, kFy16), c.fcr, 1e-12)
+        EXPECT_NEAR(tee.GetMn_Compact_Web({c.lambda, 0.84 * 16, 1.03 * 16}, {.Sx = 12}, kFy16), 12 * c.fcr, 1e-11)
             << c.lambda;
 
     // Minor axis, Fy 50, Zy 10: F6-1 Mp = min(Fy Zy, 1.6 Fy Sy); F6-2 from Mp at lambda_p 9 to 0.7 Fy Sy at
@@ -65,7 +64,7 @@ TEST_F(TeeTypeFlexure, LocalBucklingOfFlangeStemAndMinorAxisAtTheirLimits)
         {8, 5, 1.6 * 50 * 5}, {8, 8, 500}, {9, 8, 500}, {24, 8, 0.7 * 50 * 8}, {25, 8, 30 * 8},
     };
     for (const auto& c : minor)
-        EXPECT_NEAR(tee.GetMn_Compact_Minor({c.lambda, 9, 24}, {.Sy = c.sy, .Zy = 10}, 50, 30), c.mn / 12, 1e-12)
+        EXPECT_NEAR(tee.GetMn_Compact_Minor({c.lambda, 9, 24}, {.Sy = c.sy, .Zy = 10}, 50, 30), c.mn, 1e-11)
             << c.lambda;
 }
 

@@ -1,8 +1,10 @@
 // The design object: one structural member checked by AISC 360-10 (LRFD).
 // It holds the member's section, forces, material, lengths and design
 // constants, runs the shape's limit states in a fixed sequence, and writes the
-// calculation as HTML when printing is on. Units: kips, inches, ksi; moments
-// in kip-ft at the interface.
+// calculation as HTML when printing is on. Units: kips, inches, ksi. Moments
+// are kip-ft at the interface (the demands Mux and Muy, the design strengths,
+// the recorded limit states) and kip-in inside the limit states, which return
+// them so; KipFt converts where a moment is shown or returned.
 #pragma once
 
 #include <iosfwd>
@@ -186,6 +188,19 @@ protected:
     // True while report writes reach a stream; guards formatting work.
     bool IsPrinting() const { return Report.IsWriting(); }
 
+    // Units at the edge: the one place where a moment in kip-in becomes
+    // kip-ft and a length in inches feet, as a report shows them and the
+    // results return them.
+    double KipFt(double kipIn) const { return kipIn / InchesPerFoot; }
+    double Feet(double inches) const { return inches / InchesPerFoot; }
+    // A moment in kip-in shown in kip-ft by an image or an equation of the table.
+    void PrintMoment(const wchar_t* image, double kipIn) const { PrintEquationValue(image, KipFt(kipIn), MomentUnit); }
+    void PrintMoment(Equation equation, double kipIn) const { PrintEquationValue(equation, KipFt(kipIn), MomentUnit); }
+    // label = the moment in kip-ft.
+    void PrintMomentLine(const wchar_t* label, double kipIn) const { PrintLine(label, KipFt(kipIn), MomentUnit); }
+    // A limit state whose nominal moment is kipIn, recorded in kip-ft.
+    void RecordMoment(LimitStateEquation equation, double kipIn) const { Recorder.Add(equation, KipFt(kipIn)); }
+
     // G2-1 nominal shear strength 0.6 Fy Aw Cv.
     double GetVn(double fy, double aw, double cv) const;
     // The shapes' Cv operations all have this form: show kv, show the plate's
@@ -268,7 +283,7 @@ protected:
     double GetCv_HalfFlange(double bf, double tf, double fy) const;
     // The width b of the flange outstand in E7 and Table B4.1a: bf / 2.
     double GetFlange_HalfWidth() const;
-    // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-ft (round and
+    // F7-1 / F8-1 plastic moment Fy Z of a hollow section, kip-in (round and
     // rectangular HSS share it), shown and recorded as equation.
     double GetMn_Yielding(double fy, double z, bool major, LimitStateEquation equation) const;
 
@@ -290,8 +305,8 @@ protected:
     struct CheckSteps
     {
         FunctionRef<CompressionStep()> compression;        // Pu >= 0
-        FunctionRef<double(double mrx)> majorFlexure;      // Mn about the major axis, kip-ft
-        FunctionRef<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-ft
+        FunctionRef<double(double mrx)> majorFlexure;      // Mn about the major axis, kip-in
+        FunctionRef<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-in
         FunctionRef<ShearStep()> majorShear;               // Vn and the major-axis phi_v
         FunctionRef<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
         // The working moments Mux and Muy on the axes the shape is designed

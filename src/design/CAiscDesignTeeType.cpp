@@ -30,7 +30,7 @@ CAiscDesignTeeType::MajorFlexure CAiscDesignTeeType::GetMn_Major(double mx, cons
         local = GetMn_Compact_Flange(flange, section, Fy, sxc);
     }
     const double mnx = std::min({yielding, lateral, local});
-    PrintLine(L"Mnx", mnx, MomentUnit);
+    PrintMomentLine(L"Mnx", mnx);
     return {mnx, flange};
 }
 
@@ -54,7 +54,7 @@ CAiscDesign::ElementLimits CAiscDesignTeeType::GetWebCompactLimits(double tw, do
 double CAiscDesignTeeType::GetMn_Yielding(double mx, const TeeSection& section, double fy) const
 {
     const double my = fy * section.Sx;
-    PrintEquationValue(L"My_equal_Fy_Sx.png", my / InchesPerFoot, MomentUnit);
+    PrintMoment(L"My_equal_Fy_Sx.png", my);
     const double mp = fy * section.Zx;
     double mn;
     std::optional<LimitStateEquation> recorded;
@@ -67,10 +67,10 @@ double CAiscDesignTeeType::GetMn_Yielding(double mx, const TeeSection& section, 
         mn = std::min(mp, 1.6 * my);
         recorded = LimitStateEquation(Equation::F9_2);
     }
-    PrintEquationValue(recorded->Id(), mn / InchesPerFoot, MomentUnit);
-    PrintEquationValue(Equation::F9_1, mn / InchesPerFoot, MomentUnit);
-    Recorder.Add(*recorded, mn / InchesPerFoot);
-    return mn / InchesPerFoot;
+    PrintMoment(recorded->Id(), mn);
+    PrintMoment(Equation::F9_1, mn);
+    RecordMoment(*recorded, mn);
+    return mn;
 }
 
 double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, const TeeSection& section, double lb) const
@@ -88,9 +88,9 @@ double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, const TeeSection& s
         // would not be a number, which the least of the limit states drops.
         mcr = mx < 0 ? 0.0 : (Pi * std::sqrt(E * iy * G) / lb) * (2 * (2.3 * (d / lb) * std::sqrt(iy)));
     }
-    PrintEquationValue(Equation::F9_4, mcr / InchesPerFoot, MomentUnit);
-    Recorder.Add(Equation::F9_4, mcr / InchesPerFoot);
-    return mcr / InchesPerFoot;
+    PrintMoment(Equation::F9_4, mcr);
+    RecordMoment(Equation::F9_4, mcr);
+    return mcr;
 }
 
 double CAiscDesignTeeType::GetMn_Compact_Flange(const ElementLimits& flange, const TeeSection& section, double fy,
@@ -99,7 +99,7 @@ double CAiscDesignTeeType::GetMn_Compact_Flange(const ElementLimits& flange, con
     const auto [lambda, lambdaP, lambdaR] = flange;
     const double sx = section.Sx;
     const double mp = fy * section.Zx;
-    PrintEquationValue(L"Mp_equal_Fy_Zx.png", mp / InchesPerFoot, MomentUnit);
+    PrintMoment(L"Mp_equal_Fy_Zx.png", mp);
     double mn;
     std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambda < lambdaP) {
@@ -108,16 +108,16 @@ double CAiscDesignTeeType::GetMn_Compact_Flange(const ElementLimits& flange, con
     } else if (lambda > lambdaR) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         mn = 0.7 * E * sxc / (lambda * lambda);
-        PrintEquationValue(Equation::F9_7, mn / InchesPerFoot, MomentUnit);
+        PrintMoment(Equation::F9_7, mn);
         recorded = LimitStateEquation(Equation::F9_7);
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         mn = std::min(mp - (mp - 0.7 * fy * sxc) * (lambda - lambdaP) / (lambdaR - lambdaP), 1.6 * fy * sx);
-        PrintEquationValue(Equation::F9_6, mn / InchesPerFoot, MomentUnit);
+        PrintMoment(Equation::F9_6, mn);
         recorded = LimitStateEquation(Equation::F9_6);
     }
-    if (recorded) Recorder.Add(*recorded, std::min(mp, mn) / InchesPerFoot);
-    return std::min(mp, mn) / InchesPerFoot;
+    if (recorded) RecordMoment(*recorded, std::min(mp, mn));
+    return std::min(mp, mn);
 }
 
 double CAiscDesignTeeType::GetMn_Compact_Web(const ElementLimits& stem, const TeeSection& section, double fy) const
@@ -141,9 +141,9 @@ double CAiscDesignTeeType::GetMn_Compact_Web(const ElementLimits& stem, const Te
     }
     PrintEquationValue(equation, fcr, StressUnit);
     const double mn = fcr * section.Sx;
-    PrintEquationValue(Equation::F9_8, mn / InchesPerFoot, MomentUnit);
-    Recorder.Add(Equation::F9_8, mn / InchesPerFoot);
-    return mn / InchesPerFoot;
+    PrintMoment(Equation::F9_8, mn);
+    RecordMoment(Equation::F9_8, mn);
+    return mn;
 }
 
 double CAiscDesignTeeType::GetMn_Compact_Minor(const ElementLimits& flange, const TeeSection& section, double fy,
@@ -152,8 +152,8 @@ double CAiscDesignTeeType::GetMn_Compact_Minor(const ElementLimits& flange, cons
     const auto [lambda, lambdaP, lambdaR] = flange;
     const double zy = section.Zy, sy = section.Sy;
     const double mp = std::min(fy * zy, 1.6 * fy * sy);
-    PrintEquationValue(Equation::F6_1, mp / InchesPerFoot, MomentUnit);
-    Recorder.Add(Equation::F6_1, mp / InchesPerFoot);
+    PrintMoment(Equation::F6_1, mp);
+    RecordMoment(Equation::F6_1, mp);
     double mn;
     std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambda < lambdaP) {
@@ -162,18 +162,18 @@ double CAiscDesignTeeType::GetMn_Compact_Minor(const ElementLimits& flange, cons
     } else if (lambda > lambdaR) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         mn = std::min(fcr * sy, mp);
-        PrintEquationValue(Equation::F6_3, mn / InchesPerFoot, MomentUnit);
+        PrintMoment(Equation::F6_3, mn);
         recorded = LimitStateEquation(Equation::F6_3);
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         mn = mp - (mp - 0.7 * fy * sy) * (lambda - lambdaP) / (lambdaR - lambdaP);
-        PrintEquationValue(Equation::F6_2, mn / InchesPerFoot, MomentUnit);
+        PrintMoment(Equation::F6_2, mn);
         recorded = LimitStateEquation(Equation::F6_2);
     }
     mn = std::min(mp, mn);
-    if (recorded) Recorder.Add(*recorded, mn / InchesPerFoot);
-    PrintLine(L"Mny to account for Lateral-Torsional Buckling", mn / InchesPerFoot, MomentUnit);
-    return mn / InchesPerFoot;
+    if (recorded) RecordMoment(*recorded, mn);
+    PrintMomentLine(L"Mny to account for Lateral-Torsional Buckling", mn);
+    return mn;
 }
 
 double CAiscDesignTeeType::GetCv_Major(double h, double tw, double fy) const

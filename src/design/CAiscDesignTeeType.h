@@ -16,14 +16,14 @@ protected:
     // angle's outstanding legs, with the properties of the whole section.
     struct TeeSection
     {
-        double d, tw;        // stem depth and thickness, in
-        double Ix, Sx, Zx;   // in^4, in^3
-        double y;            // outer face of the flange to the centroid, in
-        double Iy, Sy, Zy;   // in^4, in^3
-        double J;            // in^4
+        double d = 0, tw = 0;           // stem depth and thickness, in
+        double Ix = 0, Sx = 0, Zx = 0;  // in^4, in^3
+        double y = 0;                   // outer face of the flange to the centroid, in
+        double Iy = 0, Sy = 0, Zy = 0;  // in^4, in^3
+        double J = 0;                   // in^4
     };
 
-    // The major-axis block: Mnx in kip-ft, and the flange's limits, which
+    // The major-axis block: Mnx in kip-in, and the flange's limits, which
     // the minor axis uses again.
     struct MajorFlexure
     {
@@ -35,25 +35,25 @@ protected:
     // lateral-torsional buckling (when Lb > 0) and local buckling of the
     // flange (stem in tension, mx >= 0) or of the stem (mx < 0).
     MajorFlexure GetMn_Major(double mx, const TeeSection& section, FunctionRef<ElementLimits()> flangeLimits) const;
-    // The minor-axis block, Mny in kip-ft: F6 with the flange's limits;
+    // The minor-axis block, Mny in kip-in: F6 with the flange's limits;
     // fcrMinor (the class's F6-4 stress) is asked only for a slender flange.
     double GetMn_Minor(const TeeSection& section, const ElementLimits& flange, FunctionRef<double()> fcrMinor) const;
 
     // Table B4.1b case 14: the stem d / tw against 0.84 and 1.03 sqrt(E/Fy).
     ElementLimits GetWebCompactLimits(double tw, double d, double fy) const;
-    // F9-1 to F9-3 yielding, kip-ft. It hides the base's hollow-section
+    // F9-1 to F9-3 yielding, kip-in. It hides the base's hollow-section
     // yielding (other arguments), so no call can reach that one by mistake.
     double GetMn_Yielding(double mx, const TeeSection& section, double fy) const;
-    // F9-4 / F9-5 lateral-torsional buckling, kip-ft; Cb is not used. A
+    // F9-4 / F9-5 lateral-torsional buckling, kip-in; Cb is not used. A
     // section without torsional stiffness (J not above 0) gets the limit of
     // F9-4 as J tends to 0: none with the stem in compression.
     double GetMn_LateralTorsional(double mx, const TeeSection& section, double lb) const;
-    // F9-6 / F9-7 flange local buckling with the stem in tension, kip-ft;
+    // F9-6 / F9-7 flange local buckling with the stem in tension, kip-in;
     // sxc is the modulus to the flange's outer face.
     double GetMn_Compact_Flange(const ElementLimits& flange, const TeeSection& section, double fy, double sxc) const;
-    // F9-8 to F9-11 local buckling of a stem in flexural compression, kip-ft.
+    // F9-8 to F9-11 local buckling of a stem in flexural compression, kip-in.
     double GetMn_Compact_Web(const ElementLimits& stem, const TeeSection& section, double fy) const;
-    // F6-1 to F6-3 minor-axis yielding and flange local buckling, kip-ft;
+    // F6-1 to F6-3 minor-axis yielding and flange local buckling, kip-in;
     // fcr serves only a slender flange.
     double GetMn_Compact_Minor(const ElementLimits& flange, const TeeSection& section, double fy, double fcr) const;
     // Cv of the stem, kv = 1.2.

@@ -51,7 +51,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintLine(L"");
     PrintHeader(steps.majorFlexureHeader);
     Recorder.Open(Strength::Mnx);
-    const double mnx = steps.majorFlexure(mrx);
+    const double mnx = KipFt(steps.majorFlexure(mrx));
     Recorder.Use(mnx);
     PhiMnx = kPhi * mnx;
     PrintEquationValue(steps.majorDesignImage, PhiMnx, MomentUnit);
@@ -59,7 +59,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintLine(L"");
     PrintHeader(steps.minorFlexureHeader);
     Recorder.Open(Strength::Mny);
-    const double mny = steps.minorFlexure(mry);
+    const double mny = KipFt(steps.minorFlexure(mry));
     Recorder.Use(mny);
     PhiMny = kPhi * mny;
     PrintEquationValue(steps.minorDesignImage, PhiMny, MomentUnit);

@@ -5,8 +5,8 @@
 double CAiscDesign::GetMn_Yielding(double fy, double z, bool major, LimitStateEquation equation) const
 {
     PrintLine(major ? L"Z = Zx" : L"Z = Zy");
-    const double mp = fy * z / InchesPerFoot;
-    PrintEquationValue(equation.Id(), mp, MomentUnit);
-    Recorder.Add(equation, mp);
+    const double mp = fy * z;
+    PrintMoment(equation.Id(), mp);
+    RecordMoment(equation, mp);
     return mp;
 }

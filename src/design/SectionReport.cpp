@@ -190,18 +190,18 @@ void CAiscDesign::PrintInput() const
 
     Print(L"Fy", Fy, StressUnit, kItemTrailer);
     Print(L"Cb", Cb, L"", kItemTrailer);
-    Print(L"Lb", Lb / InchesPerFoot, LongLengthUnit, kItemTrailer);
+    Print(L"Lb", Feet(Lb), LongLengthUnit, kItemTrailer);
     Print(L"Kx", Kx, L"", kItemTrailer);
     Print(L"Ky", Ky, L"", kItemTrailer);
     Print(L"Kz", Kz, L"", kItemTrailer);
-    Print(L"Lx", Lx / InchesPerFoot, LongLengthUnit, kItemTrailer);
-    Print(L"Ly", Ly / InchesPerFoot, LongLengthUnit, kItemTrailer);
-    Print(L"Lz", Lz / InchesPerFoot, LongLengthUnit, kItemTrailer);
+    Print(L"Lx", Feet(Lx), LongLengthUnit, kItemTrailer);
+    Print(L"Ly", Feet(Ly), LongLengthUnit, kItemTrailer);
+    Print(L"Lz", Feet(Lz), LongLengthUnit, kItemTrailer);
 
     if (TotalDeflectionDenominator != 0 && LiveDeflectionDenominator != 0) {
         Print(L"Total Dy", TotalDy, LengthUnit, kItemTrailer);
         Print(L"Live Dy", LiveDy, LengthUnit, kItemTrailer);
-        Print(L"L", L / InchesPerFoot, LongLengthUnit, kItemTrailer);
+        Print(L"L", Feet(L), LongLengthUnit, kItemTrailer);
         Print(L"Total Deflection Denominator", TotalDeflectionDenominator, L"", kItemTrailer);
         Print(L"Live Deflection Denominator", LiveDeflectionDenominator, L"", kItemTrailer);
         Print(Report.Format(L"Deflection Adjustment Ratio %g (Analysis Section %s, Ix = %g in^4)",

@@ -23,7 +23,7 @@ int CAiscDesignI::Calculate()
             [&](double) {
                 const double fcr = flange.lambda > flange.lambdaR ? GetFcr_Minor(s.bf, s.tf) : Fy;
                 const double mny = GetMn_Compact_Minor(flange, s, Fy, fcr);
-                PrintLine(L"Therefore Mny", mny, MomentUnit);
+                PrintMomentLine(L"Therefore Mny", mny);
                 return mny;
             },
         .majorShear =
@@ -67,7 +67,7 @@ CAiscDesignI::MajorFlexure CAiscDesignI::GetMnx(double h) const
     // The web alone chooses between F2 / F3 and F5: a noncompact web goes to F5
     // as a slender one does (F4 is not used), so lambda_rw only shows in the report.
     const double mnx = web.lambda < web.lambdaP ? GetMnx_CompactWeb(flange) : GetMnx_NoncompactWeb(h, flange);
-    PrintLine(L"Therefore Mnx", mnx, MomentUnit);
+    PrintMomentLine(L"Therefore Mnx", mnx);
     return {mnx, flange};
 }
 
@@ -196,13 +196,13 @@ CAiscDesignI::LateralLimits CAiscDesignI::GetLateralLimits(const mvSect_AISC& se
 {
     const double sx = section.Sx, h0 = section.h0, j = section.J;
     const double lp = 1.76 * section.ry * std::sqrt(E) / std::sqrt(fy);
-    PrintEquationValue(Equation::F2_5, lp / InchesPerFoot, L"ft");
+    PrintEquationValue(Equation::F2_5, Feet(lp), L"ft");
     const double c = GetC();
     const double rts = GetRts(section);
     const double term = 0.7 * fy * sx * h0 / (E * j * c);
     const double lr = 1.95 * rts * (E / (0.7 * fy)) * std::sqrt(j * c / (sx * h0)) *
                       std::sqrt(1 + std::sqrt(1 + 6.76 * (term * term)));
-    PrintEquationValue(Equation::F2_6, lr / InchesPerFoot, L"ft");
+    PrintEquationValue(Equation::F2_6, Feet(lr), L"ft");
     return {{lp, lr}, c};
 }
 
@@ -231,8 +231,8 @@ double CAiscDesignI::GetMn_Compact(const ElementLimits& flange, const mvSect_AIS
     const double sx = section.Sx;
     PrintLine(L"Mnx to account for Yielding");
     const double mp = fy * section.Zx;
-    PrintEquationValue(Equation::F2_1, mp / InchesPerFoot, MomentUnit);
-    Recorder.Add(Equation::F2_1, mp / InchesPerFoot);
+    PrintMoment(Equation::F2_1, mp);
+    RecordMoment(Equation::F2_1, mp);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
     return GetMn_FlangeLocalBuckling(flange, mp, fy, sx, {Equation::F3_1, Equation::F3_2}, [&] {
@@ -260,9 +260,9 @@ double CAiscDesignI::GetMn_FlangeLocalBuckling(const ElementLimits& flange, doub
         recorded = equations.noncompact;
     }
     if (recorded) image = zorsteel::EquationImage(recorded->Id());
-    PrintEquationValue(image, mn / InchesPerFoot, MomentUnit);
-    const double strength = std::min(mp, mn) / InchesPerFoot;
-    if (recorded) Recorder.Add(*recorded, strength);
+    PrintMoment(image, mn);
+    const double strength = std::min(mp, mn);
+    if (recorded) RecordMoment(*recorded, strength);
     return strength;
 }
 
@@ -271,7 +271,7 @@ double CAiscDesignI::GetMn_Lateral(const mvSect_AISC& section, const LengthLimit
 {
     const double sx = section.Sx, lp = limits.Lp, lr = limits.Lr;
     const double mp = fy * section.Zx;
-    PrintEquationValue(Equation::F2_1, mp / InchesPerFoot, MomentUnit);
+    PrintMoment(Equation::F2_1, mp);
     double mn;
     const wchar_t* image = L"Mn_equal_Mp.png";
     std::optional<LimitStateEquation> recorded;  // below Lp lateral-torsional buckling does not apply
@@ -289,9 +289,9 @@ double CAiscDesignI::GetMn_Lateral(const mvSect_AISC& section, const LengthLimit
     }
     if (recorded) image = zorsteel::EquationImage(recorded->Id());
     // The report shows the uncapped moment.
-    PrintEquationValue(image, mn / InchesPerFoot, MomentUnit);
-    const double strength = std::min(mp, mn) / InchesPerFoot;
-    if (recorded) Recorder.Add(*recorded, strength);
+    PrintMoment(image, mn);
+    const double strength = std::min(mp, mn);
+    if (recorded) RecordMoment(*recorded, strength);
     return strength;
 }
 
@@ -322,9 +322,9 @@ double CAiscDesignI::GetRt_SlenderWeb(const mvSect_AISC& section, double h) cons
 CAiscDesignI::LengthLimits CAiscDesignI::GetLateralLimits_SlenderWeb(double rt, double fy) const
 {
     const double lp = 1.1 * rt * std::sqrt(E / fy);
-    PrintEquationValue(Equation::F4_7, lp / InchesPerFoot, L"ft");
+    PrintEquationValue(Equation::F4_7, Feet(lp), L"ft");
     const double lr = Pi * rt * std::sqrt(E / (0.7 * fy));
-    PrintEquationValue(Equation::F5_5, lr / InchesPerFoot, L"ft");
+    PrintEquationValue(Equation::F5_5, Feet(lr), L"ft");
     return {lp, lr};
 }
 
@@ -349,9 +349,9 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(const mvSect_AISC& section, const 
     const double mn = GetMn_SlenderWeb(fcr, fy, section.Sx, web.Rpg, Equation::F5_2);
     // Fcr held to Fy, below Lp or where Cb lifts F5-3 above it, is compression flange yielding.
     if (fcr < fy)
-        Recorder.Add(Equation::F5_2, mn);
+        RecordMoment(Equation::F5_2, mn);
     else
-        Recorder.Add(Equation::F5_1, mn);
+        RecordMoment(Equation::F5_1, mn);
     return mn;
 }
 
@@ -376,7 +376,7 @@ double CAiscDesignI::GetMn_Compact_SlenderWeb(const ElementLimits& flange, const
         compact = true;
     }
     const double mn = GetMn_SlenderWeb(fcr, fy, section.Sx, web.Rpg, Equation::F5_7);
-    if (!compact) Recorder.Add(Equation::F5_7, mn);
+    if (!compact) RecordMoment(Equation::F5_7, mn);
     return mn;
 }
 
@@ -385,8 +385,8 @@ double CAiscDesignI::GetMn_SlenderWeb(double fcr, double fy, double sx, double r
     fcr = std::min(fcr, fy);
     PrintLine(L"Therefore Fcr", fcr, StressUnit);
     const double mn = rpg * fcr * sx;
-    PrintEquationValue(equation, mn / InchesPerFoot, MomentUnit);
-    return mn / InchesPerFoot;
+    PrintMoment(equation, mn);
+    return mn;
 }
 
 // ---- Minor axis (F6) and shear (G2, G7) ----------------------------------------
@@ -397,8 +397,8 @@ double CAiscDesignI::GetMn_Compact_Minor(const ElementLimits& flange, const mvSe
     const double sy = section.Sy;
     PrintLine(L"Mny to account for Yielding");
     const double mp = std::min(fy * section.Zy, 1.6 * fy * sy);
-    PrintEquationValue(Equation::F6_1, mp / InchesPerFoot, MomentUnit);
-    Recorder.Add(Equation::F6_1, mp / InchesPerFoot);
+    PrintMoment(Equation::F6_1, mp);
+    RecordMoment(Equation::F6_1, mp);
     PrintLine(L"Mny to account for Flange Local Buckling");
     return GetMn_FlangeLocalBuckling(flange, mp, fy, sy, {Equation::F6_2, Equation::F6_3},
                                      [&] { return std::min(fcr * sy, mp); });

@@ -54,9 +54,9 @@ protected:
     double GetFcr(const mvSect_AISC& section, double cb, double lb, double fy, double c) const;
     // kc = 4 / sqrt(h/tw) of F3-2 and F5-9, kept within 0.35 and 0.76.
     double GetKc() const;
-    // F2-1 yielding and F3-1 / F3-2 flange local buckling of the section, kip-ft.
+    // F2-1 yielding and F3-1 / F3-2 flange local buckling of the section, kip-in.
     double GetMn_Compact(const ElementLimits& flange, const mvSect_AISC& section, double fy) const;
-    // F2-1 to F2-3 lateral-torsional buckling with F2-4 fcr beyond Lr, capped at Mp, kip-ft.
+    // F2-1 to F2-3 lateral-torsional buckling with F2-4 fcr beyond Lr, capped at Mp, kip-in.
     double GetMn_Lateral(const mvSect_AISC& section, const LengthLimits& limits, double cb, double lb, double fy,
                          double fcr) const;
     // E7-4 to E7-6 reduction of the unstiffened flange of width b.
@@ -77,21 +77,21 @@ protected:
     double GetRt_SlenderWeb(const mvSect_AISC& section, double h) const;
     // F4-7 Lp and F5-5 Lr (inches).
     LengthLimits GetLateralLimits_SlenderWeb(double rt, double fy) const;
-    // F5-2 to F5-4 compression flange yielding and lateral-torsional buckling, kip-ft.
+    // F5-2 to F5-4 compression flange yielding and lateral-torsional buckling, kip-in.
     double GetMn_Lateral_SlenderWeb(const mvSect_AISC& section, const SlenderWeb& web, const LengthLimits& limits,
                                     double cb, double lb, double fy) const;
-    // F5-7 to F5-9 compression flange local buckling, kip-ft.
+    // F5-7 to F5-9 compression flange local buckling, kip-in.
     double GetMn_Compact_SlenderWeb(const ElementLimits& flange, const mvSect_AISC& section, const SlenderWeb& web,
                                     double fy) const;
     // F6-1 to F6-3 minor-axis yielding and flange local buckling of the
-    // section, kip-ft; fcr counts only for a slender flange.
+    // section, kip-in; fcr counts only for a slender flange.
     double GetMn_Compact_Minor(const ElementLimits& flange, const mvSect_AISC& section, double fy, double fcr) const;
     // G2-2 to G2-5 web Cv (kv = 5), 1.0 for a web with h/tw <= 2.24 sqrt(E/Fy).
     double GetCv_Major(double h, double tw, double fy) const;
 
 private:
     CompressionStep GetCompression(double h) const;
-    // Mnx, kip-ft, and the flange's limits, which the minor axis uses again.
+    // Mnx, kip-in, and the flange's limits, which the minor axis uses again.
     struct MajorFlexure
     {
         double Mn;
@@ -106,13 +106,13 @@ private:
         LimitStateEquation noncompact;
         LimitStateEquation slender;
     };
-    // Flange local buckling by the flange's class, kip-ft: Mp when compact,
+    // Flange local buckling by the flange's class, kip-in: Mp when compact,
     // the interpolation from Mp to 0.7 Fy S when noncompact (F3-1, F6-2),
     // slenderMn when slender (F3-2, F6-3); the report shows the uncapped
     // moment, the result is at most Mp.
     double GetMn_FlangeLocalBuckling(const ElementLimits& flange, double mp, double fy, double s,
                                      const FlangeEquations& equations, FunctionRef<double()> slenderMn) const;
-    // F5-2 / F5-7: the compression flange stress fcr, limited to Fy, times Rpg Sx, kip-ft.
+    // F5-2 / F5-7: the compression flange stress fcr, limited to Fy, times Rpg Sx, kip-in.
     double GetMn_SlenderWeb(double fcr, double fy, double sx, double rpg, Equation equation) const;
     // The record's rts, or F2-7's (shown) where it carries none.
     double GetRts(const mvSect_AISC& section) const;

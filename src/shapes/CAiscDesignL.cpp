@@ -60,7 +60,7 @@ int CAiscDesignL::Calculate()
                 PrintLine(L"Mnw to account for Leg Local Buckling");
                 const double local = GetMn_Compact(leg, Fy, yielding.Sc, yielding.Mn);
                 const double mnw = std::min({yielding.Mn, lateral, local});
-                PrintLine(L"Mnw", mnw, MomentUnit);
+                PrintMomentLine(L"Mnw", mnw);
                 return mnw;
             },
         .minorFlexure =
@@ -71,7 +71,7 @@ int CAiscDesignL::Calculate()
                 PrintLine(L"Mnz to account for Leg Local Buckling");
                 const double local = GetMn_Compact(leg, Fy, yielding.Sc, yielding.Mn);
                 const double mnz = std::min(yielding.Mn, local);
-                PrintLine(L"Mnz", mnz, MomentUnit);
+                PrintMomentLine(L"Mnz", mnz);
                 return mnz;
             },
         .majorShear =
@@ -174,8 +174,8 @@ CAiscDesign::ElementLimits CAiscDesignL::GetCompactLimits(double t, double b, do
 double CAiscDesignL::GetMy_Point(double fy, double s, const wchar_t* myImage, const wchar_t* mnImage) const
 {
     const double my = fy * s;
-    PrintEquationValue(myImage, my / InchesPerFoot, MomentUnit);
-    PrintEquationValue(mnImage, 1.5 * my / InchesPerFoot, MomentUnit);
+    PrintMoment(myImage, my);
+    PrintMoment(mnImage, 1.5 * my);
     return my;
 }
 
@@ -188,10 +188,10 @@ CAiscDesignL::Yielding CAiscDesignL::GetMn_Yielding(double fy, double muw) const
     const double myB = pointB ? GetMy_Point(fy, s.SwB, L"MywB_equal_Fy_SwB.png", L"MnwB_equal_1.5MywB.png") : 0;
     const double myC = GetMy_Point(fy, s.SwC, L"MywC_equal_Fy_SwC.png", L"MnwC_equal_1.5MywC.png");
     const double my = pointB ? std::min({myA, myB, myC}) : std::min(myA, myC);
-    const double mn = 1.5 * my / InchesPerFoot;
+    const double mn = 1.5 * my;
     PrintLine(L"For the limit state of yielding about the w-w axis");
-    PrintEquationValue(L"Mnw.png", mn, MomentUnit);
-    Recorder.Add(Equation::F10_1, mn);
+    PrintMoment(L"Mnw.png", mn);
+    RecordMoment(Equation::F10_1, mn);
     return {.Mn = mn, .My = my, .Sc = muw > 0 ? s.SwA : s.SwC};
 }
 
@@ -201,10 +201,10 @@ CAiscDesignL::Yielding CAiscDesignL::GetMn_Yielding_Minor(double fy, double muz)
     const double myA = GetMy_Point(fy, s.SzA, L"MyzA_equal_Fy_SzA.png", L"MnzA_equal_1.5MyzA.png");
     const double myB = GetMy_Point(fy, s.SzB, L"MyzB_equal_Fy_SzB.png", L"MnzB_equal_1.5MyzB.png");
     const double myC = GetMy_Point(fy, s.SzC, L"MyzC_equal_Fy_SzC.png", L"MnzC_equal_1.5MyzC.png");
-    const double mn = std::min({1.5 * myA, 1.5 * myB, 1.5 * myC}) / InchesPerFoot;
+    const double mn = std::min({1.5 * myA, 1.5 * myB, 1.5 * myC});
     PrintLine(L"For the limit state of yielding about the z-z axis");
-    PrintEquationValue(L"Mnz.png", mn, MomentUnit);
-    Recorder.Add(Equation::F10_1, mn);
+    PrintMoment(L"Mnz.png", mn);
+    RecordMoment(Equation::F10_1, mn);
     return {.Mn = mn, .My = std::min({myA, myB, myC}), .Sc = muz > 0 ? std::min(s.SzA, s.SzC) : s.SzB};
 }
 
@@ -228,22 +228,22 @@ double CAiscDesignL::GetMn_LateralTorsional(const mvSect_AISC& section, double c
              (std::sqrt(betaw * betaw + 0.052 * (slenderness * slenderness)) + betaw);
         elastic = Equation::F10_5;
     }
-    PrintEquationValue(elastic, me / InchesPerFoot, MomentUnit);
-    PrintEquationValue(L"My.png", my / InchesPerFoot, MomentUnit);
+    PrintMoment(elastic, me);
+    PrintMoment(L"My.png", my);
     double mn;
     if (me <= my) {
         PrintImage(L"Me_less_than_My.png");
         mn = (0.92 - 0.17 * me / my) * me;
-        PrintEquationValue(Equation::F10_2, mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(Equation::F10_2, mn / InchesPerFoot);
+        PrintMoment(Equation::F10_2, mn);
+        RecordMoment(Equation::F10_2, mn);
     } else {
         // Also taken when Me is not a number (unequal legs with Lb = 0): the cap 1.5 My.
         PrintImage(L"Me_greater_than_My.png");
         mn = std::min(1.5 * my, (1.92 - 1.17 * std::sqrt(my / me)) * my);
-        PrintEquationValue(Equation::F10_3, mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(Equation::F10_3, mn / InchesPerFoot);
+        PrintMoment(Equation::F10_3, mn);
+        RecordMoment(Equation::F10_3, mn);
     }
-    return mn / InchesPerFoot;
+    return mn;
 }
 
 double CAiscDesignL::GetBetaw(double b, double d) const
@@ -268,14 +268,14 @@ double CAiscDesignL::GetMn_Compact(const ElementLimits& leg, double fy, double s
         const double fcr = 0.71 * E / (lambda * lambda);
         PrintEquationValue(Equation::F10_9, fcr, StressUnit);
         mn = fcr * sc;
-        PrintEquationValue(Equation::F10_8, mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(Equation::F10_8, mn / InchesPerFoot);
+        PrintMoment(Equation::F10_8, mn);
+        RecordMoment(Equation::F10_8, mn);
     } else {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         PrintEquationValue(L"Sc.png", sc, L"in^3");
         mn = fy * sc * (2.43 - 1.72 * lambda * std::sqrt(fy / E));
-        PrintEquationValue(Equation::F10_7, mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(Equation::F10_7, mn / InchesPerFoot);
+        PrintMoment(Equation::F10_7, mn);
+        RecordMoment(Equation::F10_7, mn);
     }
-    return mn / InchesPerFoot;
+    return mn;
 }

@@ -28,9 +28,9 @@ protected:
     ColumnSlenderness GetColumnFe() const;
     // Table B4.1b case 12 limits of the long leg b / t; both axes use them.
     ElementLimits GetCompactLimits(double t, double b, double fy) const;
-    // F10-1 yielding about one principal axis: Mn (kip-ft), the least yield
-    // moment My over the points A, B, C (kip-in), and Sc, the modulus at the
-    // leg tip in compression.
+    // F10-1 yielding about one principal axis: Mn, the least yield moment My
+    // over the points A, B, C (both kip-in), and Sc, the modulus at the leg
+    // tip in compression.
     struct Yielding
     {
         double Mn, My, Sc;
@@ -41,12 +41,12 @@ protected:
     // About z, for the moment muz.
     Yielding GetMn_Yielding_Minor(double fy, double muz) const;
     // F10-2 / F10-3 lateral-torsional buckling of the section about w with the
-    // F10-4 (equal legs) or F10-5 (unequal legs) elastic moment, kip-ft.
+    // F10-4 (equal legs) or F10-5 (unequal legs) elastic moment, kip-in.
     double GetMn_LateralTorsional(const mvSect_AISC& section, double cb, double lb, double my) const;
     // beta_w of Commentary Table C-F10.1 for the legs b and d, in; 0 for
     // equal legs and for legs the table does not list.
     double GetBetaw(double b, double d) const;
-    // F10-6 to F10-9 leg local buckling, kip-ft; a compact leg keeps the
+    // F10-6 to F10-9 leg local buckling, kip-in; a compact leg keeps the
     // yielding strength mnYield.
     double GetMn_Compact(const ElementLimits& leg, double fy, double sc, double mnYield) const;
     // Cv of the long leg, kv = 1.2.

@@ -78,7 +78,7 @@ double CAiscDesignRectHss::GetMn(bool major, const CompactLimits& limits) const
     PrintLine(major ? L"Mnx to account for Web Local Buckling" : L"Mny to account for Web Local Buckling");
     const double mw = GetMn_LocalBuckling_Web(s, limits.web, major);
     const double mn = std::min({mp, mf, mw});
-    PrintLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn, MomentUnit);
+    PrintMomentLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn);
     return mn;
 }
 
@@ -133,7 +133,7 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(const mvSect_AISC& section
     if (lambda <= limits.lambdaP) {
         PrintLine(L"Flange is compact");
         mn = mp;
-        PrintEquationValue(L"Mn_equal_Mp.png", mn / InchesPerFoot, MomentUnit);
+        PrintMoment(L"Mn_equal_Mp.png", mn);
     } else if (lambda > limits.lambdaR) {
         PrintLine(L"Flange is slender");
         const double root = std::sqrt(E / Fy);
@@ -148,16 +148,16 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(const mvSect_AISC& section
         const double se = ieff / (depth / 2);
         PrintEquationValue(L"Se_equal_Ieff_d_2.png", se, L"in^3");
         mn = Fy * se;
-        PrintEquationValue(Equation::F7_3, mn / InchesPerFoot, MomentUnit);
+        PrintMoment(Equation::F7_3, mn);
         recorded = LimitStateEquation(Equation::F7_3);
     } else {
         PrintLine(L"Flange is non-compact");
         mn = std::min(mp - (mp - Fy * s) * (3.57 * lambda * std::sqrt(Fy / E) - 4.0), mp);
-        PrintEquationValue(Equation::F7_2, mn / InchesPerFoot, MomentUnit);
+        PrintMoment(Equation::F7_2, mn);
         recorded = LimitStateEquation(Equation::F7_2);
     }
-    if (recorded) Recorder.Add(*recorded, mn / InchesPerFoot);
-    return mn / InchesPerFoot;
+    if (recorded) RecordMoment(*recorded, mn);
+    return mn;
 }
 
 double CAiscDesignRectHss::GetMn_LocalBuckling_Web(const mvSect_AISC& section, const SlendernessLimits& limits,
@@ -172,15 +172,15 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Web(const mvSect_AISC& section, c
     if (lambda <= limits.lambdaP) {
         PrintLine(L"Web is compact");
         mn = mp;
-        PrintEquationValue(L"Mn_equal_Mp.png", mn / InchesPerFoot, MomentUnit);
+        PrintMoment(L"Mn_equal_Mp.png", mn);
     } else {
         PrintLine(lambda > limits.lambdaR ? L"Web is slender (Warning: treating the section as non-compact)"
                                    : L"Web is non-compact");
         mn = std::min(mp - (mp - Fy * s) * (0.305 * lambda * std::sqrt(Fy / E) - 0.738), mp);
-        PrintEquationValue(Equation::F7_5, mn / InchesPerFoot, MomentUnit);
-        Recorder.Add(Equation::F7_5, mn / InchesPerFoot);
+        PrintMoment(Equation::F7_5, mn);
+        RecordMoment(Equation::F7_5, mn);
     }
-    return mn / InchesPerFoot;
+    return mn;
 }
 
 double CAiscDesignRectHss::GetQa_Stiffened(double e, double fy) const

@@ -17,7 +17,7 @@ protected:
         SlendernessLimits web;     // Table B4.1b case 19
     };
     // F7 nominal flexural strength about one axis: the smallest of yielding,
-    // flange and web local buckling, kip-ft.
+    // flange and web local buckling, kip-in.
     double GetMn(bool major, const CompactLimits& limits) const;
     // G2-1 strength of the two webs of flat width h.
     double GetVn_Walls(double h) const;

@@ -50,7 +50,7 @@ double CAiscDesignRoundHss::GetMn(bool major, const SlendernessLimits& limits) c
     PrintLine(major ? L"Mnx to account for Local Buckling" : L"Mny to account for Local Buckling");
     const double ml = GetMn_LocalBuckling_Flange(s, limits, major);
     const double mn = std::min(ml, mp);  // local buckling on a tie
-    PrintLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn, MomentUnit);
+    PrintMomentLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn);
     return mn;
 }
 
@@ -120,9 +120,9 @@ double CAiscDesignRoundHss::GetMn_LocalBuckling_Flange(const mvSect_AISC& sectio
         recorded = LimitStateEquation(Equation::F8_2);
     }
     if (recorded) image = zorsteel::EquationImage(recorded->Id());
-    PrintEquationValue(image, mn / InchesPerFoot, MomentUnit);
-    if (recorded) Recorder.Add(*recorded, mn / InchesPerFoot);
-    return mn / InchesPerFoot;
+    PrintMoment(image, mn);
+    if (recorded) RecordMoment(*recorded, mn);
+    return mn;
 }
 
 double CAiscDesignRoundHss::GetFcr_Shear(double d_t) const

@@ -11,7 +11,7 @@ public:
 
 protected:
     // F8 nominal flexural strength about one axis: the smaller of yielding and
-    // local buckling, kip-ft.
+    // local buckling, kip-in.
     double GetMn(bool major, const SlendernessLimits& limits) const;
     // E7-19 reduction for a slender round wall; D/t above 0.45 E/Fy raises ErrorCode 3.
     double GetQa_Stiffened(double e, double fy) const;
