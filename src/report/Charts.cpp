@@ -184,7 +184,8 @@ void WriteBarAxis(Svg& svg, const BarColumns& columns, double top, double bottom
         svg << "<line x1=\"" << x << "\" y1=\"" << top << "\" x2=\"" << x << "\" y2=\"" << bottom
             << (limit ? "\" stroke=\"#000\" stroke-width=\"1.6\"/>\n" : "\" stroke=\"#cfd6de\"/>\n");
         const std::string label = tick == 0 ? "0" : Fixed(tick, tick == 1.0 || tick == 1.5 || tick == 0.5 ? 1 : 2);
-        const char* attributes = limit ? "text-anchor=\"middle\" font-weight=\"bold\"" : "text-anchor=\"middle\"";
+        const char* attributes = limit ? "class=\"tick\" text-anchor=\"middle\" font-weight=\"bold\""
+                                       : "class=\"tick\" text-anchor=\"middle\"";
         WriteText(svg, x, top - 5, label, attributes);
         if (labelBelow) WriteText(svg, x, bottom + 12, label, attributes);
     }
@@ -260,7 +261,10 @@ struct Plot
     double Y(double axialRatio) const { return ZeroY() - kPlotSide * axialRatio / kInteractionAxisMax; }
 };
 
-bool Finite(const CombinationPoint& point) { return std::isfinite(point.AxialRatio) && std::isfinite(point.MomentRatio); }
+bool Finite(const CombinationPoint& point)
+{
+    return std::isfinite(point.AxialRatio) && std::isfinite(point.MomentRatio);
+}
 
 Plot PlotFor(const std::vector<CombinationPoint>& points)
 {
@@ -285,9 +289,10 @@ constexpr const char* kMarkerShapes[] = {
 constexpr const char* kMarkerColours[] = {"#1f3a5f", "#a04000", "#2e6b3c", "#6a1b9a", "#8e0f0f", "#37474f"};
 constexpr std::size_t kMarkerCount = std::size(kMarkerShapes);
 
-void WriteMarker(Svg& svg, std::size_t index, double x, double y)
+// A marker of the plot (role "point") or of the list beside it ("key").
+void WriteMarker(Svg& svg, std::size_t index, double x, double y, std::string_view role)
 {
-    svg << "<g class=\"point\" transform=\"translate(" << x << " " << y << ")\" fill=\"#fff\" stroke=\""
+    svg << "<g class=\"" << role << "\" transform=\"translate(" << x << " " << y << ")\" fill=\"#fff\" stroke=\""
         << kMarkerColours[index % kMarkerCount] << "\" stroke-width=\"1.6\">" << kMarkerShapes[index % kMarkerCount]
         << "</g>\n";
 }
@@ -374,8 +379,8 @@ Spot ClearestSpot(std::initializer_list<Spot> spots, double width, const std::ve
 
 void WriteLabel(Svg& svg, const Spot& spot, std::string_view text, std::string_view attributes)
 {
-    WriteText(svg, spot.x, spot.y, text,
-              std::string(attributes) + " dominant-baseline=\"central\"" + (spot.alignEnd ? " text-anchor=\"end\"" : ""));
+    const std::string anchor = spot.alignEnd ? " text-anchor=\"end\"" : "";
+    WriteText(svg, spot.x, spot.y, text, std::string(attributes) + " dominant-baseline=\"central\"" + anchor);
 }
 
 // The H1-1 lines of one half (sign 1 compression, -1 tension), the region
@@ -434,7 +439,7 @@ void WritePoint(Svg& svg, const Plot& plot, const CombinationPoint& point, const
         const double axial = std::clamp(point.AxialRatio, plot.MinAxial(), plot.MaxAxial());
         WriteClipArrow(svg, placed.x, placed.y, point.MomentRatio - moment, axial - point.AxialRatio);
     }
-    WriteMarker(svg, index, placed.x, placed.y);
+    WriteMarker(svg, index, placed.x, placed.y, "point");
     WriteText(svg, placed.x + 6, placed.y - 6, std::to_string(index + 1), "font-size=\"10\" font-weight=\"bold\"");
 }
 
@@ -453,7 +458,7 @@ double WriteLegend(Svg& svg, const std::vector<CombinationPoint>& points, const 
     double y = kPlotTop + 20;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const CombinationPoint& point = points[i];
-        WriteMarker(svg, i, kLegendLeft, y - 4);
+        WriteMarker(svg, i, kLegendLeft, y - 4, "key");
         WriteText(svg, kLegendLeft + 10, y, std::to_string(i + 1), "font-size=\"10\" font-weight=\"bold\"");
         WriteText(svg, kNameLeft, y, Escape(point.Combination), "", kNameWidth);
         WriteText(svg, kAxialRight, y, RatioText(point.AxialRatio), "text-anchor=\"end\"");
