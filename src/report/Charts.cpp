@@ -105,9 +105,12 @@ private:
 constexpr double kWidth = 720;  // viewBox width: a unit is about 0.01 in across a letter page
 constexpr double kFontSize = 11;
 
-// The page's font, DejaVu Sans, sets capitals and digits 0.6 to 0.8 em wide:
-// 0.7 em a character estimates a label wide enough for most Ids.
-double TextWidth(std::size_t glyphs, double fontSize) { return 0.7 * fontSize * static_cast<double>(glyphs); }
+constexpr char kBold[] = "font-weight=\"bold\"";
+
+// The page's font, DejaVu Sans, sets capitals and digits 0.6 to 0.8 em wide,
+// in bold up to 0.85 em: 0.7 em a character (0.78 in bold) estimates a label
+// wide enough for most Ids.
+double TextWidth(std::size_t glyphs, bool bold) { return (bold ? 0.78 : 0.7) * kFontSize * static_cast<double>(glyphs); }
 
 // A text element; a text estimated wider than maxWidth is squeezed to it
 // (never broken, never cut).
@@ -115,7 +118,7 @@ void WriteText(Svg& svg, double x, double y, const XmlText& text, std::string_vi
 {
     svg << "<text x=\"" << x << "\" y=\"" << y << "\"";
     if (!attributes.empty()) svg << " " << attributes;
-    if (TextWidth(text.glyphs, kFontSize) > maxWidth)
+    if (TextWidth(text.glyphs, attributes.find(kBold) != std::string_view::npos) > maxWidth)
         svg << " textLength=\"" << maxWidth << "\" lengthAdjust=\"spacingAndGlyphs\"";
     svg << ">" << text.text << "</text>\n";
 }
@@ -155,10 +158,11 @@ struct BarColumns
 
 BarColumns ColumnsFor(const std::vector<MemberBar>& members)
 {
-    std::size_t longest = 0;
-    for (const MemberBar& member : members) longest = std::max(longest, Escape(member.Id).glyphs);
+    double widest = 0;
+    for (const MemberBar& member : members)
+        widest = std::max(widest, TextWidth(Escape(member.Id).glyphs, member.Status != ChartStatus::Ok));
     BarColumns columns;
-    columns.labelRight = 6 + std::clamp(TextWidth(longest, kFontSize), 30.0, 200.0);
+    columns.labelRight = 6 + std::clamp(widest, 30.0, 200.0);
     columns.barLeft = columns.labelRight + 8;
     columns.valueRight = kWidth - 52;
     columns.statusLeft = kWidth - 44;
@@ -194,7 +198,9 @@ void WriteBarAxis(Svg& svg, const BarColumns& columns, double top, double bottom
 void WriteBarRow(Svg& svg, const BarColumns& columns, const MemberBar& member, double y)
 {
     const double baseline = y + 12;
-    WriteText(svg, columns.labelRight, baseline, Escape(member.Id), "text-anchor=\"end\"", columns.labelRight - 4);
+    const bool strong = member.Status != ChartStatus::Ok;  // NG and ERROR rows in bold
+    WriteText(svg, columns.labelRight, baseline, Escape(member.Id),
+              strong ? "text-anchor=\"end\" font-weight=\"bold\"" : "text-anchor=\"end\"", columns.labelRight - 4);
 
     const bool checked = member.Status != ChartStatus::Error;
     const bool drawn = checked && (std::isfinite(member.Ratio) || member.Ratio > 0);
@@ -217,7 +223,6 @@ void WriteBarRow(Svg& svg, const BarColumns& columns, const MemberBar& member, d
                 << "L" << end + 2 << " " << y + 14 << "Z\" fill=\"" << fill << "\"/>\n";
         }
     }
-    const bool strong = member.Status != ChartStatus::Ok;
     WriteText(svg, columns.valueRight, baseline, drawn ? RatioText(member.Ratio) : "\xE2\x80\x94",
               strong ? "text-anchor=\"end\" font-weight=\"bold\"" : "text-anchor=\"end\"");
     const char* status = member.Status == ChartStatus::Ok ? "OK" : member.Status == ChartStatus::Ng ? "NG" : "ERROR";

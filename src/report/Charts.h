@@ -38,12 +38,13 @@ inline constexpr double kUtilisationAxisMax = 1.5;
 
 // Every member's critical ratio as a horizontal bar against the 1.0 line, one
 // row a member in the order given, each row naming its Id, ratio and status.
-// OK bars are light, NG bars dark; an ERROR member has no bar and says "not
-// checked"; a ratio that is not a number has no bar and says so; an infinite
-// one is a clipped bar valued "∞". The rows come in blocks of at most 45
-// (blocks of equal size), one <svg> each with its own axis, so that a printed
-// page breaks between blocks and never through a row. The result is one
-// <div class="zs-chart"> holding the blocks; with no members, a line saying so.
+// OK bars are light, NG bars dark, NG and ERROR rows in bold; an ERROR member
+// has no bar and says "not checked"; a ratio that is not a number has no bar
+// and says so; an infinite one is a clipped bar valued "∞". The rows come in
+// blocks of at most 25 (blocks of equal size), one <svg> each with its own
+// axis, so that a printed page breaks between blocks and never through a row.
+// The result is one <div class="zs-chart"> holding the blocks; with no
+// members, a line saying so.
 std::string UtilisationChart(const std::vector<MemberBar>& members);
 
 // One load combination of a member in the interaction diagram.
