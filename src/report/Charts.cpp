@@ -15,8 +15,29 @@ namespace {
 struct XmlText
 {
     std::string text;
-    std::size_t glyphs = 0;  // characters, for an estimate of the width
+    double em = 0;  // its width in em, estimated
 };
+
+// Advance widths of the printable ASCII characters in DejaVu Sans, the
+// page's font, in 1/2048 em; others are taken as 0.7 em (1 em from U+0800 on,
+// where wide scripts begin).
+constexpr unsigned short kAdvance[95] = {
+    651,  821,  942,  1716, 1303, 1946, 1597, 563,  799,  799,  1024, 1716, 651,  739,  651,  690,  // space to /
+    1303, 1303, 1303, 1303, 1303, 1303, 1303, 1303, 1303, 1303,                                    // 0 to 9
+    690,  690,  1716, 1716, 1716, 1087, 2048,                                                      // : to @
+    1401, 1405, 1430, 1579, 1294, 1178, 1589, 1540, 604,  604,  1343, 1141, 1767,                  // A to M
+    1532, 1612, 1235, 1612, 1423, 1300, 1251, 1499, 1401, 2025, 1403, 1251, 1403,                  // N to Z
+    799,  690,  799,  1716, 1024, 1024,                                                            // [ to `
+    1255, 1300, 1126, 1300, 1260, 721,  1300, 1298, 569,  569,  1186, 569,  1995,                  // a to m
+    1298, 1253, 1300, 1300, 842,  1067, 803,  1298, 1212, 1675, 1212, 1212, 1075,                  // n to z
+    1303, 690,  1303, 1716,                                                                        // { to ~
+};
+
+double AdvanceEm(const unsigned char* p, std::size_t length)
+{
+    if (length == 1) return *p >= 0x20 && *p < 0x7F ? kAdvance[*p - 0x20] / 2048.0 : 0.7;
+    return length == 2 ? 0.7 : 1.0;
+}
 
 constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
 
@@ -46,13 +67,14 @@ XmlText Escape(std::string_view text)
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     while (p < end) {
-        ++out.glyphs;
         const std::size_t length = XmlCharLength(p, end);
         if (length == 0) {
             out.text += kReplacement;
+            out.em += 1;
             ++p;
             continue;
         }
+        out.em += AdvanceEm(p, length);
         switch (*p) {
         case '&': out.text += "&amp;"; break;
         case '<': out.text += "&lt;"; break;
@@ -107,10 +129,9 @@ constexpr double kFontSize = 11;
 
 constexpr char kBold[] = "font-weight=\"bold\"";
 
-// The page's font, DejaVu Sans, sets capitals and digits 0.6 to 0.8 em wide,
-// in bold up to 0.85 em: 0.7 em a character (0.78 in bold) estimates a label
-// wide enough for most Ids.
-double TextWidth(std::size_t glyphs, bool bold) { return (bold ? 0.78 : 0.7) * kFontSize * static_cast<double>(glyphs); }
+// Width of a text at the chart's font size; DejaVu Sans Bold is about a
+// tenth wider than the regular face.
+double TextWidth(const XmlText& text, bool bold) { return text.em * kFontSize * (bold ? 1.1 : 1.0); }
 
 // A text element; a text estimated wider than maxWidth is squeezed to it
 // (never broken, never cut).
@@ -118,7 +139,7 @@ void WriteText(Svg& svg, double x, double y, const XmlText& text, std::string_vi
 {
     svg << "<text x=\"" << x << "\" y=\"" << y << "\"";
     if (!attributes.empty()) svg << " " << attributes;
-    if (TextWidth(text.glyphs, attributes.find(kBold) != std::string_view::npos) > maxWidth)
+    if (TextWidth(text, attributes.find(kBold) != std::string_view::npos) > maxWidth)
         svg << " textLength=\"" << maxWidth << "\" lengthAdjust=\"spacingAndGlyphs\"";
     svg << ">" << text.text << "</text>\n";
 }
@@ -160,9 +181,9 @@ BarColumns ColumnsFor(const std::vector<MemberBar>& members)
 {
     double widest = 0;
     for (const MemberBar& member : members)
-        widest = std::max(widest, TextWidth(Escape(member.Id).glyphs, member.Status != ChartStatus::Ok));
+        widest = std::max(widest, TextWidth(Escape(member.Id), member.Status != ChartStatus::Ok));
     BarColumns columns;
-    columns.labelRight = 6 + std::clamp(widest, 30.0, 200.0);
+    columns.labelRight = 6 + std::clamp(widest * 1.05, 30.0, 200.0);  // a little room for a wider font
     columns.barLeft = columns.labelRight + 8;
     columns.valueRight = kWidth - 52;
     columns.statusLeft = kWidth - 44;
@@ -332,54 +353,107 @@ void WriteInteractionGrid(Svg& svg, const Plot& plot)
         << "</text>\n";
 }
 
-// Where a combination's marker goes: on the plot, or on its edge when the
-// point lies beyond the axes; nowhere when a ratio is not finite.
+// A place for a label, its text centred on y and starting (or, alignEnd,
+// ending) at x.
+struct Spot
+{
+    double x = 0, y = 0;
+    bool alignEnd = false;
+};
+
+// Where a combination's marker goes: on the plot, or on its edge with an
+// arrow the way the point lies when it is beyond the axes; nowhere when a
+// ratio is not finite. Its number goes beside it.
 struct Placed
 {
     double x = 0, y = 0;
     bool drawn = false, inside = false;
+    double arrowX = 0, arrowY = 0;  // the arrow's direction, a unit vector
+    Spot number;
 };
 
 Placed Place(const Plot& plot, const CombinationPoint& point)
 {
     if (!Finite(point)) return {};
+    Placed placed;
     const double moment = std::clamp(point.MomentRatio, 0.0, kInteractionAxisMax);
     const double axial = std::clamp(point.AxialRatio, plot.MinAxial(), plot.MaxAxial());
-    return {plot.X(moment), plot.Y(axial), true, moment == point.MomentRatio && axial == point.AxialRatio};
+    placed.x = plot.X(moment);
+    placed.y = plot.Y(axial);
+    placed.drawn = true;
+    placed.inside = moment == point.MomentRatio && axial == point.AxialRatio;
+    if (!placed.inside) {
+        const double dx = point.MomentRatio - moment, dy = axial - point.AxialRatio;  // y grows downwards
+        placed.arrowX = dx / std::hypot(dx, dy);
+        placed.arrowY = dy / std::hypot(dx, dy);
+    }
+    return placed;
 }
 
-// A place for a label, its text centred on y and starting (or, alignEnd,
-// ending) at x.
-struct Spot
+constexpr double kArrowLength = 15;
+
+struct Box
 {
-    double x, y;
-    bool alignEnd;
+    double left, top, right, bottom;
 };
 
-// The first spot whose label keeps clear of every marker and its number; the
-// one farthest from them when none does.
-Spot ClearestSpot(std::initializer_list<Spot> spots, double width, const std::vector<Placed>& placed)
+// The box of a label 12 units high at spot.
+Box LabelBox(const Spot& spot, double width)
 {
-    constexpr double kClearance = 4;
+    const double left = spot.alignEnd ? spot.x - width : spot.x;
+    return {left, spot.y - 6, left + width, spot.y + 6};
+}
+
+double Gap(const Box& a, const Box& b)
+{
+    return std::hypot(std::max({a.left - b.right, b.left - a.right, 0.0}),
+                      std::max({a.top - b.bottom, b.top - a.bottom, 0.0}));
+}
+
+// The first spot whose label of width keeps clear of every box taken; the
+// one farthest from them when none does.
+Spot ClearestSpot(std::initializer_list<Spot> spots, double width, const std::vector<Box>& taken)
+{
+    constexpr double kClearance = 3;
     Spot best = *spots.begin();
-    double bestDistance = -1;
+    double bestGap = -1;
     for (const Spot& spot : spots) {
-        const double left = spot.alignEnd ? spot.x - width : spot.x;
-        double nearest = 1e9;
-        for (const Placed& point : placed) {
-            if (!point.drawn) continue;
-            // The marker and its number, up and to the right of it.
-            const double dx = std::max({left - (point.x + 14), point.x - 6 - (left + width), 0.0});
-            const double dy = std::max({spot.y - 6 - (point.y + 6), point.y - 16 - (spot.y + 6), 0.0});
-            nearest = std::min(nearest, std::hypot(dx, dy));
-        }
-        if (nearest >= kClearance) return spot;
-        if (nearest > bestDistance) {
+        double gap = 1e9;
+        for (const Box& box : taken) gap = std::min(gap, Gap(LabelBox(spot, width), box));
+        if (gap >= kClearance) return spot;
+        if (gap > bestGap) {
             best = spot;
-            bestDistance = nearest;
+            bestGap = gap;
         }
     }
     return best;
+}
+
+// Numbers each marker where no other marker or number is; returns the boxes
+// the markers and numbers take.
+std::vector<Box> PlaceNumbers(std::vector<Placed>& placed)
+{
+    std::vector<Box> taken;
+    for (const Placed& point : placed) {
+        if (!point.drawn) continue;
+        taken.push_back({point.x - 6, point.y - 6, point.x + 6, point.y + 6});
+        const double tipX = point.x + kArrowLength * point.arrowX, tipY = point.y + kArrowLength * point.arrowY;
+        if (!point.inside) taken.push_back({tipX - 4, tipY - 4, tipX + 4, tipY + 4});
+    }
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (!placed[i].drawn) continue;
+        const double x = placed[i].x, y = placed[i].y;
+        const double width = 7.0 * static_cast<double>(std::to_string(i + 1).size());  // bold digits at 10 units
+        placed[i].number = ClearestSpot({{x + 9, y, false},
+                                         {x - 9, y, true},
+                                         {x + 8, y - 10, false},
+                                         {x + 8, y + 10, false},
+                                         {x - 8, y - 10, true},
+                                         {x - 8, y + 10, true}},
+                                        width, taken);
+        taken.push_back(LabelBox(placed[i].number, width));
+    }
+    return taken;
 }
 
 void WriteLabel(Svg& svg, const Spot& spot, std::string_view text, std::string_view attributes)
@@ -389,8 +463,8 @@ void WriteLabel(Svg& svg, const Spot& spot, std::string_view text, std::string_v
 }
 
 // The H1-1 lines of one half (sign 1 compression, -1 tension), the region
-// they close lightly shaded, each line named where no marker is.
-void WriteInteractionCurve(Svg& svg, const Plot& plot, double sign, const std::vector<Placed>& placed)
+// they close lightly shaded, each line named where no marker or number is.
+void WriteInteractionCurve(Svg& svg, const Plot& plot, double sign, const std::vector<Box>& taken)
 {
     const double zeroY = plot.Y(0);
     svg << "<path d=\"M" << plot.X(0) << " " << zeroY << "L" << plot.X(0) << " " << plot.Y(sign) << "L"
@@ -411,14 +485,14 @@ void WriteInteractionCurve(Svg& svg, const Plot& plot, double sign, const std::v
     WriteLabel(svg,
                ClearestSpot({beside(0.5, true), beside(0.5, false), beside(0.25, true), beside(0.75, true),
                              beside(0.3, false), beside(0.7, false)},
-                            kLabelWidth, placed),
+                            kLabelWidth, taken),
                "H1-1a", "font-weight=\"bold\"");
     const double middleX = plot.X(0.95), middleY = plot.Y(sign * 0.1);
     WriteLabel(svg,
                ClearestSpot({{middleX + 8, middleY, false},
                              {plot.X(0.9) + 8, plot.Y(sign * 0.2) - sign * 10, false},
                              {middleX - 8, middleY, true}},
-                            kLabelWidth, placed),
+                            kLabelWidth, taken),
                "H1-1b", "font-weight=\"bold\"");
     WriteLabel(svg, {plot.X(kInteractionAxisMax) - 6, plot.Y(sign * 1.3), true}, sign > 0 ? "compression" : "tension",
                "font-style=\"italic\" fill=\"#5b6570\"");
@@ -426,26 +500,20 @@ void WriteInteractionCurve(Svg& svg, const Plot& plot, double sign, const std::v
 
 // A point beyond the axes: an arrow from its marker on the edge the way the
 // point lies.
-void WriteClipArrow(Svg& svg, double x, double y, double dx, double dy)
+void WriteClipArrow(Svg& svg, double x, double y, double ux, double uy)
 {
-    const double length = std::hypot(dx, dy);
-    const double ux = dx / length, uy = dy / length;
-    const double tipX = x + 15 * ux, tipY = y + 15 * uy;
+    const double tipX = x + kArrowLength * ux, tipY = y + kArrowLength * uy;
     svg << "<path class=\"clipped\" d=\"M" << x + 6 * ux << " " << y + 6 * uy << "L" << tipX << " " << tipY
         << "M" << tipX - 5 * ux - 3 * uy << " " << tipY - 5 * uy + 3 * ux << "L" << tipX << " " << tipY << "L"
         << tipX - 5 * ux + 3 * uy << " " << tipY - 5 * uy - 3 * ux << "\" fill=\"none\" stroke=\"#000\" "
         << "stroke-width=\"1.4\"/>\n";
 }
 
-void WritePoint(Svg& svg, const Plot& plot, const CombinationPoint& point, const Placed& placed, std::size_t index)
+void WritePoint(Svg& svg, const Placed& placed, std::size_t index)
 {
-    if (!placed.inside) {
-        const double moment = std::clamp(point.MomentRatio, 0.0, kInteractionAxisMax);
-        const double axial = std::clamp(point.AxialRatio, plot.MinAxial(), plot.MaxAxial());
-        WriteClipArrow(svg, placed.x, placed.y, point.MomentRatio - moment, axial - point.AxialRatio);
-    }
+    if (!placed.inside) WriteClipArrow(svg, placed.x, placed.y, placed.arrowX, placed.arrowY);
     WriteMarker(svg, index, placed.x, placed.y, "point");
-    WriteText(svg, placed.x + 6, placed.y - 6, std::to_string(index + 1), "font-size=\"10\" font-weight=\"bold\"");
+    WriteLabel(svg, placed.number, std::to_string(index + 1), "font-size=\"10\" font-weight=\"bold\"");
 }
 
 constexpr double kLegendLeft = 350, kNameLeft = 382, kNameWidth = 170, kAxialRight = 630, kMomentRight = 710;
@@ -511,13 +579,14 @@ std::string InteractionDiagram(std::string_view memberId, const std::vector<Comb
                         : tension               ? "tension"
                                                 : nullptr);
     }
+    const std::vector<Box> taken = PlaceNumbers(placed);
     Svg body;
-    WriteText(body, 6, 16, Escape("H1-1 interaction: " + std::string(memberId)), "font-weight=\"bold\"", 330);
+    WriteText(body, 6, 16, Escape("H1-1 interaction: " + std::string(memberId)), "font-weight=\"bold\"", kWidth - 12);
     WriteInteractionGrid(body, plot);
-    if (plot.compression) WriteInteractionCurve(body, plot, 1, placed);
-    if (plot.tension) WriteInteractionCurve(body, plot, -1, placed);
+    if (plot.compression) WriteInteractionCurve(body, plot, 1, taken);
+    if (plot.tension) WriteInteractionCurve(body, plot, -1, taken);
     for (std::size_t i = 0; i < points.size(); ++i)
-        if (placed[i].drawn) WritePoint(body, plot, points[i], placed[i], i);
+        if (placed[i].drawn) WritePoint(body, placed[i], i);
     const double legendBottom = WriteLegend(body, points, notes);
     Svg svg;
     OpenSvg(svg, std::max(plot.Bottom() + 42, legendBottom), "H1-1 interaction diagram of " + std::string(memberId));
