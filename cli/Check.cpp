@@ -9,6 +9,7 @@
 
 #include "Environment.h"
 #include "ExitStatus.h"
+#include "Pdf.h"
 #include "ReportOutput.h"
 #include "zorsteel.h"
 
@@ -42,6 +43,40 @@ bool ReportFolderExists(const std::string& report)
     if (std::filesystem::is_directory(folder, error)) return true;
     Complain("the report folder " + folder.string() + " does not exist");
     return false;
+}
+
+// True when both paths name one file, whether it exists or not.
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code errorA, errorB;
+    const std::filesystem::path pathA = std::filesystem::weakly_canonical(a, errorA);
+    const std::filesystem::path pathB = std::filesystem::weakly_canonical(b, errorB);
+    return !a.empty() && !b.empty() && !errorA && !errorB && pathA == pathB;
+}
+
+// Before any member is checked: the PDF is a file of its own in a folder
+// that exists, and there is a Chromium (found into chromium) to print it.
+// The exit status, kExitOk when all is ready.
+int PdfReady(const CheckOptions& options, std::string& chromium)
+{
+    if (SameFile(options.Pdf, options.Members) || SameFile(options.Pdf, options.Report)) {
+        Complain("--pdf " + options.Pdf + " names the member file or the report page: give the PDF a file of its own");
+        return kExitUsage;
+    }
+    if (!ReportFolderExists(options.Pdf)) return kExitFileError;
+    chromium = FindChromium();
+    if (chromium.empty()) {
+        Complain(kNoChromium);
+        return kExitNoPdf;
+    }
+    return kExitOk;
+}
+
+// The report as PDF: the page of --report printed, or one written for it.
+bool WritePdf(const CheckOptions& options, const std::string& chromium, const std::vector<MemberResult>& results)
+{
+    if (!options.Report.empty()) return PrintPdf(chromium, options.Report, options.Pdf);
+    return PrintPdf(chromium, [&](std::ostream& out) { WriteReport(out, options.Title, results); }, options.Pdf);
 }
 
 MemberRow RowFromOptions(const CheckOptions& options)
@@ -173,6 +208,8 @@ int RunCheck(const CheckOptions& options)
     int status = kExitOk;
     if (!LoadMembers(options, members, status)) return status;
     if (!options.Report.empty() && !ReportFolderExists(options.Report)) return kExitFileError;
+    std::string chromium;
+    if (const int pdf = options.Pdf.empty() ? kExitOk : PdfReady(options, chromium); pdf != kExitOk) return pdf;
     if (!CatalogueReady()) return kExitFileError;
     ResultSink sink;
     Output report;
@@ -183,7 +220,7 @@ int RunCheck(const CheckOptions& options)
     // Blocks small enough that the first results come at once and the
     // threads finish together, large enough that handing them out is cheap.
     constexpr std::size_t kBlockSize = 64;
-    const bool withReport = report.Stream() != nullptr;
+    const bool withReport = report.Stream() != nullptr || !options.Pdf.empty();
     sink.AddAll(
         members.Rows.size(), options.Threads, kBlockSize,
         [&](std::size_t i) { return RunMember(members.Rows[i], withReport); },
@@ -193,11 +230,13 @@ int RunCheck(const CheckOptions& options)
     if (options.Envelope) envelope = EnvelopeOf(sink.Results());
     if (report.Stream()) {
         WriteReport(*report.Stream(), options.Title, sink.Results());
+        report.Stream()->flush();
         if (!PlaceReportImages(FromUtf8(options.Report).c_str()))
             Complain("the equation images could not be placed beside " + options.Report);
-        if (MissingImageCount() > 0)
-            Complain(std::to_string(MissingImageCount()) + " equation images that the report names are missing");
     }
+    if (withReport && MissingImageCount() > 0)
+        Complain(std::to_string(MissingImageCount()) + " equation images that the report names are missing");
     sink.Finish(options.Envelope ? &envelope : nullptr);
+    if (!options.Pdf.empty() && !WritePdf(options, chromium, sink.Results())) return kExitNoPdf;
     return sink.Status();
 }

@@ -27,6 +27,7 @@ struct CheckOptions
     std::string Json;     // results JSON, "-" for standard output
     bool OutAsJson = false;  // --json without a file: --out is a JSON array, not CSV
     std::string Report;   // report page
+    std::string Pdf;      // the report as PDF
     std::string Title = "zorsteel member checks";
     bool Envelope = false;
     Colour Colours = Colour::Auto;

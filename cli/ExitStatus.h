@@ -8,8 +8,10 @@ enum ExitStatus : int
     kExitRowError = 2,   // some member could not be checked (bad input in its row): ERROR
     kExitUsage = 3,      // the command line is wrong
     kExitFileError = 4,  // a file cannot be read or written, or the member file's header is wrong
+    kExitNoPdf = 5,      // --pdf: no Chromium on the PATH, or it could not print the report
 };
 
 inline constexpr const char* kExitStatusHelp =
     "Exit status: 0 all members OK; 1 some member NG; 2 some row could not be checked (ERROR);\n"
-    "3 usage error; 4 file error (catalogue, member file or its header, output, report folder).";
+    "3 usage error; 4 file error (catalogue, member file or its header, output, report folder);\n"
+    "5 no PDF (--pdf: Chromium is not on the PATH, or it could not print the report).";

@@ -72,6 +72,9 @@ int main(int argc, char** argv)
     }
     checkCommand->add_option("--report", check.Report, "write the calculation report to FILE.html (its folder must exist)")
         ->type_name("FILE");
+    checkCommand->add_option("--pdf", check.Pdf,
+                             "write the report as PDF to FILE, printed by headless Chromium (its folder must exist)")
+        ->type_name("FILE");
     checkCommand->add_option("--title", check.Title, "title of the report");
     checkCommand->add_flag("--envelope", check.Envelope,
                            "add one line per member: its governing combination and critical ratio");

@@ -16,6 +16,7 @@
 #include "platform/Platform.h"
 #include "platform/Utf8.h"
 #include "platform/zorTools.h"
+#include "report/Charts.h"
 #include "report/ProblemPrintArea.h"
 #include "report/ReportPage.h"
 #include "report/ReportWriter.h"
