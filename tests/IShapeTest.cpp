@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "TestSupport.h"
 
@@ -17,10 +18,17 @@ template <class Shape>
 class Exposed : public Shape
 {
 public:
+    using Shape::GetBendingStrengthReductionFactor_SlenderWeb;
     using Shape::GetFcr;
+    using Shape::GetFlangeCompactLimits;
     using Shape::GetKc;
     using Shape::GetLateralLimits;
+    using Shape::GetLateralLimits_SlenderWeb;
+    using Shape::GetMn_Compact_SlenderWeb;
+    using Shape::GetMn_Lateral_SlenderWeb;
+    using Shape::GetRt_SlenderWeb;
     using Shape::Section;
+    using typename Shape::SlenderWeb;
 
     // Fy, loads (Pu, Mux = Muy = 0, shears 0), K = 1 with Lx, Ly, Lz, Cb = 1 and Lb.
     void Run(double fy, double pu, double lx, double ly, double lz, double lb)
@@ -114,53 +122,72 @@ TEST_F(IShapeCheck, KcStaysWithinItsBounds)
     }
 }
 
-TEST_F(IShapeCheck, WebBeyondTheCompactLimitTakesF5)
+TEST_F(IShapeCheck, NoncompactAndSlenderWebsTakeF5StepByStepAndMeetAtItsBranchEdges)
 {
-    // M12.5X11.6, Fy 80: h/tw 74.8 between 3.76 sqrt(E/80) = 71.59 and 5.70 sqrt(E/80) = 108.52.
-    // h = 0.155 x 74.8 = 11.594; aw = 11.594 x 0.155 / (3.5 x 0.211) = 2.43341; Rpg = min(1 - ..., 1) = 1.
-    // rt = 3.5 / sqrt(12 (12.3 / 12.5 + 2.43341 x 11.594^2 / (6 x 12.3 x 12.5))) = 0.873283 in;
-    // F4-7 Lp = 1.1 x 0.873283 x 19.0394 = 18.2895 in, F5-5 Lr = pi x 0.873283 x 22.7565 = 62.4324 in.
-    // Lb = 60: F5-3 Fcr = 80 - 24 (60 - 18.2895) / 44.1429 = 57.32247 ksi, Mn = 57.32247 x 12.8 = 733.728 kip-in.
-    // bf/2tf = 8.29384 between 7.23498 and 19.03943: F5-8 Fcr = 80 - 24 x 1.05885 / 11.80445 = 77.84721 ksi.
+    // Worked by hand (sqrt(E/50) = 24.0832, sqrt(E/80) = 19.0394): M12.5X11.6 at Fy 80, whose h/tw 74.8
+    // lies between 3.76 and 5.70 sqrt(E/Fy) (71.59, 108.52), h = 0.155 x 74.8 = 11.594, aw = 2.43341 and
+    // Rpg capped at 1; the two plate girders at Fy 50 with h = 100 (h/tw - 5.7 x 24.0832 = 129.393 and
+    // 182.726; aw = 37.5 / 27.5 and 31.25 / 27). Lp = 1.1 rt sqrt(E/Fy), Lr = pi rt sqrt(E / 0.7 Fy); Fcr at
+    // Lb by F5-3 (Lp < Lb <= Lr) or F5-4; F5-8 for a noncompact flange, Fy for a compact one.
+    const struct
+    {
+        const char* name;
+        void (CAiscDesignI::*fixture)();  // null: the catalogue's
+        double fy, lb;
+        double rpg, rt, lp, lr, fcr, fcrFlange;
+        const char* web;
+    } members[] = {
+        {"M12.5X11.6", nullptr, 80, 60, 1, 0.873283, 18.2895, 62.4324, 57.32247014, 77.84721, "Web is non-compact"},
+        {"girder", &CAiscDesignI::TestPlateGirder, 50, 240, 0.89034534876, 5.78116, 153.152, 522.793, 46.4757046989,
+         50, "Web is slender"},
+        {"girder 2", &CAiscDesignI::TestPlateGirder2, 50, 720, 0.863311024984, 6.389974, 169.280, 577.848,
+         22.5439983113, 48.478, "Web is slender"},  // F5-4 beyond Lr
+    };
+    for (const auto& m : members) {
+        IShape beam;
+        if (m.fixture)
+            (beam.*m.fixture)();
+        else
+            ASSERT_EQ(beam.SetSection(L"M12.5X11.6"), kShapeM);
+        const mvSect_AISC& s = beam.Section;
+        const double h = s.tw * s.h_tw;
+        const typename IShape::SlenderWeb web{beam.GetBendingStrengthReductionFactor_SlenderWeb(s, h, m.fy),
+                                              beam.GetRt_SlenderWeb(s, h)};
+        EXPECT_NEAR(web.Rpg, m.rpg, 1e-11) << m.name;
+        EXPECT_NEAR(web.rt, m.rt, 1e-6) << m.name;
+        const auto lengths = beam.GetLateralLimits_SlenderWeb(web.rt, m.fy);
+        EXPECT_NEAR(lengths.Lp, m.lp, 1e-3) << m.name;
+        EXPECT_NEAR(lengths.Lr, m.lr, 1e-3) << m.name;
+        const auto lateral = [&](double lb) { return beam.GetMn_Lateral_SlenderWeb(s, web, lengths, 1.0, lb, m.fy); };
+        const double fySx = web.Rpg * m.fy * s.Sx;
+        EXPECT_NEAR(lateral(m.lb), web.Rpg * m.fcr * s.Sx, 1e-6) << m.name;
+        // At Lp compression flange yielding; at Lr F5-3 is 0.7 Fy, as F5-4 is just beyond it.
+        EXPECT_EQ(lateral(lengths.Lp), fySx) << m.name;
+        EXPECT_NEAR(lateral(lengths.Lr), 0.7 * fySx, 1e-12 * fySx) << m.name;
+        EXPECT_NEAR(lateral(std::nextafter(lengths.Lr, 1e9)), 0.7 * fySx, 1e-12 * fySx) << m.name;
+        // The flange: at lambda_p Fy, at lambda_r 0.7 Fy (F5-8).
+        const auto flange = beam.GetFlangeCompactLimits(s.bf, s.tf, m.fy);
+        EXPECT_NEAR(beam.GetMn_Compact_SlenderWeb(flange, s, web, m.fy), web.Rpg * m.fcrFlange * s.Sx, 1e-3 * s.Sx);
+        for (const auto& [lambda, fcr] : {std::pair{flange.lambdaP, m.fy}, std::pair{flange.lambdaR, 0.7 * m.fy}}) {
+            const double mn = beam.GetMn_Compact_SlenderWeb({lambda, flange.lambdaP, flange.lambdaR}, s, web, m.fy);
+            EXPECT_NEAR(mn, web.Rpg * fcr * s.Sx, 1e-12 * fySx) << m.name << " lambda " << lambda;
+        }
+
+        // The whole check takes that route: the least of the two, and the steps in that order.
+        ReportCapture report(beam);
+        beam.Run(m.fy, -1.0, 0.0, 0.0, 0.0, m.lb);
+        EXPECT_NEAR(beam.GetPhiMnx(), 0.9 * web.Rpg * std::min(m.fcr, m.fcrFlange) * s.Sx / 12, 1e-6) << m.name;
+        ExpectInOrder(report.Text(), {m.web, "Eq.F5-6.png", "Eq.F4-11.png", "Eq.F4-7.png", "Eq.F5-5.png",
+                                      "Therefore Fcr", "Eq.F5-2.png", "Therefore Fcr", "Eq.F5-7.png"});
+    }
+    // The lateral-torsional step of M12.5X11.6 governs: 0.9 x 57.32247 x 12.8 / 12.
     IShape beam;
     ASSERT_EQ(beam.SetSection(L"M12.5X11.6"), kShapeM);
-    ReportCapture report(beam);
     beam.Run(80.0, -1.0, 0.0, 0.0, 0.0, 60.0);
     EXPECT_NEAR(beam.GetPhiMnx(), 0.9 * 57.32247014 * 12.8 / 12, 1e-7);
-    ExpectInOrder(report.Text(),
-                  {"Web is non-compact", "Eq.F5-6.png\" align=\"middle\">\n<div class = \"equation-value\"> = 1 </div>",
-                   "Eq.F5-3.png", "Therefore Fcr = 57.3225 ksi", "Eq.F5-8.png", "Therefore Fcr = 77.8472 ksi"});
-}
 
-TEST_F(IShapeCheck, PlateGirderFixturesTakeF5)
-{
-    // Fy 50, h = 100. Rpg = 1 - aw / (1200 + 300 aw) (h/tw - 5.7 x 24.0832 = 137.274).
-    struct Case
-    {
-        void (CAiscDesignI::*fixture)();
-        double lb, phiMnx;
-    };
-    const Case cases[] = {
-        // aw = 37.5 / 27.5 = 1.363636, Rpg = 1 - 0.000847 x 129.393 = 0.890345;
-        // rt = 22 / sqrt(12 (101.25 / 102.5 + 1.363636 x 10^4 / (6 x 101.25 x 102.5))) = 5.78116 in;
-        // Lp = 1.1 x 5.78116 x 24.0832 = 153.152 in, Lr = pi x 5.78116 x 28.7849 = 522.793 in;
-        // F5-3 Fcr = 50 - 15 (240 - 153.152) / 369.641 = 46.47570 ksi; bf/2tf = 8.8 compact: Fcr = Fy.
-        {&CAiscDesignI::TestPlateGirder, 240.0, 0.9 * 0.89034534876 * 46.4757046989 * 3360 / 12},
-        // aw = 31.25 / 27 = 1.157407, Rpg = 1 - 0.000742 x 182.726 = 0.863311; rt = 6.38997 in;
-        // Lr = pi x 6.38997 x 28.7849 = 577.848 in < 720: F5-4 Fcr = pi^2 E / (720 / 6.38997)^2 = 22.54400 ksi;
-        // bf/2tf = 10.6667 noncompact: F5-8 Fcr = 50 - 15 x 1.515055 / 14.93158 = 48.478 ksi (not governing).
-        {&CAiscDesignI::TestPlateGirder2, 720.0, 0.9 * 0.863311024984 * 22.5439983113 * 3210 / 12},
-    };
-    for (const Case& c : cases) {
-        IShape girder;
-        (girder.*c.fixture)();
-        ReportCapture report(girder);
-        girder.Run(50.0, 0.0, 0.0, 0.0, 0.0, c.lb);
-        EXPECT_NEAR(girder.GetPhiMnx(), c.phiMnx, 1e-6) << c.lb;
-        EXPECT_NE(report.Text().find("Web is slender"), std::string::npos);
-    }
-    // Shear of the first: h/tw = 266.67 > 1.37 sqrt(5 E / 50) = 73.777: G2-5 Cv = 1.51 x 5 x 29000 / (266.67^2 x 50)
-    // = 0.0615797, phi_v = 0.9: phi Vn = 0.9 x 0.6 x 50 x 102.5 x 0.375 x 0.0615797 = 63.90817 kips.
+    // Shear of the first girder: h/tw = 266.67 > 1.37 sqrt(5 E / 50) = 73.777: G2-5 Cv = 1.51 x 5 x 29000 /
+    // (266.67^2 x 50) = 0.0615797, phi_v = 0.9: phi Vn = 0.9 x 0.6 x 50 x 102.5 x 0.375 x 0.0615797 = 63.90817 kips.
     IShape girder;
     girder.TestPlateGirder();
     girder.Run(50.0, -1.0, 0.0, 0.0, 0.0, 0.0);

@@ -70,21 +70,18 @@ TEST_F(SectionReportTest, EachFamilyShowsItsOwnBlockInInches)
     const std::string flanges = Item("bf", "14.5", "in") + Item("tf", "0.71", "in") + Item("tw", "0.44", "in");
     const std::string web = Item("d", "14", "in") + Item("h / tw", "25.9", "");
     const std::string warping = Item("Cw", "16000", "in^6") + Item("h0", "13.3", "in") + Item("rts", "4.1", "in");
+    // The families' first codes (W, C, L, WT, rectangular HSS, Pipe) are the
+    // golden reports' sections; here the codes that share their blocks.
     const struct
     {
         std::vector<int> codes;
         std::string block;
     } cases[] = {
-        {{kShapeW, kShapeM, kShapeS, kShapeHP}, flanges + web + warping},
-        {{kShapeC, kShapeMC}, flanges + web + Item("x", "0.698", "in") + Item("e0", "0.87", "in") + warping},
-        {{kShapeL}, kAngleBeforeSwB + Item("SwB", "14.3", "in^3") + kAngleAfterSwB},
-        {{kShapeWT, kShapeMT, kShapeST},
+        {{kShapeM, kShapeS, kShapeHP}, flanges + web + warping},
+        {{kShapeMC}, flanges + web + Item("x", "0.698", "in") + Item("e0", "0.87", "in") + warping},
+        {{kShapeMT, kShapeST},
          flanges + Item("d = h", "14", "in") + Item("y", "1.98", "in") + Item("Cw", "16000", "in^6")},
-        {{kShapeRectHss}, Item("b / t", "5.6", "") + Item("h / t", "14.2", "") + Item("tdes", "0.465", "in") +
-                              Item("b", "6", "in") + Item("h", "6.6", "in") + Item("B", "4", "in") +
-                              Item("Ht", "8", "in")},
-        {{kShapeRoundHss, kShapePipe},
-         Item("D / t", "18.5", "") + Item("tdes", "0.465", "in") + Item("OD", "8.625", "in")},
+        {{kShapeRoundHss}, Item("D / t", "18.5", "") + Item("tdes", "0.465", "in") + Item("OD", "8.625", "in")},
         {{kShapeNone, kShapeOther, 99}, ""},
     };
     for (const auto& family : cases) {
@@ -114,8 +111,9 @@ TEST_F(SectionReportTest, DoubleAngleWidthIsTheShortLegOnlyWithLongLegsBackToBac
         double b, d;
         const char *legs, *bf, *h;
     } cases[] = {
+        // SLBB: the golden report of 2L4X3X3/8SLBB.
         {L"2L6X4X1/2LLBB", 6, 4, "6", "4", "6"}, {L"2L6X4X1/2X3/4LLBB", 4, 6, "4", "4", "6"},
-        {L"2L6X4X1/2SLBB", 6, 4, "6", "6", "4"}, {L"2L6X4X1/2", 4, 6, "4", "6", "4"},
+        {L"2L6X4X1/2", 4, 6, "4", "6", "4"},
         {L"2L6X4X1/2llbb", 6, 4, "6", "6", "4"},  // the text in upper case only
     };
     for (const auto& c : cases) {
