@@ -11,6 +11,8 @@
 #include "section/CatalogueFile.h"
 #include "platform/zorTools.h"
 
+using namespace zorsteel;
+
 namespace {
 
 std::string NativeCataloguePath() { return ToNativePath(CataloguePath()); }

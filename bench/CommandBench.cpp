@@ -17,6 +17,8 @@
 #include "RandomMembers.h"
 #include "zorsteel.h"
 
+using namespace zorsteel;
+
 extern char** environ;
 
 namespace {

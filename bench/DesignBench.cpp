@@ -10,6 +10,8 @@
 
 #include "zorsteel.h"
 
+using namespace zorsteel;
+
 namespace {
 
 // Design objects come from the factory, as a host gets them, and go back to it.

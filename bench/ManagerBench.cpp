@@ -7,6 +7,8 @@
 
 #include "catalogue/CSteelDesignManager.h"
 
+using namespace zorsteel;
+
 namespace {
 
 bool CatalogueLoaded(benchmark::State& state)

@@ -16,6 +16,8 @@
 
 #include "zorsteel.h"
 
+using namespace zorsteel;
+
 namespace {
 
 struct Member

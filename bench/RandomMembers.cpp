@@ -10,6 +10,8 @@
 
 #include "zorsteel.h"
 
+using namespace zorsteel;
+
 namespace {
 
 struct Section

@@ -13,6 +13,8 @@
 #include "ReportOutput.h"
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 namespace {
 
 // Progress on standard error for long runs, when it is a terminal.
@@ -240,3 +242,5 @@ int RunCheck(const CheckOptions& options)
     if (!options.Pdf.empty() && !WritePdf(options, chromium, sink.Results())) return kExitNoPdf;
     return sink.Status();
 }
+
+} // namespace zorsteel::cli

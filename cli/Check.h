@@ -11,6 +11,8 @@
 #include "MemberFile.h"
 #include "ResultOutput.h"
 
+namespace zorsteel::cli {
+
 enum class Colour
 {
     Auto,
@@ -91,3 +93,5 @@ bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status);
 
 // True when colour goes to standard output.
 bool UseColour(Colour colour);
+
+} // namespace zorsteel::cli

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace zorsteel::cli {
+
 std::string FormatNumber(double value)
 {
     std::string text;
@@ -105,3 +107,5 @@ bool CsvReader::Next(std::vector<std::string>& fields)
     ++m_record;
     return true;
 }
+
+} // namespace zorsteel::cli

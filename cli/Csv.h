@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+namespace zorsteel::cli {
+
 // The shortest text that reads back to the same double (std::to_chars);
 // infinities and not-a-number as "inf", "-inf" and "nan".
 std::string FormatNumber(double value);
@@ -58,3 +60,5 @@ private:
     bool m_unclosedQuote = false;
     bool m_endsLine = false;
 };
+
+} // namespace zorsteel::cli

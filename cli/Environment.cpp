@@ -8,6 +8,8 @@
 #include "ResultOutput.h"
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 namespace {
 
 // Told by the library's message handler, which the threads that check
@@ -65,3 +67,5 @@ bool CatalogueReady()
 }
 
 int MissingImageCount() { return missingImages; }
+
+} // namespace zorsteel::cli

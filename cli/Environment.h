@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace zorsteel::cli {
+
 // Points the library at the data folder and installs the message handlers.
 void PrepareLibrary();
 
@@ -18,3 +20,5 @@ int MissingImageCount();
 
 // One line on standard error, after "zorsteel: ", Printable.
 void Complain(const std::string& text);
+
+} // namespace zorsteel::cli

@@ -1,6 +1,8 @@
 // The exit statuses of the zorsteel command (documented in --help and the README).
 #pragma once
 
+namespace zorsteel::cli {
+
 enum ExitStatus : int
 {
     kExitOk = 0,         // every member checked and OK
@@ -15,3 +17,5 @@ inline constexpr const char* kExitStatusHelp =
     "Exit status: 0 all members OK; 1 some member NG; 2 some row could not be checked (ERROR);\n"
     "3 usage error; 4 file error (catalogue, member file or its header, output, report folder);\n"
     "5 no PDF (--pdf: Chromium is not on the PATH, or it could not print the report).";
+
+} // namespace zorsteel::cli

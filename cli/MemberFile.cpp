@@ -5,6 +5,8 @@
 
 #include "Csv.h"
 
+namespace zorsteel::cli {
+
 namespace {
 
 std::string Lower(std::string_view text)
@@ -118,3 +120,5 @@ MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned t
     }
     return file;
 }
+
+} // namespace zorsteel::cli

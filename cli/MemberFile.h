@@ -10,6 +10,8 @@
 
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 // Sets one field of row from its text; an empty text keeps the default. A bad
 // text records row.Error ("<where>, column <name>: <what>") unless one is set.
 void SetField(MemberRow& row, const InputColumn& column, std::string_view text);
@@ -29,3 +31,5 @@ struct MemberFile
 // fields than the header and no line break (a file cut short) is a row
 // error. fileName is only for messages.
 MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads);
+
+} // namespace zorsteel::cli

@@ -18,6 +18,8 @@
 
 extern char** environ;
 
+namespace zorsteel::cli {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -215,3 +217,5 @@ bool PrintPdf(const std::string& chromium, const std::function<void(std::ostream
         Complain("the equation images could not be placed beside the page printed to " + pdf);
     return PrintIn(work.Path(), chromium, page, pdf);
 }
+
+} // namespace zorsteel::cli

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+namespace zorsteel::cli {
+
 // The first of chromium, chromium-browser and google-chrome on the PATH, as
 // a path; "" when none is there.
 std::string FindChromium();
@@ -24,3 +26,5 @@ bool PrintPdf(const std::string& chromium, const std::string& page, const std::s
 // The same for a page that write writes: into that folder beside pdf, with
 // the equation images placed beside it, and gone afterwards.
 bool PrintPdf(const std::string& chromium, const std::function<void(std::ostream&)>& write, const std::string& pdf);
+
+} // namespace zorsteel::cli

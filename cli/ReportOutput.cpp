@@ -3,6 +3,8 @@
 #include "ResultOutput.h"
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 namespace {
 
 std::string Html(const std::string& text) { return ToUtf8(EscapeHtml(FromUtf8(text).c_str()).c_str()); }
@@ -36,3 +38,5 @@ void WriteReport(std::ostream& out, const std::string& title, const std::vector<
         PrintMemberBlock(out, results[i]);
     }
 }
+
+} // namespace zorsteel::cli

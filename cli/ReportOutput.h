@@ -10,5 +10,9 @@
 
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 // results carry their calculations (RunMember with the report asked for).
 void WriteReport(std::ostream& out, const std::string& title, const std::vector<MemberResult>& results);
+
+} // namespace zorsteel::cli

@@ -7,6 +7,8 @@
 #include "Csv.h"
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 namespace {
 
 using M = MemberResult;
@@ -322,3 +324,5 @@ std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results)
     }
     return envelope;
 }
+
+} // namespace zorsteel::cli

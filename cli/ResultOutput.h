@@ -10,6 +10,8 @@
 
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 // Writes the header at once (flushed), then each result as it comes, which
 // reaches the file as the stream's buffer fills; Flush at the end.
 class CsvResultWriter
@@ -67,3 +69,5 @@ std::string Brief(double value, bool ratio);
 
 // "OK", "NG" and "ERROR" worst last, for comparisons.
 int StatusRank(std::string_view status);
+
+} // namespace zorsteel::cli

@@ -11,6 +11,8 @@
 #include "ResultOutput.h"
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 namespace {
 
 using S = mvSect_AISC;
@@ -134,3 +136,5 @@ int RunSections(const SectionsOptions& options)
     }
     return kExitOk;
 }
+
+} // namespace zorsteel::cli

@@ -7,6 +7,8 @@
 
 #include "Check.h"
 
+namespace zorsteel::cli {
+
 struct SectionsOptions
 {
     std::string Family;  // a designation: W, C, L, WT, 2L, HSS8X4, Pipe, ...
@@ -20,3 +22,5 @@ struct SectionsOptions
 // Returns the exit status: 0 (also for an empty list), 3 for a bad option,
 // 4 for a file error.
 int RunSections(const SectionsOptions& options);
+
+} // namespace zorsteel::cli

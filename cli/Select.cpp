@@ -7,6 +7,8 @@
 #include "ResultOutput.h"
 #include "zorsteel.h"
 
+namespace zorsteel::cli {
+
 namespace {
 
 // The rows of each member (one Id), members in order of first appearance.
@@ -81,3 +83,5 @@ int RunSelect(const SelectOptions& options)
     sink.Finish(nullptr);
     return sink.Status();
 }
+
+} // namespace zorsteel::cli

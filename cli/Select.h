@@ -5,6 +5,8 @@
 
 #include "Check.h"
 
+namespace zorsteel::cli {
+
 struct SelectOptions
 {
     CheckOptions Members;    // Members, Out, Json and Colours are used
@@ -14,3 +16,5 @@ struct SelectOptions
 // Returns the exit status: 0 when every member has a section, 1 when some
 // has none, 2 when some row is bad.
 int RunSelect(const SelectOptions& options);
+
+} // namespace zorsteel::cli

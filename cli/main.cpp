@@ -9,6 +9,9 @@
 #include "Select.h"
 #include "zorsteel.h"
 
+using namespace zorsteel;
+using namespace zorsteel::cli;
+
 namespace {
 
 const char* TypeName(ColumnKind kind)

@@ -14,6 +14,7 @@ namespace {
 
 std::unique_ptr<CAiscDesign> DesignFor(int shapeCode)
 {
+    using enum zorsteel::AiscShapeCode;
     switch (shapeCode) {
     case kShapeW:
     case kShapeM:
@@ -61,7 +62,7 @@ int main(int argc, char** argv)
 
     // Collect the library's file messages (missing equation images) into one line.
     int missingImages = 0;
-    SetMessageBoxHandler([&](const wchar_t* text) {
+    zorsteel::SetMessageBoxHandler([&](const wchar_t* text) {
         if (std::wstring(text).rfind(L"cannot find file ", 0) == 0)
             ++missingImages;
         else
@@ -70,10 +71,10 @@ int main(int argc, char** argv)
 
     // The report's equation images are linked relative to the page.
     const std::wstring wideReportPath(reportPath.begin(), reportPath.end());
-    const bool imagesPlaced = PlaceReportImages(wideReportPath.c_str());
+    const bool imagesPlaced = zorsteel::PlaceReportImages(wideReportPath.c_str());
     std::ofstream report(reportPath);
     {
-        ReportPage page(&report, L"zorsteel example member");
+        zorsteel::ReportPage page(&report, L"zorsteel example member");
         ProblemPrintArea area(&report, wideName.c_str());
         design->SetPrintFile(&report);
         design->Calculate();

@@ -16,6 +16,8 @@
 
 #include "FuzzSupport.h"
 
+using namespace zorsteel;
+
 namespace {
 
 // A folder of its own that the library takes for the executable's, the real

@@ -7,8 +7,8 @@
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    SetMessageBoxHandler([](const wchar_t*) {});
-    SetDebugOutputHandler([](const wchar_t*) {});
+    zorsteel::SetMessageBoxHandler([](const wchar_t*) {});
+    zorsteel::SetDebugOutputHandler([](const wchar_t*) {});
     return 0;
 }
 

@@ -15,6 +15,9 @@
 #include "ReportOutput.h"
 #include "ResultOutput.h"
 
+using namespace zorsteel;
+using namespace zorsteel::cli;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

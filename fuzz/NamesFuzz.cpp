@@ -10,6 +10,8 @@
 
 #include "FuzzSupport.h"
 
+using namespace zorsteel;
+
 namespace {
 
 std::wstring Text(const std::uint8_t* data, std::size_t size)

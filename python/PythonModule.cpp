@@ -18,6 +18,7 @@
 
 #include "zorsteel.h"
 
+using namespace zorsteel;
 namespace py = pybind11;
 namespace fs = std::filesystem;
 

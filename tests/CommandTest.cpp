@@ -15,6 +15,8 @@
 #include "Csv.h"
 #include "TestSupport.h"
 
+using zorsteel::cli::CsvReader;
+
 namespace {
 
 struct CommandRun

@@ -20,6 +20,9 @@
 
 #include "zorsteel.h"
 
+// The suites use the library's names as a host of the namespace would.
+using namespace zorsteel;
+
 // A concrete design object for testing the base class: Calculate does nothing,
 // and the protected data and operations are reachable from the tests.
 class TestDesign : public CAiscDesign

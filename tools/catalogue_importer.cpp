@@ -22,9 +22,11 @@
 #include "section/CatalogueFormat.h"
 #include "section/SectionNames.h"
 
+using namespace zorsteel;
+
 namespace {
 
-namespace fmt = catalogue_format;
+namespace fmt = zorsteel::catalogue_format;
 
 struct Failure
 {

@@ -10,6 +10,8 @@
 #include "../section/CatalogueFile.h"
 #include "../section/SectionNames.h"
 
+using namespace zorsteel;
+
 CSteelDesignManager* CSteelDesignManager::_instance = nullptr;
 
 namespace {

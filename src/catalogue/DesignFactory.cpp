@@ -13,6 +13,8 @@
 #include "CSteelDesignManager.h"
 #include "DesignFactory.h"
 
+using namespace zorsteel;
+
 namespace {
 
 // Calls visit with std::type_identity of the design class of a shape code,
@@ -51,7 +53,7 @@ CAiscDesign* NewDesign(unsigned shapeCode)
 
 } // namespace
 
-bool IsDesignClassOf(const CAiscDesign& design, int shapeCode)
+bool zorsteel::IsDesignClassOf(const CAiscDesign& design, int shapeCode)
 {
     return VisitDesignClass(static_cast<unsigned>(shapeCode), [&]<class Design>(std::type_identity<Design>) {
         if constexpr (std::is_void_v<Design>)

@@ -4,8 +4,12 @@
 
 class CAiscDesign;
 
+namespace zorsteel {
+
 // True when design is of the class the factory makes for shapeCode: false
 // for a code without a design class (14, -1) and for an object of another
 // family's class (a host's own construction, or a catalogue that holds a name
 // twice in two families, whose index and rows then disagree).
 bool IsDesignClassOf(const CAiscDesign& design, int shapeCode);
+
+} // namespace zorsteel

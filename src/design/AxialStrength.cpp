@@ -7,6 +7,8 @@
 
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 CAiscDesign::ColumnSlenderness CAiscDesign::GetColumnFe() const
 {
     const double klrX = Kx * Lx / Section.rx;

@@ -5,6 +5,8 @@
 #include "../platform/Platform.h"
 #include "../section/CatalogueFile.h"
 
+using namespace zorsteel;
+
 namespace {
 
 // Reads one named row of the catalogue file beside the executable.

@@ -18,9 +18,15 @@
 class CAiscDesign
 {
 public:
+    // The library's names the design classes use, from namespace zorsteel.
     using Equation = zorsteel::Equation;
+    using GoverningCheck = zorsteel::GoverningCheck;
     using LimitStateEquation = zorsteel::LimitStateEquation;
     using LimitStateName = zorsteel::LimitStateName;
+    using LimitStates = zorsteel::LimitStates;
+    using Strength = zorsteel::Strength;
+    template <class Signature>
+    using FunctionRef = zorsteel::FunctionRef<Signature>;
 
     CAiscDesign();
     CAiscDesign(const CAiscDesign&) = default;
@@ -423,7 +429,7 @@ protected:
     double AnalysisSectionIx;
     // The limit states of the check running, or of the last one: written by
     // the const limit states as they compute.
-    mutable LimitStateRecorder Recorder;
+    mutable zorsteel::LimitStateRecorder Recorder;
 
 private:
     // The check whose ratio is the critical ratio, interaction standing for

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+namespace zorsteel {
+
 CAiscDesignTeeType::MajorFlexure CAiscDesignTeeType::GetMn_Major(double mx, const TeeSection& section,
                                                                  FunctionRef<ElementLimits()> flangeLimits) const
 {
@@ -233,3 +235,5 @@ double CAiscDesignTeeType::GetFe_FlexuralTorsional(const TorsionalSection& secti
     PrintEquationValue(Equation::E4_5, fe, StressUnit);
     return fe;
 }
+
+} // namespace zorsteel

@@ -9,6 +9,8 @@
 #include "CAiscDesign.h"
 #include "FunctionRef.h"
 
+namespace zorsteel {
+
 class CAiscDesignTeeType : public CAiscDesign
 {
 protected:
@@ -84,3 +86,5 @@ protected:
     // E4-5 with Fez = G J / (A r0^2): the Cw term omitted.
     double GetFe_FlexuralTorsional(const TorsionalSection& section) const;
 };
+
+} // namespace zorsteel

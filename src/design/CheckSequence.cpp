@@ -6,6 +6,8 @@
 
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 namespace {
 
 constexpr double kPhi = 0.9;  // phi_t = phi_c = phi_b

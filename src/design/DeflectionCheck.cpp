@@ -4,6 +4,8 @@
 
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 void CAiscDesign::PrintDeflections() const
 {
     // No denominators: the host has not asked for the check. Nothing is stored,

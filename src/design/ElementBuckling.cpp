@@ -5,6 +5,8 @@
 
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 CAiscDesign::ElementLimits CAiscDesign::GetCompactLimits_Element(double lambda, double root,
                                                                  const CompactnessCase& limits, double divisor) const
 {

@@ -5,6 +5,8 @@
 
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 CAiscDesign::ElementLimits CAiscDesign::GetFlangeCompactLimits_HalfFlange(double bf, double tf, double fy) const
 {
     return GetFlangeCompactLimits_Element(bf / (2 * tf), L"lamda_bf_2tf.png", std::sqrt(E), std::sqrt(fy));

@@ -8,6 +8,8 @@
 #include <type_traits>
 #include <utility>
 
+namespace zorsteel {
+
 template <class Signature>
 class FunctionRef;
 
@@ -33,3 +35,5 @@ private:
     void* m_callable = nullptr;
     R (*m_invoke)(void*, Args...) = nullptr;
 };
+
+} // namespace zorsteel

@@ -2,6 +2,8 @@
 // this one body.
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 double CAiscDesign::GetMn_Yielding(double fy, double z, bool major, LimitStateEquation equation) const
 {
     PrintLine(major ? L"Z = Zx" : L"Z = Zy");

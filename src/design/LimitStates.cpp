@@ -2,6 +2,8 @@
 
 #include <bit>
 
+namespace zorsteel {
+
 namespace {
 
 // One text for each enumerator, in order: the table ends at the last one.
@@ -29,8 +31,8 @@ const char* StrengthText(Strength quantity)
 
 const char* GoverningCheckText(GoverningCheck check)
 {
-    static constexpr const char* kTexts[] = {"", zorsteel::EquationLabel(zorsteel::Equation::H1_1a),
-                                             zorsteel::EquationLabel(zorsteel::Equation::H1_1b), "Major shear",
+    static constexpr const char* kTexts[] = {"", EquationLabel(Equation::H1_1a),
+                                             EquationLabel(Equation::H1_1b), "Major shear",
                                              "Minor shear"};
     static_assert(Covers<GoverningCheck::MinorShear>(kTexts));
     return kTexts[static_cast<std::size_t>(check)];
@@ -47,9 +49,11 @@ LimitStates LimitStateRecorder::Record() const
         const bool governs = !found[quantity] && std::bit_cast<std::uint64_t>(entry.nominal) ==
                                                      std::bit_cast<std::uint64_t>(m_used[quantity]);
         found[quantity] = found[quantity] || governs;
-        record.Entries[i] = {zorsteel::LimitStateNameText(entry.name), zorsteel::EquationLabel(entry.equation), entry.nominal,
+        record.Entries[i] = {LimitStateNameText(entry.name), EquationLabel(entry.equation), entry.nominal,
                              entry.quantity, governs};
     }
     record.Count = m_count;
     return record;
 }
+
+} // namespace zorsteel

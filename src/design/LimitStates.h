@@ -13,6 +13,8 @@
 
 #include "Equations.h"
 
+namespace zorsteel {
+
 // The nominal strengths a limit state bounds. A single angle's Mnx and Mny
 // are about its principal axes w and z, as its PhiMnx and PhiMny are.
 enum class Strength : std::uint8_t
@@ -76,17 +78,17 @@ public:
     // The strength the limit states added from now on bound.
     void Open(Strength quantity) { m_quantity = quantity; }
     // A limit state whose nominal value equation gives.
-    void Add(zorsteel::LimitStateEquation equation, double nominal) { Add(equation.Name(), equation.Id(), nominal); }
+    void Add(LimitStateEquation equation, double nominal) { Add(equation.Name(), equation.Id(), nominal); }
     // A limit state named apart from its equation: shear yielding or buckling
     // by Cv, both G2-1.
-    void Add(zorsteel::LimitStateName name, zorsteel::Equation equation, double nominal)
+    void Add(LimitStateName name, Equation equation, double nominal)
     {
         if (m_count < LimitStates::Capacity) m_entries[m_count++] = {nominal, name, equation, m_quantity};
     }
     // A compressive strength, the critical stress times the area (E3-1, E4-1):
     // recorded under pnEquation's limit state with the equation of the critical
     // stress noted last.
-    void AddOnCriticalStress(zorsteel::LimitStateEquation pnEquation, double pn)
+    void AddOnCriticalStress(LimitStateEquation pnEquation, double pn)
     {
         Add(pnEquation.Name(), m_criticalStress, pn);
     }
@@ -102,7 +104,7 @@ public:
     void Use(double nominal) { m_used[static_cast<std::size_t>(m_quantity)] = nominal; }
     // The equation of the critical stress that the next compressive strength
     // is formed from (E3-1, E4-1 and E7-1 only multiply it by the area).
-    void NoteCriticalStress(zorsteel::Equation equation) { m_criticalStress = equation; }
+    void NoteCriticalStress(Equation equation) { m_criticalStress = equation; }
     // The H1-1 equation the check used.
     void NoteInteraction(GoverningCheck equation) { m_interaction = equation; }
     GoverningCheck Interaction() const { return m_interaction; }
@@ -115,14 +117,16 @@ private:
     struct Entry
     {
         double nominal;
-        zorsteel::LimitStateName name;
-        zorsteel::Equation equation;
+        LimitStateName name;
+        Equation equation;
         Strength quantity;
     };
     std::array<Entry, LimitStates::Capacity> m_entries{};
     std::array<double, kStrengthCount> m_used{};
     std::size_t m_count = 0;
     Strength m_quantity = Strength::Pn;
-    zorsteel::Equation m_criticalStress = zorsteel::Equation::E3_2;
+    Equation m_criticalStress = Equation::E3_2;
     GoverningCheck m_interaction = GoverningCheck::None;
 };
+
+} // namespace zorsteel

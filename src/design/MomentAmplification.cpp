@@ -3,6 +3,8 @@
 // method.
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 double CAiscDesign::GetTau_b(double pr, double a, double fy) const
 {
     if (!DirectAnalysis) return 1.0;

@@ -7,6 +7,8 @@
 #include "../section/SectionNames.h"
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 namespace {
 
 // Separates the items of a summary line in the report.

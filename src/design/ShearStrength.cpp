@@ -4,6 +4,8 @@
 
 #include "CAiscDesign.h"
 
+using namespace zorsteel;
+
 double CAiscDesign::GetCv(double h_tw, double kv, double fy) const
 {
     const double limitInelastic = 1.10 * std::sqrt(kv * E / fy);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace zorsteel {
+
 namespace {
 
 using K = ColumnKind;
@@ -114,3 +116,5 @@ bool SetNumber(MemberRow& row, const InputColumn& column, double value, std::str
     }
     return false;
 }
+
+} // namespace zorsteel

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace zorsteel {
+
 // The design object's inputs. An input left out keeps the design object's
 // own default (CAiscDesign's constructor), which these repeat.
 struct MemberInputs
@@ -81,3 +83,5 @@ void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept;
 // "must be above 0" or "must not be negative" with shown, the value as the
 // user wrote it, and returns false.
 bool SetNumber(MemberRow& row, const InputColumn& column, double value, std::string_view shown) noexcept;
+
+} // namespace zorsteel

@@ -13,6 +13,8 @@
 #include "../section/CatalogueFile.h"
 #include "MemberVerdict.h"
 
+namespace zorsteel {
+
 namespace {
 
 using M = MemberResult;
@@ -209,3 +211,5 @@ std::string GoverningText(const LimitStates& states)
     }
     return text;
 }
+
+} // namespace zorsteel

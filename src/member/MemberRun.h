@@ -11,6 +11,8 @@
 #include "../design/LimitStates.h"
 #include "MemberInput.h"
 
+namespace zorsteel {
+
 struct MemberResult
 {
     std::string Id, Combo, Section;
@@ -75,3 +77,5 @@ std::string LimitStateText(const LimitStates& states, Strength quantity);
 // buckling (E3-2), Mnx Lateral-torsional buckling (F2-2), Mny Yielding (F6-1)"
 // or "Major shear: Vnx Shear yielding (G2-1)"; "" before a check.
 std::string GoverningText(const LimitStates& states);
+
+} // namespace zorsteel

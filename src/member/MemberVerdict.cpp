@@ -10,6 +10,8 @@
 #include "../section/mvSect_AISC.h"
 #include "../design/CAiscDesign.h"
 
+namespace zorsteel {
+
 namespace {
 
 class Verdict
@@ -191,3 +193,5 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
 }
 
 const char* StatusText(MemberStatus status) { return status == MemberStatus::OK ? "OK" : "NG"; }
+
+} // namespace zorsteel

@@ -18,6 +18,8 @@
 
 class CAiscDesign;
 
+namespace zorsteel {
+
 enum class MemberStatus
 {
     OK,
@@ -38,3 +40,5 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept;
 
 // "OK" or "NG".
 const char* StatusText(MemberStatus status);
+
+} // namespace zorsteel

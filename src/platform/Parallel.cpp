@@ -2,6 +2,8 @@
 
 #include <sched.h>
 
+namespace zorsteel {
+
 unsigned CoreCount()
 {
     cpu_set_t cores;
@@ -9,3 +11,5 @@ unsigned CoreCount()
         return static_cast<unsigned>(CPU_COUNT(&cores));
     return std::max(1u, std::thread::hardware_concurrency());
 }
+
+} // namespace zorsteel

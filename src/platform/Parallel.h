@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+namespace zorsteel {
+
 // The cores this process may run on (its affinity), at least 1.
 unsigned CoreCount();
 
@@ -83,3 +85,5 @@ void ComputeInOrder(std::size_t count, unsigned threads, std::size_t blockSize, 
         throw;
     }
 }
+
+} // namespace zorsteel

@@ -5,6 +5,8 @@
 
 #include "zorTools.h"
 
+using zorsteel::MessageHandler;
+
 namespace {
 
 void WriteLineToStandardError(const wchar_t* text)
@@ -46,9 +48,15 @@ void Deliver(const MessageHandler& handler, const wchar_t* text)
 
 } // namespace
 
-MessageHandler SetMessageBoxHandler(MessageHandler handler) { return Replace(MessageBoxHandler(), std::move(handler)); }
+MessageHandler zorsteel::SetMessageBoxHandler(MessageHandler handler)
+{
+    return Replace(MessageBoxHandler(), std::move(handler));
+}
 
-MessageHandler SetDebugOutputHandler(MessageHandler handler) { return Replace(DebugOutputHandler(), std::move(handler)); }
+MessageHandler zorsteel::SetDebugOutputHandler(MessageHandler handler)
+{
+    return Replace(DebugOutputHandler(), std::move(handler));
+}
 
 int AfxMessageBox(const wchar_t* text)
 {

@@ -7,6 +7,8 @@
 
 #include "CString.h"
 
+namespace zorsteel {
+
 // Receives the text of one message. Handlers run on the caller's thread.
 using MessageHandler = std::function<void(const wchar_t* text)>;
 
@@ -19,6 +21,8 @@ MessageHandler SetMessageBoxHandler(MessageHandler handler);
 // unknown section name) and returns the one it replaces. An empty handler
 // restores the default: the text as one line on standard error.
 MessageHandler SetDebugOutputHandler(MessageHandler handler);
+
+} // namespace zorsteel
 
 // Shows a user message through the installed handler; returns 1 (OK).
 int AfxMessageBox(const wchar_t* text);

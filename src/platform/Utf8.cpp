@@ -1,5 +1,7 @@
 #include "Utf8.h"
 
+namespace zorsteel {
+
 std::size_t EncodeUtf8(char32_t c, char* out)
 {
     if (c < 0x80) {
@@ -81,3 +83,5 @@ std::wstring FromUtf8(std::string_view text)
     }
     return out;
 }
+
+} // namespace zorsteel

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace zorsteel {
+
 // Writes the UTF-8 form of one code point to out, which has room for 4
 // bytes; returns the number written.
 std::size_t EncodeUtf8(char32_t c, char* out);
@@ -23,3 +25,5 @@ std::string ToUtf8(const wchar_t* text);
 // The wide form of a UTF-8 text; a byte that does not belong to a well-formed
 // sequence becomes U+FFFD.
 std::wstring FromUtf8(std::string_view text);
+
+} // namespace zorsteel

@@ -28,7 +28,7 @@ CString ExecutableFolder()
     path.erase(path.find_last_of('/') + 1);
     // File names are UTF-8 bytes; the path is kept as text and turned back
     // into UTF-8 when a file is opened.
-    return CString(FromUtf8(path));
+    return CString(zorsteel::FromUtf8(path));
 }
 
 } // namespace
@@ -41,14 +41,14 @@ const CString& GetExecutablePath()
     return executableFolder;
 }
 
-void SetExecutablePath(const wchar_t* folder)
+void zorsteel::SetExecutablePath(const wchar_t* folder)
 {
     CString value(folder);
     if (!value.IsEmpty() && value.str().back() != L'/' && value.str().back() != L'\\') value += L"/";
     ExecutablePathOverride() = value;
 }
 
-std::string ToNativePath(const wchar_t* path)
+std::string zorsteel::ToNativePath(const wchar_t* path)
 {
     std::string out;
     for (const char c : ToUtf8(path)) {
@@ -64,7 +64,7 @@ bool is_equal(double a, double b, double tolerance) { return std::abs(a - b) <= 
 const char* tchar2char(const wchar_t* text, char* buffer, std::size_t size)
 {
     if (size == 0) return buffer;
-    const std::string narrow = ToUtf8(text);
+    const std::string narrow = zorsteel::ToUtf8(text);
     size_t n = std::min(narrow.size(), size - 1);
     // Never cut a multi-byte character in half.
     while (n > 0 && n < narrow.size() && (static_cast<unsigned char>(narrow[n]) & 0xC0) == 0x80) --n;
@@ -73,7 +73,7 @@ const char* tchar2char(const wchar_t* text, char* buffer, std::size_t size)
     return buffer;
 }
 
-std::ostream& WriteWide(std::ostream& out, const wchar_t* text)
+std::ostream& zorsteel::WriteWide(std::ostream& out, const wchar_t* text)
 {
     if (!text) return out;
     // Report texts are short and almost always ASCII: convert through a small
@@ -92,7 +92,7 @@ std::ostream& WriteWide(std::ostream& out, const wchar_t* text)
     return out;
 }
 
-std::ostream& operator<<(std::ostream& out, const CString& text) { return WriteWide(out, text.GetString()); }
+std::ostream& operator<<(std::ostream& out, const CString& text) { return zorsteel::WriteWide(out, text.GetString()); }
 
 int ParseList(std::vector<CString>& items, const CString& list)
 {

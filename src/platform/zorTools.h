@@ -15,15 +15,6 @@
 // library looks for the catalogue "aisc14u.tbl" and the "Images" folder.
 const CString& GetExecutablePath();
 
-// Makes GetExecutablePath answer with another folder, for a host that keeps the
-// catalogue and images elsewhere (and for tests). A null or empty folder
-// returns to the executable's own folder. A separator is appended if missing.
-// A set-up call: not to be made while other threads check members.
-void SetExecutablePath(const wchar_t* folder);
-
-// A path built with "\" separators (as the library builds them) in the form the
-// file system expects: native separators, runs of separators collapsed, UTF-8.
-std::string ToNativePath(const wchar_t* path);
 
 // Splits a list of names or prefixes at commas, semicolons and white space and
 // appends the non-empty items to items; returns the number appended.
@@ -38,4 +29,20 @@ const char* tchar2char(const wchar_t* text, char* buffer, std::size_t size);
 
 // Writes a wide text to a narrow report stream as UTF-8.
 std::ostream& operator<<(std::ostream& out, const CString& text);
+
+namespace zorsteel {
+
+// Makes GetExecutablePath answer with another folder, for a host that keeps the
+// catalogue and images elsewhere (and for tests). A null or empty folder
+// returns to the executable's own folder. A separator is appended if missing.
+// A set-up call: not to be made while other threads check members.
+void SetExecutablePath(const wchar_t* folder);
+
+// A path built with "\" separators (as the library builds them) in the form the
+// file system expects: native separators, runs of separators collapsed, UTF-8.
+std::string ToNativePath(const wchar_t* path);
+
+// The same as operator<< for a wide text that is not a CString.
 std::ostream& WriteWide(std::ostream& out, const wchar_t* text);
+
+} // namespace zorsteel

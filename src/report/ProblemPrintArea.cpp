@@ -4,6 +4,8 @@
 
 #include "../platform/zorTools.h"
 
+using namespace zorsteel;
+
 // Both ends swallow stream exceptions: the destructor must not throw, and a
 // host's failing stream must not cost it the member's check.
 ProblemPrintArea::ProblemPrintArea(std::ostream* stream, const wchar_t* title) : m_stream(stream)

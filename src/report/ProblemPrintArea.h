@@ -11,8 +11,9 @@ public:
     ProblemPrintArea(std::ostream* stream, const wchar_t* title);
     ~ProblemPrintArea();
 
-    ProblemPrintArea(const ProblemPrintArea&) = delete;  // one closing tag per opening
-    ProblemPrintArea& operator=(const ProblemPrintArea&) = default;
+    // One closing tag per opening: an area is neither copied nor assigned.
+    ProblemPrintArea(const ProblemPrintArea&) = delete;
+    ProblemPrintArea& operator=(const ProblemPrintArea&) = delete;
 
 private:
     std::ostream* m_stream;

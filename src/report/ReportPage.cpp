@@ -8,6 +8,8 @@
 
 #include "../platform/zorTools.h"
 
+namespace zorsteel {
+
 namespace {
 
 // The equation images are rendered at 200 dpi, all 0.35 in high with the
@@ -131,3 +133,5 @@ bool PlaceReportImages(const wchar_t* pagePath)
 }
 
 const char* ZorsteelVersion() { return ZORSTEEL_VERSION; }
+
+} // namespace zorsteel

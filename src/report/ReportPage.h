@@ -21,6 +21,8 @@
 #include <iosfwd>
 #include <string>
 
+namespace zorsteel {
+
 class ReportPage
 {
 public:
@@ -52,3 +54,5 @@ std::wstring EscapeHtml(const wchar_t* text);
 
 // Version of the library, "major.minor.patch": the page names it.
 const char* ZorsteelVersion();
+
+} // namespace zorsteel

@@ -28,9 +28,10 @@
 #include "../platform/zorTools.h"
 #include "CatalogueFormat.h"
 
-namespace {
+using namespace zorsteel;
+using namespace zorsteel::catalogue_format;
 
-using namespace catalogue_format;
+namespace {
 
 // Bytes read at each step of the binary search, and the width of the range
 // below which the search reads the whole range at once.
@@ -411,7 +412,7 @@ int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CStrin
     }
 }
 
-int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t* name)
+int zorsteel::ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t* name)
 {
     try {
         char utf8[kNameUtf8Capacity];
@@ -425,7 +426,7 @@ int ReadSectionFromFile(mvSect_AISC& section, const CString& path, const wchar_t
     }
 }
 
-bool LoadCatalogueCopy(const CString& path)
+bool zorsteel::LoadCatalogueCopy(const CString& path)
 {
     try {
         return CurrentCatalogue(path) != nullptr;
@@ -454,7 +455,7 @@ void get_aisc_section(std::vector<mvSect_AISC>& rows, std::istream& catalogue, i
     }
 }
 
-const CString& CataloguePath()
+const CString& zorsteel::CataloguePath()
 {
     // Every SetSection asks for it: one copy per thread, so that the threads
     // that check members need no lock.

@@ -8,7 +8,7 @@
 
 #include "../platform/Utf8.h"
 
-namespace catalogue_format {
+namespace zorsteel::catalogue_format {
 
 namespace {
 
@@ -170,4 +170,4 @@ std::string_view NameToUtf8(const wchar_t* name, char (&utf8)[kNameUtf8Capacity]
     return {utf8, used};
 }
 
-} // namespace catalogue_format
+} // namespace zorsteel::catalogue_format

@@ -13,7 +13,7 @@
 
 #include "mvSect_AISC.h"
 
-namespace catalogue_format {
+namespace zorsteel::catalogue_format {
 
 inline constexpr char kCommentMark = '#';
 inline constexpr char kSeparator = '\t';
@@ -64,4 +64,4 @@ inline constexpr std::size_t kNameUtf8Capacity = 3 * (kSectionNameCapacity - 1);
 // for Name.
 std::string_view NameToUtf8(const wchar_t* name, char (&utf8)[kNameUtf8Capacity]);
 
-} // namespace catalogue_format
+} // namespace zorsteel::catalogue_format

@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace zorsteel;
+
 namespace {
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
@@ -32,13 +34,13 @@ int HssShape(const wchar_t* dimension)
 
 } // namespace
 
-CString GetSectionName(const mvSect_AISC& section)
+CString zorsteel::GetSectionName(const mvSect_AISC& section)
 {
     wchar_t name[kSectionNameCapacity + 1];
     return CString(std::wstring_view(name, CopySectionName(section, name)));
 }
 
-std::size_t CopySectionName(const mvSect_AISC& section, wchar_t (&buffer)[kSectionNameCapacity + 1])
+std::size_t zorsteel::CopySectionName(const mvSect_AISC& section, wchar_t (&buffer)[kSectionNameCapacity + 1])
 {
     // A record a host filled may use the whole field, without an end.
     std::size_t n = 0;
@@ -47,7 +49,7 @@ std::size_t CopySectionName(const mvSect_AISC& section, wchar_t (&buffer)[kSecti
     return n;
 }
 
-void SetSectionName(mvSect_AISC& section, const wchar_t* name)
+void zorsteel::SetSectionName(mvSect_AISC& section, const wchar_t* name)
 {
     int i = 0;
     for (; name && name[i] && i < kSectionNameCapacity - 1; ++i) section.Name[i] = static_cast<char16_t>(name[i]);
@@ -92,7 +94,7 @@ CString get_single_angle_from_double_angle(const CString& doubleAngleName)
     }
 }
 
-std::wstring_view SingleAngleName(std::wstring_view name)
+std::wstring_view zorsteel::SingleAngleName(std::wstring_view name)
 {
     if (name.size() < 2 || name[0] != L'2' || UpperAscii(name[1]) != L'L') return {};
     std::wstring_view single = name.substr(1);

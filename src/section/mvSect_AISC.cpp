@@ -1,6 +1,6 @@
 #include "mvSect_AISC.h"
 
-const char* const kSectionFieldNames[kSectionNumberCount] = {
+const char* const zorsteel::kSectionFieldNames[kSectionNumberCount] = {
     "W",     "ddet",  "A",     "d",     "Ht",     "OD",    "bf",    "b",     "bfdet", "tw",
     "tf",    "t",     "tnom",  "tdes",  "twdet",  "tfdet", "x",     "y",     "e0",    "kdes",
     "kdet",  "k1",    "xp",    "h_tw",  "h_t",    "D_t",   "yp",    "bf_2tf", "b_t_leg", "Ix",

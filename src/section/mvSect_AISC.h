@@ -97,6 +97,8 @@ struct mvSect_AISC
     char16_t Name[80] = {};    // UTF-16, null-terminated: at most 79 characters
 };
 
+namespace zorsteel {
+
 inline constexpr int kSectionNumberCount = 98;
 inline constexpr int kSectionNameCapacity = 80;
 
@@ -118,6 +120,8 @@ static_assert(offsetof(mvSect_AISC, Name) == kSectionNumberCount * sizeof(double
 // Field names of the 98 numbers in record order, as the catalogue file's header names them.
 extern const char* const kSectionFieldNames[kSectionNumberCount];
 
+} // namespace zorsteel
+
 // A shape code with its record: what the catalogue index keeps per name.
 struct mvDesignSect_AISC
 {
@@ -130,6 +134,8 @@ struct mvDesignSect_AISC
     // A move is a copy: the source keeps its contents.
     mvDesignSect_AISC& operator=(mvDesignSect_AISC&& other) noexcept { return *this = static_cast<const mvDesignSect_AISC&>(other); }
 };
+
+namespace zorsteel {
 
 // Shape codes of the catalogue rows, by the family each names.
 enum AiscShapeCode : std::int32_t
@@ -152,3 +158,5 @@ enum AiscShapeCode : std::int32_t
     kShapeOther = 14,  // a family the catalogue may hold without a design class
 };
 inline constexpr int kShapeCodeCount = 15;
+
+} // namespace zorsteel

@@ -4,6 +4,8 @@
 
 #include "../section/SectionNames.h"
 
+using namespace zorsteel;
+
 int CAiscDesign2L::Calculate()
 {
     const mvSect_AISC& s = Section;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+using namespace zorsteel;
+
 int CAiscDesignChannel::Calculate() { return CAiscDesignI::Calculate(); }
 
 double CAiscDesignChannel::GetPhiv(double h, double tw, double fy) const { return CAiscDesign::GetPhiv(h, tw, fy); }

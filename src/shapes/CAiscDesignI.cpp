@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+using namespace zorsteel;
+
 int CAiscDesignI::Calculate()
 {
     const mvSect_AISC& s = Section;

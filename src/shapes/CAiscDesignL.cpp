@@ -5,6 +5,8 @@
 
 #include "../platform/zorTools.h"
 
+using namespace zorsteel;
+
 namespace {
 
 // Leg lengths in inches are equal when they agree to within this.

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+using namespace zorsteel;
+
 namespace {
 
 // A rectangular HSS in flexure about one axis: the properties about it, and

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+using namespace zorsteel;
+
 int CAiscDesignRoundHss::Calculate()
 {
     // Found with the major-axis flexure and reused about the minor axis; a

@@ -1,5 +1,7 @@
 #include "CAiscDesignT.h"
 
+using namespace zorsteel;
+
 int CAiscDesignT::Calculate()
 {
     const mvSect_AISC& s = Section;
