@@ -113,18 +113,21 @@ void NoteLengthsNotGiven(std::vector<std::string>& notes, const MemberRow& row, 
 
 // Member lengths shorter than the larger of 24 in and twice the section's
 // depth, on a member with axial force or moment: most likely feet typed as
-// inches (or the reverse). A length given as 0 says braced, and is not short.
+// inches (or the reverse). A length given as 0 says braced, and is not short;
+// L counts only where the deflection check reads it.
 void NoteShortLengths(std::vector<std::string>& notes, const MemberRow& row, const MemberInputs& in,
-                      const mvSect_AISC& section)
+                      const mvSect_AISC& section, bool checksDeflection)
 {
     if (in.Pu == 0 && in.Mux == 0 && in.Muy == 0) return;
     const double depth = std::max({section.d, section.b, section.Ht, section.OD});  // an angle: its longer leg
     const double shortBelow = std::max(24.0, 2 * depth);
     static const InputColumn& connectors = InputColumnNamed("ConnectorDistance");
+    static const InputColumn& span = InputColumnNamed("L");
     const bool feet = row.Conventions.Lengths == LengthUnit::Feet;
     std::vector<const InputColumn*> shortOnes;
     for (const InputColumn& column : InputColumns()) {
         if (column.Measure != InputMeasure::Length || &column == &connectors || !IsGiven(row, column)) continue;
+        if (&column == &span && !checksDeflection) continue;
         const double inches = in.*column.Number;
         if (inches > 0 && inches < shortBelow) shortOnes.push_back(&column);
     }
@@ -171,7 +174,7 @@ MemberResult Check(const MemberRow& row, bool withReport)
     MemberVerdict verdict = JudgeMember(*design);
     std::vector<std::string> notes;
     NoteLengthsNotGiven(notes, row, inputs);
-    NoteShortLengths(notes, row, inputs, record);
+    NoteShortLengths(notes, row, inputs, record, design->ChecksDeflection());
     if (scaled && design->ChecksDeflection())
         notes.push_back("deflections scaled by AnalysisSectionIx / Ix = " + Number(inputs.AnalysisSectionIx) + " / " +
                         Number(record.Ix) + " = " + Brief(inputs.DeflectionAdjustmentRatio));
