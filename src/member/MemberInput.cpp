@@ -191,11 +191,10 @@ MemberInputs LibraryInputs(const MemberRow& row) noexcept
 
 namespace {
 
-std::string Folded(std::string_view text)
+bool SameSection(std::string_view a, std::string_view b)
 {
-    std::string folded(text);
-    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded;
+    const auto fold = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+    return std::ranges::equal(a, b, {}, fold, fold);
 }
 
 // "A", "A and B", "A, B and C".
@@ -213,26 +212,32 @@ std::string Listed(const std::vector<std::string_view>& items)
 
 void MarkMembersOfSeveralSections(std::vector<MemberRow>& rows)
 {
-    struct Member
+    // The sections of each Id as first written, one of a kind; most members
+    // have one, kept without allocating.
+    struct Sections
     {
-        std::vector<std::string> folded;       // the sections, without regard to case
-        std::vector<std::string_view> shown;   // as first written
+        std::string_view first;
+        std::vector<std::string_view> others;
     };
-    std::unordered_map<std::string_view, Member> members;  // by Id
+    std::unordered_map<std::string_view, Sections> members;
+    members.reserve(rows.size());
     for (const MemberRow& row : rows) {
         if (row.Id.empty() || row.Section.empty()) continue;  // a member of its own; an error of its own
-        Member& member = members[row.Id];
-        std::string folded = Folded(row.Section);
-        if (std::ranges::find(member.folded, folded) != member.folded.end()) continue;
-        member.folded.push_back(std::move(folded));
-        member.shown.push_back(row.Section);
+        const auto [at, added] = members.try_emplace(row.Id, Sections{row.Section, {}});
+        Sections& sections = at->second;
+        if (added || SameSection(sections.first, row.Section) ||
+            std::ranges::any_of(sections.others, [&](std::string_view other) { return SameSection(other, row.Section); }))
+            continue;
+        sections.others.push_back(row.Section);
     }
     static const InputColumn& section = InputColumnNamed("Section");
     for (MemberRow& row : rows) {
         const auto found = row.Id.empty() ? members.end() : members.find(row.Id);
-        if (found == members.end() || found->second.shown.size() < 2) continue;
+        if (found == members.end() || found->second.others.empty()) continue;
+        std::vector<std::string_view> named = {found->second.first};
+        named.insert(named.end(), found->second.others.begin(), found->second.others.end());
         RecordError(row, section,
-                    "member " + row.Id + " is given the sections " + Listed(found->second.shown) +
+                    "member " + row.Id + " is given the sections " + Listed(named) +
                         ": rows of one Id are one member, with one section");
     }
 }
