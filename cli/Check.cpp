@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Environment.h"
@@ -47,24 +49,12 @@ bool ReportFolderExists(const std::string& report)
     return false;
 }
 
-// True when both paths name one file, whether it exists or not.
-bool SameFile(const std::string& a, const std::string& b)
-{
-    std::error_code errorA, errorB;
-    const std::filesystem::path pathA = std::filesystem::weakly_canonical(a, errorA);
-    const std::filesystem::path pathB = std::filesystem::weakly_canonical(b, errorB);
-    return !a.empty() && !b.empty() && !errorA && !errorB && pathA == pathB;
-}
-
-// Before any member is checked: the PDF is a file of its own in a folder
-// that exists, and there is a Chromium (found into chromium) to print it.
-// The exit status, kExitOk when all is ready.
+// Before any member is checked: the PDF is in a folder that exists, and
+// there is a Chromium (found into chromium) to print it (that it is a file
+// of its own, OutputsAreDistinct has told). The exit status, kExitOk when
+// all is ready.
 int PdfReady(const CheckOptions& options, std::string& chromium)
 {
-    if (SameFile(options.Pdf, options.Members) || SameFile(options.Pdf, options.Report)) {
-        Complain("--pdf " + options.Pdf + " names the member file or the report page: give the PDF a file of its own");
-        return kExitUsage;
-    }
     if (!ReportFolderExists(options.Pdf)) return kExitFileError;
     chromium = FindChromium();
     if (chromium.empty()) {
@@ -88,8 +78,109 @@ MemberRow RowFromOptions(const CheckOptions& options)
     row.Naming = FieldNaming::Option;
     row.Id = options.Section;  // unless --Id names it
     row.Section = options.Section;
+    row.Conventions = options.Conventions;
     for (const auto& [column, text] : options.Fields) SetField(row, *column, text);
+    FinishRow(row);
     return row;
+}
+
+// A member file is a regular file or a pipe (a process substitution, a
+// FIFO): a directory would end the read in an exception, a device may never
+// end. False, told, for anything else or a file that cannot be found.
+bool MemberFileKindReadable(const std::string& path)
+{
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0) {
+        Complain("cannot read the member file " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    const char* kind = S_ISDIR(status.st_mode)                               ? "a directory"
+                       : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? "a device"
+                       : S_ISSOCK(status.st_mode)                            ? "a socket"
+                                                                             : nullptr;
+    if (kind) Complain("cannot read the member file " + path + ": it is " + kind + ", not a file");
+    return kind == nullptr;
+}
+
+// Who a path is: a file that exists by its device and inode (standard output
+// by its own), one not made yet by its absolute path with the links on the
+// way followed.
+struct FileIdentity
+{
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::string path;
+
+    bool operator==(const FileIdentity& other) const
+    {
+        if (exists != other.exists) return false;
+        return exists ? device == other.device && inode == other.inode : path == other.path;
+    }
+};
+
+FileIdentity IdentityOf(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    FileIdentity identity;
+    struct stat status;
+    if ((path == "-" ? fstat(STDOUT_FILENO, &status) : stat(path.c_str(), &status)) == 0) {
+        identity.exists = true;
+        identity.device = status.st_dev;
+        identity.inode = status.st_ino;
+        return identity;
+    }
+    if (path == "-") {  // standard output closed
+        identity.path = path;
+        return identity;
+    }
+    std::error_code error;
+    fs::path resolved = fs::absolute(path, error);
+    // A link to a file not made yet: where it points.
+    for (int hops = 0; hops < 40 && fs::is_symlink(resolved, error); ++hops) {
+        const fs::path target = fs::read_symlink(resolved, error);
+        if (error) break;
+        resolved = target.is_absolute() ? target : resolved.parent_path() / target;
+    }
+    const fs::path canonical = fs::weakly_canonical(resolved, error);
+    identity.path = (error ? resolved.lexically_normal() : canonical).string();
+    return identity;
+}
+
+std::string Shown(const std::string& path) { return path == "-" ? "- (standard output)" : path; }
+
+} // namespace
+
+bool OutputsAreDistinct(const std::string& members, const std::vector<NamedOutput>& outputs)
+{
+    const char* const why = ": an output must not overwrite the member file or another output";
+    std::vector<std::pair<const NamedOutput*, FileIdentity>> seen;
+    const FileIdentity input = members.empty() ? FileIdentity() : IdentityOf(members);
+    for (const NamedOutput& output : outputs) {
+        if (output.path.empty()) continue;
+        const FileIdentity identity = IdentityOf(output.path);
+        if (!members.empty() && identity == input) {
+            Complain(std::string(output.option) + " " + Shown(output.path) + " is the member file " + members + why);
+            return false;
+        }
+        for (const auto& [other, otherIdentity] : seen)
+            if (identity == otherIdentity) {
+                Complain(std::string(output.option) + " " + Shown(output.path) + " is the same file as " +
+                         other->option + " " + Shown(other->path) + why);
+                return false;
+            }
+        seen.emplace_back(&output, identity);
+    }
+    return true;
+}
+
+namespace {
+
+// What a read of the member file threw, for a person.
+std::string ReadFailure(const std::exception& error)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&error)) return "out of memory";
+    return error.what();
 }
 
 } // namespace
@@ -181,7 +272,7 @@ bool UseColour(Colour colour)
     return isatty(STDOUT_FILENO) && !std::getenv("NO_COLOR");
 }
 
-bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status)
+bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status, bool keepFields)
 {
     status = kExitOk;
     if (options.Members.empty()) {
@@ -189,23 +280,31 @@ bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status)
         members.HasCombo = !members.Rows[0].Combo.empty();
         return true;
     }
+    status = kExitFileError;
+    if (!MemberFileKindReadable(options.Members)) return false;
     std::ifstream file(options.Members, std::ios::binary);
     if (!file) {
         Complain("cannot read the member file " + options.Members);
-        status = kExitFileError;
         return false;
     }
-    members = ReadMembers(file, options.Members, options.Threads);
+    try {
+        members = ReadMembers(file, options.Members, options.Threads, options.Conventions, keepFields);
+    } catch (const std::exception& error) {  // the file's buffer throws on a read error
+        Complain("cannot read the member file " + options.Members + ": " + ReadFailure(error));
+        return false;
+    }
     if (!members.Error.empty()) {
         Complain(members.Error);
-        status = kExitFileError;
         return false;
     }
+    status = kExitOk;
     return true;
 }
 
 int RunCheck(const CheckOptions& options)
 {
+    if (!OutputsAreDistinct(options.Members, {{"--out", options.Out}, {"--json", options.Json}, {"--report", options.Report}, {"--pdf", options.Pdf}}))
+        return kExitUsage;
     MemberFile members;
     int status = kExitOk;
     if (!LoadMembers(options, members, status)) return status;

@@ -34,6 +34,7 @@ struct CheckOptions
     bool Envelope = false;
     Colour Colours = Colour::Auto;
     unsigned Threads = 0;  // threads that check members; 0: one per core
+    InputConventions Conventions;  // --length-unit, --compression-sign
 };
 
 // Runs the check; returns the exit status (ExitStatus.h).
@@ -88,8 +89,21 @@ private:
 };
 
 // Shared with select: the members of the options (file or single member);
-// false, with the reason told, when the file cannot be read. Exit status in status.
-bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status);
+// false, with the reason told, when the file cannot be read (it is not a
+// regular file or a pipe, it does not open, reading it fails). Exit status in
+// status. keepFields keeps each row's fields as read.
+bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status, bool keepFields = false);
+
+// An output named on the command line: the option and its path ("-" is
+// standard output).
+struct NamedOutput
+{
+    const char* option;
+    const std::string& path;
+};
+// False, told, when an output is the member file or another output: the same
+// file by device and inode (through links), or the same path not made yet.
+bool OutputsAreDistinct(const std::string& members, const std::vector<NamedOutput>& outputs);
 
 // True when colour goes to standard output.
 bool UseColour(Colour colour);

@@ -33,11 +33,13 @@ struct Record
     bool endsLine = true;
 };
 
-MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& columns, const std::string& fileName)
+MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& columns, const std::string& fileName,
+                  const InputConventions& conventions)
 {
     const std::vector<std::string>& fields = record.fields;
     MemberRow row;
     row.Where = fileName + ", row " + std::to_string(record.number);
+    row.Conventions = conventions;
     for (std::size_t i = 0; i < fields.size() && i < columns.size(); ++i) SetField(row, *columns[i], fields[i]);
     if (record.unclosedQuote)
         row.Error = row.Where + ": a quote is not closed";
@@ -46,6 +48,7 @@ MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& c
                     " of " + std::to_string(columns.size()) + " fields): it looks cut short";
     else if (fields.size() > columns.size())
         row.Error = row.Where + ", column " + std::to_string(columns.size() + 1) + ": more fields than the header has";
+    FinishRow(row);
     if (row.Id.empty()) row.Id = std::to_string(record.number);
     return row;
 }
@@ -71,7 +74,8 @@ void SetField(MemberRow& row, const InputColumn& column, std::string_view text)
         SetNumber(row, column, number, text);
 }
 
-MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads)
+MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads,
+                       const InputConventions& conventions, bool keepFields)
 {
     MemberFile file;
     CsvReader reader(in);
@@ -99,6 +103,7 @@ MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned t
         return file;
     }
     file.HasCombo = std::ranges::find(columns, FindInputColumn("Combo")) != columns.end();
+    if (keepFields) file.Header = fields;
 
     // Records are split in order here (a quoted field may span lines), a
     // batch at a time; their fields, numbers mostly, are read on every thread.
@@ -115,10 +120,28 @@ MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned t
             ++count;
         }
         ComputeInOrder<MemberRow>(
-            count, threads, kBlockSize, [&](std::size_t i) { return ReadRow(batch[i], columns, fileName); },
+            count, threads, kBlockSize, [&](std::size_t i) { return ReadRow(batch[i], columns, fileName, conventions); },
             [&](MemberRow&& row) { file.Rows.push_back(std::move(row)); });
+        if (keepFields)
+            for (std::size_t i = 0; i < count; ++i) file.Fields.push_back(batch[i].fields);
     }
+    MarkMembersOfSeveralSections(file.Rows);
     return file;
+}
+
+void WriteMembers(std::ostream& out, const MemberFile& file, const std::vector<std::string>& sections)
+{
+    const auto section = std::ranges::find(file.Header, "Section") - file.Header.begin();
+    WriteCsvRecord(out, file.Header);
+    for (std::size_t i = 0; i < file.Fields.size(); ++i) {
+        std::vector<std::string> fields = file.Fields[i];
+        if (!sections[i].empty()) {
+            // A row cut short may lack the column; it gets it.
+            if (fields.size() <= static_cast<std::size_t>(section)) fields.resize(section + 1);
+            fields[section] = sections[i];
+        }
+        WriteCsvRecord(out, fields);
+    }
 }
 
 } // namespace zorsteel::cli

@@ -20,16 +20,27 @@ struct MemberFile
 {
     std::vector<MemberRow> Rows;
     bool HasCombo = false;
+    // The header and each row's fields as read, when asked for (to write the
+    // file again with other sections).
+    std::vector<std::string> Header;
+    std::vector<std::vector<std::string>> Fields;
     // Set when the file as a whole cannot be read (no header, no Section
     // column, an unknown or repeated column): one line naming file and column.
     std::string Error;
 };
 
 // Reads a member CSV file with a header row, the rows' fields on threads
-// threads (0: one per core). Blank records are skipped; a record with more
-// fields than the header, an unclosed quote, or a last record that has fewer
-// fields than the header and no line break (a file cut short) is a row
-// error. fileName is only for messages.
-MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads);
+// threads (0: one per core), in the user's conventions. Blank records are
+// skipped; a record with more fields than the header, an unclosed quote, a
+// last record that has fewer fields than the header and no line break (a
+// file cut short), a row without Fy (FinishRow) and the rows of an Id that
+// name different sections are row errors. fileName is only for messages.
+// Throws what the stream throws (a read error).
+MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned threads,
+                       const InputConventions& conventions = {}, bool keepFields = false);
+
+// The member file again, as read, with the Section of row i replaced by
+// sections[i] where that is not empty: every other field as read.
+void WriteMembers(std::ostream& out, const MemberFile& file, const std::vector<std::string>& sections);
 
 } // namespace zorsteel::cli

@@ -19,14 +19,21 @@ void AppendInteger(std::string& out, int value)
     out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-// Appends the cell as CSV text: numbers of an unchecked row stay empty.
+// Whether a number cell has a value: not for an unchecked row, nor for a
+// check that did not run (the deflection ratios without denominators).
+bool HasNumber(const ResultColumn& column, const MemberResult& result)
+{
+    return result.Checked && (!column.Present || result.*column.Present);
+}
+
+// Appends the cell as CSV text: numbers without a value stay empty.
 void AppendCell(std::string& out, const ResultColumn& column, const MemberResult& result)
 {
     if (column.Text)
         AppendCsvField(out, result.*column.Text);
     else if (column.Integer == &M::Envelope)
         AppendInteger(out, result.Envelope);
-    else if (!result.Checked)
+    else if (!HasNumber(column, result))
         return;
     else if (column.Number)
         AppendNumber(out, result.*column.Number);
@@ -72,14 +79,14 @@ void AppendJsonNumber(std::string& out, double value)
     }
 }
 
-// Appends the cell as a JSON value: numbers of an unchecked row are null.
+// Appends the cell as a JSON value: numbers without a value are null.
 void AppendJsonCell(std::string& out, const ResultColumn& column, const MemberResult& result)
 {
     if (column.Text) {
         AppendJsonString(out, result.*column.Text);
     } else if (column.Integer == &M::Envelope) {
         AppendInteger(out, result.Envelope);
-    } else if (!result.Checked) {
+    } else if (!HasNumber(column, result)) {
         out += "null";
     } else if (column.Integer) {
         AppendInteger(out, result.*column.Integer);

@@ -34,7 +34,8 @@ private:
 // columns as keys and "LimitStates", the list of every limit state evaluated
 // ({"Quantity", "Name", "Equation", "Nominal", "Governs"}); non-finite numbers
 // as the strings "inf", "-inf", "nan"; the results of an ERROR row (numbers,
-// what governs, the list) as null. "envelope" only when asked for.
+// what governs, the list), and the deflection ratios of a check without
+// deflections, as null. "envelope" only when asked for.
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
                const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
 // The same objects as one JSON array, the members then their envelope lines

@@ -44,6 +44,43 @@ Colour ColourOf(const std::string& colour)
     return colour == "always" ? Colour::Always : colour == "never" ? Colour::Never : Colour::Auto;
 }
 
+// An input's help with the unit or sign the conventions options choose.
+std::string InputHelp(const InputColumn& column)
+{
+    switch (column.Measure) {
+    case InputMeasure::Length: return std::string(column.Help) + ", in (ft with --length-unit ft)";
+    case InputMeasure::AxialForce:
+        return std::string(column.Help) + ", compression positive (negative with --compression-sign negative)";
+    case InputMeasure::Other: break;
+    }
+    return std::string(column.Help);
+}
+
+// --length-unit and --compression-sign: the texts, turned into conventions after parsing.
+struct ConventionTexts
+{
+    std::string lengthUnit = "in", compressionSign = "positive";
+};
+
+void AddConventionOptions(CLI::App& command, ConventionTexts& texts)
+{
+    command.add_option("--length-unit", texts.lengthUnit,
+                       "unit of the member lengths Lx, Ly, Lz, Lb, L and ConnectorDistance: in (the default) or ft; "
+                       "TotalDy and LiveDy stay in inches")
+        ->check(CLI::IsMember({"in", "ft"}));
+    command.add_option("--compression-sign", texts.compressionSign,
+                       "sign of Pu in compression: positive (the default) or negative, as analysis programs write it")
+        ->check(CLI::IsMember({"positive", "negative"}));
+}
+
+InputConventions ConventionsOf(const ConventionTexts& texts)
+{
+    InputConventions conventions;
+    ParseLengthUnit(texts.lengthUnit, conventions.Lengths);
+    ParseCompressionSign(texts.compressionSign, conventions.Compression);
+    return conventions;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -53,7 +90,8 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     CLI::App app{"zorsteel " + std::string(ZorsteelVersion()) +
                  ": structural steel member checks by AISC 360-10 (LRFD).\n"
-                 "Units: kips, inches, ksi; moments in kip-ft; Pu compression positive."};
+                 "Units: kips, inches, ksi; moments in kip-ft; Pu compression positive\n"
+                 "(check and select take --length-unit ft and --compression-sign negative)."};
     app.footer(kExitStatusHelp);
     app.require_subcommand(1);
     app.set_version_flag("--version", ZorsteelVersion());
@@ -69,8 +107,8 @@ int main(int argc, char** argv)
         ->type_name("FILE");
     for (std::size_t i = 0; i < InputColumns().size(); ++i) {
         const InputColumn& column = InputColumns()[i];
-        if (column.Name == "Section") continue;
-        inputOptions[i] = checkCommand->add_option("--" + std::string(column.Name), fieldTexts[i], std::string(column.Help));
+        if (column.Name == "Section" || column.Name == "Candidates") continue;  // the argument; select's
+        inputOptions[i] = checkCommand->add_option("--" + std::string(column.Name), fieldTexts[i], InputHelp(column));
         inputOptions[i]->type_name(TypeName(column.Kind))->group("Member inputs (single member; the member file's columns have the same names)");
     }
     checkCommand->add_option("--report", check.Report, "write the calculation report to FILE.html (its folder must exist)")
@@ -85,6 +123,8 @@ int main(int argc, char** argv)
                              "check members on N threads (default 0: one per core); the results are the same")
         ->type_name("N");
     CLI::Option* checkJson = AddResultOptions(*checkCommand, check, colour);
+    ConventionTexts checkConventions;
+    AddConventionOptions(*checkCommand, checkConventions);
 
     SelectOptions select;
     CLI::App* selectCommand = app.add_subcommand(
@@ -93,8 +133,17 @@ int main(int argc, char** argv)
         ->type_name("FILE")
         ->required();
     selectCommand->add_option("--candidates", select.Candidates,
-                              "candidate designations and prefixes, e.g. \"W14 W12 HSS8\"")->required();
+                              "candidate designations and prefixes, e.g. \"W14 W12 HSS8\"; a member's Candidates "
+                              "column overrides them");
+    selectCommand->add_flag("--keep-family", select.KeepFamily,
+                            "keep each member within the family of the section it names (W, WT, 2L, HSS8X4, ...)");
+    selectCommand->add_option("--write-members", select.WriteMembers,
+                              "write the member file again to FILE with each member's Section its selection, every "
+                              "other column as read (a member without one keeps its section)")
+        ->type_name("FILE");
     CLI::Option* selectJson = AddResultOptions(*selectCommand, select.Members, colour);
+    ConventionTexts selectConventions;
+    AddConventionOptions(*selectCommand, selectConventions);
 
     SectionsOptions sections;
     CLI::App* sectionsCommand =
@@ -117,6 +166,12 @@ int main(int argc, char** argv)
     }
 
     check.Colours = select.Members.Colours = ColourOf(colour);
+    check.Conventions = ConventionsOf(checkConventions);
+    select.Members.Conventions = ConventionsOf(selectConventions);
+    if (select.WriteMembers == "-") {
+        Complain("--write-members takes a FILE (standard output carries the results)");
+        return kExitUsage;
+    }
     // --json without a file: --out carries a JSON array in place of the CSV.
     for (auto [options, json] : {std::pair{&check, checkJson}, std::pair{&select.Members, selectJson}}) {
         options->OutAsJson = json->count() > 0 && options->Json.empty();

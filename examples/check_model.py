@@ -13,7 +13,7 @@ from pathlib import Path
 import zorsteel
 
 # The columns that hold names; the others hold numbers (booleans as 1 or 0).
-TEXT_COLUMNS = {"Id", "Combo", "Section", "AnalysisSectionName"}
+TEXT_COLUMNS = {"Id", "Combo", "Section", "AnalysisSectionName", "Candidates"}
 
 
 def read_model(path):

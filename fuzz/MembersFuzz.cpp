@@ -1,9 +1,13 @@
 // Arbitrary bytes as the command's member file (a header and rows of CSV;
-// binary bytes, rows cut short, quotes left open, numbers that are not):
-// read as the command reads it, its first rows checked as the command checks
-// them, some with their report, and the results written as CSV, JSON (which
-// must parse), the terminal table and the report page. A row is ERROR or
-// carries numbers the library computed.
+// binary bytes, rows cut short, quotes left open, numbers that are not, Ids
+// given different sections, select's Candidates column): read as the command
+// reads it, in conventions chosen by the input's size (lengths in inches or
+// feet, compression positive or negative), its first rows checked as the
+// command checks them, some with their report, and the results written as
+// CSV, JSON (which must parse), the terminal table and the report page. A row
+// is ERROR or carries numbers the library computed. The file written again
+// with other sections (select's --write-members) reads back as the same rows
+// with those sections.
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -20,9 +24,12 @@ using namespace zorsteel::cli;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const InputConventions conventions{size % 2 ? LengthUnit::Feet : LengthUnit::Inches,
+                                       size % 3 ? CompressionSign::Positive : CompressionSign::Negative};
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    const MemberFile file = ReadMembers(in, "fuzz.csv", 1);
+    const MemberFile file = ReadMembers(in, "fuzz.csv", 1, conventions, true);
     FUZZ_EXPECT(file.Error.empty() || file.Rows.empty());
+    FUZZ_EXPECT(file.Fields.size() == file.Rows.size());
     std::vector<MemberResult> results;
     for (std::size_t i = 0; i < file.Rows.size() && i < 12; ++i) {
         MemberResult result = RunMember(file.Rows[i], i % 4 == 0);
@@ -40,5 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_EXPECT(nlohmann::json::accept(json.str()));
     WriteTable(out, results, file.HasCombo, true, 1);
     WriteReport(out, "fuzz", results);
+
+    if (!file.Error.empty()) return 0;
+    std::stringstream written;
+    WriteMembers(written, file, std::vector<std::string>(file.Rows.size(), "W14X90"));
+    const MemberFile again = ReadMembers(written, "written.csv", 1, conventions);
+    FUZZ_EXPECT(again.Error.empty() && again.Rows.size() == file.Rows.size());
+    for (const MemberRow& row : again.Rows) FUZZ_EXPECT(row.Section == "W14X90");
     return 0;
 }

@@ -113,18 +113,35 @@ void SetField(MemberRow& row, const InputColumn& column, py::handle value)
     if (!row.Error.empty()) throw py::value_error(row.Error);
 }
 
-// A member from its fields, named as the member file's columns.
-MemberRow RowOf(const py::dict& fields, std::string where, const std::string& unexpected)
+// length_unit= and compression_sign=, by the command's names for them.
+InputConventions ConventionsOf(const std::string& lengthUnit, const std::string& compressionSign)
+{
+    InputConventions conventions;
+    if (!ParseLengthUnit(lengthUnit, conventions.Lengths))
+        throw py::value_error("length_unit: must be 'in' or 'ft', not " + std::string(py::repr(py::str(lengthUnit))));
+    if (!ParseCompressionSign(compressionSign, conventions.Compression))
+        throw py::value_error("compression_sign: must be 'positive' or 'negative', not " +
+                              std::string(py::repr(py::str(compressionSign))));
+    return conventions;
+}
+
+// A member from its fields, named as the member file's columns; Fy is
+// required.
+MemberRow RowOf(const py::dict& fields, std::string where, const std::string& unexpected,
+                const InputConventions& conventions)
 {
     MemberRow row;
     row.Where = std::move(where);
     row.Naming = FieldNaming::Key;
+    row.Conventions = conventions;
     for (const auto& [key, value] : fields) {
         const std::string name = py::str(key);
         const InputColumn* column = FindInputColumn(name);
         if (!column) throw py::type_error(unexpected + " '" + name + "'");
         SetField(row, *column, value);
     }
+    FinishRow(row);
+    if (!row.Error.empty()) throw py::value_error(row.Error);
     return row;
 }
 
@@ -148,19 +165,24 @@ std::vector<MemberResult> Run(const std::vector<MemberRow>& rows, bool report)
     return results;
 }
 
-MemberResult Check(const std::string& section, bool report, const py::kwargs& inputs)
+MemberResult Check(const std::string& section, bool report, const std::string& lengthUnit,
+                   const std::string& compressionSign, const py::kwargs& inputs)
 {
     Catalogue();
+    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign);
     if (inputs.contains("Section")) throw py::type_error("check() got multiple values for argument 'section'");
     const std::string id = IdOf(inputs);
-    MemberRow row = RowOf(inputs, "member " + (id.empty() ? section : id), "check() got an unexpected keyword argument");
+    MemberRow row = RowOf(inputs, "member " + (id.empty() ? section : id), "check() got an unexpected keyword argument",
+                          conventions);
     row.Section = section;
     return Run({row}, report).front();
 }
 
-std::vector<MemberResult> CheckMany(const py::iterable& rows, bool report)
+std::vector<MemberResult> CheckMany(const py::iterable& rows, bool report, const std::string& lengthUnit,
+                                    const std::string& compressionSign)
 {
     Catalogue();
+    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign);
     const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
     std::vector<MemberRow> members;
     for (const py::handle row : rows) {
@@ -171,8 +193,11 @@ std::vector<MemberResult> CheckMany(const py::iterable& rows, bool report)
         const py::dict fields(py::reinterpret_borrow<py::object>(row));
         const std::string id = IdOf(fields);
         if (!id.empty()) where += " (member " + id + ")";
-        members.push_back(RowOf(fields, where, where + ": unexpected key"));
+        members.push_back(RowOf(fields, where, where + ": unexpected key", conventions));
     }
+    MarkMembersOfSeveralSections(members);
+    for (const MemberRow& member : members)
+        if (!member.Error.empty()) throw py::value_error(member.Error);
     return Run(members, report);
 }
 
@@ -217,9 +242,12 @@ py::dict Section(const std::string& name)
     return fields;
 }
 
+// A column's value; None for a check that did not run (the deflection
+// ratios without denominators).
 py::object Cell(const ResultColumn& column, const MemberResult& result)
 {
     if (column.Text) return py::str(result.*column.Text);
+    if (column.Present && !(result.*column.Present)) return py::none();
     if (column.Number) return py::float_(result.*column.Number);
     return py::int_(result.*column.Integer);
 }
@@ -294,11 +322,17 @@ PYBIND11_MODULE(zorsteel, m)
             "the result columns as a dict");
 
     m.def("check", &Check, py::arg("section"), py::kw_only(), py::arg("report") = false,
-          "check(section, *, report=False, **inputs): checks one member; the inputs are named as the columns of "
-          "the zorsteel command's member file (Fy, Pu, Mux, ..., Lx, Ly, ...); one left out keeps its default");
+          py::arg("length_unit") = "in", py::arg("compression_sign") = "positive",
+          "check(section, *, report=False, length_unit='in', compression_sign='positive', **inputs): checks one "
+          "member; the inputs are named as the columns of the zorsteel command's member file (Fy, Pu, Mux, ..., Lx, "
+          "Ly, ...); Fy is required, one other left out keeps its default. length_unit 'ft' takes the member "
+          "lengths (Lx, Ly, Lz, Lb, L, ConnectorDistance) in feet; compression_sign 'negative' takes Pu < 0 as "
+          "compression");
     m.def("check_many", &CheckMany, py::arg("rows"), py::kw_only(), py::arg("report") = false,
-          "check_many(rows, *, report=False): checks every row, a dict named as the member file's columns, with "
-          "the GIL released; the results in the rows' order");
+          py::arg("length_unit") = "in", py::arg("compression_sign") = "positive",
+          "check_many(rows, *, report=False, length_unit='in', compression_sign='positive'): checks every row, a "
+          "dict named as the member file's columns, with the GIL released; the results in the rows' order. Rows "
+          "with one Id are one member and must name one section");
     m.def("sections", &Sections, py::arg("family") = py::none(), py::kw_only(), py::arg("min_width") = 0.0,
           py::arg("max_width") = 0.0, py::arg("min_height") = 0.0, py::arg("max_height") = 0.0,
           py::arg("prefixes") = py::none(), py::arg("names") = py::none(),

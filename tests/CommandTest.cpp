@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <sys/wait.h>
 
 #include <nlohmann/json.hpp>
@@ -87,11 +88,13 @@ const std::pair<const char*, double (CAiscDesign::*)() const> kNumbers[] = {
 };
 
 // The library's own check of a member: the section and the setters a host
-// would call for the row.
+// would call for the row, and the notes the command adds to the verdict's
+// words for what the row left out.
 struct Reference
 {
     const wchar_t* section;
     std::function<void(CAiscDesign&)> inputs;
+    std::string notes = {};
 };
 
 // Every result cell of a CSV record (under header) and of its JSON object
@@ -112,11 +115,23 @@ void ExpectPassedThrough(const std::vector<std::string>& header, const std::vect
         const double fromJson = object[name].is_string() ? Number(object[name]) : object[name].get<double>();
         EXPECT_TRUE(Same(fromJson, expected)) << what << " JSON " << name;
     }
+    // The deflection ratios: the library's, or empty (null) where the check does not run.
+    for (const auto& [name, getter] : {std::pair{"TotalDeflectionRatio", &CAiscDesign::GetTotalDeflectionRatio},
+                                       std::pair{"LiveDeflectionRatio", &CAiscDesign::GetLiveDeflectionRatio}}) {
+        if (design->ChecksDeflection()) {
+            EXPECT_TRUE(Same(Number(cell(name)), (design->*getter)())) << what << " " << name;
+        } else {
+            EXPECT_EQ(cell(name), "") << what;
+            EXPECT_TRUE(object[name].is_null()) << what;
+        }
+    }
     const MemberVerdict verdict = JudgeMember(*design);
     EXPECT_EQ(cell("ErrorCode"), std::to_string(design->GetErrorCode())) << what;
     EXPECT_EQ(cell("ShapeCode"), std::to_string(design->GetShapeCode())) << what;
     EXPECT_EQ(cell("Status"), StatusText(verdict.Status)) << what;
-    EXPECT_EQ(cell("Message"), verdict.Message) << what;
+    EXPECT_EQ(cell("Message"), verdict.Message + (verdict.Message.empty() || reference.notes.empty() ? "" : "; ") +
+                                   reference.notes)
+        << what;
     EXPECT_EQ(object["Status"], cell("Status")) << what;
     EXPECT_EQ(object["Message"], cell("Message")) << what;
 
@@ -150,7 +165,8 @@ void ExpectPassedThrough(const std::vector<std::string>& header, const std::vect
 
 const std::string kResultHeader = "Id,Combo,Section,ShapeCode,PhiPn,PhiMnx,PhiMny,PhiVnx,PhiVny,B1x,B1y,"
                                   "InteractionRatio,VxRatio,VyRatio,CriticalRatio,ErrorCode,Status,Message,"
-                                  "Governing,PnLimitState,MnxLimitState,MnyLimitState";
+                                  "Governing,PnLimitState,MnxLimitState,MnyLimitState,TotalDeflectionRatio,"
+                                  "LiveDeflectionRatio";
 
 } // namespace
 
@@ -169,7 +185,9 @@ TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
                  "C10X15.3,36,G-1,wind,20,10,,,,,,,120,,,120,120,,120\r\n"
                  "HSS8X4X1/2, 5e1 ,T-1,,-2.5E1,+0.1,0.3,,,,,,,,,,,,,,TRUE,1\r\n"
                  "L4X4X1/4,36,A-1,,5,,,,,,,,,1,1,48,600\r\n"
-                 "C10X15.3,36,G-2,,10,,,,,,,,,,,120,120\r\n");
+                 "C10X15.3,36,G-2,,10,,,,,,,,,,,120,120\r\n"
+                 // Deflections analysed with W14X82: the ratio is its Ix over W14X90's, 881 / 999.
+                 "W14X90,50,D-1,,,,,,,,,,0,,,,,,,,,,240,360,0.9,0.7,240,,W14X82,881\r\n");
     const CommandRun run = Zorsteel(folder, "check --members members.csv --out results.csv --json results.json");
     EXPECT_EQ(run.status, 1) << run.err;  // A-1 and G-2 are NG
     const std::string csv = FileText((folder.Path() / "results.csv").string());
@@ -201,7 +219,8 @@ TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
          [](CAiscDesign& d) {
              d.SetMaterial(50);
              d.SetLoads(-25, 0.1, 0.3, 1, 1, 0, 0);
-         }},
+         },
+         "Lb not given: taken as 0, continuously braced"},
         {L"L4X4X1/4",
          [](CAiscDesign& d) {
              d.SetMaterial(36);
@@ -215,6 +234,13 @@ TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
              d.SetLoads(10, 0, 0, 1, 1, 0, 0);
              d.SetColumnSlenderness(1, 1, 120, 120);
          }},
+        {L"W14X90",
+         [](CAiscDesign& d) {
+             d.SetMaterial(50);
+             d.SetDeflectionParameters(240, 360, 0.9, 0.7, 240);
+             d.SetDeflectionAdjustmentRatio(881.0 / 999.0, L"W14X82", 881);
+         },
+         "deflections scaled by AnalysisSectionIx / Ix = 881 / 999 = 0.8819"},
     };
     ASSERT_EQ(records.size(), 1 + std::size(references));
     ASSERT_EQ(json["members"].size(), std::size(references));
@@ -303,8 +329,32 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
         // The index keeps the channel row (read last), the read by name the I-shape (first).
         {"one name in two families", member, "--out -", 1, "is not one its design class checks",
          head + Row("W14X90") + Row("C10X15.3", nullptr, "W14X90"), ",OK,"},
-        {"a 200-character section name", "Section\n" + std::string(200, 'W') + "\n", "--out -", 2,
+        {"a 200-character section name", "Section,Fy\n" + std::string(200, 'W') + ",50\n", "--out -", 2,
          "unknown section \"" + std::string(200, 'W') + "\""},
+        // The design object's Fy of 0 would make the row NG, not unchecked.
+        {"no Fy", "Id,Section,Pu\nA,W14X90,10\n", "--out -", 2,
+         "m.csv, row 2, column Fy: not given (there is no default)"},
+        {"no Fy for a single member", "", "check W14X90 --Pu 10", 2, "command line, option --Fy: not given"},
+        // AnalysisSectionIx / Ix would be 0 and erase the deflections.
+        {"AnalysisSectionIx 0 for the deflection ratio", "Id,Section,Fy,AnalysisSectionIx\nA,W14X90,50,0\n", "--out -", 2,
+         "m.csv, row 2, column AnalysisSectionIx: must be above 0 to scale the deflections"},
+        {"one Id, two sections", "Id,Combo,Section,Fy,Mux\nB1,D,W18X35,50,100\nB1,L,w18x35,50,100\nB1,W,W24X68,50,100\n",
+         "--out -", 2, "m.csv, row 4, column Section: member B1 is given the sections W18X35 and W24X68", "", ",OK,"},
+        {"a member file that is a folder", "", "check --members ro", 4,
+         "cannot read the member file ro: it is a directory, not a file"},
+        {"a device as the member file", "", "check --members /dev/null", 4,
+         "cannot read the member file /dev/null: it is a device, not a file"},
+        // No output may overwrite the member file (by a link too) or another output: told before anything is written.
+        {"--out onto the member file", member, "--out m.csv", 3, "--out m.csv is the member file m.csv"},
+        {"--json through a link to the member file", member, "--json link.csv", 3,
+         "--json link.csv is the member file m.csv"},
+        {"--report onto --out", member, "--out r.csv --report r.csv", 3,
+         "--report r.csv is the same file as --out r.csv"},
+        {"--pdf onto the --report page", member, "--report r.html --pdf r.html", 3,
+         "--pdf r.html is the same file as --report r.html"},
+        {"--write-members through a link to the member file", member,
+         "select --members m.csv --candidates W14 --write-members link.csv", 3,
+         "--write-members link.csv is the member file m.csv"},
         // Pu 100 cut to 1, the rest of the row lost.
         {"a member file cut inside its last row", "Id,Section,Fy,Pu,Mux,Lb\nB1,W14X90,50,1", "--out -", 2,
          "row 2: the file ends inside this row", "", ",OK,"},
@@ -323,7 +373,8 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
         std::string args = c.args, program = ZORSTEEL_CLI;
         if (!c.members.empty()) {
             folder.Write("m.csv", c.members);
-            if (args.find("check") != 0) args = "check --members m.csv " + args;
+            std::filesystem::create_symlink("m.csv", folder.Path() / "link.csv");
+            if (args.find("check") != 0 && args.find("select") != 0) args = "check --members m.csv " + args;
         }
         if (!c.catalogue.empty()) {
             program = folder.Write("bin/aisc14u.tbl", c.catalogue);
@@ -339,10 +390,92 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
         if (!c.never.empty()) {
             EXPECT_EQ(out.find(c.never), std::string::npos) << c.what << "\n" << out;
         }
-        // A file error comes before any member is checked or output written.
-        if (c.status == 4) {
+        // A file or usage error comes before any member is checked or output written; no
+        // input is ever overwritten.
+        if (c.status >= 3) {
             EXPECT_FALSE(std::filesystem::exists(folder.Path() / "r.csv")) << c.what;
         }
+        if (!c.members.empty()) {
+            EXPECT_EQ(FileText((folder.Path() / "m.csv").string()), c.members) << c.what;
+        }
+    }
+}
+
+// What an engineer types is what is checked, and what the check assumed is
+// told: a failed deflection check is NG, lengths left out or short for their
+// unit are named, --length-unit and --compression-sign give the numbers of
+// inches and compression positive to the bit, and a tee's or double angle's
+// Message says what the sign of Mux put in compression.
+TEST(CommandTest, WhatIsTypedIsWhatIsChecked)
+{
+    const ScratchFolder folder("command-typed");
+    const std::string beam = "W18X35 --Fy 50 --Mux 100 --TotalDeflectionDenominator 240 --LiveDeflectionDenominator 360 "
+                             "--TotalDy 1.2 --LiveDy 0.8 ";
+    struct Case
+    {
+        const char* what;
+        std::string args;  // one member
+        const char* status;
+        std::vector<std::string> says;                     // in its Message, in order
+        std::vector<std::pair<const char*, const char*>> cells = {};
+        std::string sameAs = {};  // a member whose every cell but Message is this one's
+        std::string never = {};   // not in its Message
+    } cases[] = {
+        // Total 3.0 / (360 / 240) = 2, live 2.0 / (360 / 360) = 2.
+        {"a failed deflection check", "W21X44 --Fy 50 --Mux 200 --Lx 360 --L 360 --LiveDy 2.0 --TotalDy 3.0 "
+         "--LiveDeflectionDenominator 360 --TotalDeflectionDenominator 240", "NG",
+         {"total-load deflection ratio above 1.0", "live-load deflection ratio above 1.0",
+          "Lb not given: taken as 0, continuously braced"},
+         {{"TotalDeflectionRatio", "2"}, {"LiveDeflectionRatio", "2"}}},
+        {"no deflection check", "W21X44 --Fy 50 --Mux 200 --Lb 0", "OK", {}, {{"TotalDeflectionRatio", ""}}},
+        {"a column without lengths", "W14X90 --Fy 50 --Pu 1100", "OK",
+         {"Lx and Ly not given: taken as 0, braced against buckling"}},
+        // 2 d = 24.2 in: 24 in governs.
+        {"feet typed as inches", "W12X26 --Fy 50 --Pu 200 --Lx 14 --Ly 14", "OK",
+         {"Lx = 14 in and Ly = 14 in are short for W12X26: lengths are in inches"}},
+        {"lengths in feet", "W12X26 --Fy 50 --Pu 200 --Lx 14 --Ly 14 --length-unit ft", "NG", {}, {},
+         "W12X26 --Fy 50 --Pu 200 --Lx 168 --Ly 168", "short"},
+        {"compression negative", "W12X26 --Fy 50 --Pu -200 --Lx 168 --Ly 168 --compression-sign negative", "NG", {},
+         {}, "W12X26 --Fy 50 --Pu 200 --Lx 168 --Ly 168"},
+        {"every member length in feet", beam + "--Lb 5 --Lx 30 --Ly 10 --Lz 10 --L 30 --length-unit ft", "OK", {}, {},
+         beam + "--Lb 60 --Lx 360 --Ly 120 --Lz 120 --L 360"},
+        {"the connectors' spacing in feet", "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 8 --Ly 8 --ConnectorDistance 2 "
+         "--length-unit ft", "OK", {}, {}, "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 96 --Ly 96 --ConnectorDistance 24"},
+        // 612 / 510 (W18X35's Ix) is 1.2.
+        {"deflections analysed with another section", beam + "--Lb 60 --L 360 --AnalysisSectionIx 612", "OK",
+         {"deflections scaled by AnalysisSectionIx / Ix = 612 / 510 = 1.2"}, {},
+         beam + "--Lb 60 --L 360 --DeflectionAdjustmentRatio 1.2"},
+        // WT6X20, Lb 90 in: F9-3 (My) with the stem in compression, F9-2 (up to 1.6 My) with it in tension.
+        {"a tee's stem in compression", "WT6X20 --Fy 50 --Pu -10 --Mux -3 --Lb 90", "OK",
+         {"stem in compression (Mux < 0)"}, {{"MnxLimitState", "Yielding (F9-3)"}}},
+        {"a tee's flange in compression", "WT6X20 --Fy 50 --Pu -10 --Mux 3 --Lb 90", "OK",
+         {"flange in compression, stem in tension (Mux > 0)"}, {{"MnxLimitState", "Yielding (F9-2)"}}},
+        {"a double angle's outstanding legs in compression", "2L4X3X3/8LLBB --Fy 36 --Pu -10 --Mux 3 --Lb 90", "OK",
+         {"outstanding legs' tips in compression (Mux > 0)"}, {{"MnxLimitState", "Yielding (F9-2)"}}},
+        {"a double angle's back-to-back legs in compression", "2L4X3X3/8LLBB --Fy 36 --Pu -10 --Mux -3 --Lb 90",
+         "OK", {"back-to-back legs' tips in compression (Mux < 0)"}, {{"MnxLimitState", "Yielding (F9-3)"}}},
+    };
+    const auto line = [&](const std::string& args, const char* what) {
+        const CommandRun run = Zorsteel(folder, "check " + args + " --out -");
+        const Records records = ReadCsv(run.out);
+        EXPECT_EQ(records.size(), 2u) << what << "\n" << run.err;
+        std::map<std::string, std::string> cells;
+        for (std::size_t i = 0; records.size() == 2 && i < records[0].size(); ++i) cells[records[0][i]] = records[1][i];
+        return cells;
+    };
+    for (const Case& c : cases) {
+        std::map<std::string, std::string> cells = line(c.args, c.what);
+        EXPECT_EQ(cells["Status"], c.status) << c.what << ": " << cells["Message"];
+        ExpectInOrder(cells["Message"], c.says);
+        for (const auto& [column, value] : c.cells) EXPECT_EQ(cells[column], value) << c.what << " " << column;
+        if (!c.never.empty()) {
+            EXPECT_EQ(cells["Message"].find(c.never), std::string::npos) << c.what << ": " << cells["Message"];
+        }
+        if (c.sameAs.empty()) continue;
+        std::map<std::string, std::string> same = line(c.sameAs, c.what);
+        cells.erase("Message");
+        same.erase("Message");
+        EXPECT_EQ(cells, same) << c.what;
     }
 }
 
@@ -446,6 +579,47 @@ TEST(CommandTest, SelectTakesTheLightestPassingCandidate)
               (std::vector<std::string>{"B2", "", "NG",
                                         "no section among the 4 candidates of \"W12X35, W12X26 W12X30\" passes "
                                         "every combination"}));
+}
+
+TEST(CommandTest, SelectJudgesWhatMattersAndWritesTheMembers)
+{
+    const ScratchFolder folder("command-select-file");
+    // W16X26 at 360 in: KL/r = 360 / 1.12 = 321, ErrorCode 2. The beam B1 (never in compression) may
+    // have it; C1, in compression under D, may not. O1's own list overrides --candidates: W12X26 is
+    // the lightest (Lb = 0: 0.9 Fy Zx / 12 = 139.5 kip-ft for 100).
+    const std::string members = "Id,Combo,Section,Fy,Pu,Mux,Lb,Lx,Ly,Candidates\n"
+                                "B1,D,W16X26,50,0,20,360,360,360,\n"
+                                "C1,D,W16X26,50,5,5,360,360,360,\n"
+                                "C1,L,W16X26,50,0,5,360,360,360,\n"
+                                "O1,D,W10X12,50,0,100,0,,,W12X26 W12X30\n"
+                                "T1,D,WT6X20,50,-10,3,90,,,\n";
+    folder.Write("m.csv", members);
+    const CommandRun run =
+        Zorsteel(folder, "select --members m.csv --candidates W16X26 --out - --write-members w.csv");
+    EXPECT_EQ(run.status, 1) << run.err;  // C1
+    const Records records = ReadCsv(run.out);
+    ASSERT_EQ(records.size(), 5u) << run.out;
+    const auto summary = [&](std::size_t i) {
+        return std::vector<std::string>{records[i][0], records[i][2], records[i][15], records[i][16]};
+    };
+    EXPECT_EQ(summary(1), (std::vector<std::string>{"B1", "W16X26", "2", "OK"}));
+    EXPECT_EQ(summary(2), (std::vector<std::string>{"C1", "", "", "NG"}));
+    EXPECT_EQ(summary(3), (std::vector<std::string>{"O1", "W12X26", "0", "OK"}));
+    EXPECT_EQ(summary(4), (std::vector<std::string>{"T1", "W16X26", "0", "OK"}));
+    // The member file again, each member's Section its selection; C1 has none and keeps its own.
+    std::string written = members;
+    written.replace(written.find("W10X12"), 6, "W12X26");
+    written.replace(written.find("WT6X20"), 6, "W16X26");
+    EXPECT_EQ(FileText((folder.Path() / "w.csv").string()), written);
+
+    // --keep-family: T1 stays a tee (shape code 7), though a pipe would be lighter; the W16X26
+    // members have no candidate of their family.
+    const CommandRun kept = Zorsteel(folder, "select --members m.csv --candidates \"Pipe WT\" --keep-family --out -");
+    const Records family = ReadCsv(kept.out);
+    ASSERT_EQ(family.size(), 5u) << kept.out;
+    EXPECT_EQ(family[4][3], "7");
+    EXPECT_EQ(family[1][17], "no section among the 0 candidates of \"Pipe WT\" in the family of W16X26 passes every "
+                             "combination");
 }
 
 TEST(CommandTest, SectionsSortedByArea)

@@ -1,5 +1,7 @@
 // The verdict on a calculated member: OK only with finite ratios at most 1.0
-// and no ErrorCode 3 or 4; ErrorCode 2 named but judged by the ratios; a
+// (the deflection ratios too, when asked for) and no ErrorCode 3 or 4;
+// ErrorCode 2 named but judged by the ratios; a tee's and a double angle's
+// moment sign told; a
 // non-finite strength names the input to set; the single- and double-angle
 // notes; never OK for numbers not computed for the named section or for
 // inputs the command would refuse. Statuses follow from the rules, not from
@@ -20,6 +22,7 @@ struct VerdictCase
     int errorCode;
     MemberStatus status;
     std::vector<std::string> says;  // pieces the message holds, in order
+    void (*more)(CAiscDesign&) = nullptr;  // other inputs
 };
 
 } // namespace
@@ -44,6 +47,18 @@ TEST(MemberVerdictTest, StatusAndMessageFollowTheRules)
         {"a channel without torsional length", L"C10X15.3", 36, 10, 0, 0, 120, 0, MemberStatus::NG,
          {"axial strength is not finite: set Lz and Lx"}},
         {"a channel in tension needs no torsional length", L"C10X15.3", 36, -10, 0, 0, 0, 0, MemberStatus::OK, {}},
+        // Total 3.0 / (360 / 240) = 2, live 2.0 / (360 / 360) = 2; the strength ratio alone is 0.56.
+        {"a failed deflection check is NG", L"W21X44", 50, 0, 200, 360, 0, 0, MemberStatus::NG,
+         {"total-load deflection ratio above 1.0", "live-load deflection ratio above 1.0"},
+         [](CAiscDesign& d) { d.SetDeflectionParameters(240, 360, 3.0, 2.0, 360); }},
+        // L = 0: 0.8 / 0 and 0 / 0, NG in the report.
+        {"deflections against a span of 0", L"W21X44", 50, 0, 20, 0, 0, 0, MemberStatus::NG,
+         {"total-load deflection ratio is not finite", "live-load deflection ratio is not finite"},
+         [](CAiscDesign& d) { d.SetDeflectionParameters(240, 360, 0.8, 0, 0); }},
+        {"the tee's sign: stem in compression", L"WT6X20", 50, -10, -3, 0, 0, 0, MemberStatus::OK,
+         {"stem in compression (Mux < 0)"}},
+        {"the double angle's sign: outstanding legs in compression", L"2L4X3X3/8LLBB", 36, -10, 3, 0, 0, 0,
+         MemberStatus::OK, {"outstanding legs' tips in compression (Mux > 0)"}},
     };
     const CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
     for (const VerdictCase& c : cases) {
@@ -53,6 +68,7 @@ TEST(MemberVerdictTest, StatusAndMessageFollowTheRules)
         design->SetMaterial(c.fy);
         design->SetLoads(c.pu, c.mux, 0, 1, 1, 0, 0);
         design->SetColumnSlenderness(1, 1, c.lx, c.ly);
+        if (c.more) c.more(*design);
         design->Calculate();
         ASSERT_EQ(design->GetErrorCode(), c.errorCode) << c.what;
         const MemberVerdict verdict = JudgeMember(*design);

@@ -97,6 +97,20 @@ public:
     double GetLx() const { return Lx; }
     double GetLy() const { return Ly; }
     double GetLz() const { return Lz; }
+    // The catalogue row the object checks (its Ix scales a host's deflections
+    // taken with another section; its depth tells a length typed in feet).
+    const mvSect_AISC& GetSectionRecord() const { return Section; }
+
+    // ---- Deflection check (report step, read back by hosts) ---------------
+    // True when both deflection denominators are non-zero: only then does
+    // Calculate write the total-load and live-load checks.
+    bool ChecksDeflection() const;
+    // |Dy x DeflectionAdjustmentRatio / (L / n)| of the total-load and the
+    // live-load check, the ratios the report shows (NG above 1.0), from the
+    // inputs as set; NaN when the check does not run. A check that runs with
+    // L = 0 and no deflection is 0 / 0, NaN too (and NG in the report).
+    double GetTotalDeflectionRatio() const;
+    double GetLiveDeflectionRatio() const;
 
     // ---- Axial limit states (Chapters D and E) ---------------------------
     // The governing slenderness of a column and its E3-4 elastic buckling stress.

@@ -1,7 +1,9 @@
 #include "MemberInput.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <unordered_map>
 
 namespace zorsteel {
 
@@ -10,14 +12,16 @@ namespace {
 using K = ColumnKind;
 using R = MemberRow;
 using I = MemberInputs;
+using Measure = InputMeasure;
 
-// Units as the library takes them: kips, inches, ksi, kip-ft; Pu compression positive.
+// Units as the library takes them: kips, ksi, kip-ft; lengths in the user's
+// length unit, Pu by the user's compression sign (InputConventions).
 const InputColumn kInputColumns[] = {
     {"Id", K::Text, "member name; rows with one Id are one member", &R::Id},
     {"Combo", K::Text, "load combination of the row", &R::Combo},
     {"Section", K::Text, "catalogue section, any case", &R::Section},
-    {"Fy", K::Positive, "yield stress, ksi", nullptr, &I::Fy},
-    {"Pu", K::Number, "axial force, kips, compression positive", nullptr, &I::Pu},
+    {.Name = "Fy", .Kind = K::Positive, .Help = "yield stress, ksi (required)", .Number = &I::Fy, .Required = true},
+    {.Name = "Pu", .Kind = K::Number, .Help = "axial force, kips", .Number = &I::Pu, .Measure = Measure::AxialForce},
     {"Mux", K::Number, "major-axis moment, kip-ft", nullptr, &I::Mux},
     {"Muy", K::Number, "minor-axis moment, kip-ft", nullptr, &I::Muy},
     {"Cmx", K::Number, "B1 moment coefficient about x", nullptr, &I::Cmx},
@@ -25,14 +29,19 @@ const InputColumn kInputColumns[] = {
     {"Vux", K::Number, "major-axis shear, kips", nullptr, &I::Vux},
     {"Vuy", K::Number, "minor-axis shear, kips", nullptr, &I::Vuy},
     {"Cb", K::Positive, "lateral-torsional buckling factor", nullptr, &I::Cb},
-    {"Lb", K::NonNegative, "unbraced length for lateral-torsional buckling, in", nullptr, &I::Lb},
+    {.Name = "Lb", .Kind = K::NonNegative, .Help = "unbraced length for lateral-torsional buckling", .Number = &I::Lb,
+     .Measure = Measure::Length},
     {"Kx", K::NonNegative, "effective length factor about x", nullptr, &I::Kx},
     {"Ky", K::NonNegative, "effective length factor about y", nullptr, &I::Ky},
-    {"Lx", K::NonNegative, "unbraced length about x, in (single angles: about z)", nullptr, &I::Lx},
-    {"Ly", K::NonNegative, "unbraced length about y, in", nullptr, &I::Ly},
+    {.Name = "Lx", .Kind = K::NonNegative, .Help = "unbraced length about x (single angles: about z)", .Number = &I::Lx,
+     .Measure = Measure::Length},
+    {.Name = "Ly", .Kind = K::NonNegative, .Help = "unbraced length about y", .Number = &I::Ly,
+     .Measure = Measure::Length},
     {"Kz", K::NonNegative, "effective length factor for torsional buckling", nullptr, &I::Kz},
-    {"Lz", K::NonNegative, "unbraced length for torsional buckling, in", nullptr, &I::Lz},
-    {"ConnectorDistance", K::NonNegative, "double-angle connector spacing, in", nullptr, &I::ConnectorDistance},
+    {.Name = "Lz", .Kind = K::NonNegative, .Help = "unbraced length for torsional buckling", .Number = &I::Lz,
+     .Measure = Measure::Length},
+    {.Name = "ConnectorDistance", .Kind = K::NonNegative, .Help = "double-angle connector spacing",
+     .Number = &I::ConnectorDistance, .Measure = Measure::Length},
     {"DirectAnalysis", K::Boolean, "1: direct analysis method, 0: effective length method", nullptr, nullptr,
      &I::DirectAnalysis},
     {"ConsiderB1", K::Boolean, "1: amplify moments by B1", nullptr, nullptr, &I::ConsiderB1},
@@ -42,17 +51,35 @@ const InputColumn kInputColumns[] = {
      &I::LiveDeflectionDenominator},
     {"TotalDy", K::Number, "total-load deflection, in", nullptr, &I::TotalDy},
     {"LiveDy", K::Number, "live-load deflection, in", nullptr, &I::LiveDy},
-    {"L", K::NonNegative, "member length for the deflection limits, in", nullptr, &I::L},
-    {"DeflectionAdjustmentRatio", K::Number, "factor on the deflections", nullptr, &I::DeflectionAdjustmentRatio},
+    {.Name = "L", .Kind = K::NonNegative, .Help = "member length for the deflection limits", .Number = &I::L,
+     .Measure = Measure::Length},
+    {"DeflectionAdjustmentRatio", K::Number, "factor on the deflections (default 1, or AnalysisSectionIx / Ix)",
+     nullptr, &I::DeflectionAdjustmentRatio},
     {"AnalysisSectionName", K::Text, "section the deflections were analysed with", nullptr},
     {"AnalysisSectionIx", K::NonNegative, "its Ix, in^4", nullptr, &I::AnalysisSectionIx},
+    {"Candidates", K::Text, "select: this member's candidate designations and prefixes", &R::Candidates},
 };
+static_assert(std::size(kInputColumns) <= 64, "MemberRow::Given holds one bit a column");
 const InputColumn& kSectionColumn = kInputColumns[2];
 
 // Short enough to be held without allocating.
 constexpr const char* kOutOfMemory = "out of memory";
 
 } // namespace
+
+bool ParseLengthUnit(std::string_view name, LengthUnit& unit) noexcept
+{
+    if (name != "in" && name != "ft") return false;
+    unit = name == "in" ? LengthUnit::Inches : LengthUnit::Feet;
+    return true;
+}
+
+bool ParseCompressionSign(std::string_view name, CompressionSign& sign) noexcept
+{
+    if (name != "positive" && name != "negative") return false;
+    sign = name == "positive" ? CompressionSign::Positive : CompressionSign::Negative;
+    return true;
+}
 
 std::span<const InputColumn> InputColumns() noexcept { return kInputColumns; }
 
@@ -61,6 +88,18 @@ const InputColumn* FindInputColumn(std::string_view name) noexcept
     const auto found = std::ranges::find(kInputColumns, name, &InputColumn::Name);
     return found == std::end(kInputColumns) ? nullptr : &*found;
 }
+
+const InputColumn& InputColumnNamed(std::string_view name) noexcept { return *FindInputColumn(name); }
+
+namespace {
+
+std::uint64_t Bit(const InputColumn& column) { return std::uint64_t{1} << (&column - kInputColumns); }
+
+void MarkGiven(MemberRow& row, const InputColumn& column) { row.Given |= Bit(column); }
+
+} // namespace
+
+bool IsGiven(const MemberRow& row, const InputColumn& column) noexcept { return (row.Given & Bit(column)) != 0; }
 
 std::string FieldWhere(const MemberRow& row, const InputColumn& column)
 {
@@ -91,12 +130,17 @@ void SetText(MemberRow& row, const InputColumn& column, std::string_view text) n
     std::string& target = column.Text ? row.*column.Text : row.Inputs.AnalysisSectionName;
     try {
         target = text;
+        if (!text.empty()) MarkGiven(row, column);
     } catch (...) {
         RecordError(row, column, kOutOfMemory);
     }
 }
 
-void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept { row.Inputs.*column.Flag = flag; }
+void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept
+{
+    row.Inputs.*column.Flag = flag;
+    MarkGiven(row, column);
+}
 
 bool SetNumber(MemberRow& row, const InputColumn& column, double value, std::string_view shown) noexcept
 {
@@ -109,12 +153,95 @@ bool SetNumber(MemberRow& row, const InputColumn& column, double value, std::str
             RecordError(row, column, "must not be negative, not " + std::string(shown));
         else {
             row.Inputs.*column.Number = value;
+            MarkGiven(row, column);
             return true;
         }
     } catch (...) {
         RecordError(row, column, kOutOfMemory);
     }
     return false;
+}
+
+void FinishRow(MemberRow& row) noexcept
+{
+    for (const InputColumn& column : kInputColumns)
+        if (column.Required && column.Number && !IsGiven(row, column))
+            RecordError(row, column, "not given (there is no default)");
+    // AnalysisSectionIx / Ix of 0 would erase the deflections.
+    static const InputColumn& ix = InputColumnNamed("AnalysisSectionIx");
+    static const InputColumn& ratio = InputColumnNamed("DeflectionAdjustmentRatio");
+    if (IsGiven(row, ix) && !IsGiven(row, ratio) && row.Inputs.AnalysisSectionIx == 0)
+        RecordError(row, ix,
+                    "must be above 0 to scale the deflections by AnalysisSectionIx / Ix, not 0 (or give "
+                    "DeflectionAdjustmentRatio)");
+}
+
+MemberInputs LibraryInputs(const MemberRow& row) noexcept
+{
+    MemberInputs inputs = row.Inputs;
+    const InputConventions& as = row.Conventions;
+    if (as.Lengths == LengthUnit::Inches && as.Compression == CompressionSign::Positive) return inputs;
+    constexpr double kInchesPerFoot = 12;
+    for (const InputColumn& column : kInputColumns) {
+        if (column.Measure == Measure::Length && as.Lengths == LengthUnit::Feet)
+            inputs.*column.Number *= kInchesPerFoot;
+        else if (column.Measure == Measure::AxialForce && as.Compression == CompressionSign::Negative)
+            inputs.*column.Number = 0.0 - inputs.*column.Number;  // 0 stays +0, as the report prints it
+    }
+    return inputs;
+}
+
+namespace {
+
+bool SameSection(std::string_view a, std::string_view b)
+{
+    const auto fold = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+    return std::ranges::equal(a, b, {}, fold, fold);
+}
+
+// "A", "A and B", "A, B and C".
+std::string Listed(const std::vector<std::string_view>& items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
+} // namespace
+
+void MarkMembersOfSeveralSections(std::vector<MemberRow>& rows)
+{
+    // The sections of each Id as first written, one of a kind; most members
+    // have one, kept without allocating.
+    struct Sections
+    {
+        std::string_view first;
+        std::vector<std::string_view> others;
+    };
+    std::unordered_map<std::string_view, Sections> members;
+    members.reserve(rows.size());
+    for (const MemberRow& row : rows) {
+        if (row.Id.empty() || row.Section.empty()) continue;  // a member of its own; an error of its own
+        const auto [at, added] = members.try_emplace(row.Id, Sections{row.Section, {}});
+        Sections& sections = at->second;
+        if (added || SameSection(sections.first, row.Section) ||
+            std::ranges::any_of(sections.others, [&](std::string_view other) { return SameSection(other, row.Section); }))
+            continue;
+        sections.others.push_back(row.Section);
+    }
+    static const InputColumn& section = InputColumnNamed("Section");
+    for (MemberRow& row : rows) {
+        const auto found = row.Id.empty() ? members.end() : members.find(row.Id);
+        if (found == members.end() || found->second.others.empty()) continue;
+        std::vector<std::string_view> named = {found->second.first};
+        named.insert(named.end(), found->second.others.begin(), found->second.others.end());
+        RecordError(row, section,
+                    "member " + row.Id + " is given the sections " + Listed(named) +
+                        ": rows of one Id are one member, with one section");
+    }
 }
 
 } // namespace zorsteel

@@ -5,9 +5,11 @@
 // and the Python module's keywords.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorsteel {
 
@@ -33,12 +35,41 @@ enum class FieldNaming
     Key,     // a keyword or dictionary key: "rows[3], Fy"
 };
 
+// How a host's user writes the member lengths and the axial force, said once
+// for all rows (the command's --length-unit and --compression-sign, the
+// Python functions' length_unit= and compression_sign=). The library takes
+// inches and compression positive; deflections are inches either way.
+enum class LengthUnit
+{
+    Inches,  // "in"
+    Feet,    // "ft"
+};
+enum class CompressionSign
+{
+    Positive,  // "positive": Pu > 0 is compression
+    Negative,  // "negative": Pu < 0 is compression, as analysis programs write it
+};
+struct InputConventions
+{
+    LengthUnit Lengths = LengthUnit::Inches;
+    CompressionSign Compression = CompressionSign::Positive;
+};
+
+// The names the hosts take them by; false for any other name.
+bool ParseLengthUnit(std::string_view name, LengthUnit& unit) noexcept;
+bool ParseCompressionSign(std::string_view name, CompressionSign& sign) noexcept;
+
 struct MemberRow
 {
     std::string Where;  // "model.csv, row 4", "command line", "rows[3]": the member, for messages
     FieldNaming Naming = FieldNaming::Column;
     std::string Id, Combo, Section;
-    MemberInputs Inputs;
+    std::string Candidates;  // select's own list for this member; the check does not read it
+    MemberInputs Inputs;     // as the user wrote them, in Conventions
+    InputConventions Conventions;
+    // The columns the user gave (SetText of a non-empty text, SetFlag,
+    // SetNumber of an accepted number), by their place in InputColumns.
+    std::uint64_t Given = 0;
     // Set when the row cannot be checked: one line naming where and what.
     std::string Error;
 };
@@ -52,6 +83,14 @@ enum class ColumnKind
     Boolean,      // true or false
 };
 
+// What a number is measured in, where the user's conventions apply.
+enum class InputMeasure
+{
+    Other,
+    Length,      // a member length: inches, or feet with LengthUnit::Feet
+    AxialForce,  // Pu: compression positive, or negative with CompressionSign::Negative
+};
+
 struct InputColumn
 {
     std::string_view Name;
@@ -60,13 +99,21 @@ struct InputColumn
     std::string MemberRow::*Text = nullptr;
     double MemberInputs::*Number = nullptr;
     bool MemberInputs::*Flag = nullptr;
+    InputMeasure Measure = InputMeasure::Other;
+    bool Required = false;  // no default: a row without it cannot be checked (Fy)
 };
 
 // Id, Combo, Section, then the design object's inputs in their documented
-// order; every one but Section may be left out.
+// order, then select's Candidates. A row without a Section, or without Fy
+// (Required), cannot be checked.
 std::span<const InputColumn> InputColumns() noexcept;
 // The column of a name, exactly as written (case included), or null.
 const InputColumn* FindInputColumn(std::string_view name) noexcept;
+// The column of a name the library knows to be in the table.
+const InputColumn& InputColumnNamed(std::string_view name) noexcept;
+
+// Whether the row's user gave the column.
+bool IsGiven(const MemberRow& row, const InputColumn& column) noexcept;
 
 // The field as the row's user names it: "model.csv, row 4, column Fy".
 std::string FieldWhere(const MemberRow& row, const InputColumn& column);
@@ -83,5 +130,22 @@ void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept;
 // "must be above 0" or "must not be negative" with shown, the value as the
 // user wrote it, and returns false.
 bool SetNumber(MemberRow& row, const InputColumn& column, double value, std::string_view shown) noexcept;
+
+// After a row's fields are set: records, as its error, a required column the
+// user did not give ("not given (there is no default)") and an AnalysisSectionIx
+// of 0 that would take the deflection adjustment ratio as 0.
+void FinishRow(MemberRow& row) noexcept;
+
+// The row's inputs as the library takes them: lengths in inches and Pu
+// compression positive. Inches and compression positive pass every number
+// through untouched.
+MemberInputs LibraryInputs(const MemberRow& row) noexcept;
+
+// Rows with one Id are one member, which has one section (a row without an
+// Id is a member of its own): when rows of an Id name different sections
+// (without regard to case), each of them records the
+// error "member <Id> is given the sections A and B: rows of one Id are one
+// member" (after any error of its own).
+void MarkMembersOfSeveralSections(std::vector<MemberRow>& rows);
 
 } // namespace zorsteel

@@ -1,5 +1,7 @@
 #include "MemberRun.h"
 
+#include <algorithm>
+#include <charconv>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -42,6 +44,8 @@ const ResultColumn kResultColumns[] = {
     {"PnLimitState", &M::PnLimitState},
     {"MnxLimitState", &M::MnxLimitState},
     {"MnyLimitState", &M::MnyLimitState},
+    {"TotalDeflectionRatio", nullptr, &M::TotalDeflectionRatio, nullptr, &M::DeflectionChecked},
+    {"LiveDeflectionRatio", nullptr, &M::LiveDeflectionRatio, nullptr, &M::DeflectionChecked},
     {"Envelope", nullptr, nullptr, &M::Envelope},
 };
 const ResultColumn& kComboColumn = kResultColumns[1];
@@ -73,10 +77,74 @@ void ApplyInputs(CAiscDesign& design, const MemberInputs& in)
                                         in.AnalysisSectionIx);
 }
 
+std::string Number(double value)
+{
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// A ratio for a person: four significant digits.
+std::string Brief(double value)
+{
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value, std::chars_format::general, 4).ptr);
+}
+
+// Joins the pieces of a note: "A", "A and B", "A, B and C".
+void Append(std::string& list, std::string_view item, bool last)
+{
+    if (!list.empty()) list += last ? " and " : ", ";
+    list += item;
+}
+
+// Lengths the check took as 0 because the user gave none: Lx and Ly of a
+// member in compression, Lb of one with a major-axis moment.
+void NoteLengthsNotGiven(std::vector<std::string>& notes, const MemberRow& row, const MemberInputs& in)
+{
+    static const InputColumn& lx = InputColumnNamed("Lx");
+    static const InputColumn& ly = InputColumnNamed("Ly");
+    static const InputColumn& lb = InputColumnNamed("Lb");
+    if (in.Pu > 0 && !(IsGiven(row, lx) && IsGiven(row, ly))) {
+        const bool both = !IsGiven(row, lx) && !IsGiven(row, ly);
+        notes.push_back(std::string(both ? "Lx and Ly" : IsGiven(row, lx) ? "Ly" : "Lx") +
+                        " not given: taken as 0, braced against buckling");
+    }
+    if (in.Mux != 0 && !IsGiven(row, lb)) notes.push_back("Lb not given: taken as 0, continuously braced");
+}
+
+// Member lengths shorter than the larger of 24 in and twice the section's
+// depth, on a member with axial force or moment: most likely feet typed as
+// inches (or the reverse). A length given as 0 says braced, and is not short;
+// L counts only where the deflection check reads it.
+void NoteShortLengths(std::vector<std::string>& notes, const MemberRow& row, const MemberInputs& in,
+                      const mvSect_AISC& section, bool checksDeflection)
+{
+    if (in.Pu == 0 && in.Mux == 0 && in.Muy == 0) return;
+    const double depth = std::max({section.d, section.b, section.Ht, section.OD});  // an angle: its longer leg
+    const double shortBelow = std::max(24.0, 2 * depth);
+    static const InputColumn& connectors = InputColumnNamed("ConnectorDistance");
+    static const InputColumn& span = InputColumnNamed("L");
+    const bool feet = row.Conventions.Lengths == LengthUnit::Feet;
+    std::vector<const InputColumn*> shortOnes;
+    for (const InputColumn& column : InputColumns()) {
+        if (column.Measure != InputMeasure::Length || &column == &connectors || !IsGiven(row, column)) continue;
+        if (&column == &span && !checksDeflection) continue;
+        const double inches = in.*column.Number;
+        if (inches > 0 && inches < shortBelow) shortOnes.push_back(&column);
+    }
+    if (shortOnes.empty()) return;
+    std::string list;
+    for (const InputColumn* column : shortOnes)
+        Append(list, std::string(column->Name) + " = " + Number(row.Inputs.*column->Number) + (feet ? " ft" : " in"),
+               column == shortOnes.back());
+    notes.push_back(list + (shortOnes.size() == 1 ? " is" : " are") + " short for " + row.Section + ": lengths are in " +
+                    (feet ? "feet" : "inches"));
+}
+
 MemberResult Check(const MemberRow& row, bool withReport)
 {
     if (!row.Error.empty()) return Unchecked(row, row.Error);
-    const InputColumn& sectionColumn = *FindInputColumn("Section");
+    static const InputColumn& sectionColumn = InputColumnNamed("Section");
     if (row.Section.empty()) return Unchecked(row, FieldWhere(row, sectionColumn) + ": no section given");
     const CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
     const std::wstring section = FromUtf8(row.Section);
@@ -90,13 +158,28 @@ MemberResult Check(const MemberRow& row, bool withReport)
                                   "\"");
     }
 
-    ApplyInputs(*design, row.Inputs);
+    MemberInputs inputs = LibraryInputs(row);
+    const mvSect_AISC& record = design->GetSectionRecord();
+    static const InputColumn& analysisIx = InputColumnNamed("AnalysisSectionIx");
+    static const InputColumn& adjustment = InputColumnNamed("DeflectionAdjustmentRatio");
+    // Deflections analysed with another section scale by the ratio of the
+    // moments of inertia.
+    const bool scaled = IsGiven(row, analysisIx) && !IsGiven(row, adjustment);
+    if (scaled) inputs.DeflectionAdjustmentRatio = inputs.AnalysisSectionIx / record.Ix;
+    ApplyInputs(*design, inputs);
     std::optional<std::ostringstream> report;  // made only when asked for: a stream is costly to make
     if (withReport) design->SetPrintFile(&report.emplace());
     design->SetPrint(withReport);
     design->Calculate();
 
     MemberVerdict verdict = JudgeMember(*design);
+    std::vector<std::string> notes;
+    NoteLengthsNotGiven(notes, row, inputs);
+    NoteShortLengths(notes, row, inputs, record, design->ChecksDeflection());
+    if (scaled && design->ChecksDeflection())
+        notes.push_back("deflections scaled by AnalysisSectionIx / Ix = " + Number(inputs.AnalysisSectionIx) + " / " +
+                        Number(record.Ix) + " = " + Brief(inputs.DeflectionAdjustmentRatio));
+    for (const std::string& note : notes) (verdict.Message += verdict.Message.empty() ? "" : "; ") += note;
     const LimitStates states = design->GetLimitStates();
     return MemberResult{
         .Id = row.Id,
@@ -122,6 +205,9 @@ MemberResult Check(const MemberRow& row, bool withReport)
         .PnLimitState = LimitStateText(states, Strength::Pn),
         .MnxLimitState = LimitStateText(states, Strength::Mnx),
         .MnyLimitState = LimitStateText(states, Strength::Mny),
+        .DeflectionChecked = design->ChecksDeflection(),
+        .TotalDeflectionRatio = design->GetTotalDeflectionRatio(),
+        .LiveDeflectionRatio = design->GetLiveDeflectionRatio(),
         .Limits = states,
         .Report = report ? report->str() : std::string(),
     };

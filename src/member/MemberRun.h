@@ -28,6 +28,9 @@ struct MemberResult
     // What governs: the check, and the limit state of Pn, Mnx and Mny with its
     // equation ("Lateral-torsional buckling (F2-2)"); every limit state in Limits.
     std::string Governing, PnLimitState, MnxLimitState, MnyLimitState;
+    // The deflection check's ratios, when it ran (both denominators given).
+    bool DeflectionChecked = false;
+    double TotalDeflectionRatio = 0, LiveDeflectionRatio = 0;
     LimitStates Limits;
     std::string Report;   // the calculation as HTML fragments, when asked for
     int Envelope = 0;     // 1 on a member's envelope line (the governing combination's result)
@@ -40,7 +43,13 @@ struct MemberResult
 // A row with an error, without a section, or whose section the catalogue does
 // not hold or no design class checks, gives an unchecked result (Status
 // "ERROR") whose message names the row and the field; so does a lack of
-// memory ("out of memory").
+// memory ("out of memory"). The inputs are taken in the row's conventions.
+// When AnalysisSectionIx is given and DeflectionAdjustmentRatio is not, the
+// ratio is AnalysisSectionIx / Ix of the checked section. After the
+// verdict's words the message notes what the run assumed: Lx, Ly (in
+// compression) or Lb (with Mux) not given and taken as 0, lengths shorter
+// than the larger of 24 in and twice the section's depth on a member with
+// axial force or moment (a length typed in feet?), and the ratio it took.
 MemberResult RunMember(const MemberRow& row, bool withReport) noexcept;
 
 // Checks every row on threads threads (0: one per core), the catalogue
@@ -60,12 +69,16 @@ struct ResultColumn
     std::string MemberResult::*Text = nullptr;
     double MemberResult::*Number = nullptr;
     int MemberResult::*Integer = nullptr;
+    // A number that only some checks give: none (an empty cell, null, None)
+    // unless the result's flag is set.
+    bool MemberResult::*Present = nullptr;
 };
 
 // The result's fields by name: Id, Combo (when asked for), Section,
 // ShapeCode, the strengths, B1, the ratios, ErrorCode, Status, Message, what
-// governs (Governing, PnLimitState, MnxLimitState, MnyLimitState), and
-// Envelope when asked for. A new result column is one line in their table.
+// governs (Governing, PnLimitState, MnxLimitState, MnyLimitState), the
+// deflection ratios (TotalDeflectionRatio, LiveDeflectionRatio), and Envelope
+// when asked for. A new result column is one line in their table.
 std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
 
 // The limit state that governs quantity with its equation, "Lateral-torsional

@@ -133,6 +133,29 @@ void JudgeRatio(Verdict& verdict, double ratio, bool strengthsUsable, const char
     verdict.Fail(std::string(label) + (!std::isfinite(ratio) ? " is not finite" : ratio < 0 ? " is negative" : " above 1.0"));
 }
 
+// A tee's or double angle's major-axis strength depends on the sign of Mux
+// (F9-2 or F9-3, flange or stem local buckling, the sign of B in F9-4): the
+// check takes Mux < 0 as the stem (a double angle's back-to-back legs) in
+// compression, and Mux > 0 as the flange (its outstanding legs) in
+// compression. Told, since elsewhere moments count by their magnitudes.
+void SayMomentSign(Verdict& verdict, const CAiscDesign& design)
+{
+    const double mux = design.GetMux();
+    if (mux == 0 || std::isnan(mux)) return;
+    switch (design.GetShapeCode()) {
+    case kShapeWT:
+    case kShapeMT:
+    case kShapeST:
+        verdict.Say(mux < 0 ? "stem in compression (Mux < 0)" : "flange in compression, stem in tension (Mux > 0)");
+        break;
+    case kShape2L:
+        verdict.Say(mux < 0 ? "back-to-back legs' tips in compression (Mux < 0)"
+                            : "outstanding legs' tips in compression (Mux > 0)");
+        break;
+    default: break;
+    }
+}
+
 } // namespace
 
 MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
@@ -176,6 +199,10 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         JudgeRatio(verdict, design.GetInteractionRatio(), axial && major && minor, "axial-flexural interaction ratio");
         JudgeRatio(verdict, design.GetVxRatio(), Usable(design.GetPhiVnx()), "major-axis shear ratio");
         JudgeRatio(verdict, design.GetVyRatio(), Usable(design.GetPhiVny()), "minor-axis shear ratio");
+        if (design.ChecksDeflection()) {
+            JudgeRatio(verdict, design.GetTotalDeflectionRatio(), true, "total-load deflection ratio");
+            JudgeRatio(verdict, design.GetLiveDeflectionRatio(), true, "live-load deflection ratio");
+        }
 
         // What a user must know where the calculation departs from AISC.
         if (design.GetPu() > 0) {
@@ -186,6 +213,7 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
                 verdict.Say("double angle: connectors are taken as welded or pretensioned (E6), "
                             "snug-tight bolted connectors are not covered");
         }
+        SayMomentSign(verdict, design);
         return verdict.Take();
     } catch (...) {  // no memory for the message: never a false OK
         return {MemberStatus::NG, {}};

@@ -11,7 +11,11 @@
 // (ShapeCode -1, the name not found), a section of a family the object's
 // class does not check, no design strength at all (Calculate not run, or a
 // section without properties), or one below zero (a ratio would then pass
-// any demand).
+// any demand). A deflection check that the host asked for (both
+// denominators given) is part of the verdict: a total-load or live-load
+// ratio above 1.0, or not finite, is NG. A tee or double angle with a
+// major-axis moment is told which of its parts the sign of Mux put in
+// compression.
 #pragma once
 
 #include <string>

@@ -36,7 +36,7 @@ endif()
 # same double) and names an unknown section.
 if(PYTHON)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env PYTHONPATH=${WORK_DIR}/stage/lib/python3/dist-packages ${PYTHON} -c
-    "import zorsteel\nr = zorsteel.check('W14X90', Fy=50, Pu=400, Mux=180, Lx=180, Ly=180, Lb=180)\nprint(f'W14X90,W14X90,{r.ShapeCode},{r.PhiPn!r},{r.PhiMnx!r},{r.Status}')\ntry:\n    zorsteel.check('W14X91')\nexcept ValueError as e:\n    print(e)"
+    "import zorsteel\nr = zorsteel.check('W14X90', Fy=50, Pu=400, Mux=180, Lx=180, Ly=180, Lb=180)\nprint(f'W14X90,W14X90,{r.ShapeCode},{r.PhiPn!r},{r.PhiMnx!r},{r.Status}')\ntry:\n    zorsteel.check('W14X91', Fy=50)\nexcept ValueError as e:\n    print(e)"
     WORKING_DIRECTORY ${WORK_DIR}/elsewhere RESULT_VARIABLE result OUTPUT_VARIABLE python ERROR_VARIABLE err)
   string(REGEX MATCH "W14X90,W14X90,0,[^,]+,[^,]+," command "${out}")
   if(NOT result EQUAL 0 OR NOT python STREQUAL "${command}OK\nmember W14X91, Section: unknown section \"W14X91\"\n")

@@ -25,13 +25,15 @@ spec = importlib.util.spec_from_file_location("check_model", SOURCE / "examples"
 check_model = importlib.util.module_from_spec(spec)
 spec.loader.exec_module(check_model)
 
-CELLS = zorsteel.check("W14X90").as_dict()
+CELLS = zorsteel.check("W14X90", Fy=50).as_dict()
 COLUMNS = list(CELLS)
 NUMBERS = [name for name, value in CELLS.items() if not isinstance(value, str)]
 
 
 def same(a, b):
-    """Bit for bit; any NaN equals any NaN, as the command writes each as nan."""
+    """Bit for bit; any NaN equals any NaN, as the command writes each as nan; None (no value) only None."""
+    if a is None or b is None:
+        return a is b
     return (isinstance(a, float) and math.isnan(a) and math.isnan(b)) or struct.pack("d", a) == struct.pack("d", b)
 
 
@@ -44,7 +46,7 @@ def command_results(rows, tmp_path):
         writer.writerows(rows)
     out = subprocess.run([CLI, "check", "--members", model, "--out", "-", "--json", limits],
                          capture_output=True, text=True).stdout
-    return ([{name: float(cell) if name in NUMBERS else cell for name, cell in line.items()}
+    return ([{name: (float(cell) if cell else None) if name in NUMBERS else cell for name, cell in line.items()}
              for line in csv.DictReader(out.splitlines())],
             [member["LimitStates"] for member in json.loads(limits.read_text())["members"]])
 
@@ -104,9 +106,14 @@ def test_the_example_prints_the_members_the_command_finds_failing():
     (lambda: zorsteel.check("W14X90", DirectAnalysis="no"), TypeError, "DirectAnalysis: 'no' is not a bool"),
     (lambda: zorsteel.check("W14X90", ConsiderB1=2), ValueError, "ConsiderB1: 2 is not True, False, 1 or 0"),
     (lambda: zorsteel.check("W14X90", fy=50), TypeError, "unexpected keyword argument 'fy'"),
-    (lambda: zorsteel.check_many([{"Section": "W14X90"}, {"Id": "B2", "Section": "W14X90", "Mux": "12"}]),
+    (lambda: zorsteel.check("W14X90", Pu=10), ValueError, "member W14X90, Fy: not given (there is no default)"),
+    (lambda: zorsteel.check("W14X90", Fy=50, length_unit="m"), ValueError, "length_unit: must be 'in' or 'ft', not 'm'"),
+    (lambda: zorsteel.check_many([], compression_sign="+"), ValueError, "compression_sign: must be 'positive' or"),
+    (lambda: zorsteel.check_many([{"Id": "B1", "Section": "W18X35", "Fy": 50}, {"Id": "B1", "Section": "W24X68", "Fy": 50}]),
+     ValueError, "rows[0] (member B1), Section: member B1 is given the sections W18X35 and W24X68"),
+    (lambda: zorsteel.check_many([{"Section": "W14X90", "Fy": 50}, {"Id": "B2", "Section": "W14X90", "Mux": "12"}]),
      TypeError, "rows[1] (member B2), Mux: '12' is not a number"),
-    (lambda: zorsteel.check_many([{"Section": "W14X90"}, {"Section": "Pipe99"}]),
+    (lambda: zorsteel.check_many([{"Section": "W14X90", "Fy": 50}, {"Section": "Pipe99", "Fy": 50}]),
      ValueError, 'rows[1], Section: unknown section "Pipe99"'),
     (lambda: zorsteel.check_many([{"Section": "W14X90", "Sect": "W14X90"}]), TypeError, "rows[0]: unexpected key 'Sect'"),
     (lambda: zorsteel.check_many(["W14X90"]), TypeError, "rows[0]: a row is a dict of the member file's columns, not str"),
@@ -127,13 +134,13 @@ def test_a_missing_catalogue_raises_file_not_found_with_its_path(tmp_path):
 
 
 def test_report_is_the_members_framed_calculation(tmp_path):
-    result = zorsteel.check("w14x90", Id="C1", Combo="1.4D", Fy=50, Pu=400, report=True)
+    result = zorsteel.check("w14x90", Id="C1", Combo="1.4D", Fy=50, Pu=400, Lx=0, Ly=0, report=True)
     assert result.report_html.startswith('<div class="clear"></div>\n<hr/>\n'
                                          '<div class="problem-title">C1, 1.4D, w14x90 - using AISC 360-10 LRFD Method'
                                          '</div>\n<hr/>\n<div class="problemArea">\n')
     assert result.report_html.endswith('</div>\n<div class="page-break"></div>\n')
     assert "Section W14X90<br/>" in result.report_html and result._repr_html_() == result.report_html
-    assert zorsteel.check("W14X90").report_html is None
+    assert zorsteel.check("W14X90", Fy=50).report_html is None
     assert zorsteel.place_report_images(str(tmp_path / "calc.ipynb")) and (tmp_path / "Images" / "Eq.H1-1a.png").is_file()
     assert repr(result) == ("zorsteel.Result(Id='C1', Combo='1.4D', Section='w14x90', "
                             f"CriticalRatio={result.CriticalRatio!r}, ErrorCode=0, Status='OK')")
@@ -154,3 +161,18 @@ def test_sections_in_the_three_forms_and_one_sections_properties():
     prefixed = zorsteel.sections("W", prefixes="W14, w12")
     assert prefixed and all(re.match("W1[24]X", name) for name in prefixed)
     assert zorsteel.sections(names="Pipe4STD, W14X90") == ["Pipe4STD", "W14X90"]  # A 2.96 and 26.5 in2
+
+
+def test_conventions_notes_and_deflections_as_the_command_gives_them():
+    # Feet and compression negative give the numbers of inches and compression positive to the bit.
+    feet = zorsteel.check("W12X26", Fy=50, Pu=-200, Lx=14, Ly=14, length_unit="ft", compression_sign="negative")
+    inches = zorsteel.check("W12X26", Fy=50, Pu=200, Lx=168, Ly=168)
+    assert all(same(getattr(feet, name), getattr(inches, name)) for name in NUMBERS) and feet.Status == "NG"
+    assert zorsteel.check("W12X26", Fy=50, Pu=200, Lx=14, Ly=14).Message == \
+        "Lx = 14 in and Ly = 14 in are short for W12X26: lengths are in inches"
+    # A failed deflection check is NG, with its ratios (3.0 / (360 / 240) and 2.0 / (360 / 360)); no check, None.
+    beam = zorsteel.check("W21X44", Fy=50, Mux=200, Lx=360, L=360, LiveDy=2.0, TotalDy=3.0,
+                          LiveDeflectionDenominator=360, TotalDeflectionDenominator=240)
+    assert (beam.Status, beam.TotalDeflectionRatio, beam.LiveDeflectionRatio) == ("NG", 2.0, 2.0)
+    assert beam.Message.startswith("total-load deflection ratio above 1.0; live-load deflection ratio above 1.0")
+    assert inches.TotalDeflectionRatio is None and inches.as_dict()["LiveDeflectionRatio"] is None
