@@ -70,7 +70,9 @@ TEST(EquationTableTest, FolderHoldsTheRenderersImagesAllOfOneHeight)
     const std::map<std::string, std::string> table = RendererTable();
     const std::set<std::string> files = ImageFiles();
     for (const std::string& name : files) EXPECT_TRUE(table.count(name)) << name << " is not in tools/equations.tsv";
-    for (const auto& [name, reference] : table) EXPECT_TRUE(files.count(name)) << "images/" << name << " is not rendered";
+    for (const auto& [name, reference] : table) {
+        EXPECT_TRUE(files.count(name)) << "images/" << name << " is not rendered";
+    }
     // 0.35 in at 200 dpi, the size at which the report page shows every image;
     // the height is bytes 20 to 23 of a PNG, big-endian.
     for (const std::string& name : files) {
@@ -95,7 +97,8 @@ TEST(EquationTableTest, EachRowsImageIsRenderedForItsLabelAndEveryEquationImageH
         std::set<std::string> references;
         std::istringstream list(found->second);
         for (std::string reference; std::getline(list >> std::ws, reference, ',');) references.insert(reference);
-        EXPECT_TRUE(references.count(row.Label)) << image << " is rendered for " << found->second << ", not " << row.Label;
+        EXPECT_TRUE(references.count(row.Label))
+            << image << " is rendered for " << found->second << ", not " << row.Label;
     }
     for (const auto& [image, reference] : renderer) {
         if (image.starts_with("Eq.")) {
