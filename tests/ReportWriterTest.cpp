@@ -85,7 +85,9 @@ const std::vector<Primitive>& Primitives()
             {100000, "100000"}, {1e6, "1e+06"},  {-0.0, "-0"},               {0.000123456789, "0.000123457"},
             {kNaN, "nan"},      {-kInf, "-inf"},
         };
-        for (const auto& [value, text] : formatted) {
+        for (const auto& row : formatted) {
+            const double value = row.first;  // a variable, for the lambdas to take
+            const char* text = row.second;
             primitives.push_back(
                 {[value](auto& d) { d.PrintLine(L"a", value, L""); }, std::string("a = ") + text + " <br/>\n"});
             primitives.push_back({[value](auto& d) { d.PrintEquationValue(L"present.png", value, nullptr); },

@@ -9,7 +9,9 @@ using namespace zorsteel;
 int CAiscDesign2L::Calculate()
 {
     const mvSect_AISC& s = Section;
-    const auto [bf, h] = GetDoubleAngleLegs();  // the outstanding leg (flange) and the back-to-back leg (stem)
+    // The outstanding leg (flange) and the back-to-back leg (stem).
+    const DoubleAngleLegs roles = GetDoubleAngleLegs();
+    const double bf = roles.bf, h = roles.h;
     // Both legs are t thick; the record's J is already that of both angles.
     const TeeSection legs{.d = h, .tw = s.t, .Ix = s.Ix, .Sx = s.Sx, .Zx = s.Zx, .y = s.y,
                           .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J};
