@@ -199,7 +199,7 @@ protected:
     // Resistance factor for major-axis shear; arguments as the shape chooses.
     virtual double GetPhiv(double a, double b, double c) const;
     // Resistance factor for minor-axis shear.
-    double GetPhiv_Minor() const;
+    virtual double GetPhiv_Minor() const;
     virtual bool ConsiderFlexuralTorsionalBuckling() const;
     virtual double GetFe_FlexuralTorsionalBuckling() const;
     // Amplifies the working moments by B1 about each axis (P-delta).

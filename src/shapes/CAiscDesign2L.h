@@ -14,13 +14,13 @@ public:
 
 protected:
     // Table B4.1b case 10 on one whole leg: lambda = bf / tf.
-    ElementLimits GetFlangeCompactLimits(double bf, double tf, double fy) const;
+    virtual ElementLimits GetFlangeCompactLimits(double bf, double tf, double fy) const;
     // F6-4 stress of a slender outstanding leg, 0.69 E / (bf / t)^2.
-    double GetFcr_Minor(double bf, double tf) const;
+    virtual double GetFcr_Minor(double bf, double tf) const;
     // Cv of the outstanding legs in minor-axis shear (kv = 1.2, bf / tf).
-    double GetCv_Minor(double bf, double tf, double fy) const;
+    virtual double GetCv_Minor(double bf, double tf, double fy) const;
     // E4-2 critical stress about y and in torsion, for legs without slender elements.
-    double GetFcr_FlexuralTorsionalBuckling() const;
+    virtual double GetFcr_FlexuralTorsionalBuckling() const;
     // E4-5 elastic stress, for the E7 path of a slender leg.
     double GetFe_FlexuralTorsionalBuckling() const override;
 

@@ -17,9 +17,9 @@ protected:
     void ComputeMomentMagnification(double& mw, double& mz, double a, double iw, double iz) override;
     // F6-4 stress of a leg of width b (GetFcr_Element, the body the double
     // angle and the channel share); the single angle's own check never asks.
-    double GetFcr_Minor(double b, double t) const;
+    virtual double GetFcr_Minor(double b, double t) const;
     // Cv of the short leg, kv = 1.2.
-    double GetCv_Minor(double d, double t, double fy) const;
+    virtual double GetCv_Minor(double d, double t, double fy) const;
 
     // E7-10 to E7-12 reduction factor of the long leg.
     double GetQs_Unstiffened(double b, double t, double e, double fy) const;

@@ -13,15 +13,15 @@ public:
 
 protected:
     // Table B4.1b case 10 on the flange: lambda_f = bf / 2tf.
-    ElementLimits GetFlangeCompactLimits(double bf, double tf, double fy) const;
+    virtual ElementLimits GetFlangeCompactLimits(double bf, double tf, double fy) const;
     // F6-4 stress of a slender flange, 0.69 E / (bf / 2tf)^2.
-    double GetFcr_Minor(double bf, double tf) const;
+    virtual double GetFcr_Minor(double bf, double tf) const;
     // G7 Cv of the flange in minor-axis shear (kv = 1.2, b / tf = (bf / 2) / tf).
-    double GetCv_Minor(double bf, double tf, double fy) const;
+    virtual double GetCv_Minor(double bf, double tf, double fy) const;
     // Width of the flange outstand in E7: bf / 2.
-    double GetFlange_b() const;
+    virtual double GetFlange_b() const;
     // E4-2 critical stress about y and in torsion, for a tee without slender elements.
-    double GetFcr_FlexuralTorsionalBuckling() const;
+    virtual double GetFcr_FlexuralTorsionalBuckling() const;
     // E4-5 elastic stress, for the E7 path of a tee with a slender element.
     double GetFe_FlexuralTorsionalBuckling() const override;
 
