@@ -4,6 +4,7 @@
 // that have one.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "CAiscDesign.h"
 
@@ -155,6 +156,67 @@ double CAiscDesign::GetStress_FlexuralTorsional(double fy, double fz, double h) 
 {
     const double sum = fy + fz;
     return sum / (2 * h) * (1 - std::sqrt(1 - 4 * fy * fz * h / (sum * sum)));
+}
+
+double CAiscDesign::GetStress_FlexuralTorsional_Braced(double fy, double fz, double h) const
+{
+    // A mode braced by a length of 0 has an infinite stress: E4-2 and E4-5
+    // tend to the other mode's stress (and a NaN never enters the check).
+    if (Rules == DesignRules::Full && (std::isinf(fy) || std::isinf(fz))) return std::min(fy, fz);
+    return GetStress_FlexuralTorsional(fy, fz, h);
+}
+
+CAiscDesign::TensileRupture CAiscDesign::GetPn_TensileRupture() const
+{
+    PrintLine(L"Tensile Rupture");
+    const double fu = GetTensileStrength();
+    if (!(fu > 0)) {
+        PrintError(L"Error: Fu not given, and no usual grade of this family has this Fy: rupture not checked.");
+        ErrorCode = 5;
+        constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+        return {nan, nan};
+    }
+    PrintLine(Fu > 0 ? L"Fu" : L"Fu of the family's usual grade at Fy", fu, StressUnit);
+    const double an = NetAreaRatio * Section.A;
+    PrintLine(L"An = (An / Ag) * Ag", an, AreaUnit);
+    PrintLine(L"U", ShearLagU, L"");
+    const double ae = ShearLagU * an;
+    PrintEquationValue(Equation::D3_1, ae, AreaUnit);
+    const double pn = fu * ae;
+    PrintEquationValue(Equation::D2_2, pn, ForceUnit);
+    Recorder.Add(Equation::D2_2, pn);
+    PrintImage(L"phi_t_0.75.png");
+    const double phiPn = 0.75 * pn;
+    PrintEquationValue(L"phi_t_Pn.png", phiPn, ForceUnit);
+    return {pn, phiPn};
+}
+
+double CAiscDesign::GetFe_TorsionalBuckling() const
+{
+    const double klz = Kz * Lz;
+    // Kz Lz = 0: braced against twist.
+    const double warping = klz == 0 ? std::numeric_limits<double>::infinity() : Pi * Pi * E * Section.Cw / (klz * klz);
+    const double fe = (warping + G * Section.J) / (Section.Ix + Section.Iy);
+    PrintEquationValue(Equation::E4_4, fe, StressUnit);
+    return fe;
+}
+
+double CAiscDesign::GetColumnFcr_ByStress(double fe, double q) const
+{
+    const double ratio = q * Fy / fe;
+    PrintLine(q == 1.0 ? L"Fy / Fe" : L"Q Fy / Fe", ratio, L"");
+    double fcr;
+    Equation equation;
+    if (ratio <= 2.25) {
+        fcr = q * std::pow(0.658, ratio) * Fy;
+        equation = q == 1.0 ? Equation::E3_2 : Equation::E7_2;
+    } else {
+        fcr = 0.877 * fe;
+        equation = q == 1.0 ? Equation::E3_3 : Equation::E7_3;
+    }
+    PrintEquationValue(equation, fcr, StressUnit);
+    Recorder.NoteCriticalStress(equation);
+    return fcr;
 }
 
 bool CAiscDesign::ConsiderFlexuralTorsionalBuckling() const { return true; }

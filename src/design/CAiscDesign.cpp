@@ -18,9 +18,11 @@ int ReadCatalogueSection(mvSect_AISC& section, const wchar_t* name)
 } // namespace
 
 CAiscDesign::CAiscDesign()
-    : DirectAnalysis(true), ConsiderB1(true), ErrorCode(0), Section(), ShapeCode(-1), Report(), Pu(0), Mux(0),
+    : DirectAnalysis(true), ConsiderB1(true), Rules(DesignRules::Classic), ErrorCode(0), Section(), ShapeCode(-1), Report(), Pu(0), Mux(0),
       Muy(0), Vux(0), Vuy(0), Cmx(1.0), Cmy(1.0), Fy(0), Cb(1.0), Lb(0), Lx(0),
-      Ly(0), Lz(0), Kx(1.0), Ky(1.0), Kz(1.0), ConnectorDistance(0), PhiMnx(0), PhiMny(0), PhiPn(0), PhiVnx(0),
+      Ly(0), Lz(0), Kx(1.0), Ky(1.0), Kz(1.0), ConnectorDistance(0), Fu(0), NetAreaRatio(1.0),
+      ShearLagU(1.0), ConnectedLeg(AngleLeg::Unknown), SpaceTruss(false), Connectors(ConnectorType::Welded), K1x(1.0),
+      K1y(1.0), Plt(0), Mltx(0), Mlty(0), B2x(1.0), B2y(1.0), Pr(0), SingleAngleE5(false), PhiMnx(0), PhiMny(0), PhiPn(0), PhiVnx(0),
       PhiVny(0), InteractionRatio(0), VxRatio(0), VyRatio(0), B1x(1.0), B1y(1.0), KLrLimit(200.0), E(29000.0),
       G(11200.0), Pi(3.14159265), InchesPerFoot(12.0), MomentUnit(L"kip-ft"), ForceUnit(L"kips"), StressUnit(L"ksi"),
       LengthUnit(L"in"), LongLengthUnit(L"ft"), AreaUnit(L"in^2"), TotalDeflectionDenominator(0),
@@ -68,6 +70,43 @@ void CAiscDesign::SetColumnSlenderness_Torsional(double kz, double lz)
 {
     Kz = kz;
     Lz = lz;
+}
+
+void CAiscDesign::SetDesignRules(DesignRules rules) { Rules = rules; }
+
+void CAiscDesign::SetTensileRupture(double fu, double netAreaRatio, double shearLagU)
+{
+    Fu = fu;
+    NetAreaRatio = netAreaRatio;
+    ShearLagU = shearLagU;
+}
+
+void CAiscDesign::SetSingleAngleConnection(AngleLeg leg, bool spaceTruss)
+{
+    ConnectedLeg = leg;
+    SpaceTruss = spaceTruss;
+}
+
+void CAiscDesign::SetDoubleAngleConnectorType(ConnectorType type) { Connectors = type; }
+
+void CAiscDesign::SetNoTranslationLengthFactors(double k1x, double k1y)
+{
+    K1x = k1x;
+    K1y = k1y;
+}
+
+void CAiscDesign::SetLateralTranslation(double plt, double mltx, double mlty, double b2x, double b2y)
+{
+    Plt = plt;
+    Mltx = mltx;
+    Mlty = mlty;
+    B2x = b2x;
+    B2y = b2y;
+}
+
+double CAiscDesign::GetTensileStrength() const
+{
+    return Fu > 0 ? Fu : TensileStrengthOfGrade(ShapeCode, Fy);
 }
 
 void CAiscDesign::SetDoubleAngleConnnectorDistance(double distance) { ConnectorDistance = distance; }
@@ -147,5 +186,6 @@ void CAiscDesign::ResetResult()
     VyRatio = 0;
     B1x = 1.0;
     B1y = 1.0;
+    SingleAngleE5 = false;
     Recorder.Clear();
 }

@@ -12,6 +12,7 @@
 #include "../platform/CString.h"
 #include "../report/ReportWriter.h"
 #include "../section/mvSect_AISC.h"
+#include "DesignRules.h"
 #include "FunctionRef.h"
 #include "LimitStates.h"
 
@@ -19,6 +20,9 @@ class CAiscDesign
 {
 public:
     // The library's names the design classes use, from namespace zorsteel.
+    using AngleLeg = zorsteel::AngleLeg;
+    using ConnectorType = zorsteel::ConnectorType;
+    using DesignRules = zorsteel::DesignRules;
     using Equation = zorsteel::Equation;
     using GoverningCheck = zorsteel::GoverningCheck;
     using LimitStateEquation = zorsteel::LimitStateEquation;
@@ -47,6 +51,23 @@ public:
     void SetDoubleAngleConnnectorDistance(double distance);
     void SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy, double liveDy, double l);
     void SetDeflectionAdjustmentRatio(double ratio, const wchar_t* analysisSectionName, double analysisSectionIx);
+    // Classic (the default) or full rules (DesignRules.h).
+    void SetDesignRules(DesignRules rules);
+    // Full rules' inputs; classic rules read none of them.
+    // D2-2 / D3: Fu (ksi; 0: the Fu of the grade the family is usually rolled
+    // in at Fy, TensileStrengthOfGrade), An / Ag and the shear lag factor U.
+    void SetTensileRupture(double fu, double netAreaRatio, double shearLagU);
+    // E5: the leg a single angle is connected through, and whether it is a
+    // web member of a box or space truss (E5-3, E5-4).
+    void SetSingleAngleConnection(AngleLeg leg, bool spaceTruss);
+    // E6: the connectors of a double angle.
+    void SetDoubleAngleConnectorType(ConnectorType type);
+    // Appendix 8: K1 of Pe1 (A-8-5) about x and y.
+    void SetNoTranslationLengthFactors(double k1x, double k1y);
+    // Appendix 8: the forces from lateral translation, Plt (kips, compression
+    // positive) and Mltx, Mlty (kip-ft), with B2 about x and y; Pu, Mux and
+    // Muy are then the forces without translation (A-8-1, A-8-2).
+    void SetLateralTranslation(double plt, double mltx, double mlty, double b2x, double b2y);
     // The report target is borrowed, never owned or closed.
     void SetPrintFile(std::ostream* printFile);
     void SetPrint(bool enabled);
@@ -80,6 +101,14 @@ public:
 
     // ---- Inputs as set, for judging the results (MemberVerdict) ------------
     int GetShapeCode() const { return ShapeCode; }
+    DesignRules GetDesignRules() const { return Rules; }
+    AngleLeg GetAngleConnectedLeg() const { return ConnectedLeg; }
+    ConnectorType GetConnectorType() const { return Connectors; }
+    // Fu the tension check takes under full rules: as given, or that of the
+    // family's usual grade at Fy; 0 when it cannot be known.
+    double GetTensileStrength() const;
+    // Whether the last Calculate designed a single angle by the E5 slenderness.
+    bool AppliedSingleAngleSlenderness() const { return SingleAngleE5; }
     double GetFy() const { return Fy; }
     double GetPu() const { return Pu; }
     double GetMux() const { return Mux; }
@@ -138,6 +167,21 @@ public:
     double GetPn_SquashLoad(double pnFlexural) const;
     // The governing compressive strength; a tie goes to flexural buckling.
     double GetPn(double pnFlexural, double pnSecondMode) const;
+    // D2-2 tensile rupture on the effective net area Ae = U An (D3-1), full
+    // rules: the nominal strength Fu Ae and the design strength 0.75 Fu Ae,
+    // both NaN, with ErrorCode 5, when Fu cannot be known.
+    struct TensileRupture
+    {
+        double Pn;     // kips
+        double PhiPn;  // kips
+    };
+    TensileRupture GetPn_TensileRupture() const;
+    // E3-2 / E3-3 (E7-2 / E7-3 with q below 1) chosen by the stress, Q Fy /
+    // Fe at most 2.25, as E3 words it: full rules' torsional modes.
+    double GetColumnFcr_ByStress(double fe, double q) const;
+    // E4-4 elastic torsional buckling stress of a doubly symmetric member
+    // with Kz Lz; infinite for Kz Lz = 0 (braced against twist).
+    double GetFe_TorsionalBuckling() const;
     // KL/r limit of 200 about both axes; raises ErrorCode 2 when exceeded.
     bool CheckKL_R(double klrX, double klrY) const;
 
@@ -204,6 +248,7 @@ protected:
     virtual double GetFe_FlexuralTorsionalBuckling() const;
     // Amplifies the working moments by B1 about each axis (P-delta).
     virtual void ComputeMomentMagnification(double& mrx, double& mry, double a, double ix, double iy);
+
 
     // True while report writes reach a stream; guards formatting work.
     bool IsPrinting() const { return Report.IsWriting(); }
@@ -312,6 +357,21 @@ protected:
     {
         double Mrx, Mry;  // kip-ft
     };
+    // Moments about the geometric axes x and y resolved to the axes the shape
+    // is designed about (a single angle's principal axes); as given otherwise.
+    virtual WorkingMoments ToDesignAxes(double mx, double my) const;
+    // A-8-1 under full rules: the moments from lateral translation times B2,
+    // added on the design axes to the amplified moments without translation.
+    void AddLateralTranslationMoments(double& mrx, double& mry) const;
+    // H1.2 under full rules: Cb times sqrt(1 + Pr / Pey) for a doubly
+    // symmetric member in axial tension; Cb as given otherwise.
+    double GetCb_AxialTension(bool doublySymmetric) const;
+    // The K of Pe1 (A-8-5) about an axis: K1 under full rules, the member's
+    // K under classic rules.
+    double GetK_Pe1(double k, double k1) const;
+    // E4-2 / E4-5 with a braced mode (an infinite stress, a length of 0)
+    // under full rules: the other stress, never a NaN.
+    double GetStress_FlexuralTorsional_Braced(double fy, double fz, double h) const;
     struct ShearStep
     {
         double Vn;    // nominal shear strength, kips
@@ -390,6 +450,7 @@ protected:
 
     bool DirectAnalysis;
     bool ConsiderB1;
+    DesignRules Rules;
     mutable int ErrorCode;  // raised by const limit states, never cleared
     mvSect_AISC Section;
     int ShapeCode;
@@ -412,6 +473,24 @@ protected:
     double Ky;
     double Kz;
     double ConnectorDistance;
+    // Full rules' inputs (the setters above).
+    double Fu;
+    double NetAreaRatio;
+    double ShearLagU;
+    AngleLeg ConnectedLeg;
+    bool SpaceTruss;
+    ConnectorType Connectors;
+    double K1x;
+    double K1y;
+    double Plt;
+    double Mltx;
+    double Mlty;
+    double B2x;
+    double B2y;
+    // The required axial strength of the check running: Pu, or under full
+    // rules Pnt + B2 Plt (A-8-2).
+    double Pr;
+    mutable bool SingleAngleE5;  // the last Calculate applied E5
     double PhiMnx;
     double PhiMny;
     double PhiPn;

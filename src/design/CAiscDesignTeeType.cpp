@@ -218,7 +218,7 @@ double CAiscDesignTeeType::GetFcr_FlexuralTorsional(const TorsionalSection& sect
     const double fcrz = G * section.J / (Section.A * section.r02);
     PrintEquationValue(Equation::E4_3, fcrz, StressUnit);
     if (section.derived) PrintEquationValue(Equation::E4_10, section.H, L"");
-    const double fcr = GetStress_FlexuralTorsional(fcry, fcrz, section.H);
+    const double fcr = GetStress_FlexuralTorsional_Braced(fcry, fcrz, section.H);
     PrintEquationValue(Equation::E4_2, fcr, StressUnit);
     Recorder.NoteCriticalStress(Equation::E4_2);
     return fcr;
@@ -231,7 +231,7 @@ double CAiscDesignTeeType::GetFe_FlexuralTorsional(const TorsionalSection& secti
     const double fez = G * section.J / (Section.A * section.r02);  // without Cw
     PrintEquationValue(Equation::E4_9, fez, StressUnit);
     if (section.derived) PrintEquationValue(Equation::E4_10, section.H, L"");
-    const double fe = GetStress_FlexuralTorsional(section.Fey, fez, section.H);
+    const double fe = GetStress_FlexuralTorsional_Braced(section.Fey, fez, section.H);
     PrintEquationValue(Equation::E4_5, fe, StressUnit);
     return fe;
 }

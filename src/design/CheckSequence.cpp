@@ -2,6 +2,7 @@
 // strength, moment amplification, flexure about both axes, the H1-1
 // interaction, shear about both axes and the deflection summary. The shape
 // supplies only its own limit states.
+#include <algorithm>
 #include <cmath>
 
 #include "CAiscDesign.h"
@@ -19,18 +20,30 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     // Each strength's limit states are recorded under it as its step runs;
     // the one whose value the step returns governs it.
     Recorder.Clear();
+    SingleAngleE5 = false;
     PrintHeader(L"Section Input");
     PrintSection();
     PrintInput();
     PrintLine(L"");
     PrintHeader(L"Axial Capacity Calculation");
+    const bool full = Rules == DesignRules::Full;
+    // A-8-2: the axial force from lateral translation, amplified by the larger B2.
+    Pr = Pu;
+    if (full && Plt != 0) {
+        PrintLine(L"Pnt = Pu", Pu, ForceUnit);
+        PrintLine(L"Plt", Plt, ForceUnit);
+        const double b2 = std::max(B2x, B2y);
+        PrintLine(L"B2 = max(B2x, B2y)", b2, L"");
+        Pr = Pu + b2 * Plt;
+        PrintEquationValue(Equation::A_8_2, Pr, ForceUnit);
+    }
 
     // Working moments on the shape's design axes, amplified by B1 in
     // compression; Mux and Muy stay as given.
     const WorkingMoments designMoments = steps.designAxes ? steps.designAxes() : WorkingMoments{Mux, Muy};
     double mrx = designMoments.Mrx;
     double mry = designMoments.Mry;
-    const bool tension = Pu < 0;
+    const bool tension = Pr < 0;
     Recorder.Open(Strength::Pn);
     if (tension) {
         PrintLine(L"Tensile Strength");
@@ -39,6 +52,15 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
         PrintImage(L"phi_t_0.90.png");
         PhiPn = kPhi * pn;
         PrintEquationValue(L"phi_t_Pn.png", PhiPn, ForceUnit);
+        if (full) {
+            const TensileRupture rupture = GetPn_TensileRupture();
+            // Without Fu the strength is not known: NaN, never the yielding alone.
+            if (!(rupture.PhiPn >= PhiPn)) {
+                PhiPn = rupture.PhiPn;
+                Recorder.Use(rupture.Pn);
+                PrintLine(L"Tensile Rupture Controls:  phi_t Pn", PhiPn, ForceUnit);
+            }
+        }
     } else {
         const CompressionStep compression = steps.compression();
         const double pn = GetPn(compression.PnFlexural, compression.PnSecondMode);
@@ -47,6 +69,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
         PrintEquationValue(L"phi_c_Pn.png", PhiPn, ForceUnit);
         ComputeMomentMagnification(mrx, mry, Section.A, steps.magnificationIx, steps.magnificationIy);
     }
+    if (full) AddLateralTranslationMoments(mrx, mry);
 
     PrintLine(L"");
     PrintLine(steps.workingMomentsLine);
@@ -69,7 +92,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     // H1-1 combined flexure and axial force, on magnitudes.
     PrintLine(L"");
     PrintHeader(L"Flexural and Axial Interaction Calculation");
-    const double pr = std::abs(Pu);
+    const double pr = std::abs(Pr);
     const double axialRatio = pr / PhiPn;
     PrintEquationValue(tension ? L"Pr_Pc_tension.png" : L"Pr_Pc.png", axialRatio, L"");
     Equation equation;
@@ -112,3 +135,35 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintDeflections();
     return 1;
 }
+
+CAiscDesign::WorkingMoments CAiscDesign::ToDesignAxes(double mx, double my) const { return {mx, my}; }
+
+void CAiscDesign::AddLateralTranslationMoments(double& mrx, double& mry) const
+{
+    if (Mltx == 0 && Mlty == 0) return;
+    PrintLine(L"");
+    PrintLine(L"Moments from lateral translation");
+    PrintLine(L"Mltx", Mltx, MomentUnit);
+    PrintLine(L"Mlty", Mlty, MomentUnit);
+    PrintLine(L"B2x", B2x, L"");
+    PrintLine(L"B2y", B2y, L"");
+    // B2 about the geometric axes, then onto the design axes.
+    const WorkingMoments lt = ToDesignAxes(B2x * Mltx, B2y * Mlty);
+    mrx += lt.Mrx;
+    mry += lt.Mry;
+    PrintEquationValue(Equation::A_8_1, mrx, MomentUnit);
+    PrintLine(L"Mry = B1 Mnt + B2 Mlt", mry, MomentUnit);
+}
+
+double CAiscDesign::GetCb_AxialTension(bool doublySymmetric) const
+{
+    if (Rules != DesignRules::Full || !doublySymmetric || !(Pr < 0) || Lb == 0) return Cb;
+    PrintLine(L"Cb raised by axial tension (H1.2)");
+    const double pey = Pi * Pi * E * Section.Iy / (Lb * Lb);
+    PrintEquationValue(L"Pey.png", pey, ForceUnit);
+    const double cb = Cb * std::sqrt(1 + -Pr / pey);
+    PrintEquationValue(L"Cb_tension.png", cb, L"");
+    return cb;
+}
+
+double CAiscDesign::GetK_Pe1(double k, double k1) const { return Rules == DesignRules::Full ? k1 : k; }

@@ -21,8 +21,9 @@ const char* LimitStateNameText(LimitStateName name)
         "Leg local buckling",
         "Shear yielding",
         "Shear buckling",
+        "Tensile rupture",
     };
-    static_assert(std::size(kTexts) == static_cast<std::size_t>(LimitStateName::ShearBuckling) + 1);
+    static_assert(std::size(kTexts) == static_cast<std::size_t>(LimitStateName::TensileRupture) + 1);
     return kTexts[static_cast<std::size_t>(name)];
 }
 

@@ -34,6 +34,7 @@ enum class LimitStateName : std::uint8_t
     LegLocalBuckling,
     ShearYielding,
     ShearBuckling,
+    TensileRupture,
 };
 
 // "Tensile yielding", "Lateral-torsional buckling", ...
@@ -43,10 +44,10 @@ const char* LimitStateNameText(LimitStateName name);
 // Chapter C without numbering it.
 enum class Equation : std::uint8_t
 {
-    A_8_3, A_8_5,
+    A_8_1, A_8_2, A_8_3, A_8_5,
     C2_2a, C2_2b,
-    D2_1,
-    E3_1, E3_2, E3_3, E3_4, E4_1, E4_2, E4_3, E4_5, E4_8, E4_9, E4_10, E4_11, E6_2a, E6_2b, E7_2, E7_3, E7_4, E7_5,
+    D2_1, D2_2, D3_1,
+    E3_1, E3_2, E3_3, E3_4, E4_1, E4_2, E4_3, E4_4, E4_5, E4_8, E4_9, E4_10, E4_11, E5_1, E5_2, E5_3, E5_4, E6_1, E6_2a, E6_2b, E7_2, E7_3, E7_4, E7_5,
     E7_6, E7_10, E7_11, E7_12, E7_13, E7_14, E7_15, E7_16, E7_17, E7_18, E7_19,
     F2_1, F2_2, F2_3, F2_4, F2_5, F2_6, F2_7, F2_8b, F3_1, F3_2, F4_7, F4_11, F4_12, F5_1, F5_2, F5_3, F5_4, F5_5,
     F5_6, F5_7, F5_8, F5_9, F6_1, F6_2, F6_3, F6_4, F7_1, F7_2, F7_3, F7_4, F7_5, F8_1, F8_2, F8_3, F8_4, F9_1,
@@ -67,11 +68,15 @@ struct EquationRow
 };
 
 inline constexpr EquationRow kEquationTable[] = {
+    {Equation::A_8_1, "A-8-1", L"Eq.A-8-1.png", std::nullopt},
+    {Equation::A_8_2, "A-8-2", L"Eq.A-8-2.png", std::nullopt},
     {Equation::A_8_3, "A-8-3", L"Eq.A-8-3.png", std::nullopt},
     {Equation::A_8_5, "A-8-5", L"Eq.A-8-5.png", std::nullopt},
     {Equation::C2_2a, "C2-2a", L"Eq.C2-2a.png", std::nullopt},
     {Equation::C2_2b, "C2-2b", L"Eq.C2-2b.png", std::nullopt},
     {Equation::D2_1, "D2-1", L"Eq.D2-1.png", LimitStateName::TensileYielding},
+    {Equation::D2_2, "D2-2", L"Eq.D2-2.png", LimitStateName::TensileRupture},
+    {Equation::D3_1, "D3-1", L"Eq.D3-1.png", std::nullopt},
     {Equation::E3_1, "E3-1", L"Eq.E3-1.png", LimitStateName::FlexuralBuckling},
     {Equation::E3_2, "E3-2", L"Eq.E3-2.png", std::nullopt},
     {Equation::E3_3, "E3-3", L"Eq.E3-3.png", std::nullopt},
@@ -79,11 +84,17 @@ inline constexpr EquationRow kEquationTable[] = {
     {Equation::E4_1, "E4-1", L"Eq.E4-1.png", LimitStateName::FlexuralTorsionalBuckling},
     {Equation::E4_2, "E4-2", L"Eq.E4-2.png", std::nullopt},
     {Equation::E4_3, "E4-3", L"Eq.E4-3.png", std::nullopt},
+    {Equation::E4_4, "E4-4", L"Eq.E4-4.png", std::nullopt},
     {Equation::E4_5, "E4-5", L"Eq.E4-5.png", std::nullopt},
     {Equation::E4_8, "E4-8", L"Eq.E4-8.png", std::nullopt},
     {Equation::E4_9, "E4-9", L"Eq.E4-9.png", std::nullopt},
     {Equation::E4_10, "E4-10", L"Eq.E4-10.png", std::nullopt},
     {Equation::E4_11, "E4-11", L"Eq.E4-11.png", std::nullopt},
+    {Equation::E5_1, "E5-1", L"Eq.E5-1.png", std::nullopt},
+    {Equation::E5_2, "E5-2", L"Eq.E5-2.png", std::nullopt},
+    {Equation::E5_3, "E5-3", L"Eq.E5-3.png", std::nullopt},
+    {Equation::E5_4, "E5-4", L"Eq.E5-4.png", std::nullopt},
+    {Equation::E6_1, "E6-1", L"Eq.E6-1.png", std::nullopt},
     {Equation::E6_2a, "E6-2a", L"Eq.E6-2a.png", std::nullopt},
     {Equation::E6_2b, "E6-2b", L"Eq.E6-2b.png", std::nullopt},
     {Equation::E7_2, "E7-2", L"Eq.E7-2.png", std::nullopt},

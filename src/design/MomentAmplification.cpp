@@ -55,16 +55,16 @@ void CAiscDesign::ComputeMomentMagnification(double& mrx, double& mry, double a,
     if (!ConsiderB1) return;
     PrintLine(L"");
     PrintHeader(L"Moment Magnification Calculation");
-    const double tauB = GetTau_b(Pu, a, Fy);
+    const double tauB = GetTau_b(Pr, a, Fy);
 
     PrintLine(L"Moment magnifier B1 for P-delta effects in local x direction");
-    const double b1x = GetB1({.Cm = Cmx, .I = ix, .K = Kx, .L = Lx}, Pu, tauB);
+    const double b1x = GetB1({.Cm = Cmx, .I = ix, .K = GetK_Pe1(Kx, K1x), .L = Lx}, Pr, tauB);
     mrx = b1x * Mux;
     PrintLine(L"Magnified Mux = Mux * B1", mrx, MomentUnit);
 
     PrintLine(L"");
     PrintLine(L"Moment magnifier B1 for P-delta effects in local y direction");
-    const double b1y = GetB1({.Cm = Cmy, .I = iy, .K = Ky, .L = Ly}, Pu, tauB);
+    const double b1y = GetB1({.Cm = Cmy, .I = iy, .K = GetK_Pe1(Ky, K1y), .L = Ly}, Pr, tauB);
     mry = b1y * Muy;
     PrintLine(L"Magnified Muy = Muy * B1", mry, MomentUnit);
 

@@ -94,7 +94,11 @@ CAiscDesignTeeType::TorsionalSection CAiscDesign2L::GetTorsionalSection() const
     const double klo = Ky * Ly / s.ry;
     double klm;
     Equation equation;
-    if (aRi <= 40) {
+    if (Rules == DesignRules::Full && Connectors == ConnectorType::Snug) {
+        PrintLine(L"Snug-tight bolted connectors");
+        klm = std::sqrt(klo * klo + aRi * aRi);
+        equation = Equation::E6_1;
+    } else if (aRi <= 40) {
         klm = klo;
         equation = Equation::E6_2a;
     } else {

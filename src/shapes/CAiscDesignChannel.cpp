@@ -13,6 +13,8 @@ bool CAiscDesignChannel::ConsiderFlexuralTorsionalBuckling() const
     return CAiscDesign::ConsiderFlexuralTorsionalBuckling();
 }
 
+bool CAiscDesignChannel::IsDoublySymmetric() const { return false; }
+
 CAiscDesign::ElementLimits CAiscDesignChannel::GetFlangeCompactLimits(double bf, double tf, double fy) const
 {
     return GetFlangeCompactLimits_FullFlange(bf, tf, fy);
@@ -56,7 +58,7 @@ double CAiscDesignChannel::GetFe_FlexuralTorsionalBuckling() const
     PrintEquationValue(Equation::E4_9, fez, StressUnit);
     const double h = 1 - (x0 * x0 + y0 * y0) / r02;
     PrintEquationValue(Equation::E4_10, h, L"");
-    const double fe = GetStress_FlexuralTorsional(fey, fez, h);
+    const double fe = GetStress_FlexuralTorsional_Braced(fey, fez, h);
     PrintEquationValue(Equation::E4_5, fe, StressUnit);
     return fe;
 }

@@ -15,6 +15,8 @@ protected:
     double GetPhiv(double h, double tw, double fy) const override;
     // Singly symmetric: checked for flexural-torsional buckling too.
     bool ConsiderFlexuralTorsionalBuckling() const override;
+    // Singly symmetric: H1.2 does not raise Cb.
+    bool IsDoublySymmetric() const override;
     // Table B4.1b case 10 on lambda_f = bf / tf.
     ElementLimits GetFlangeCompactLimits(double bf, double tf, double fy) const override;
     // F6-4 on bf / tf.

@@ -51,6 +51,7 @@ CAiscDesign::CompressionStep CAiscDesignI::GetCompression(double h) const
     PrintLine(L"");
     const double qa = GetQa_Stiffened(h, Section.tw, E, Fy);
     PrintLine(L"");
+    if (Rules == DesignRules::Full && !ConsiderFlexuralTorsionalBuckling()) return GetCompression_Torsional(qs * qa);
     // Only channels ask for the second mode: E3 on their E4-5 stress.
     return GetCompression_FlexuralTorsional(
         qs * qa,
@@ -60,6 +61,19 @@ CAiscDesign::CompressionStep CAiscDesignI::GetCompression(double h) const
         [&](double klr) { return GetColumnFcr(GetFe_FlexuralTorsionalBuckling(), klr); });
 }
 
+CAiscDesign::CompressionStep CAiscDesignI::GetCompression_Torsional(double q) const
+{
+    const double pnFlexural = GetPn_FlexuralBuckling(GetFlexuralBucklingFcr(q, L"Q = Qs * Qa").Fcr, Section.A);
+    // Kz Lz = 0: braced against twist, no torsional mode.
+    if (Kz * Lz == 0) return CompressionStep{pnFlexural, GetPn_SquashLoad(pnFlexural)};
+    PrintLine(L"Compressive strength to account for Torsional Buckling");
+    PrintLine(L"Kz Lz", Kz * Lz, LengthUnit);
+    const double fcr = GetColumnFcr_ByStress(GetFe_TorsionalBuckling(), q);
+    return CompressionStep{pnFlexural, GetPn_FlexuralTorsionalBuckling(fcr, Section.A)};
+}
+
+bool CAiscDesignI::IsDoublySymmetric() const { return true; }
+
 CAiscDesignI::MajorFlexure CAiscDesignI::GetMnx(double h) const
 {
     const ElementLimits web = GetWebCompactLimits(Section.tw, h, Fy);
@@ -68,12 +82,13 @@ CAiscDesignI::MajorFlexure CAiscDesignI::GetMnx(double h) const
     PrintLine(L"");
     // The web alone chooses between F2 / F3 and F5: a noncompact web goes to F5
     // as a slender one does (F4 is not used), so lambda_rw only shows in the report.
-    const double mnx = web.lambda < web.lambdaP ? GetMnx_CompactWeb(flange) : GetMnx_NoncompactWeb(h, flange);
+    const double cb = GetCb_AxialTension(IsDoublySymmetric());
+    const double mnx = web.lambda < web.lambdaP ? GetMnx_CompactWeb(flange, cb) : GetMnx_NoncompactWeb(h, flange, cb);
     PrintMomentLine(L"Therefore Mnx", mnx);
     return {mnx, flange};
 }
 
-double CAiscDesignI::GetMnx_CompactWeb(const ElementLimits& flange) const
+double CAiscDesignI::GetMnx_CompactWeb(const ElementLimits& flange, double cb) const
 {
     const mvSect_AISC& s = Section;
     const double mc = GetMn_Compact(flange, s, Fy);
@@ -83,13 +98,13 @@ double CAiscDesignI::GetMnx_CompactWeb(const ElementLimits& flange) const
     double fcr = Fy;  // not used within Lr
     if (Lb > limits.Lengths.Lr) {
         PrintLine(L"Lb > Lr");
-        fcr = GetFcr(s, Cb, Lb, Fy, limits.c);
+        fcr = GetFcr(s, cb, Lb, Fy, limits.c);
     }
-    const double ml = GetMn_Lateral(s, limits.Lengths, Cb, Lb, Fy, fcr);
+    const double ml = GetMn_Lateral(s, limits.Lengths, cb, Lb, Fy, fcr);
     return std::min(ml, mc);
 }
 
-double CAiscDesignI::GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const
+double CAiscDesignI::GetMnx_NoncompactWeb(double h, const ElementLimits& flange, double cb) const
 {
     const mvSect_AISC& s = Section;
     const double rpg = GetBendingStrengthReductionFactor_SlenderWeb(s, h, Fy);
@@ -97,7 +112,7 @@ double CAiscDesignI::GetMnx_NoncompactWeb(double h, const ElementLimits& flange)
     PrintLine(L"");
     PrintLine(L"Mnx to account for Lateral-Torsional Buckling");
     const LengthLimits limits = GetLateralLimits_SlenderWeb(web.rt, Fy);
-    const double ml = GetMn_Lateral_SlenderWeb(s, web, limits, Cb, Lb, Fy);
+    const double ml = GetMn_Lateral_SlenderWeb(s, web, limits, cb, Lb, Fy);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
     const double mf = GetMn_Compact_SlenderWeb(flange, s, web, Fy);
@@ -163,13 +178,26 @@ double CAiscDesignI::GetQa_Stiffened(double b, double t, double e, double fy) co
     PrintLine(L"Calculating f = Fcr, assuming Q = 1.0");
     const ColumnSlenderness column = GetColumnFe();
     const double f = GetColumnFcr(column.Fe, column.KLr);
-    const double be = std::min(1.92 * t * std::sqrt(e / f) * (1 - 0.34 / ratio * std::sqrt(e / f)), b);
+    const double be = Rules == DesignRules::Full ? GetEffectiveWidth_Full(b, t, e, f)
+                                                 : std::min(1.92 * t * std::sqrt(e / f) * (1 - 0.34 / ratio * std::sqrt(e / f)), b);
     PrintEquationValue(Equation::E7_17, be, L"in");
     const double ae = 2 * Section.bf * Section.tf + be * t;
     PrintEquationValue(L"Ae_I_section.png", ae, L"in^2");
     const double qa = ae / Section.A;
     PrintEquationValue(Equation::E7_16, qa, L"");
     return qa;
+}
+
+double CAiscDesignI::GetEffectiveWidth_Full(double b, double t, double e, double f) const
+{
+    // E7.2(a): the web is fully effective below 1.49 sqrt(E/f).
+    const double limit = 1.49 * std::sqrt(e / f);
+    PrintLine(L"1.49 sqrt(E / f)", limit, L"");
+    if (b / t < limit) {
+        PrintLine(L"b / t < 1.49 sqrt(E / f): be = b");
+        return b;
+    }
+    return std::clamp(1.92 * t * std::sqrt(e / f) * (1 - 0.34 / (b / t) * std::sqrt(e / f)), 0.0, b);
 }
 
 // ---- Major axis with a compact web (F2, F3) ------------------------------------

@@ -98,8 +98,16 @@ private:
         ElementLimits Flange;
     };
     MajorFlexure GetMnx(double h) const;
-    double GetMnx_CompactWeb(const ElementLimits& flange) const;
-    double GetMnx_NoncompactWeb(double h, const ElementLimits& flange) const;
+    double GetMnx_CompactWeb(const ElementLimits& flange, double cb) const;
+    double GetMnx_NoncompactWeb(double h, const ElementLimits& flange, double cb) const;
+    // Under full rules, an I-shape's compression: E3 / E7 flexural buckling,
+    // then E4-4 torsional buckling with Kz Lz (none when Kz Lz = 0).
+    CompressionStep GetCompression_Torsional(double q) const;
+    // Whether H1.2 may raise Cb under axial tension: I-shapes yes, channels no.
+    virtual bool IsDoublySymmetric() const;
+    // E7.2(a) under full rules: be = b below b/t = 1.49 sqrt(E/f), E7-17
+    // within 0 and b above it.
+    double GetEffectiveWidth_Full(double b, double t, double e, double f) const;
     // The equations of a flange's noncompact and slender ranges about one axis.
     struct FlangeEquations
     {

@@ -38,7 +38,7 @@ int CAiscDesignL::Calculate()
                 const double qs = GetQs_Unstiffened(s.b, s.t, E, Fy);
                 PrintLine(L"");
                 PrintLine(L"Compressive strength to account for Flexural Buckling");
-                const ColumnSlenderness column = GetColumnFe();
+                const ColumnSlenderness column = AppliesE5() ? GetColumnFe_E5() : GetColumnFe();
                 double fcr;
                 if (qs == 1.0) {
                     fcr = GetColumnFcr(column.Fe, column.KLr);
@@ -101,10 +101,74 @@ int CAiscDesignL::Calculate()
     });
 }
 
-CAiscDesign::WorkingMoments CAiscDesignL::GetPrincipalMoments() const
+CAiscDesign::WorkingMoments CAiscDesignL::GetPrincipalMoments() const { return ToDesignAxes(Mux, Muy); }
+
+CAiscDesign::WorkingMoments CAiscDesignL::ToDesignAxes(double mx, double my) const
 {
     const double alpha = std::atan(Section.tan_a);
-    return {.Mrx = Muy * std::sin(alpha) - Mux * std::cos(alpha), .Mry = Mux * std::sin(alpha) + Muy * std::cos(alpha)};
+    return {.Mrx = my * std::sin(alpha) - mx * std::cos(alpha), .Mry = mx * std::sin(alpha) + my * std::cos(alpha)};
+}
+
+bool CAiscDesignL::AppliesE5() const
+{
+    if (Rules != DesignRules::Full || ConnectedLeg == AngleLeg::Unknown) return false;
+    // E5 covers an angle connected by its short leg only below bl / bs = 1.7.
+    return !IsShortLegConnected() || Section.b / Section.d < 1.7;
+}
+
+bool CAiscDesignL::IsShortLegConnected() const
+{
+    return ConnectedLeg == AngleLeg::Short && !is_equal(Section.b, Section.d, kLegTolerance);
+}
+
+CAiscDesign::ColumnSlenderness CAiscDesignL::GetColumnFe_E5() const
+{
+    const mvSect_AISC& s = Section;
+    SingleAngleE5 = true;
+    const bool shortLeg = IsShortLegConnected();
+    PrintLine(shortLeg ? L"Effective slenderness (E5), connected by the short leg"
+                       : L"Effective slenderness (E5), connected by the long leg");
+    // rx of E5 is about the geometric axis parallel to the connected leg: y
+    // runs along the long leg b, x along the short leg d. L is the length Lx.
+    const double r = shortLeg ? s.rx : s.ry;
+    PrintLine(shortLeg ? L"r about the axis parallel to the connected leg = rx"
+                       : L"r about the axis parallel to the connected leg = ry",
+              r, LengthUnit);
+    const double lr = Lx / r;
+    PrintLine(L"L / r = Lx / r", lr, L"");
+    double klr;
+    Equation equation;
+    if (!SpaceTruss) {
+        // E5(a): single members and web members of planar trusses.
+        if (lr <= 80) {
+            klr = 72 + 0.75 * lr;
+            equation = Equation::E5_1;
+        } else {
+            klr = 32 + 1.25 * lr;
+            equation = Equation::E5_2;
+        }
+    } else if (lr <= 75) {  // E5(b): web members of box and space trusses
+        klr = 60 + 0.8 * lr;
+        equation = Equation::E5_3;
+    } else {
+        klr = 45 + lr;
+        equation = Equation::E5_4;
+    }
+    PrintEquationValue(equation, klr, L"");
+    if (shortLeg) {
+        const double legs = s.b / s.d;
+        const double addition = (SpaceTruss ? 6 : 4) * (legs * legs - 1);
+        PrintLine(SpaceTruss ? L"Unequal legs: KL/r + 6[(bl / bs)^2 - 1]" : L"Unequal legs: KL/r + 4[(bl / bs)^2 - 1]",
+                  klr + addition, L"");
+        const double floor = (SpaceTruss ? 0.82 : 0.95) * Lx / s.rz;
+        PrintLine(SpaceTruss ? L"At least 0.82 L / rz" : L"At least 0.95 L / rz", floor, L"");
+        klr = std::max(klr + addition, floor);
+        PrintLine(L"KL/r", klr, L"");
+    }
+    CheckKL_R(klr, klr);
+    const double fe = Pi * Pi * E / (klr * klr);
+    PrintEquationValue(Equation::E3_4, fe, StressUnit);
+    return {klr, fe};
 }
 
 void CAiscDesignL::ComputeMomentMagnification(double& mw, double& mz, double a, double iw, double iz)
@@ -114,11 +178,11 @@ void CAiscDesignL::ComputeMomentMagnification(double& mw, double& mz, double a, 
     const WorkingMoments principal = GetPrincipalMoments();
     PrintLine(L"");
     PrintHeader(L"Moment Magnification Calculation");
-    const double tauB = GetTau_b(Pu, a, Fy);
+    const double tauB = GetTau_b(Pr, a, Fy);
 
     PrintLine(L"Moment magnifier B1 for P-delta effects in w-w direction");
     PrintLine(L"Iw", iw, L"in^4");
-    const double b1w = GetB1({.Cm = Cmx, .I = iw, .K = Kx, .L = Lx}, Pu, tauB);
+    const double b1w = GetB1({.Cm = Cmx, .I = iw, .K = GetK_Pe1(Kx, K1x), .L = Lx}, Pr, tauB);
     mw = b1w * principal.Mrx;
     PrintEquationValue(L"Muw_equal_Mux_cosa_Muy_sina.png", mw, MomentUnit);
     PrintLine(L"Magnified Muw = Muw * B1", mw, MomentUnit);
@@ -126,7 +190,7 @@ void CAiscDesignL::ComputeMomentMagnification(double& mw, double& mz, double a, 
     PrintLine(L"");
     PrintLine(L"Moment magnifier B1 for P-delta effects in z-z direction");
     PrintLine(L"Iz", iz, L"in^4");
-    const double b1z = GetB1({.Cm = Cmy, .I = iz, .K = Ky, .L = Ly}, Pu, tauB);
+    const double b1z = GetB1({.Cm = Cmy, .I = iz, .K = GetK_Pe1(Ky, K1y), .L = Ly}, Pr, tauB);
     mz = b1z * principal.Mry;
     PrintEquationValue(L"Muz_equal_Mux_sina_Muy_cosa.png", mz, MomentUnit);
     PrintLine(L"Magnified Muz = Muz * B1", mz, MomentUnit);

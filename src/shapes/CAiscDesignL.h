@@ -26,6 +26,15 @@ protected:
     // Kx Lx / rz with its 200 limit, and the E3-4 stress (it hides the base's
     // two-axis slenderness).
     ColumnSlenderness GetColumnFe() const;
+    // Under full rules, E5-1 to E5-4 for an angle connected through one leg
+    // (with the unequal-leg addition and floor of an angle connected by its
+    // short leg), L = Lx, and the E3-4 stress on it.
+    ColumnSlenderness GetColumnFe_E5() const;
+    // Full rules, the connected leg given, and not a short leg with bl / bs
+    // of 1.7 or more (outside E5).
+    bool AppliesE5() const;
+    bool IsShortLegConnected() const;
+    WorkingMoments ToDesignAxes(double mx, double my) const override;
     // Table B4.1b case 12 limits of the long leg b / t; both axes use them.
     ElementLimits GetCompactLimits(double t, double b, double fy) const;
     // F10-1 yielding about one principal axis: Mn, the least yield moment My
