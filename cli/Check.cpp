@@ -253,7 +253,7 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
     if (m_csv && envelope)
         for (const MemberResult& line : *envelope) m_csv->Write(line);
     if (m_csv) m_csv->Flush();
-    if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope);
+    if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope, m_options->Conventions.Rules);
     if (m_out.Stream() && m_options->OutAsJson) WriteJsonArray(*m_out.Stream(), m_columns, m_results, envelope);
     if (m_out.Stream() == &std::cout || m_json.Stream() == &std::cout) return;
     const bool colour = UseColour(m_options->Colours);

@@ -203,7 +203,7 @@ private:
 } // namespace
 
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
-               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope)
+               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope, DesignRules rules)
 {
     JsonWriter json(out, columns);
     auto array = [&](const char* key, const std::vector<MemberResult>& rows, bool last) {
@@ -212,7 +212,7 @@ void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& column
         json.Text() += rows.empty() ? "]" : "\n  ]";
         json.Text() += last ? "\n" : ",\n";
     };
-    json.Text() += "{\n";
+    ((json.Text() += "{\n  \"Rules\": \"") += DesignRulesText(rules)) += "\",\n";
     array("members", results, envelope == nullptr);
     if (envelope) array("envelope", *envelope, true);
     json.Text() += "}\n";

@@ -30,14 +30,15 @@ private:
     std::vector<const ResultColumn*> m_columns;
 };
 
-// {"members": [...], "envelope": [...]}: one object per result with the
+// {"Rules": "full", "members": [...], "envelope": [...]}: the rules the
+// members were checked by, then one object per result with the
 // columns as keys and "LimitStates", the list of every limit state evaluated
 // ({"Quantity", "Name", "Equation", "Nominal", "Governs"}); non-finite numbers
 // as the strings "inf", "-inf", "nan"; the results of an ERROR row (numbers,
 // what governs, the list), and the deflection ratios of a check without
 // deflections, as null. "envelope" only when asked for.
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
-               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope);
+               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope, DesignRules rules);
 // The same objects as one JSON array, the members then their envelope lines
 // (which carry "Envelope": 1): what --out writes with --json and no file.
 void WriteJsonArray(std::ostream& out, const std::vector<const ResultColumn*>& columns,

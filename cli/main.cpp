@@ -59,7 +59,7 @@ std::string InputHelp(const InputColumn& column)
 // --length-unit and --compression-sign: the texts, turned into conventions after parsing.
 struct ConventionTexts
 {
-    std::string lengthUnit = "in", compressionSign = "positive";
+    std::string lengthUnit = "in", compressionSign = "positive", rules = "full";
 };
 
 void AddConventionOptions(CLI::App& command, ConventionTexts& texts)
@@ -71,6 +71,10 @@ void AddConventionOptions(CLI::App& command, ConventionTexts& texts)
     command.add_option("--compression-sign", texts.compressionSign,
                        "sign of Pu in compression: positive (the default) or negative, as analysis programs write it")
         ->check(CLI::IsMember({"positive", "negative"}));
+    command.add_option("--rules", texts.rules,
+                       "full (the default): AISC 360-10 with tensile rupture, E5, E4-4, E6-1, B2, H1.2 and the rest "
+                       "that classic leaves out; classic: the calculation as before (docs/aisc-departures.md)")
+        ->check(CLI::IsMember({"full", "classic"}));
 }
 
 InputConventions ConventionsOf(const ConventionTexts& texts)
@@ -78,6 +82,7 @@ InputConventions ConventionsOf(const ConventionTexts& texts)
     InputConventions conventions;
     ParseLengthUnit(texts.lengthUnit, conventions.Lengths);
     ParseCompressionSign(texts.compressionSign, conventions.Compression);
+    ParseRules(texts.rules, conventions.Rules);
     return conventions;
 }
 

@@ -99,7 +99,11 @@ std::optional<double> NumberOf(py::handle value)
 void SetField(MemberRow& row, const InputColumn& column, py::handle value)
 {
     if (value.is_none()) return;
-    if (column.Kind == ColumnKind::Text) return SetText(row, column, std::string(py::str(value)));
+    if (column.Kind == ColumnKind::Text) {
+        SetText(row, column, std::string(py::str(value)));  // a choice of the wrong word records an error
+        if (!row.Error.empty()) throw py::value_error(row.Error);
+        return;
+    }
     const std::string shown = py::repr(value);
     const bool flag = column.Kind == ColumnKind::Boolean;
     const std::optional<double> number = NumberOf(value);
@@ -113,10 +117,13 @@ void SetField(MemberRow& row, const InputColumn& column, py::handle value)
     if (!row.Error.empty()) throw py::value_error(row.Error);
 }
 
-// length_unit= and compression_sign=, by the command's names for them.
-InputConventions ConventionsOf(const std::string& lengthUnit, const std::string& compressionSign)
+// length_unit=, compression_sign= and rules=, by the command's names for them.
+InputConventions ConventionsOf(const std::string& lengthUnit, const std::string& compressionSign,
+                               const std::string& rules)
 {
     InputConventions conventions;
+    if (!ParseRules(rules, conventions.Rules))
+        throw py::value_error("rules: must be 'full' or 'classic', not " + std::string(py::repr(py::str(rules))));
     if (!ParseLengthUnit(lengthUnit, conventions.Lengths))
         throw py::value_error("length_unit: must be 'in' or 'ft', not " + std::string(py::repr(py::str(lengthUnit))));
     if (!ParseCompressionSign(compressionSign, conventions.Compression))
@@ -166,10 +173,10 @@ std::vector<MemberResult> Run(const std::vector<MemberRow>& rows, bool report)
 }
 
 MemberResult Check(const std::string& section, bool report, const std::string& lengthUnit,
-                   const std::string& compressionSign, const py::kwargs& inputs)
+                   const std::string& compressionSign, const std::string& rules, const py::kwargs& inputs)
 {
     Catalogue();
-    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign);
+    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign, rules);
     if (inputs.contains("Section")) throw py::type_error("check() got multiple values for argument 'section'");
     const std::string id = IdOf(inputs);
     MemberRow row = RowOf(inputs, "member " + (id.empty() ? section : id), "check() got an unexpected keyword argument",
@@ -179,10 +186,10 @@ MemberResult Check(const std::string& section, bool report, const std::string& l
 }
 
 std::vector<MemberResult> CheckMany(const py::iterable& rows, bool report, const std::string& lengthUnit,
-                                    const std::string& compressionSign)
+                                    const std::string& compressionSign, const std::string& rules)
 {
     Catalogue();
-    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign);
+    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign, rules);
     const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
     std::vector<MemberRow> members;
     for (const py::handle row : rows) {
@@ -322,15 +329,18 @@ PYBIND11_MODULE(zorsteel, m)
             "the result columns as a dict");
 
     m.def("check", &Check, py::arg("section"), py::kw_only(), py::arg("report") = false,
-          py::arg("length_unit") = "in", py::arg("compression_sign") = "positive",
-          "check(section, *, report=False, length_unit='in', compression_sign='positive', **inputs): checks one "
+          py::arg("length_unit") = "in", py::arg("compression_sign") = "positive", py::arg("rules") = "full",
+          "check(section, *, report=False, length_unit='in', compression_sign='positive', rules='full', **inputs): "
+          "checks one "
           "member; the inputs are named as the columns of the zorsteel command's member file (Fy, Pu, Mux, ..., Lx, "
           "Ly, ...); Fy is required, one other left out keeps its default. length_unit 'ft' takes the member "
           "lengths (Lx, Ly, Lz, Lb, L, ConnectorDistance) in feet; compression_sign 'negative' takes Pu < 0 as "
-          "compression");
+          "compression; rules 'full' (the default) or 'classic' (the calculation without the provisions full rules "
+          "add: tensile rupture, E5, E4-4, E6-1, B2, H1.2)");
     m.def("check_many", &CheckMany, py::arg("rows"), py::kw_only(), py::arg("report") = false,
-          py::arg("length_unit") = "in", py::arg("compression_sign") = "positive",
-          "check_many(rows, *, report=False, length_unit='in', compression_sign='positive'): checks every row, a "
+          py::arg("length_unit") = "in", py::arg("compression_sign") = "positive", py::arg("rules") = "full",
+          "check_many(rows, *, report=False, length_unit='in', compression_sign='positive', rules='full'): checks "
+          "every row, a "
           "dict named as the member file's columns, with the GIL released; the results in the rows' order. Rows "
           "with one Id are one member and must name one section");
     m.def("sections", &Sections, py::arg("family") = py::none(), py::kw_only(), py::arg("min_width") = 0.0,

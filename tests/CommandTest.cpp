@@ -166,7 +166,7 @@ void ExpectPassedThrough(const std::vector<std::string>& header, const std::vect
 const std::string kResultHeader = "Id,Combo,Section,ShapeCode,PhiPn,PhiMnx,PhiMny,PhiVnx,PhiVny,B1x,B1y,"
                                   "InteractionRatio,VxRatio,VyRatio,CriticalRatio,ErrorCode,Status,Message,"
                                   "Governing,PnLimitState,MnxLimitState,MnyLimitState,TotalDeflectionRatio,"
-                                  "LiveDeflectionRatio";
+                                  "LiveDeflectionRatio,Rules";
 
 } // namespace
 
@@ -188,7 +188,8 @@ TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
                  "C10X15.3,36,G-2,,10,,,,,,,,,,,120,120\r\n"
                  // Deflections analysed with W14X82: the ratio is its Ix over W14X90's, 881 / 999.
                  "W14X90,50,D-1,,,,,,,,,,0,,,,,,,,,,240,360,0.9,0.7,240,,W14X82,881\r\n");
-    const CommandRun run = Zorsteel(folder, "check --members members.csv --out results.csv --json results.json");
+    const CommandRun run =
+        Zorsteel(folder, "check --members members.csv --rules classic --out results.csv --json results.json");
     EXPECT_EQ(run.status, 1) << run.err;  // A-1 and G-2 are NG
     const std::string csv = FileText((folder.Path() / "results.csv").string());
     EXPECT_EQ(csv.substr(0, csv.find('\n')), kResultHeader);
@@ -314,7 +315,7 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
         {"negative length", header + "A,W14X90,50,10,-5\n", "", 2, "m.csv, row 2, column Lx: must not be negative"},
         {"bad boolean", header + "A,W14X90,50,10,5,yes\n", "", 2,
          "m.csv, row 2, column DirectAnalysis: \"yes\" is not 1, 0, true or false"},
-        {"unknown column", "Id,Section,Fu\nA,W14X90,65\n", "", 4, "m.csv, row 1, column 3: unknown column \"Fu\""},
+        {"unknown column", "Id,Section,Fz\nA,W14X90,65\n", "", 4, "m.csv, row 1, column 3: unknown column \"Fz\""},
         {"no member file", "", "check --members none.csv", 4, "cannot read the member file none.csv"},
         {"option not a number", "", "check W14X90 --Fy 5O", 2, "command line, option --Fy: \"5O\" is not a number"},
         {"a read-only output folder", member, "--out ro/r.csv", 4, "cannot write ro/r.csv", "", "B1"},

@@ -42,6 +42,7 @@ void CAiscDesign::SetGeneralParameters(bool directAnalysis, bool considerB1)
 void CAiscDesign::SetLoads(double pu, double mux, double muy, double cmx, double cmy, double vux, double vuy)
 {
     Pu = pu;
+    Pr = pu;  // until a check adds Plt (A-8-2)
     Mux = mux;
     Muy = muy;
     Cmx = cmx;

@@ -55,8 +55,29 @@ const InputColumn kInputColumns[] = {
      .Measure = Measure::Length},
     {"DeflectionAdjustmentRatio", K::Number, "factor on the deflections (default 1, or AnalysisSectionIx / Ix)",
      nullptr, &I::DeflectionAdjustmentRatio},
-    {"AnalysisSectionName", K::Text, "section the deflections were analysed with", nullptr},
+    {.Name = "AnalysisSectionName", .Kind = K::Text, .Help = "section the deflections were analysed with",
+     .InputText = &I::AnalysisSectionName},
     {"AnalysisSectionIx", K::NonNegative, "its Ix, in^4", nullptr, &I::AnalysisSectionIx},
+    {"Fu", K::Positive, "full rules: tensile strength, ksi (default: of the family's usual grade at Fy)", nullptr,
+     &I::Fu},
+    {"NetAreaRatio", K::Fraction, "full rules: An / Ag for tensile rupture (default 1)", nullptr, &I::NetAreaRatio},
+    {"ShearLagU", K::Fraction, "full rules: shear lag factor U, Ae = U An (default 1)", nullptr, &I::ShearLagU},
+    {.Name = "AngleConnectedLeg", .Kind = K::Text,
+     .Help = "full rules: long or short, the leg a single angle is connected by (E5; left out, E5 is not applied)",
+     .InputText = &I::AngleConnectedLeg, .Choices = "long|short"},
+    {"AngleSpaceTruss", K::Boolean, "full rules: 1 for a web member of a box or space truss (E5-3, E5-4)", nullptr,
+     nullptr, &I::AngleSpaceTruss},
+    {.Name = "ConnectorType", .Kind = K::Text,
+     .Help = "full rules: welded (welded or pretensioned, E6-2; the default) or snug (snug-tight bolts, E6-1)",
+     .InputText = &I::ConnectorType, .Choices = "welded|snug"},
+    {"K1x", K::NonNegative, "full rules: K1 of Pe1 about x (default 1)", nullptr, &I::K1x},
+    {"K1y", K::NonNegative, "full rules: K1 of Pe1 about y (default 1)", nullptr, &I::K1y},
+    {.Name = "Plt", .Kind = K::Number, .Help = "full rules: axial force from lateral translation, kips",
+     .Number = &I::Plt, .Measure = Measure::AxialForce},
+    {"Mltx", K::Number, "full rules: major-axis moment from lateral translation, kip-ft", nullptr, &I::Mltx},
+    {"Mlty", K::Number, "full rules: minor-axis moment from lateral translation, kip-ft", nullptr, &I::Mlty},
+    {"B2x", K::Amplifier, "full rules: B2 about x (default 1)", nullptr, &I::B2x},
+    {"B2y", K::Amplifier, "full rules: B2 about y (default 1)", nullptr, &I::B2y},
     {"Candidates", K::Text, "select: this member's candidate designations and prefixes", &R::Candidates},
 };
 static_assert(std::size(kInputColumns) <= 64, "MemberRow::Given holds one bit a column");
@@ -81,6 +102,13 @@ bool ParseCompressionSign(std::string_view name, CompressionSign& sign) noexcept
     return true;
 }
 
+bool ParseRules(std::string_view name, DesignRules& rules) noexcept
+{
+    if (name != "classic" && name != "full") return false;
+    rules = name == "full" ? DesignRules::Full : DesignRules::Classic;
+    return true;
+}
+
 std::span<const InputColumn> InputColumns() noexcept { return kInputColumns; }
 
 const InputColumn* FindInputColumn(std::string_view name) noexcept
@@ -100,6 +128,21 @@ void MarkGiven(MemberRow& row, const InputColumn& column) { row.Given |= Bit(col
 } // namespace
 
 bool IsGiven(const MemberRow& row, const InputColumn& column) noexcept { return (row.Given & Bit(column)) != 0; }
+
+namespace {
+
+// Whether text is one of the words "a|b".
+bool IsChoice(std::string_view choices, std::string_view text)
+{
+    for (std::size_t start = 0; start <= choices.size();) {
+        const std::size_t end = std::min(choices.find('|', start), choices.size());
+        if (choices.substr(start, end - start) == text) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+} // namespace
 
 std::string FieldWhere(const MemberRow& row, const InputColumn& column)
 {
@@ -126,9 +169,14 @@ void RecordError(MemberRow& row, const InputColumn& column, std::string_view pro
 
 void SetText(MemberRow& row, const InputColumn& column, std::string_view text) noexcept
 {
-    // AnalysisSectionName is the one text that lives among the inputs.
-    std::string& target = column.Text ? row.*column.Text : row.Inputs.AnalysisSectionName;
+    std::string& target = column.Text ? row.*column.Text : row.Inputs.*column.InputText;
     try {
+        if (!column.Choices.empty() && !text.empty() && !IsChoice(column.Choices, text)) {
+            std::string words(column.Choices);
+            words.replace(words.find('|'), 1, " or ");
+            RecordError(row, column, "must be " + words + ", not \"" + std::string(text) + "\"");
+            return;
+        }
         target = text;
         if (!text.empty()) MarkGiven(row, column);
     } catch (...) {
@@ -151,6 +199,10 @@ bool SetNumber(MemberRow& row, const InputColumn& column, double value, std::str
             RecordError(row, column, "must be above 0, not " + std::string(shown));
         else if (column.Kind == K::NonNegative && value < 0)
             RecordError(row, column, "must not be negative, not " + std::string(shown));
+        else if (column.Kind == K::Fraction && !(value > 0 && value <= 1))
+            RecordError(row, column, "must be above 0 and at most 1, not " + std::string(shown));
+        else if (column.Kind == K::Amplifier && value < 1)
+            RecordError(row, column, "must not be below 1, not " + std::string(shown));
         else {
             row.Inputs.*column.Number = value;
             MarkGiven(row, column);

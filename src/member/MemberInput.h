@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "../design/DesignRules.h"
+
 namespace zorsteel {
 
 // The design object's inputs. An input left out keeps the design object's
@@ -25,6 +27,12 @@ struct MemberInputs
     double DeflectionAdjustmentRatio = 1.0;
     std::string AnalysisSectionName;
     double AnalysisSectionIx = 0;
+    // Read by full rules only (DesignRules.h); a choice left empty is not given.
+    double Fu = 0, NetAreaRatio = 1.0, ShearLagU = 1.0;
+    std::string AngleConnectedLeg;  // "long", "short"
+    bool AngleSpaceTruss = false;
+    std::string ConnectorType;  // "welded", "snug"
+    double K1x = 1.0, K1y = 1.0, Plt = 0, Mltx = 0, Mlty = 0, B2x = 1.0, B2y = 1.0;
 };
 
 // How a host's user names a field, for messages.
@@ -49,15 +57,20 @@ enum class CompressionSign
     Positive,  // "positive": Pu > 0 is compression
     Negative,  // "negative": Pu < 0 is compression, as analysis programs write it
 };
+// With them, said once as well, the rules the rows are checked by (the
+// command's --rules, the Python functions' rules=; the library's default is
+// classic).
 struct InputConventions
 {
     LengthUnit Lengths = LengthUnit::Inches;
     CompressionSign Compression = CompressionSign::Positive;
+    DesignRules Rules = DesignRules::Classic;
 };
 
 // The names the hosts take them by; false for any other name.
 bool ParseLengthUnit(std::string_view name, LengthUnit& unit) noexcept;
 bool ParseCompressionSign(std::string_view name, CompressionSign& sign) noexcept;
+bool ParseRules(std::string_view name, DesignRules& rules) noexcept;
 
 struct MemberRow
 {
@@ -81,6 +94,8 @@ enum class ColumnKind
     NonNegative,  // a finite number, not below 0 (lengths, K factors, divisors)
     Positive,     // a finite number above 0 (Fy, Cb)
     Boolean,      // true or false
+    Fraction,     // a finite number above 0 and at most 1 (An / Ag, U)
+    Amplifier,    // a finite number not below 1 (B2)
 };
 
 // What a number is measured in, where the user's conventions apply.
@@ -101,6 +116,10 @@ struct InputColumn
     bool MemberInputs::*Flag = nullptr;
     InputMeasure Measure = InputMeasure::Other;
     bool Required = false;  // no default: a row without it cannot be checked (Fy)
+    // A text among the inputs (AnalysisSectionName, the choices).
+    std::string MemberInputs::*InputText = nullptr;
+    // A text that must be one of these words, "long|short"; empty: any text.
+    std::string_view Choices = {};
 };
 
 // Id, Combo, Section, then the design object's inputs in their documented
@@ -122,7 +141,9 @@ std::string FieldWhere(const MemberRow& row, const InputColumn& column);
 // not recorded. Never throws: without memory it records "out of memory".
 void RecordError(MemberRow& row, const InputColumn& column, std::string_view problem) noexcept;
 
-// Sets a text field of the row (AnalysisSectionName among the inputs).
+// Sets a text field of the row (AnalysisSectionName and the choices among
+// the inputs). A choice that is not one of its words records "must be long
+// or short, not ..." and is not set.
 void SetText(MemberRow& row, const InputColumn& column, std::string_view text) noexcept;
 void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept;
 // Sets a number when it keeps the column's rule: finite, above 0 (Positive),

@@ -46,6 +46,7 @@ const ResultColumn kResultColumns[] = {
     {"MnyLimitState", &M::MnyLimitState},
     {"TotalDeflectionRatio", nullptr, &M::TotalDeflectionRatio, nullptr, &M::DeflectionChecked},
     {"LiveDeflectionRatio", nullptr, &M::LiveDeflectionRatio, nullptr, &M::DeflectionChecked},
+    {"Rules", &M::Rules},
     {"Envelope", nullptr, nullptr, &M::Envelope},
 };
 const ResultColumn& kComboColumn = kResultColumns[1];
@@ -59,11 +60,21 @@ MemberResult Unchecked(const MemberRow& row, std::string message)
     result.Section = row.Section;
     result.Status = "ERROR";
     result.Message = std::move(message);
+    result.Rules = DesignRulesText(row.Conventions.Rules);
     return result;
 }
 
-void ApplyInputs(CAiscDesign& design, const MemberInputs& in)
+void ApplyInputs(CAiscDesign& design, const MemberInputs& in, DesignRules rules)
 {
+    design.SetDesignRules(rules);
+    design.SetTensileRupture(in.Fu, in.NetAreaRatio, in.ShearLagU);
+    const AngleLeg leg = in.AngleConnectedLeg == "long"    ? AngleLeg::Long
+                         : in.AngleConnectedLeg == "short" ? AngleLeg::Short
+                                                           : AngleLeg::Unknown;
+    design.SetSingleAngleConnection(leg, in.AngleSpaceTruss);
+    design.SetDoubleAngleConnectorType(in.ConnectorType == "snug" ? ConnectorType::Snug : ConnectorType::Welded);
+    design.SetNoTranslationLengthFactors(in.K1x, in.K1y);
+    design.SetLateralTranslation(in.Plt, in.Mltx, in.Mlty, in.B2x, in.B2y);
     design.SetGeneralParameters(in.DirectAnalysis, in.ConsiderB1);
     design.SetLoads(in.Pu, in.Mux, in.Muy, in.Cmx, in.Cmy, in.Vux, in.Vuy);
     design.SetMaterial(in.Fy);
@@ -166,7 +177,17 @@ MemberResult Check(const MemberRow& row, bool withReport)
     // moments of inertia.
     const bool scaled = IsGiven(row, analysisIx) && !IsGiven(row, adjustment);
     if (scaled) inputs.DeflectionAdjustmentRatio = inputs.AnalysisSectionIx / record.Ix;
-    ApplyInputs(*design, inputs);
+    const DesignRules rules = row.Conventions.Rules;
+    if (rules == DesignRules::Full) {
+        // A member in tension (Pr = Pnt + B2 Plt, A-8-2) is checked for rupture, which needs Fu.
+        const double pr = inputs.Pu + std::max(inputs.B2x, inputs.B2y) * inputs.Plt;
+        static const InputColumn& fu = InputColumnNamed("Fu");
+        if (pr < 0 && !IsGiven(row, fu) && TensileStrengthOfGrade(design->GetShapeCode(), inputs.Fy) == 0)
+            return Unchecked(row, FieldWhere(row, fu) + ": not given, and no usual grade of " + row.Section +
+                                      "'s family has Fy = " + Number(row.Inputs.Fy) +
+                                      " ksi: give Fu for the tensile rupture check");
+    }
+    ApplyInputs(*design, inputs, rules);
     std::optional<std::ostringstream> report;  // made only when asked for: a stream is costly to make
     if (withReport) design->SetPrintFile(&report.emplace());
     design->SetPrint(withReport);
@@ -179,6 +200,9 @@ MemberResult Check(const MemberRow& row, bool withReport)
     if (scaled && design->ChecksDeflection())
         notes.push_back("deflections scaled by AnalysisSectionIx / Ix = " + Number(inputs.AnalysisSectionIx) + " / " +
                         Number(record.Ix) + " = " + Brief(inputs.DeflectionAdjustmentRatio));
+    static const InputColumn& connectors = InputColumnNamed("ConnectorType");
+    if (rules == DesignRules::Full && design->GetShapeCode() == kShape2L && inputs.Pu > 0 && !IsGiven(row, connectors))
+        notes.push_back("ConnectorType not given: connectors taken as welded or pretensioned (E6-2)");
     for (const std::string& note : notes) (verdict.Message += verdict.Message.empty() ? "" : "; ") += note;
     const LimitStates states = design->GetLimitStates();
     return MemberResult{
@@ -208,6 +232,7 @@ MemberResult Check(const MemberRow& row, bool withReport)
         .DeflectionChecked = design->ChecksDeflection(),
         .TotalDeflectionRatio = design->GetTotalDeflectionRatio(),
         .LiveDeflectionRatio = design->GetLiveDeflectionRatio(),
+        .Rules = DesignRulesText(rules),
         .Limits = states,
         .Report = report ? report->str() : std::string(),
     };

@@ -31,6 +31,7 @@ struct MemberResult
     // The deflection check's ratios, when it ran (both denominators given).
     bool DeflectionChecked = false;
     double TotalDeflectionRatio = 0, LiveDeflectionRatio = 0;
+    std::string Rules;  // "classic" or "full": the rules the member was checked by
     LimitStates Limits;
     std::string Report;   // the calculation as HTML fragments, when asked for
     int Envelope = 0;     // 1 on a member's envelope line (the governing combination's result)
@@ -77,7 +78,8 @@ struct ResultColumn
 // The result's fields by name: Id, Combo (when asked for), Section,
 // ShapeCode, the strengths, B1, the ratios, ErrorCode, Status, Message, what
 // governs (Governing, PnLimitState, MnxLimitState, MnyLimitState), the
-// deflection ratios (TotalDeflectionRatio, LiveDeflectionRatio), and Envelope
+// deflection ratios (TotalDeflectionRatio, LiveDeflectionRatio), Rules
+// ("classic" or "full"), and Envelope
 // when asked for. A new result column is one line in their table.
 std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
 

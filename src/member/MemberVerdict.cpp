@@ -184,10 +184,12 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         case 2: verdict.Say("KL/r above 200 (the verdict is that of the ratios)"); break;
         case 3: verdict.Fail("D/t above 0.45 E/Fy: outside the range of the round-HSS equations (never OK)"); break;
         case 4: verdict.Fail("axial load above the Euler load: B1 taken as 1.0, the member is unstable (never OK)"); break;
+        case 5: verdict.Fail("Fu not known: tensile rupture not checked (never OK); give Fu"); break;
         default: break;
         }
         for (const auto& strength : strengths) {
-            if (!std::isfinite(strength.value))  // the axial one names the length to set
+            if (!std::isfinite(strength.value) && !(&strength == strengths && design.GetErrorCode() == 5))
+                // the axial one names the length to set (without Fu, code 5 has told why)
                 verdict.Fail(&strength == strengths ? AxialStrengthReason(design)
                                                     : std::string(strength.name) + " strength is not finite");
             else if (strength.value < 0)
@@ -205,11 +207,17 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         }
 
         // What a user must know where the calculation departs from AISC.
+        // Under full rules, only where they could not apply.
+        const bool full = design.GetDesignRules() == DesignRules::Full;
         if (design.GetPu() > 0) {
-            if (design.GetShapeCode() == kShapeL)
+            if (design.GetShapeCode() == kShapeL && full && design.GetAngleConnectedLeg() == AngleLeg::Short &&
+                !design.AppliedSingleAngleSlenderness())
+                verdict.Say("single angle connected by its short leg with bl / bs of 1.7 or more: outside E5, "
+                            "Lx is taken as the effective length about z (Kx Lx / rz)");
+            else if (design.GetShapeCode() == kShapeL && !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle: Lx is taken as the effective length about z (Kx Lx / rz, no E5), "
                             "so for an angle connected by one leg enter the E5 equivalent length as Lx");
-            if (design.GetShapeCode() == kShape2L)
+            if (design.GetShapeCode() == kShape2L && !full)
                 verdict.Say("double angle: connectors are taken as welded or pretensioned (E6), "
                             "snug-tight bolted connectors are not covered");
         }

@@ -57,7 +57,7 @@ def member_rows(sections):
     B1; lengths vary so that every input reaches a setter of its own."""
     rows = []
     for i, section in enumerate(sections):
-        common = {"Id": f"M{i}", "Section": section, "Fy": 50.0, "Cb": 1.14, "Lb": 96.0 + i, "Kx": 1.0,
+        common = {"Id": f"M{i}", "Section": section, "Fy": 50.0, "Fu": 65.0, "Cb": 1.14, "Lb": 96.0 + i, "Kx": 1.0,
                   "Ky": 0.8, "Lx": 144.0, "Ly": 120.0, "Kz": 1.2, "Lz": 108.0, "ConnectorDistance": 36.0,
                   "Cmx": 0.85, "Cmy": 0.6, "TotalDeflectionDenominator": 240.0, "LiveDeflectionDenominator": 360.0,
                   "TotalDy": 0.4, "LiveDy": 0.25, "L": 144.0, "DeflectionAdjustmentRatio": 1.1}
