@@ -7,6 +7,7 @@
 #include "catalogue/DesignFactory.h"
 #include "design/CAiscDesign.h"
 #include "design/CAiscDesignTeeType.h"
+#include "design/DesignRules.h"
 #include "design/LimitStates.h"
 #include "member/MemberInput.h"
 #include "member/MemberRun.h"

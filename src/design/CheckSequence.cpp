@@ -11,7 +11,7 @@ using namespace zorsteel;
 
 namespace {
 
-constexpr double kPhi = 0.9;  // phi_t = phi_c = phi_b
+constexpr double kPhi = 0.9; // phi_t = phi_c = phi_b
 
 } // namespace
 
@@ -24,9 +24,10 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintHeader(L"Section Input");
     PrintSection();
     PrintInput();
+    const bool full = Rules == DesignRules::Full;
+    if (full) PrintLine(L"Rules: full AISC 360-10 (with the provisions the classic calculation leaves out)");
     PrintLine(L"");
     PrintHeader(L"Axial Capacity Calculation");
-    const bool full = Rules == DesignRules::Full;
     // A-8-2: the axial force from lateral translation, amplified by the larger B2.
     Pr = Pu;
     if (full && Plt != 0) {
@@ -47,7 +48,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     Recorder.Open(Strength::Pn);
     if (tension) {
         PrintLine(L"Tensile Strength");
-        const double pn = GetPn_Tension(Fy, Section.A);  // gross yielding
+        const double pn = GetPn_Tension(Fy, Section.A); // gross yielding
         Recorder.Use(pn);
         PrintImage(L"phi_t_0.90.png");
         PhiPn = kPhi * pn;
@@ -136,7 +137,10 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     return 1;
 }
 
-CAiscDesign::WorkingMoments CAiscDesign::ToDesignAxes(double mx, double my) const { return {mx, my}; }
+CAiscDesign::WorkingMoments CAiscDesign::ToDesignAxes(double mx, double my) const
+{
+    return {mx, my};
+}
 
 void CAiscDesign::AddLateralTranslationMoments(double& mrx, double& mry) const
 {
@@ -166,4 +170,9 @@ double CAiscDesign::GetCb_AxialTension(bool doublySymmetric) const
     return cb;
 }
 
-double CAiscDesign::GetK_Pe1(double k, double k1) const { return Rules == DesignRules::Full ? k1 : k; }
+double CAiscDesign::GetK_Pe1(double k, double k1) const
+{
+    if (Rules != DesignRules::Full) return k;
+    PrintLine(L"K1 (no lateral translation)", k1, L"");
+    return k1;
+}

@@ -7,7 +7,10 @@
 
 namespace zorsteel {
 
-const char* DesignRulesText(DesignRules rules) { return rules == DesignRules::Full ? "full" : "classic"; }
+const char* DesignRulesText(DesignRules rules)
+{
+    return rules == DesignRules::Full ? "full" : "classic";
+}
 
 bool ParseDesignRules(const char* name, DesignRules& rules)
 {
@@ -41,13 +44,24 @@ double TensileStrengthOfGrade(int shapeCode, double fy)
     case kShapeMC:
     case kShapeWT:
     case kShapeMT:
-    case kShapeST: grades = kRolled; break;
+    case kShapeST:
+        grades = kRolled;
+        break;
     case kShapeL:
-    case kShape2L: grades = kAngles; break;
-    case kShapeRectHss: grades = kRectangularHss; break;
-    case kShapeRoundHss: grades = kRoundHss; break;
-    case kShapePipe: grades = kPipe; break;
-    default: break;
+    case kShape2L:
+        grades = kAngles;
+        break;
+    case kShapeRectHss:
+        grades = kRectangularHss;
+        break;
+    case kShapeRoundHss:
+        grades = kRoundHss;
+        break;
+    case kShapePipe:
+        grades = kPipe;
+        break;
+    default:
+        break;
     }
     for (const Grade& grade : grades)
         if (grade.fy == fy) return grade.fu;
