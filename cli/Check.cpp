@@ -68,8 +68,7 @@ int PdfReady(const CheckOptions& options, std::string& chromium)
 bool WritePdf(const CheckOptions& options, const std::string& chromium, const std::vector<MemberResult>& results)
 {
     if (!options.Report.empty()) return PrintPdf(chromium, options.Report, options.Pdf);
-    return PrintPdf(
-        chromium, [&](std::ostream& out) { WriteReport(out, options.Title, results); }, options.Pdf);
+    return PrintPdf(chromium, [&](std::ostream& out) { WriteReport(out, options.Title, results); }, options.Pdf);
 }
 
 MemberRow RowFromOptions(const CheckOptions& options)
@@ -77,11 +76,10 @@ MemberRow RowFromOptions(const CheckOptions& options)
     MemberRow row;
     row.Where = "command line";
     row.Naming = FieldNaming::Option;
-    row.Id = options.Section; // unless --Id names it
+    row.Id = options.Section;  // unless --Id names it
     row.Section = options.Section;
     row.Conventions = options.Conventions;
-    for (const auto& [column, text] : options.Fields)
-        SetField(row, *column, text);
+    for (const auto& [column, text] : options.Fields) SetField(row, *column, text);
     FinishRow(row);
     return row;
 }
@@ -96,10 +94,10 @@ bool MemberFileKindReadable(const std::string& path)
         Complain("cannot read the member file " + path + ": " + std::strerror(errno));
         return false;
     }
-    const char* kind = S_ISDIR(status.st_mode)                              ? "a directory"
+    const char* kind = S_ISDIR(status.st_mode)                               ? "a directory"
                        : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? "a device"
-                       : S_ISSOCK(status.st_mode)                           ? "a socket"
-                                                                            : nullptr;
+                       : S_ISSOCK(status.st_mode)                            ? "a socket"
+                                                                             : nullptr;
     if (kind) Complain("cannot read the member file " + path + ": it is " + kind + ", not a file");
     return kind == nullptr;
 }
@@ -132,7 +130,7 @@ FileIdentity IdentityOf(const std::string& path)
         identity.inode = status.st_ino;
         return identity;
     }
-    if (path == "-") { // standard output closed
+    if (path == "-") {  // standard output closed
         identity.path = path;
         return identity;
     }
@@ -149,10 +147,7 @@ FileIdentity IdentityOf(const std::string& path)
     return identity;
 }
 
-std::string Shown(const std::string& path)
-{
-    return path == "-" ? "- (standard output)" : path;
-}
+std::string Shown(const std::string& path) { return path == "-" ? "- (standard output)" : path; }
 
 } // namespace
 
@@ -220,7 +215,7 @@ void ResultSink::AddAll(std::size_t count, unsigned threads, std::size_t blockSi
     struct Made
     {
         MemberResult result;
-        std::string csvLine; // empty when there is no CSV, or no memory for it here
+        std::string csvLine;  // empty when there is no CSV, or no memory for it here
     };
     ComputeInOrder<Made>(
         count, threads, blockSize,
@@ -230,7 +225,7 @@ void ResultSink::AddAll(std::size_t count, unsigned threads, std::size_t blockSi
                 made.result = make(i);
                 if (m_csv) made.csvLine = m_csv->Line(made.result);
             } catch (...) {
-                made = Made(); // an ERROR row in short texts, which need no memory
+                made = Made();  // an ERROR row in short texts, which need no memory
                 made.result.Status = "ERROR";
                 made.result.Message = "out of memory";
             }
@@ -242,10 +237,7 @@ void ResultSink::AddAll(std::size_t count, unsigned threads, std::size_t blockSi
         });
 }
 
-void ResultSink::Add(MemberResult&& result)
-{
-    Add(std::move(result), std::string());
-}
+void ResultSink::Add(MemberResult&& result) { Add(std::move(result), std::string()); }
 
 void ResultSink::Add(MemberResult&& result, const std::string& csvLine)
 {
@@ -259,8 +251,7 @@ void ResultSink::Add(MemberResult&& result, const std::string& csvLine)
 void ResultSink::Finish(const std::vector<MemberResult>* envelope)
 {
     if (m_csv && envelope)
-        for (const MemberResult& line : *envelope)
-            m_csv->Write(line);
+        for (const MemberResult& line : *envelope) m_csv->Write(line);
     if (m_csv) m_csv->Flush();
     if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope, m_options->Conventions.Rules);
     if (m_out.Stream() && m_options->OutAsJson) WriteJsonArray(*m_out.Stream(), m_columns, m_results, envelope);
@@ -273,10 +264,7 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
     }
 }
 
-int ResultSink::Status() const
-{
-    return m_anyError ? kExitRowError : m_anyNg ? kExitNg : kExitOk;
-}
+int ResultSink::Status() const { return m_anyError ? kExitRowError : m_anyNg ? kExitNg : kExitOk; }
 
 bool UseColour(Colour colour)
 {
@@ -301,7 +289,7 @@ bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status, 
     }
     try {
         members = ReadMembers(file, options.Members, options.Threads, options.Conventions, keepFields);
-    } catch (const std::exception& error) { // the file's buffer throws on a read error
+    } catch (const std::exception& error) {  // the file's buffer throws on a read error
         Complain("cannot read the member file " + options.Members + ": " + ReadFailure(error));
         return false;
     }
@@ -315,9 +303,7 @@ bool LoadMembers(const CheckOptions& options, MemberFile& members, int& status, 
 
 int RunCheck(const CheckOptions& options)
 {
-    if (!OutputsAreDistinct(
-            options.Members,
-            {{"--out", options.Out}, {"--json", options.Json}, {"--report", options.Report}, {"--pdf", options.Pdf}}))
+    if (!OutputsAreDistinct(options.Members, {{"--out", options.Out}, {"--json", options.Json}, {"--report", options.Report}, {"--pdf", options.Pdf}}))
         return kExitUsage;
     MemberFile members;
     int status = kExitOk;

@@ -125,7 +125,7 @@ std::string Brief(double value, bool ratio)
 {
     if (!std::isfinite(value)) return FormatNumber(value);
     // As printf's "%.3f" and "%.4g" write them, without printf's cost.
-    char text[400]; // a fixed-point double has at most 309 digits before the point
+    char text[400];  // a fixed-point double has at most 309 digits before the point
     const auto written = ratio ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3)
                                : std::to_chars(text, text + sizeof text, value, std::chars_format::general, 4);
     return std::string(text, written.ptr);
@@ -135,8 +135,7 @@ CsvResultWriter::CsvResultWriter(std::ostream& out, std::vector<const ResultColu
     : m_out(out), m_columns(std::move(columns))
 {
     std::vector<std::string> names;
-    for (const ResultColumn* column : m_columns)
-        names.emplace_back(column->Name);
+    for (const ResultColumn* column : m_columns) names.emplace_back(column->Name);
     WriteCsvRecord(m_out, names);
     m_out.flush();
 }
@@ -152,20 +151,14 @@ std::string CsvResultWriter::Line(const MemberResult& result) const
     return line;
 }
 
-void CsvResultWriter::Write(const MemberResult& result)
-{
-    WriteLine(Line(result));
-}
+void CsvResultWriter::Write(const MemberResult& result) { WriteLine(Line(result)); }
 
 void CsvResultWriter::WriteLine(const std::string& line)
 {
     m_out.write(line.data(), static_cast<std::streamsize>(line.size()));
 }
 
-void CsvResultWriter::Flush()
-{
-    m_out.flush();
-}
+void CsvResultWriter::Flush() { m_out.flush(); }
 
 namespace {
 
@@ -244,7 +237,7 @@ std::string Printable(std::string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const bool c1 = c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                        static_cast<unsigned char>(text[i + 1]) <= 0x9F; // U+0080 to U+009F in UTF-8
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;  // U+0080 to U+009F in UTF-8
         if (c < 0x20 || c == 0x7F || c1) {
             shown += '?';
             i += c1;
@@ -255,14 +248,13 @@ std::string Printable(std::string_view text)
     return shown;
 }
 
-void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& right,
-                  std::size_t statusColumn, bool colour)
+void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                  const std::vector<bool>& right, std::size_t statusColumn, bool colour)
 {
     std::vector<std::size_t> width(rows.front().size());
     for (const auto& row : rows)
-        for (std::size_t i = 0; i < row.size(); ++i)
-            width[i] = std::max(width[i], row[i].size());
-    std::string text; // one line at a time, its memory kept
+        for (std::size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], row[i].size());
+    std::string text;  // one line at a time, its memory kept
     for (std::size_t r = 0; r < rows.size(); ++r) {
         text.clear();
         for (std::size_t i = 0; i < rows[r].size(); ++i) {
@@ -276,8 +268,7 @@ void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>
                 text += cell;
             if (!last) text.append(right[i] ? 0 : pad, ' ').append("  ");
         }
-        while (!text.empty() && text.back() == ' ')
-            text.pop_back();
+        while (!text.empty() && text.back() == ' ') text.pop_back();
         text += '\n';
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
@@ -288,8 +279,8 @@ void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, boo
 {
     std::vector<std::vector<std::string>> rows = {{"Id"}};
     if (withCombo) rows[0].push_back("Combo");
-    rows[0].insert(rows[0].end(), {"Section", "phiPn", "phiMnx", "phiMny", "phiVnx", "phiVny", "H1 ratio", "Vx ratio",
-                                   "Vy ratio", "critical", "code", "status", "message"});
+    rows[0].insert(rows[0].end(), {"Section", "phiPn", "phiMnx", "phiMny", "phiVnx", "phiVny", "H1 ratio",
+                                   "Vx ratio", "Vy ratio", "critical", "code", "status", "message"});
     rows.reserve(1 + results.size());
     auto cells = [&](std::size_t i) {
         const MemberResult& r = results[i];
@@ -312,15 +303,11 @@ void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, boo
     const std::size_t firstNumber = withCombo ? 3 : 2;
     const std::size_t status = rows[0].size() - 2;
     std::vector<bool> right(rows[0].size(), false);
-    for (std::size_t i = firstNumber; i < status; ++i)
-        right[i] = true;
+    for (std::size_t i = firstNumber; i < status; ++i) right[i] = true;
     WriteAligned(out, rows, right, status, colour);
 }
 
-int StatusRank(std::string_view status)
-{
-    return status == "OK" ? 0 : status == "NG" ? 1 : 2;
-}
+int StatusRank(std::string_view status) { return status == "OK" ? 0 : status == "NG" ? 1 : 2; }
 
 std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results)
 {
@@ -330,7 +317,7 @@ std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results)
         return std::isnan(a.CriticalRatio) || a.CriticalRatio > b.CriticalRatio;
     };
     std::vector<MemberResult> envelope;
-    std::map<std::string, std::size_t> line; // Id to its place in envelope
+    std::map<std::string, std::size_t> line;  // Id to its place in envelope
     for (const MemberResult& result : results) {
         const auto [at, added] = line.try_emplace(result.Id, envelope.size());
         if (added)
@@ -340,7 +327,7 @@ std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results)
     }
     for (MemberResult& result : envelope) {
         result.Envelope = 1;
-        std::string().swap(result.Report); // its memory too
+        std::string().swap(result.Report);  // its memory too
     }
     return envelope;
 }

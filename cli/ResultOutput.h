@@ -52,8 +52,8 @@ std::string Printable(std::string_view text);
 // Rows of cells (the first the head) in aligned columns, those marked right
 // right-aligned, the last one free; the cells of statusColumn ("OK" green,
 // anything else red) in colour when colour is on.
-void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& right,
-                  std::size_t statusColumn, bool colour);
+void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                  const std::vector<bool>& right, std::size_t statusColumn, bool colour);
 
 // An aligned table for a person, its texts Printable; Status in colour when
 // colour is on. The cells are made on threads threads (0: one per core).

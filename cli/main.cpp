@@ -17,12 +17,9 @@ namespace {
 const char* TypeName(ColumnKind kind)
 {
     switch (kind) {
-    case ColumnKind::Text:
-        return "TEXT";
-    case ColumnKind::Boolean:
-        return "1|0|true|false";
-    default:
-        return "NUMBER";
+    case ColumnKind::Text: return "TEXT";
+    case ColumnKind::Boolean: return "1|0|true|false";
+    default: return "NUMBER";
     }
 }
 
@@ -31,13 +28,12 @@ CLI::Option* AddResultOptions(CLI::App& command, CheckOptions& options, std::str
 {
     command.add_option("--out", options.Out, "write the results as CSV to FILE (- for standard output)")
         ->type_name("FILE");
-    CLI::Option* json =
-        command
-            .add_option("--json", options.Json,
-                        "write the results as JSON to FILE (- for standard output); without FILE, --out writes a JSON "
-                        "array of the results instead of CSV")
-            ->type_name("[FILE]")
-            ->expected(0, 1);
+    CLI::Option* json = command
+        .add_option("--json", options.Json,
+                    "write the results as JSON to FILE (- for standard output); without FILE, --out writes a JSON "
+                    "array of the results instead of CSV")
+        ->type_name("[FILE]")
+        ->expected(0, 1);
     command.add_option("--color", colour, "colour OK and NG in the terminal table: auto (the default), always, never")
         ->check(CLI::IsMember({"auto", "always", "never"}));
     return json;
@@ -52,12 +48,10 @@ Colour ColourOf(const std::string& colour)
 std::string InputHelp(const InputColumn& column)
 {
     switch (column.Measure) {
-    case InputMeasure::Length:
-        return std::string(column.Help) + ", in (ft with --length-unit ft)";
+    case InputMeasure::Length: return std::string(column.Help) + ", in (ft with --length-unit ft)";
     case InputMeasure::AxialForce:
         return std::string(column.Help) + ", compression positive (negative with --compression-sign negative)";
-    case InputMeasure::Other:
-        break;
+    case InputMeasure::Other: break;
     }
     return std::string(column.Help);
 }
@@ -70,19 +64,16 @@ struct ConventionTexts
 
 void AddConventionOptions(CLI::App& command, ConventionTexts& texts)
 {
-    command
-        .add_option("--length-unit", texts.lengthUnit,
-                    "unit of the member lengths Lx, Ly, Lz, Lb, L and ConnectorDistance: in (the default) or ft; "
-                    "TotalDy and LiveDy stay in inches")
+    command.add_option("--length-unit", texts.lengthUnit,
+                       "unit of the member lengths Lx, Ly, Lz, Lb, L and ConnectorDistance: in (the default) or ft; "
+                       "TotalDy and LiveDy stay in inches")
         ->check(CLI::IsMember({"in", "ft"}));
-    command
-        .add_option("--compression-sign", texts.compressionSign,
-                    "sign of Pu in compression: positive (the default) or negative, as analysis programs write it")
+    command.add_option("--compression-sign", texts.compressionSign,
+                       "sign of Pu in compression: positive (the default) or negative, as analysis programs write it")
         ->check(CLI::IsMember({"positive", "negative"}));
-    command
-        .add_option("--rules", texts.rules,
-                    "full (the default): AISC 360-10 with tensile rupture, E5, E4-4, E6-1, B2, H1.2 and the rest "
-                    "that classic leaves out; classic: the calculation as before (docs/aisc-departures.md)")
+    command.add_option("--rules", texts.rules,
+                       "full (the default): AISC 360-10 with tensile rupture, E5, E4-4, E6-1, B2, H1.2 and the rest "
+                       "that classic leaves out; classic: the calculation as before (docs/aisc-departures.md)")
         ->check(CLI::IsMember({"full", "classic"}));
 }
 
@@ -114,33 +105,27 @@ int main(int argc, char** argv)
     std::string colour = "auto";
     std::vector<std::string> fieldTexts(InputColumns().size());
     std::vector<CLI::Option*> inputOptions(InputColumns().size(), nullptr);
-    CLI::App* checkCommand =
-        app.add_subcommand("check", "check one member given by options, or every row of a member CSV file (--members)");
+    CLI::App* checkCommand = app.add_subcommand(
+        "check", "check one member given by options, or every row of a member CSV file (--members)");
     checkCommand->add_option("section", check.Section, "catalogue section of a single member (W14X90, any case)");
-    checkCommand
-        ->add_option("--members", check.Members, "member CSV file: a header row, one member and combination a row")
+    checkCommand->add_option("--members", check.Members, "member CSV file: a header row, one member and combination a row")
         ->type_name("FILE");
     for (std::size_t i = 0; i < InputColumns().size(); ++i) {
         const InputColumn& column = InputColumns()[i];
-        if (column.Name == "Section" || column.Name == "Candidates") continue; // the argument; select's
+        if (column.Name == "Section" || column.Name == "Candidates") continue;  // the argument; select's
         inputOptions[i] = checkCommand->add_option("--" + std::string(column.Name), fieldTexts[i], InputHelp(column));
-        inputOptions[i]
-            ->type_name(TypeName(column.Kind))
-            ->group("Member inputs (single member; the member file's columns have the same names)");
+        inputOptions[i]->type_name(TypeName(column.Kind))->group("Member inputs (single member; the member file's columns have the same names)");
     }
-    checkCommand
-        ->add_option("--report", check.Report, "write the calculation report to FILE.html (its folder must exist)")
+    checkCommand->add_option("--report", check.Report, "write the calculation report to FILE.html (its folder must exist)")
         ->type_name("FILE");
-    checkCommand
-        ->add_option("--pdf", check.Pdf,
-                     "write the report as PDF to FILE, printed by headless Chromium (its folder must exist)")
+    checkCommand->add_option("--pdf", check.Pdf,
+                             "write the report as PDF to FILE, printed by headless Chromium (its folder must exist)")
         ->type_name("FILE");
     checkCommand->add_option("--title", check.Title, "title of the report");
     checkCommand->add_flag("--envelope", check.Envelope,
                            "add one line per member: its governing combination and critical ratio");
-    checkCommand
-        ->add_option("--threads", check.Threads,
-                     "check members on N threads (default 0: one per core); the results are the same")
+    checkCommand->add_option("--threads", check.Threads,
+                             "check members on N threads (default 0: one per core); the results are the same")
         ->type_name("N");
     CLI::Option* checkJson = AddResultOptions(*checkCommand, check, colour);
     ConventionTexts checkConventions;
@@ -157,10 +142,9 @@ int main(int argc, char** argv)
                               "column overrides them");
     selectCommand->add_flag("--keep-family", select.KeepFamily,
                             "keep each member within the family of the section it names (W, WT, 2L, HSS8X4, ...)");
-    selectCommand
-        ->add_option("--write-members", select.WriteMembers,
-                     "write the member file again to FILE with each member's Section its selection, every "
-                     "other column as read (a member without one keeps its section)")
+    selectCommand->add_option("--write-members", select.WriteMembers,
+                              "write the member file again to FILE with each member's Section its selection, every "
+                              "other column as read (a member without one keeps its section)")
         ->type_name("FILE");
     CLI::Option* selectJson = AddResultOptions(*selectCommand, select.Members, colour);
     ConventionTexts selectConventions;
@@ -169,13 +153,11 @@ int main(int argc, char** argv)
     SectionsOptions sections;
     CLI::App* sectionsCommand =
         app.add_subcommand("sections", "list catalogue sections sorted by area, with their properties");
-    sectionsCommand->add_option("--family", sections.Family,
-                                "shape family: W, M, S, HP, C, MC, L, WT, MT, ST, 2L, HSS8X4, HSS8.625, Pipe");
+    sectionsCommand->add_option("--family", sections.Family, "shape family: W, M, S, HP, C, MC, L, WT, MT, ST, 2L, HSS8X4, HSS8.625, Pipe");
     sectionsCommand->add_option("--prefix", sections.Prefix, "name prefixes within the family, e.g. W14,W12");
     sectionsCommand->add_option("--width", sections.Width, "width bounds MIN:MAX, in (bf; angle d; HSS B; OD)");
     sectionsCommand->add_option("--height", sections.Height, "height bounds MIN:MAX, in (d; angle b; HSS Ht; OD)");
-    sectionsCommand->add_option("--list", sections.List,
-                                "a free list of names and prefixes instead, e.g. \"W14X90 HSS8X4\"");
+    sectionsCommand->add_option("--list", sections.List, "a free list of names and prefixes instead, e.g. \"W14X90 HSS8X4\"");
     sectionsCommand->add_option("--out", sections.Out, "write the list as CSV to FILE (- for standard output)")
         ->type_name("FILE");
     sectionsCommand->add_option("--json", sections.Json, "write the list as JSON to FILE (- for standard output)")
@@ -208,8 +190,7 @@ int main(int argc, char** argv)
     if (*selectCommand) return RunSelect(select);
 
     for (std::size_t i = 0; i < InputColumns().size(); ++i)
-        if (inputOptions[i] && inputOptions[i]->count() > 0)
-            check.Fields.emplace_back(&InputColumns()[i], fieldTexts[i]);
+        if (inputOptions[i] && inputOptions[i]->count() > 0) check.Fields.emplace_back(&InputColumns()[i], fieldTexts[i]);
     if (check.Members.empty() == check.Section.empty()) {
         Complain("check takes either a section with its inputs as options, or --members FILE");
         return kExitUsage;

@@ -100,15 +100,14 @@ void SetField(MemberRow& row, const InputColumn& column, py::handle value)
 {
     if (value.is_none()) return;
     if (column.Kind == ColumnKind::Text) {
-        SetText(row, column, std::string(py::str(value))); // a choice of the wrong word records an error
+        SetText(row, column, std::string(py::str(value)));  // a choice of the wrong word records an error
         if (!row.Error.empty()) throw py::value_error(row.Error);
         return;
     }
     const std::string shown = py::repr(value);
     const bool flag = column.Kind == ColumnKind::Boolean;
     const std::optional<double> number = NumberOf(value);
-    if (!number)
-        throw py::type_error(FieldWhere(row, column) + ": " + shown + " is not a " + (flag ? "bool" : "number"));
+    if (!number) throw py::type_error(FieldWhere(row, column) + ": " + shown + " is not a " + (flag ? "bool" : "number"));
     if (!flag)
         SetNumber(row, column, *number, shown);
     else if (*number == 0 || *number == 1)
@@ -217,8 +216,7 @@ std::vector<std::string> Sections(const std::optional<std::variant<int, std::str
     const bool bounded = minWidth != 0 || maxWidth != 0 || minHeight != 0 || maxHeight != 0;
     std::vector<mvSect_AISC> rows;
     if (names) {
-        if (family || prefixes || bounded)
-            throw py::type_error("sections(names=...) takes no family, prefixes or bounds");
+        if (family || prefixes || bounded) throw py::type_error("sections(names=...) takes no family, prefixes or bounds");
         catalogue.GenerateSections(rows, FromUtf8(*names));
     } else {
         if (!family) throw py::type_error("sections() needs a family (a designation or a shape code) or names");
@@ -226,8 +224,7 @@ std::vector<std::string> Sections(const std::optional<std::variant<int, std::str
         const auto* designation = std::get_if<std::string>(&*family);
         const int code = designation ? get_shape(FromUtf8(*designation).c_str()) : std::get<int>(*family);
         if (designation && code < 0)
-            throw py::value_error("\"" + *designation +
-                                  "\" names no shape family (W, C, L, WT, 2L, HSS8X4, Pipe, ...)");
+            throw py::value_error("\"" + *designation + "\" names no shape family (W, C, L, WT, 2L, HSS8X4, Pipe, ...)");
         if (prefixes)
             catalogue.GenerateSections(rows, code, FromUtf8(*prefixes));
         else
@@ -235,8 +232,7 @@ std::vector<std::string> Sections(const std::optional<std::variant<int, std::str
     }
     RaiseIfCatalogueMissing();
     std::vector<std::string> list;
-    for (const mvSect_AISC& row : rows)
-        list.push_back(ToUtf8(GetSectionName(row)));
+    for (const mvSect_AISC& row : rows) list.push_back(ToUtf8(GetSectionName(row)));
     return list;
 }
 
@@ -249,8 +245,7 @@ py::dict Section(const std::string& name)
     std::memcpy(numbers, &record, sizeof numbers);
     py::dict fields;
     fields["Name"] = ToUtf8(GetSectionName(record));
-    for (int i = 0; i < kSectionNumberCount; ++i)
-        fields[kSectionFieldNames[i]] = numbers[i];
+    for (int i = 0; i < kSectionNumberCount; ++i) fields[kSectionFieldNames[i]] = numbers[i];
     return fields;
 }
 
@@ -277,8 +272,8 @@ py::object ReportHtml(const MemberResult& result)
 // The member and its verdict; the numbers are the attributes.
 std::string Repr(const MemberResult& result)
 {
-    static constexpr std::string_view kShown[] = {"Id",        "Combo",  "Section", "Status", "CriticalRatio",
-                                                  "ErrorCode", "Message"};
+    static constexpr std::string_view kShown[] = {"Id", "Combo", "Section", "Status", "CriticalRatio", "ErrorCode",
+                                                  "Message"};
     std::string text;
     for (const ResultColumn* column : ResultColumns(true, false)) {
         if (std::ranges::find(kShown, column->Name) == std::end(kShown)) continue;
@@ -328,14 +323,13 @@ PYBIND11_MODULE(zorsteel, m)
             "as_dict",
             [](const MemberResult& r) {
                 py::dict cells;
-                for (const ResultColumn* column : ResultColumns(true, false))
-                    cells[column->Name.data()] = Cell(*column, r);
+                for (const ResultColumn* column : ResultColumns(true, false)) cells[column->Name.data()] = Cell(*column, r);
                 return cells;
             },
             "the result columns as a dict");
 
-    m.def("check", &Check, py::arg("section"), py::kw_only(), py::arg("report") = false, py::arg("length_unit") = "in",
-          py::arg("compression_sign") = "positive", py::arg("rules") = "full",
+    m.def("check", &Check, py::arg("section"), py::kw_only(), py::arg("report") = false,
+          py::arg("length_unit") = "in", py::arg("compression_sign") = "positive", py::arg("rules") = "full",
           "check(section, *, report=False, length_unit='in', compression_sign='positive', rules='full', **inputs): "
           "checks one "
           "member; the inputs are named as the columns of the zorsteel command's member file (Fy, Pu, Mux, ..., Lx, "
@@ -357,8 +351,8 @@ PYBIND11_MODULE(zorsteel, m)
           "and prefixes (names=\"W14X90 HSS8\")");
     m.def("section", &Section, py::arg("name"), "one catalogue section's properties, named as the record's fields");
     m.def(
-        "place_report_images", [](const std::string& page) { return PlaceReportImages(FromUtf8(page).c_str()); },
-        py::arg("page"),
+        "place_report_images",
+        [](const std::string& page) { return PlaceReportImages(FromUtf8(page).c_str()); }, py::arg("page"),
         "copies the equation images into the Images folder beside page (a report, or a notebook), where report_html "
         "links them; False when they cannot be copied");
 }

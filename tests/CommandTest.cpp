@@ -28,17 +28,14 @@ struct CommandRun
 
 CommandRun Zorsteel(const ScratchFolder& folder, const std::string& args, const std::string& program = ZORSTEEL_CLI)
 {
-    const std::string command =
-        "cd '" + folder.Path().string() + "' && '" + program + "' " + args + " >stdout.txt 2>stderr.txt </dev/null";
+    const std::string command = "cd '" + folder.Path().string() + "' && '" + program + "' " + args +
+                                " >stdout.txt 2>stderr.txt </dev/null";
     const int raw = std::system(command.c_str());
     return {WEXITSTATUS(raw), FileText((folder.Path() / "stdout.txt").string()),
             FileText((folder.Path() / "stderr.txt").string())};
 }
 
-std::string Negated(const std::string& number)
-{
-    return number == "0" ? number : std::string("-").append(number);
-}
+std::string Negated(const std::string& number) { return number == "0" ? number : std::string("-").append(number); }
 
 // The committed catalogue's line of a name, each number's text passed
 // through change when one is given, under another name when one is given.
@@ -62,8 +59,7 @@ Records ReadCsv(const std::string& text)
     std::istringstream in(text);
     CsvReader reader(in);
     Records records;
-    for (std::vector<std::string> fields; reader.Next(fields);)
-        records.push_back(fields);
+    for (std::vector<std::string> fields; reader.Next(fields);) records.push_back(fields);
     return records;
 }
 
@@ -75,10 +71,7 @@ double Number(const std::string& cell)
     return value;
 }
 
-bool Same(double a, double b)
-{
-    return (std::isnan(a) && std::isnan(b)) || a == b;
-}
+bool Same(double a, double b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
 
 const std::pair<const char*, double (CAiscDesign::*)() const> kNumbers[] = {
     {"PhiPn", &CAiscDesign::GetPhiPn},
@@ -136,8 +129,8 @@ void ExpectPassedThrough(const std::vector<std::string>& header, const std::vect
     EXPECT_EQ(cell("ErrorCode"), std::to_string(design->GetErrorCode())) << what;
     EXPECT_EQ(cell("ShapeCode"), std::to_string(design->GetShapeCode())) << what;
     EXPECT_EQ(cell("Status"), StatusText(verdict.Status)) << what;
-    EXPECT_EQ(cell("Message"),
-              verdict.Message + (verdict.Message.empty() || reference.notes.empty() ? "" : "; ") + reference.notes)
+    EXPECT_EQ(cell("Message"), verdict.Message + (verdict.Message.empty() || reference.notes.empty() ? "" : "; ") +
+                                   reference.notes)
         << what;
     EXPECT_EQ(object["Status"], cell("Status")) << what;
     EXPECT_EQ(object["Message"], cell("Message")) << what;
@@ -197,7 +190,7 @@ TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
                  "W14X90,50,D-1,,,,,,,,,,0,,,,,,,,,,240,360,0.9,0.7,240,,W14X82,881\r\n");
     const CommandRun run =
         Zorsteel(folder, "check --members members.csv --rules classic --out results.csv --json results.json");
-    EXPECT_EQ(run.status, 1) << run.err; // A-1 and G-2 are NG
+    EXPECT_EQ(run.status, 1) << run.err;  // A-1 and G-2 are NG
     const std::string csv = FileText((folder.Path() / "results.csv").string());
     EXPECT_EQ(csv.substr(0, csv.find('\n')), kResultHeader);
     const Records records = ReadCsv(csv);
@@ -255,9 +248,9 @@ TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
     for (std::size_t i = 0; i < std::size(references); ++i)
         ExpectPassedThrough(records[0], records[i + 1], json["members"][i], references[i], records[i + 1][0]);
     EXPECT_EQ(records[1][0], "C-1, level 2");
-    EXPECT_EQ(records[1][2], "w14x90"); // as given
-    EXPECT_EQ(records[3][1], "");       // no combination given
-    EXPECT_EQ(records[4][16], "NG");    // ErrorCode 4
+    EXPECT_EQ(records[1][2], "w14x90");  // as given
+    EXPECT_EQ(records[3][1], "");        // no combination given
+    EXPECT_EQ(records[4][16], "NG");     // ErrorCode 4
     EXPECT_EQ(json["members"][4]["PhiPn"], "nan");
 }
 
@@ -273,15 +266,13 @@ TEST(CommandTest, SingleMemberFromOptions)
     EXPECT_EQ(records[1][0], "C1");
     EXPECT_EQ(records[1][1], "1.2D+1.6L");
     const nlohmann::json json = nlohmann::json::parse(FileText((folder.Path() / "out.json").string()));
-    ExpectPassedThrough(records[0], records[1], json["members"][0],
-                        {L"W14X90",
-                         [](CAiscDesign& d) {
-                             d.SetGeneralParameters(false, true);
-                             d.SetMaterial(50);
-                             d.SetLoads(400, 180, 0, 1, 1, 0, 0);
-                             d.SetLateralTorsionalProperty(1.3, 180);
-                             d.SetColumnSlenderness(1, 1, 180, 180);
-                         }},
+    ExpectPassedThrough(records[0], records[1], json["members"][0], {L"W14X90", [](CAiscDesign& d) {
+                                                                         d.SetGeneralParameters(false, true);
+                                                                         d.SetMaterial(50);
+                                                                         d.SetLoads(400, 180, 0, 1, 1, 0, 0);
+                                                                         d.SetLateralTorsionalProperty(1.3, 180);
+                                                                         d.SetColumnSlenderness(1, 1, 180, 180);
+                                                                     }},
                         "options");
     // --json without a file makes --out a JSON array of the same objects.
     const CommandRun array = Zorsteel(folder, args + " --json --out -");
@@ -291,7 +282,7 @@ TEST(CommandTest, SingleMemberFromOptions)
     const CommandRun table = Zorsteel(folder, args);
     EXPECT_EQ(table.out.substr(0, table.out.find('\n')).find("Id  Combo"), 0u) << table.out;
     EXPECT_NE(table.out.find("\nC1  1.2D+1.6L  W14X90"), std::string::npos) << table.out;
-    EXPECT_EQ(table.out.find("\033["), std::string::npos); // no colour off a terminal
+    EXPECT_EQ(table.out.find("\033["), std::string::npos);  // no colour off a terminal
 }
 
 // Bad input from the command line, the member file or the catalogue: one line
@@ -304,16 +295,16 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
 {
     const std::string header = "Id,Section,Fy,Pu,Lx,DirectAnalysis\n";
     const std::string head = CommittedCatalogue().head;
-    const std::string member = "Id,Section,Fy,Pu,Mux,Lb\nB1,W14X90,50,-100,20,120\n"; // OK for the true W14X90
+    const std::string member = "Id,Section,Fy,Pu,Mux,Lb\nB1,W14X90,50,-100,20,120\n";  // OK for the true W14X90
     struct Case
     {
         const char* what;
-        std::string members; // the member file, or empty
+        std::string members;  // the member file, or empty
         std::string args;
         int status;
-        std::string says;           // in standard output or error; "{folder}" stands for the case's folder
-        std::string catalogue = {}; // beside a copy of the command ("none": no file); empty: the build's command
-        std::string never = {};     // in neither
+        std::string says;            // in standard output or error; "{folder}" stands for the case's folder
+        std::string catalogue = {};  // beside a copy of the command ("none": no file); empty: the build's command
+        std::string never = {};      // in neither
     } cases[] = {
         {"unknown section", header + "A,W14X91,50,10\n", "", 2,
          "m.csv, row 2, column Section: unknown section \"W14X91\""},
@@ -346,11 +337,10 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
          "m.csv, row 2, column Fy: not given (there is no default)"},
         {"no Fy for a single member", "", "check W14X90 --Pu 10", 2, "command line, option --Fy: not given"},
         // AnalysisSectionIx / Ix would be 0 and erase the deflections.
-        {"AnalysisSectionIx 0 for the deflection ratio", "Id,Section,Fy,AnalysisSectionIx\nA,W14X90,50,0\n", "--out -",
-         2, "m.csv, row 2, column AnalysisSectionIx: must be above 0 to scale the deflections"},
-        {"one Id, two sections",
-         "Id,Combo,Section,Fy,Mux\nB1,D,W18X35,50,100\nB1,L,w18x35,50,100\nB1,W,W24X68,50,100\n", "--out -", 2,
-         "m.csv, row 4, column Section: member B1 is given the sections W18X35 and W24X68", "", ",OK,"},
+        {"AnalysisSectionIx 0 for the deflection ratio", "Id,Section,Fy,AnalysisSectionIx\nA,W14X90,50,0\n", "--out -", 2,
+         "m.csv, row 2, column AnalysisSectionIx: must be above 0 to scale the deflections"},
+        {"one Id, two sections", "Id,Combo,Section,Fy,Mux\nB1,D,W18X35,50,100\nB1,L,w18x35,50,100\nB1,W,W24X68,50,100\n",
+         "--out -", 2, "m.csv, row 4, column Section: member B1 is given the sections W18X35 and W24X68", "", ",OK,"},
         {"a member file that is a folder", "", "check --members ro", 4,
          "cannot read the member file ro: it is a directory, not a file"},
         {"a device as the member file", "", "check --members /dev/null", 4,
@@ -396,8 +386,8 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
             std::filesystem::create_directories(folder.Path() / "bin");
             std::filesystem::copy_file(ZORSTEEL_CLI, program);
         }
-        const std::string shell =
-            "cd '" + folder.Path().string() + "' && " + as + "'" + program + "' " + args + " >out.txt 2>&1 </dev/null";
+        const std::string shell = "cd '" + folder.Path().string() + "' && " + as + "'" + program + "' " + args +
+                                  " >out.txt 2>&1 </dev/null";
         const int status = std::system(shell.c_str());
         const std::string out = FileText((folder.Path() / "out.txt").string());
         EXPECT_EQ(WEXITSTATUS(status), c.status) << c.what << "\n" << out;
@@ -427,107 +417,65 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
 TEST(CommandTest, WhatIsTypedIsWhatIsChecked)
 {
     const ScratchFolder folder("command-typed");
-    const std::string beam =
-        "W18X35 --Fy 50 --Mux 100 --TotalDeflectionDenominator 240 --LiveDeflectionDenominator 360 "
-        "--TotalDy 1.2 --LiveDy 0.8 ";
+    const std::string beam = "W18X35 --Fy 50 --Mux 100 --TotalDeflectionDenominator 240 --LiveDeflectionDenominator 360 "
+                             "--TotalDy 1.2 --LiveDy 0.8 ";
     struct Case
     {
         const char* what;
-        std::string args; // one member
+        std::string args;  // one member
         const char* status;
-        std::vector<std::string> says; // in its Message, in order
+        std::vector<std::string> says;                     // in its Message, in order
         std::vector<std::pair<const char*, const char*>> cells = {};
-        std::string sameAs = {}; // a member whose every cell but Message is this one's
-        std::string never = {};  // not in its Message
+        std::string sameAs = {};  // a member whose every cell but Message is this one's
+        std::string never = {};   // not in its Message
     } cases[] = {
         // Total 3.0 / (360 / 240) = 2, live 2.0 / (360 / 360) = 2.
-        {"a failed deflection check",
-         "W21X44 --Fy 50 --Mux 200 --Lx 360 --L 360 --LiveDy 2.0 --TotalDy 3.0 "
-         "--LiveDeflectionDenominator 360 --TotalDeflectionDenominator 240",
-         "NG",
+        {"a failed deflection check", "W21X44 --Fy 50 --Mux 200 --Lx 360 --L 360 --LiveDy 2.0 --TotalDy 3.0 "
+         "--LiveDeflectionDenominator 360 --TotalDeflectionDenominator 240", "NG",
          {"total-load deflection ratio above 1.0", "live-load deflection ratio above 1.0",
           "Lb not given: taken as 0, continuously braced"},
          {{"TotalDeflectionRatio", "2"}, {"LiveDeflectionRatio", "2"}}},
         {"no deflection check", "W21X44 --Fy 50 --Mux 200 --Lb 0", "OK", {}, {{"TotalDeflectionRatio", ""}}},
-        {"a column without lengths",
-         "W14X90 --Fy 50 --Pu 1100",
-         "OK",
+        {"a column without lengths", "W14X90 --Fy 50 --Pu 1100", "OK",
          {"Lx and Ly not given: taken as 0, braced against buckling"}},
         // 2 d = 24.2 in: 24 in governs.
-        {"feet typed as inches",
-         "W12X26 --Fy 50 --Pu 200 --Lx 14 --Ly 14",
-         "OK",
+        {"feet typed as inches", "W12X26 --Fy 50 --Pu 200 --Lx 14 --Ly 14", "OK",
          {"Lx = 14 in and Ly = 14 in are short for W12X26: lengths are in inches"}},
-        {"lengths in feet",
-         "W12X26 --Fy 50 --Pu 200 --Lx 14 --Ly 14 --length-unit ft",
-         "NG",
-         {},
-         {},
-         "W12X26 --Fy 50 --Pu 200 --Lx 168 --Ly 168",
-         "short"},
-        {"compression negative",
-         "W12X26 --Fy 50 --Pu -200 --Lx 168 --Ly 168 --compression-sign negative",
-         "NG",
-         {},
-         {},
-         "W12X26 --Fy 50 --Pu 200 --Lx 168 --Ly 168"},
-        {"every member length in feet",
-         beam + "--Lb 5 --Lx 30 --Ly 10 --Lz 10 --L 30 --length-unit ft",
-         "OK",
-         {},
-         {},
+        {"lengths in feet", "W12X26 --Fy 50 --Pu 200 --Lx 14 --Ly 14 --length-unit ft", "NG", {}, {},
+         "W12X26 --Fy 50 --Pu 200 --Lx 168 --Ly 168", "short"},
+        {"compression negative", "W12X26 --Fy 50 --Pu -200 --Lx 168 --Ly 168 --compression-sign negative", "NG", {},
+         {}, "W12X26 --Fy 50 --Pu 200 --Lx 168 --Ly 168"},
+        {"every member length in feet", beam + "--Lb 5 --Lx 30 --Ly 10 --Lz 10 --L 30 --length-unit ft", "OK", {}, {},
          beam + "--Lb 60 --Lx 360 --Ly 120 --Lz 120 --L 360"},
-        {"the connectors' spacing in feet",
-         "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 8 --Ly 8 --ConnectorDistance 2 "
-         "--length-unit ft",
-         "OK",
-         {},
-         {},
-         "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 96 --Ly 96 --ConnectorDistance 24"},
+        {"the connectors' spacing in feet", "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 8 --Ly 8 --ConnectorDistance 2 "
+         "--length-unit ft", "OK", {}, {}, "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 96 --Ly 96 --ConnectorDistance 24"},
         // 612 / 510 (W18X35's Ix) is 1.2.
-        {"deflections analysed with another section",
-         beam + "--Lb 60 --L 360 --AnalysisSectionIx 612",
-         "OK",
-         {"deflections scaled by AnalysisSectionIx / Ix = 612 / 510 = 1.2"},
-         {},
+        {"deflections analysed with another section", beam + "--Lb 60 --L 360 --AnalysisSectionIx 612", "OK",
+         {"deflections scaled by AnalysisSectionIx / Ix = 612 / 510 = 1.2"}, {},
          beam + "--Lb 60 --L 360 --DeflectionAdjustmentRatio 1.2"},
         // WT6X20, Lb 90 in: F9-3 (My) with the stem in compression, F9-2 (up to 1.6 My) with it in tension.
-        {"a tee's stem in compression",
-         "WT6X20 --Fy 50 --Pu -10 --Mux -3 --Lb 90",
-         "OK",
-         {"stem in compression (Mux < 0)"},
-         {{"MnxLimitState", "Yielding (F9-3)"}}},
-        {"a tee's flange in compression",
-         "WT6X20 --Fy 50 --Pu -10 --Mux 3 --Lb 90",
-         "OK",
-         {"flange in compression, stem in tension (Mux > 0)"},
-         {{"MnxLimitState", "Yielding (F9-2)"}}},
-        {"a double angle's outstanding legs in compression",
-         "2L4X3X3/8LLBB --Fy 36 --Pu -10 --Mux 3 --Lb 90",
-         "OK",
-         {"outstanding legs' tips in compression (Mux > 0)"},
-         {{"MnxLimitState", "Yielding (F9-2)"}}},
-        {"a double angle's back-to-back legs in compression",
-         "2L4X3X3/8LLBB --Fy 36 --Pu -10 --Mux -3 --Lb 90",
-         "OK",
-         {"back-to-back legs' tips in compression (Mux < 0)"},
-         {{"MnxLimitState", "Yielding (F9-3)"}}},
+        {"a tee's stem in compression", "WT6X20 --Fy 50 --Pu -10 --Mux -3 --Lb 90", "OK",
+         {"stem in compression (Mux < 0)"}, {{"MnxLimitState", "Yielding (F9-3)"}}},
+        {"a tee's flange in compression", "WT6X20 --Fy 50 --Pu -10 --Mux 3 --Lb 90", "OK",
+         {"flange in compression, stem in tension (Mux > 0)"}, {{"MnxLimitState", "Yielding (F9-2)"}}},
+        {"a double angle's outstanding legs in compression", "2L4X3X3/8LLBB --Fy 36 --Pu -10 --Mux 3 --Lb 90", "OK",
+         {"outstanding legs' tips in compression (Mux > 0)"}, {{"MnxLimitState", "Yielding (F9-2)"}}},
+        {"a double angle's back-to-back legs in compression", "2L4X3X3/8LLBB --Fy 36 --Pu -10 --Mux -3 --Lb 90",
+         "OK", {"back-to-back legs' tips in compression (Mux < 0)"}, {{"MnxLimitState", "Yielding (F9-3)"}}},
     };
     const auto line = [&](const std::string& args, const char* what) {
         const CommandRun run = Zorsteel(folder, "check " + args + " --out -");
         const Records records = ReadCsv(run.out);
         EXPECT_EQ(records.size(), 2u) << what << "\n" << run.err;
         std::map<std::string, std::string> cells;
-        for (std::size_t i = 0; records.size() == 2 && i < records[0].size(); ++i)
-            cells[records[0][i]] = records[1][i];
+        for (std::size_t i = 0; records.size() == 2 && i < records[0].size(); ++i) cells[records[0][i]] = records[1][i];
         return cells;
     };
     for (const Case& c : cases) {
         std::map<std::string, std::string> cells = line(c.args, c.what);
         EXPECT_EQ(cells["Status"], c.status) << c.what << ": " << cells["Message"];
         ExpectInOrder(cells["Message"], c.says);
-        for (const auto& [column, value] : c.cells)
-            EXPECT_EQ(cells[column], value) << c.what << " " << column;
+        for (const auto& [column, value] : c.cells) EXPECT_EQ(cells[column], value) << c.what << " " << column;
         if (!c.never.empty()) {
             EXPECT_EQ(cells["Message"].find(c.never), std::string::npos) << c.what << ": " << cells["Message"];
         }
@@ -551,10 +499,10 @@ TEST(CommandTest, ABadRowIsErrorAndTheOthersAreChecked)
     // Mux 100 against 0.9 Mn of W14X90 (at least 0.9 * 0.7 * 50 * 143 / 12 = 375 kip-ft): OK.
     EXPECT_EQ(records[1][15], "OK");
     EXPECT_EQ(records[2][15], "ERROR");
-    EXPECT_EQ(records[2][3], "");  // no PhiPn for a row not checked
-    EXPECT_EQ(records[2][17], ""); // nor what governs
+    EXPECT_EQ(records[2][3], "");   // no PhiPn for a row not checked
+    EXPECT_EQ(records[2][17], "");  // nor what governs
     EXPECT_EQ(records[2][16], "m.csv, row 3, column Fy: \"fifty\" is not a number");
-    EXPECT_TRUE(std::equal(records[1].begin() + 1, records[1].end(), records[3].begin() + 1)); // A and C alike
+    EXPECT_TRUE(std::equal(records[1].begin() + 1, records[1].end(), records[3].begin() + 1));  // A and C alike
 }
 
 // Members checked on several threads come out as one thread writes them: the
@@ -567,22 +515,17 @@ TEST(CommandTest, ThreadsWriteWhatOneThreadWrites)
     const ScratchFolder folder("command-threads");
     std::string members = "Id,Section,Fy,Pu,Mux,Muy,Vux,Lb,Lx,Ly,Lz\n";
     const auto& rows = CommittedCatalogue().rows;
-    for (std::size_t i = 0; i < rows.size(); i += 3) // every third row, Pu from 0 to 240 kips
-        members.append("M")
-            .append(std::to_string(i))
-            .append(",")
-            .append(rows[i].name)
-            .append(",50,")
-            .append(std::to_string(i % 7 * 40))
-            .append(",60,10,20,120,144,144,144\n");
+    for (std::size_t i = 0; i < rows.size(); i += 3)  // every third row, Pu from 0 to 240 kips
+        members.append("M").append(std::to_string(i)).append(",").append(rows[i].name).append(",50,")
+            .append(std::to_string(i % 7 * 40)).append(",60,10,20,120,144,144,144\n");
     folder.Write("m.csv", members + "X,W14X91,50\nY,W14X90,fifty\n");
     std::string outputs[2];
     for (const int threads : {1, 3}) {
         const std::string name = "t" + std::to_string(threads);
-        const CommandRun run =
-            Zorsteel(folder, "check --members m.csv --threads " + std::to_string(threads) + " --out " + name +
-                                 ".csv --json " + name + ".json --report " + name + ".html");
-        EXPECT_EQ(run.status, 2) << run.err; // the two bad rows
+        const CommandRun run = Zorsteel(folder, "check --members m.csv --threads " + std::to_string(threads) +
+                                                    " --out " + name + ".csv --json " + name + ".json --report " +
+                                                    name + ".html");
+        EXPECT_EQ(run.status, 2) << run.err;  // the two bad rows
         const std::string report = FileText((folder.Path() / (name + ".html")).string());
         ASSERT_NE(report.find("<table class=\"summary\">"), std::string::npos) << name;
         outputs[threads / 3] = run.out + FileText((folder.Path() / (name + ".csv")).string()) +
@@ -590,7 +533,7 @@ TEST(CommandTest, ThreadsWriteWhatOneThreadWrites)
                                report.substr(report.find("<table class=\"summary\">"));
     }
     EXPECT_GT(outputs[0].size(), 1000000u);
-    EXPECT_TRUE(outputs[0] == outputs[1]); // not EXPECT_EQ: megabytes of text
+    EXPECT_TRUE(outputs[0] == outputs[1]);  // not EXPECT_EQ: megabytes of text
 }
 
 TEST(CommandTest, EnvelopeNamesTheGoverningCombination)
@@ -602,7 +545,7 @@ TEST(CommandTest, EnvelopeNamesTheGoverningCombination)
     const CommandRun run = Zorsteel(folder, "check --members m.csv --envelope --out -");
     EXPECT_EQ(run.status, 0) << run.err;
     const Records records = ReadCsv(run.out);
-    ASSERT_EQ(records.size(), 7u); // header, four combinations, two envelope lines
+    ASSERT_EQ(records.size(), 7u);  // header, four combinations, two envelope lines
     EXPECT_EQ(records[0].back(), "Envelope");
     std::vector<std::string> governingB = records[2], governingC = records[4];
     governingB.back() = governingC.back() = "1";
@@ -645,8 +588,9 @@ TEST(CommandTest, SelectJudgesWhatMattersAndWritesTheMembers)
                                 "O1,D,W10X12,50,0,100,0,,,W12X26 W12X30\n"
                                 "T1,D,WT6X20,50,-10,3,90,,,\n";
     folder.Write("m.csv", members);
-    const CommandRun run = Zorsteel(folder, "select --members m.csv --candidates W16X26 --out - --write-members w.csv");
-    EXPECT_EQ(run.status, 1) << run.err; // C1
+    const CommandRun run =
+        Zorsteel(folder, "select --members m.csv --candidates W16X26 --out - --write-members w.csv");
+    EXPECT_EQ(run.status, 1) << run.err;  // C1
     const Records records = ReadCsv(run.out);
     ASSERT_EQ(records.size(), 5u) << run.out;
     const auto summary = [&](std::size_t i) {

@@ -43,11 +43,11 @@ double CAiscDesign::GetColumnFcr(double fe, double klr) const
     // The branch follows KL/r, also when fe is a torsional buckling stress.
     if (klr <= limit) {
         PrintImage(L"KL_r_less_than_4.71_sqrt_E_Fy.png");
-        fcr = std::pow(0.658, Fy / fe) * Fy; // inelastic buckling
+        fcr = std::pow(0.658, Fy / fe) * Fy;  // inelastic buckling
         equation = Equation::E3_2;
     } else {
         PrintImage(L"KL_r_greater_than_4.71_sqrt_E_Fy.png");
-        fcr = 0.877 * fe; // elastic buckling
+        fcr = 0.877 * fe;  // elastic buckling
         equation = Equation::E3_3;
     }
     PrintEquationValue(equation, fcr, StressUnit);
@@ -134,9 +134,8 @@ CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralOnly(double q, 
     return CompressionStep{pnFlexural, GetPn_SquashLoad(pnFlexural)};
 }
 
-CAiscDesign::CompressionStep
-CAiscDesign::GetCompression_FlexuralTorsional(double q, const TorsionalCompressionTexts& texts,
-                                              FunctionRef<double(double klr)> torsionalFcr) const
+CAiscDesign::CompressionStep CAiscDesign::GetCompression_FlexuralTorsional(
+    double q, const TorsionalCompressionTexts& texts, FunctionRef<double(double klr)> torsionalFcr) const
 {
     const CriticalStress flexural = GetFlexuralBucklingFcr(q, texts.qLabel, texts.blankLineAfterQ);
     const double pnFlexural = GetPn_FlexuralBuckling(flexural.Fcr, Section.A);
@@ -220,12 +219,6 @@ double CAiscDesign::GetColumnFcr_ByStress(double fe, double q) const
     return fcr;
 }
 
-bool CAiscDesign::ConsiderFlexuralTorsionalBuckling() const
-{
-    return true;
-}
+bool CAiscDesign::ConsiderFlexuralTorsionalBuckling() const { return true; }
 
-double CAiscDesign::GetFe_FlexuralTorsionalBuckling() const
-{
-    return 0.0;
-}
+double CAiscDesign::GetFe_FlexuralTorsionalBuckling() const { return 0.0; }

@@ -42,7 +42,7 @@ void CAiscDesign::SetGeneralParameters(bool directAnalysis, bool considerB1)
 void CAiscDesign::SetLoads(double pu, double mux, double muy, double cmx, double cmy, double vux, double vuy)
 {
     Pu = pu;
-    Pr = pu; // until a check adds Plt (A-8-2)
+    Pr = pu;  // until a check adds Plt (A-8-2)
     Mux = mux;
     Muy = muy;
     Cmx = cmx;
@@ -51,10 +51,7 @@ void CAiscDesign::SetLoads(double pu, double mux, double muy, double cmx, double
     Vuy = vuy;
 }
 
-void CAiscDesign::SetMaterial(double fy)
-{
-    Fy = fy;
-}
+void CAiscDesign::SetMaterial(double fy) { Fy = fy; }
 
 void CAiscDesign::SetLateralTorsionalProperty(double cb, double lb)
 {
@@ -76,10 +73,7 @@ void CAiscDesign::SetColumnSlenderness_Torsional(double kz, double lz)
     Lz = lz;
 }
 
-void CAiscDesign::SetDesignRules(DesignRules rules)
-{
-    Rules = rules;
-}
+void CAiscDesign::SetDesignRules(DesignRules rules) { Rules = rules; }
 
 void CAiscDesign::SetTensileRupture(double fu, double netAreaRatio, double shearLagU)
 {
@@ -94,10 +88,7 @@ void CAiscDesign::SetSingleAngleConnection(AngleLeg leg, bool spaceTruss)
     SpaceTruss = spaceTruss;
 }
 
-void CAiscDesign::SetDoubleAngleConnectorType(ConnectorType type)
-{
-    Connectors = type;
-}
+void CAiscDesign::SetDoubleAngleConnectorType(ConnectorType type) { Connectors = type; }
 
 void CAiscDesign::SetNoTranslationLengthFactors(double k1x, double k1y)
 {
@@ -119,10 +110,7 @@ double CAiscDesign::GetTensileStrength() const
     return Fu > 0 ? Fu : TensileStrengthOfGrade(ShapeCode, Fy);
 }
 
-void CAiscDesign::SetDoubleAngleConnnectorDistance(double distance)
-{
-    ConnectorDistance = distance;
-}
+void CAiscDesign::SetDoubleAngleConnnectorDistance(double distance) { ConnectorDistance = distance; }
 
 void CAiscDesign::SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy,
                                           double liveDy, double l)
@@ -142,15 +130,9 @@ void CAiscDesign::SetDeflectionAdjustmentRatio(double ratio, const wchar_t* anal
     AnalysisSectionIx = analysisSectionIx;
 }
 
-void CAiscDesign::SetPrintFile(std::ostream* printFile)
-{
-    Report.SetStream(printFile);
-}
+void CAiscDesign::SetPrintFile(std::ostream* printFile) { Report.SetStream(printFile); }
 
-void CAiscDesign::SetPrint(bool enabled)
-{
-    Report.SetEnabled(enabled);
-}
+void CAiscDesign::SetPrint(bool enabled) { Report.SetEnabled(enabled); }
 
 int CAiscDesign::SetSection(const wchar_t* name)
 {
@@ -177,12 +159,9 @@ GoverningCheck CAiscDesign::GetCriticalCheck(GoverningCheck interaction) const
 double CAiscDesign::GetCriticalRatio() const
 {
     switch (GetCriticalCheck(GoverningCheck::None)) {
-    case GoverningCheck::MajorShear:
-        return VxRatio;
-    case GoverningCheck::MinorShear:
-        return VyRatio;
-    default:
-        return InteractionRatio;
+    case GoverningCheck::MajorShear: return VxRatio;
+    case GoverningCheck::MinorShear: return VyRatio;
+    default: return InteractionRatio;
     }
 }
 

@@ -29,7 +29,8 @@ public:
     using LimitStateName = zorsteel::LimitStateName;
     using LimitStates = zorsteel::LimitStates;
     using Strength = zorsteel::Strength;
-    template <class Signature> using FunctionRef = zorsteel::FunctionRef<Signature>;
+    template <class Signature>
+    using FunctionRef = zorsteel::FunctionRef<Signature>;
 
     CAiscDesign();
     CAiscDesign(const CAiscDesign&) = default;
@@ -48,8 +49,7 @@ public:
     void SetColumnSlenderness(double kx, double ky, double lx, double ly);
     void SetColumnSlenderness_Torsional(double kz, double lz);
     void SetDoubleAngleConnnectorDistance(double distance);
-    void SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy, double liveDy,
-                                 double l);
+    void SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy, double liveDy, double l);
     void SetDeflectionAdjustmentRatio(double ratio, const wchar_t* analysisSectionName, double analysisSectionIx);
     // Classic (the default) or full rules (DesignRules.h).
     void SetDesignRules(DesignRules rules);
@@ -145,8 +145,8 @@ public:
     // The governing slenderness of a column and its E3-4 elastic buckling stress.
     struct ColumnSlenderness
     {
-        double KLr; // KL/r
-        double Fe;  // ksi
+        double KLr;  // KL/r
+        double Fe;   // ksi
     };
     // Kx Lx / rx, Ky Ly / ry, their slenderness check, and E3-4 Fe on the larger.
     ColumnSlenderness GetColumnFe() const;
@@ -172,8 +172,8 @@ public:
     // both NaN, with ErrorCode 5, when Fu cannot be known.
     struct TensileRupture
     {
-        double Pn;    // kips
-        double PhiPn; // kips
+        double Pn;     // kips
+        double PhiPn;  // kips
     };
     TensileRupture GetPn_TensileRupture() const;
     // E3-2 / E3-3 (E7-2 / E7-3 with q below 1) chosen by the stress, Q Fy /
@@ -196,9 +196,9 @@ public:
     struct MagnificationAxis
     {
         double Cm;
-        double I; // in^4
+        double I;  // in^4
         double K;
-        double L; // in
+        double L;  // in
     };
     // A-8-3 multiplier about axis with A-8-5 Pe1 for the axial force pr;
     // raises ErrorCode 4 above the Euler load.
@@ -248,6 +248,7 @@ protected:
     virtual double GetFe_FlexuralTorsionalBuckling() const;
     // Amplifies the working moments by B1 about each axis (P-delta).
     virtual void ComputeMomentMagnification(double& mrx, double& mry, double a, double ix, double iy);
+
 
     // True while report writes reach a stream; guards formatting work.
     bool IsPrinting() const { return Report.IsWriting(); }
@@ -311,7 +312,7 @@ protected:
         double kStocky;
         const wchar_t* stockyLimitImage;
         double kSlender;
-        const wchar_t* slenderLimitImage; // null: the upper limit is not shown
+        const wchar_t* slenderLimitImage;  // null: the upper limit is not shown
         const wchar_t* stockyImage;
         Equation stockyEquation;
         const wchar_t* middleImage;
@@ -354,7 +355,7 @@ protected:
     // The shape's part in the check sequence that every Calculate runs.
     struct WorkingMoments
     {
-        double Mrx, Mry; // kip-ft
+        double Mrx, Mry;  // kip-ft
     };
     // Moments about the geometric axes x and y resolved to the axes the shape
     // is designed about (a single angle's principal axes); as given otherwise.
@@ -373,26 +374,26 @@ protected:
     double GetStress_FlexuralTorsional_Braced(double fy, double fz, double h) const;
     struct ShearStep
     {
-        double Vn;   // nominal shear strength, kips
-        double Phiv; // its resistance factor
+        double Vn;    // nominal shear strength, kips
+        double Phiv;  // its resistance factor
     };
     struct CompressionStep
     {
-        double PnFlexural;   // flexural buckling strength
-        double PnSecondMode; // torsional / flexural-torsional strength, or the squash load
+        double PnFlexural;    // flexural buckling strength
+        double PnSecondMode;  // torsional / flexural-torsional strength, or the squash load
     };
     struct CheckSteps
     {
-        FunctionRef<CompressionStep()> compression;   // Pu >= 0
-        FunctionRef<double(double mrx)> majorFlexure; // Mn about the major axis, kip-in
-        FunctionRef<double(double mry)> minorFlexure; // Mn about the minor axis, kip-in
-        FunctionRef<ShearStep()> majorShear;          // Vn and the major-axis phi_v
-        FunctionRef<double()> minorShear;             // Vn; phi_v is GetPhiv_Minor
+        FunctionRef<CompressionStep()> compression;        // Pu >= 0
+        FunctionRef<double(double mrx)> majorFlexure;      // Mn about the major axis, kip-in
+        FunctionRef<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-in
+        FunctionRef<ShearStep()> majorShear;               // Vn and the major-axis phi_v
+        FunctionRef<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
         // The working moments Mux and Muy on the axes the shape is designed
         // about, before amplification and in tension too (a single angle's
         // principal axes); empty: the geometric axes as given.
         FunctionRef<WorkingMoments()> designAxes = {};
-        double magnificationIx; // inertias handed to ComputeMomentMagnification
+        double magnificationIx;  // inertias handed to ComputeMomentMagnification
         double magnificationIy;
         const wchar_t* workingMomentsLine = L"Mrx = Mux; Mry = Muy";
         const wchar_t* majorFlexureHeader = L"Major Flexural Capacity Calculation";
@@ -408,8 +409,8 @@ protected:
     // A critical stress with the slenderness whose E3 or E7 branch gave it.
     struct CriticalStress
     {
-        double Fcr; // ksi
-        double KLr; // the governing KL/r
+        double Fcr;  // ksi
+        double KLr;  // the governing KL/r
     };
     // Compression by flexural buckling (E3, or E7 when q is not exactly 1):
     // prints the title line, the slenderness steps and, on the slender path,
@@ -422,9 +423,9 @@ protected:
     // say differently in their compression step.
     struct TorsionalCompressionTexts
     {
-        const wchar_t* qLabel;         // the slender path's Q line, e.g. "Q = Qs * Qa"
-        bool blankLineAfterQ;          // a blank line after it
-        const wchar_t* torsionalTitle; // the second mode's title line when Q is exactly 1
+        const wchar_t* qLabel;          // the slender path's Q line, e.g. "Q = Qs * Qa"
+        bool blankLineAfterQ;           // a blank line after it
+        const wchar_t* torsionalTitle;  // the second mode's title line when Q is exactly 1
     };
     // The compression step of a shape with a second buckling mode: E3-1 / E7
     // flexural buckling, then, when ConsiderFlexuralTorsionalBuckling(), the
@@ -442,15 +443,15 @@ protected:
     // are the flange bf.
     struct DoubleAngleLegs
     {
-        double bf; // the outstanding leg, in
-        double h;  // the back-to-back leg, in
+        double bf;  // the outstanding leg, in
+        double h;   // the back-to-back leg, in
     };
     DoubleAngleLegs GetDoubleAngleLegs() const;
 
     bool DirectAnalysis;
     bool ConsiderB1;
     DesignRules Rules;
-    mutable int ErrorCode; // raised by const limit states, never cleared
+    mutable int ErrorCode;  // raised by const limit states, never cleared
     mvSect_AISC Section;
     int ShapeCode;
     // The report: the stream it borrows (PrintFile) and its switch (PrintEnabled).
@@ -489,7 +490,7 @@ protected:
     // The required axial strength of the check running: Pu, or under full
     // rules Pnt + B2 Plt (A-8-2).
     double Pr;
-    mutable bool SingleAngleE5; // the last Calculate applied E5
+    mutable bool SingleAngleE5;  // the last Calculate applied E5
     double PhiMnx;
     double PhiMny;
     double PhiPn;

@@ -79,7 +79,7 @@ double CAiscDesignTeeType::GetMn_LateralTorsional(double mx, const TeeSection& s
 {
     const double d = section.d, iy = section.Iy, j = section.J;
     double b = 2.3 * (d / lb) * std::sqrt(iy / j);
-    if (mx < 0) b = -b; // stem tip in compression
+    if (mx < 0) b = -b;                             // stem tip in compression
     PrintEquationValue(Equation::F9_5, b, L"");
     double mcr;
     if (j > 0) {
@@ -103,10 +103,10 @@ double CAiscDesignTeeType::GetMn_Compact_Flange(const ElementLimits& flange, con
     const double mp = fy * section.Zx;
     PrintMoment(L"Mp_equal_Fy_Zx.png", mp);
     double mn;
-    std::optional<LimitStateEquation> recorded; // a compact flange is no limit state
+    std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambda < lambdaP) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
-        mn = mp; // a compact flange does not limit the strength
+        mn = mp;  // a compact flange does not limit the strength
     } else if (lambda > lambdaR) {
         PrintImage(L"lamda_greater_than_lamda_rf.png");
         mn = 0.7 * E * sxc / (lambda * lambda);
@@ -157,7 +157,7 @@ double CAiscDesignTeeType::GetMn_Compact_Minor(const ElementLimits& flange, cons
     PrintMoment(Equation::F6_1, mp);
     RecordMoment(Equation::F6_1, mp);
     double mn;
-    std::optional<LimitStateEquation> recorded; // a compact flange is no limit state
+    std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambda < lambdaP) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;
@@ -184,7 +184,7 @@ double CAiscDesignTeeType::GetCv_Major(double h, double tw, double fy) const
 }
 
 CAiscDesign::CompressionStep CAiscDesignTeeType::GetCompression_TeeType(double q, const wchar_t* qLabel,
-                                                                        FunctionRef<double()> torsionalFcr) const
+                                                                      FunctionRef<double()> torsionalFcr) const
 {
     return GetCompression_FlexuralTorsional(
         q,
@@ -228,7 +228,7 @@ double CAiscDesignTeeType::GetFe_FlexuralTorsional(const TorsionalSection& secti
 {
     if (section.derived) PrintEquationValue(Equation::E4_11, section.r02, AreaUnit);
     PrintLine(L"Omit term with Cw per User Note at end of AISC Specification Section E4.");
-    const double fez = G * section.J / (Section.A * section.r02); // without Cw
+    const double fez = G * section.J / (Section.A * section.r02);  // without Cw
     PrintEquationValue(Equation::E4_9, fez, StressUnit);
     if (section.derived) PrintEquationValue(Equation::E4_10, section.H, L"");
     const double fe = GetStress_FlexuralTorsional_Braced(section.Fey, fez, section.H);

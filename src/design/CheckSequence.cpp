@@ -11,7 +11,7 @@ using namespace zorsteel;
 
 namespace {
 
-constexpr double kPhi = 0.9; // phi_t = phi_c = phi_b
+constexpr double kPhi = 0.9;  // phi_t = phi_c = phi_b
 
 } // namespace
 
@@ -48,7 +48,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     Recorder.Open(Strength::Pn);
     if (tension) {
         PrintLine(L"Tensile Strength");
-        const double pn = GetPn_Tension(Fy, Section.A); // gross yielding
+        const double pn = GetPn_Tension(Fy, Section.A);  // gross yielding
         Recorder.Use(pn);
         PrintImage(L"phi_t_0.90.png");
         PhiPn = kPhi * pn;
@@ -137,10 +137,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     return 1;
 }
 
-CAiscDesign::WorkingMoments CAiscDesign::ToDesignAxes(double mx, double my) const
-{
-    return {mx, my};
-}
+CAiscDesign::WorkingMoments CAiscDesign::ToDesignAxes(double mx, double my) const { return {mx, my}; }
 
 void CAiscDesign::AddLateralTranslationMoments(double& mrx, double& mry) const
 {

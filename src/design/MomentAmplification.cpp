@@ -38,7 +38,7 @@ double CAiscDesign::GetB1(const MagnificationAxis& axis, double pr, double tauB)
     const double kl = axis.K * axis.L;
     const double pe1 = Pi * Pi * ei / (kl * kl);
     PrintEquationValue(Equation::A_8_5, pe1, ForceUnit);
-    double b1 = axis.Cm / (1 - pr / pe1); // alpha = 1.0
+    double b1 = axis.Cm / (1 - pr / pe1);  // alpha = 1.0
     if (!(b1 > 1.0)) b1 = 1.0;
     if (pr > pe1) {
         PrintError(L"Error: Compressive stress exceeds Euler limit.  Moment magnification not considered.");

@@ -29,34 +29,19 @@ const InputColumn kInputColumns[] = {
     {"Vux", K::Number, "major-axis shear, kips", nullptr, &I::Vux},
     {"Vuy", K::Number, "minor-axis shear, kips", nullptr, &I::Vuy},
     {"Cb", K::Positive, "lateral-torsional buckling factor", nullptr, &I::Cb},
-    {.Name = "Lb",
-     .Kind = K::NonNegative,
-     .Help = "unbraced length for lateral-torsional buckling",
-     .Number = &I::Lb,
+    {.Name = "Lb", .Kind = K::NonNegative, .Help = "unbraced length for lateral-torsional buckling", .Number = &I::Lb,
      .Measure = Measure::Length},
     {"Kx", K::NonNegative, "effective length factor about x", nullptr, &I::Kx},
     {"Ky", K::NonNegative, "effective length factor about y", nullptr, &I::Ky},
-    {.Name = "Lx",
-     .Kind = K::NonNegative,
-     .Help = "unbraced length about x (single angles: about z)",
-     .Number = &I::Lx,
+    {.Name = "Lx", .Kind = K::NonNegative, .Help = "unbraced length about x (single angles: about z)", .Number = &I::Lx,
      .Measure = Measure::Length},
-    {.Name = "Ly",
-     .Kind = K::NonNegative,
-     .Help = "unbraced length about y",
-     .Number = &I::Ly,
+    {.Name = "Ly", .Kind = K::NonNegative, .Help = "unbraced length about y", .Number = &I::Ly,
      .Measure = Measure::Length},
     {"Kz", K::NonNegative, "effective length factor for torsional buckling", nullptr, &I::Kz},
-    {.Name = "Lz",
-     .Kind = K::NonNegative,
-     .Help = "unbraced length for torsional buckling",
-     .Number = &I::Lz,
+    {.Name = "Lz", .Kind = K::NonNegative, .Help = "unbraced length for torsional buckling", .Number = &I::Lz,
      .Measure = Measure::Length},
-    {.Name = "ConnectorDistance",
-     .Kind = K::NonNegative,
-     .Help = "double-angle connector spacing",
-     .Number = &I::ConnectorDistance,
-     .Measure = Measure::Length},
+    {.Name = "ConnectorDistance", .Kind = K::NonNegative, .Help = "double-angle connector spacing",
+     .Number = &I::ConnectorDistance, .Measure = Measure::Length},
     {"DirectAnalysis", K::Boolean, "1: direct analysis method, 0: effective length method", nullptr, nullptr,
      &I::DirectAnalysis},
     {"ConsiderB1", K::Boolean, "1: amplify moments by B1", nullptr, nullptr, &I::ConsiderB1},
@@ -66,41 +51,29 @@ const InputColumn kInputColumns[] = {
      &I::LiveDeflectionDenominator},
     {"TotalDy", K::Number, "total-load deflection, in", nullptr, &I::TotalDy},
     {"LiveDy", K::Number, "live-load deflection, in", nullptr, &I::LiveDy},
-    {.Name = "L",
-     .Kind = K::NonNegative,
-     .Help = "member length for the deflection limits",
-     .Number = &I::L,
+    {.Name = "L", .Kind = K::NonNegative, .Help = "member length for the deflection limits", .Number = &I::L,
      .Measure = Measure::Length},
     {"DeflectionAdjustmentRatio", K::Number, "factor on the deflections (default 1, or AnalysisSectionIx / Ix)",
      nullptr, &I::DeflectionAdjustmentRatio},
-    {.Name = "AnalysisSectionName",
-     .Kind = K::Text,
-     .Help = "section the deflections were analysed with",
+    {.Name = "AnalysisSectionName", .Kind = K::Text, .Help = "section the deflections were analysed with",
      .InputText = &I::AnalysisSectionName},
     {"AnalysisSectionIx", K::NonNegative, "its Ix, in^4", nullptr, &I::AnalysisSectionIx},
     {"Fu", K::Positive, "full rules: tensile strength, ksi (default: of the family's usual grade at Fy)", nullptr,
      &I::Fu},
     {"NetAreaRatio", K::Fraction, "full rules: An / Ag for tensile rupture (default 1)", nullptr, &I::NetAreaRatio},
     {"ShearLagU", K::Fraction, "full rules: shear lag factor U, Ae = U An (default 1)", nullptr, &I::ShearLagU},
-    {.Name = "AngleConnectedLeg",
-     .Kind = K::Text,
+    {.Name = "AngleConnectedLeg", .Kind = K::Text,
      .Help = "full rules: long or short, the leg a single angle is connected by (E5; left out, E5 is not applied)",
-     .InputText = &I::AngleConnectedLeg,
-     .Choices = "long|short"},
+     .InputText = &I::AngleConnectedLeg, .Choices = "long|short"},
     {"AngleSpaceTruss", K::Boolean, "full rules: 1 for a web member of a box or space truss (E5-3, E5-4)", nullptr,
      nullptr, &I::AngleSpaceTruss},
-    {.Name = "ConnectorType",
-     .Kind = K::Text,
+    {.Name = "ConnectorType", .Kind = K::Text,
      .Help = "full rules: welded (welded or pretensioned, E6-2; the default) or snug (snug-tight bolts, E6-1)",
-     .InputText = &I::ConnectorType,
-     .Choices = "welded|snug"},
+     .InputText = &I::ConnectorType, .Choices = "welded|snug"},
     {"K1x", K::NonNegative, "full rules: K1 of Pe1 about x (default 1)", nullptr, &I::K1x},
     {"K1y", K::NonNegative, "full rules: K1 of Pe1 about y (default 1)", nullptr, &I::K1y},
-    {.Name = "Plt",
-     .Kind = K::Number,
-     .Help = "full rules: axial force from lateral translation, kips",
-     .Number = &I::Plt,
-     .Measure = Measure::AxialForce},
+    {.Name = "Plt", .Kind = K::Number, .Help = "full rules: axial force from lateral translation, kips",
+     .Number = &I::Plt, .Measure = Measure::AxialForce},
     {"Mltx", K::Number, "full rules: major-axis moment from lateral translation, kip-ft", nullptr, &I::Mltx},
     {"Mlty", K::Number, "full rules: minor-axis moment from lateral translation, kip-ft", nullptr, &I::Mlty},
     {"B2x", K::Amplifier, "full rules: B2 about x (default 1)", nullptr, &I::B2x},
@@ -136,10 +109,7 @@ bool ParseRules(std::string_view name, DesignRules& rules) noexcept
     return true;
 }
 
-std::span<const InputColumn> InputColumns() noexcept
-{
-    return kInputColumns;
-}
+std::span<const InputColumn> InputColumns() noexcept { return kInputColumns; }
 
 const InputColumn* FindInputColumn(std::string_view name) noexcept
 {
@@ -147,29 +117,17 @@ const InputColumn* FindInputColumn(std::string_view name) noexcept
     return found == std::end(kInputColumns) ? nullptr : &*found;
 }
 
-const InputColumn& InputColumnNamed(std::string_view name) noexcept
-{
-    return *FindInputColumn(name);
-}
+const InputColumn& InputColumnNamed(std::string_view name) noexcept { return *FindInputColumn(name); }
 
 namespace {
 
-std::uint64_t Bit(const InputColumn& column)
-{
-    return std::uint64_t{1} << (&column - kInputColumns);
-}
+std::uint64_t Bit(const InputColumn& column) { return std::uint64_t{1} << (&column - kInputColumns); }
 
-void MarkGiven(MemberRow& row, const InputColumn& column)
-{
-    row.Given |= Bit(column);
-}
+void MarkGiven(MemberRow& row, const InputColumn& column) { row.Given |= Bit(column); }
 
 } // namespace
 
-bool IsGiven(const MemberRow& row, const InputColumn& column) noexcept
-{
-    return (row.Given & Bit(column)) != 0;
-}
+bool IsGiven(const MemberRow& row, const InputColumn& column) noexcept { return (row.Given & Bit(column)) != 0; }
 
 namespace {
 
@@ -189,14 +147,12 @@ bool IsChoice(std::string_view choices, std::string_view text)
 std::string FieldWhere(const MemberRow& row, const InputColumn& column)
 {
     switch (row.Naming) {
-    case FieldNaming::Column:
-        return row.Where + ", column " + std::string(column.Name);
+    case FieldNaming::Column: return row.Where + ", column " + std::string(column.Name);
     case FieldNaming::Option:
         // The command takes the section as its argument, not as an option.
         if (&column == &kSectionColumn) return row.Where + ", section";
         return row.Where + ", option --" + std::string(column.Name);
-    case FieldNaming::Key:
-        break;
+    case FieldNaming::Key: break;
     }
     return row.Where + ", " + std::string(column.Name);
 }
@@ -282,7 +238,7 @@ MemberInputs LibraryInputs(const MemberRow& row) noexcept
         if (column.Measure == Measure::Length && as.Lengths == LengthUnit::Feet)
             inputs.*column.Number *= kInchesPerFoot;
         else if (column.Measure == Measure::AxialForce && as.Compression == CompressionSign::Negative)
-            inputs.*column.Number = 0.0 - inputs.*column.Number; // 0 stays +0, as the report prints it
+            inputs.*column.Number = 0.0 - inputs.*column.Number;  // 0 stays +0, as the report prints it
     }
     return inputs;
 }
@@ -320,12 +276,11 @@ void MarkMembersOfSeveralSections(std::vector<MemberRow>& rows)
     std::unordered_map<std::string_view, Sections> members;
     members.reserve(rows.size());
     for (const MemberRow& row : rows) {
-        if (row.Id.empty() || row.Section.empty()) continue; // a member of its own; an error of its own
+        if (row.Id.empty() || row.Section.empty()) continue;  // a member of its own; an error of its own
         const auto [at, added] = members.try_emplace(row.Id, Sections{row.Section, {}});
         Sections& sections = at->second;
         if (added || SameSection(sections.first, row.Section) ||
-            std::ranges::any_of(sections.others,
-                                [&](std::string_view other) { return SameSection(other, row.Section); }))
+            std::ranges::any_of(sections.others, [&](std::string_view other) { return SameSection(other, row.Section); }))
             continue;
         sections.others.push_back(row.Section);
     }

@@ -29,18 +29,18 @@ struct MemberInputs
     double AnalysisSectionIx = 0;
     // Read by full rules only (DesignRules.h); a choice left empty is not given.
     double Fu = 0, NetAreaRatio = 1.0, ShearLagU = 1.0;
-    std::string AngleConnectedLeg; // "long", "short"
+    std::string AngleConnectedLeg;  // "long", "short"
     bool AngleSpaceTruss = false;
-    std::string ConnectorType; // "welded", "snug"
+    std::string ConnectorType;  // "welded", "snug"
     double K1x = 1.0, K1y = 1.0, Plt = 0, Mltx = 0, Mlty = 0, B2x = 1.0, B2y = 1.0;
 };
 
 // How a host's user names a field, for messages.
 enum class FieldNaming
 {
-    Column, // a file's column: "model.csv, row 4, column Fy"
-    Option, // a command option: "command line, option --Fy" (the section: "command line, section")
-    Key,    // a keyword or dictionary key: "rows[3], Fy"
+    Column,  // a file's column: "model.csv, row 4, column Fy"
+    Option,  // a command option: "command line, option --Fy" (the section: "command line, section")
+    Key,     // a keyword or dictionary key: "rows[3], Fy"
 };
 
 // How a host's user writes the member lengths and the axial force, said once
@@ -49,13 +49,13 @@ enum class FieldNaming
 // inches and compression positive; deflections are inches either way.
 enum class LengthUnit
 {
-    Inches, // "in"
-    Feet,   // "ft"
+    Inches,  // "in"
+    Feet,    // "ft"
 };
 enum class CompressionSign
 {
-    Positive, // "positive": Pu > 0 is compression
-    Negative, // "negative": Pu < 0 is compression, as analysis programs write it
+    Positive,  // "positive": Pu > 0 is compression
+    Negative,  // "negative": Pu < 0 is compression, as analysis programs write it
 };
 // With them, said once as well, the rules the rows are checked by (the
 // command's --rules, the Python functions' rules=; the library's default is
@@ -74,11 +74,11 @@ bool ParseRules(std::string_view name, DesignRules& rules) noexcept;
 
 struct MemberRow
 {
-    std::string Where; // "model.csv, row 4", "command line", "rows[3]": the member, for messages
+    std::string Where;  // "model.csv, row 4", "command line", "rows[3]": the member, for messages
     FieldNaming Naming = FieldNaming::Column;
     std::string Id, Combo, Section;
-    std::string Candidates; // select's own list for this member; the check does not read it
-    MemberInputs Inputs;    // as the user wrote them, in Conventions
+    std::string Candidates;  // select's own list for this member; the check does not read it
+    MemberInputs Inputs;     // as the user wrote them, in Conventions
     InputConventions Conventions;
     // The columns the user gave (SetText of a non-empty text, SetFlag,
     // SetNumber of an accepted number), by their place in InputColumns.
@@ -89,21 +89,21 @@ struct MemberRow
 
 enum class ColumnKind
 {
-    Text,        // taken as written
-    Number,      // any finite number
-    NonNegative, // a finite number, not below 0 (lengths, K factors, divisors)
-    Positive,    // a finite number above 0 (Fy, Cb)
-    Boolean,     // true or false
-    Fraction,    // a finite number above 0 and at most 1 (An / Ag, U)
-    Amplifier,   // a finite number not below 1 (B2)
+    Text,         // taken as written
+    Number,       // any finite number
+    NonNegative,  // a finite number, not below 0 (lengths, K factors, divisors)
+    Positive,     // a finite number above 0 (Fy, Cb)
+    Boolean,      // true or false
+    Fraction,     // a finite number above 0 and at most 1 (An / Ag, U)
+    Amplifier,    // a finite number not below 1 (B2)
 };
 
 // What a number is measured in, where the user's conventions apply.
 enum class InputMeasure
 {
     Other,
-    Length,     // a member length: inches, or feet with LengthUnit::Feet
-    AxialForce, // Pu: compression positive, or negative with CompressionSign::Negative
+    Length,      // a member length: inches, or feet with LengthUnit::Feet
+    AxialForce,  // Pu: compression positive, or negative with CompressionSign::Negative
 };
 
 struct InputColumn
@@ -115,7 +115,7 @@ struct InputColumn
     double MemberInputs::*Number = nullptr;
     bool MemberInputs::*Flag = nullptr;
     InputMeasure Measure = InputMeasure::Other;
-    bool Required = false; // no default: a row without it cannot be checked (Fy)
+    bool Required = false;  // no default: a row without it cannot be checked (Fy)
     // A text among the inputs (AnalysisSectionName, the choices).
     std::string MemberInputs::*InputText = nullptr;
     // A text that must be one of these words, "long|short"; empty: any text.

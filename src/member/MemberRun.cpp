@@ -117,9 +117,7 @@ void NoteLengthsNotGiven(std::vector<std::string>& notes, const MemberRow& row, 
     static const InputColumn& lb = InputColumnNamed("Lb");
     if (in.Pu > 0 && !(IsGiven(row, lx) && IsGiven(row, ly))) {
         const bool both = !IsGiven(row, lx) && !IsGiven(row, ly);
-        notes.push_back(std::string(both               ? "Lx and Ly"
-                                    : IsGiven(row, lx) ? "Ly"
-                                                       : "Lx") +
+        notes.push_back(std::string(both ? "Lx and Ly" : IsGiven(row, lx) ? "Ly" : "Lx") +
                         " not given: taken as 0, braced against buckling");
     }
     if (in.Mux != 0 && !IsGiven(row, lb)) notes.push_back("Lb not given: taken as 0, continuously braced");
@@ -133,7 +131,7 @@ void NoteShortLengths(std::vector<std::string>& notes, const MemberRow& row, con
                       const mvSect_AISC& section, bool checksDeflection)
 {
     if (in.Pu == 0 && in.Mux == 0 && in.Muy == 0) return;
-    const double depth = std::max({section.d, section.b, section.Ht, section.OD}); // an angle: its longer leg
+    const double depth = std::max({section.d, section.b, section.Ht, section.OD});  // an angle: its longer leg
     const double shortBelow = std::max(24.0, 2 * depth);
     static const InputColumn& connectors = InputColumnNamed("ConnectorDistance");
     static const InputColumn& span = InputColumnNamed("L");
@@ -150,8 +148,8 @@ void NoteShortLengths(std::vector<std::string>& notes, const MemberRow& row, con
     for (const InputColumn* column : shortOnes)
         Append(list, std::string(column->Name) + " = " + Number(row.Inputs.*column->Number) + (feet ? " ft" : " in"),
                column == shortOnes.back());
-    notes.push_back(list + (shortOnes.size() == 1 ? " is" : " are") + " short for " + row.Section +
-                    ": lengths are in " + (feet ? "feet" : "inches"));
+    notes.push_back(list + (shortOnes.size() == 1 ? " is" : " are") + " short for " + row.Section + ": lengths are in " +
+                    (feet ? "feet" : "inches"));
 }
 
 MemberResult Check(const MemberRow& row, bool withReport)
@@ -190,7 +188,7 @@ MemberResult Check(const MemberRow& row, bool withReport)
                                       " ksi: give Fu for the tensile rupture check");
     }
     ApplyInputs(*design, inputs, rules);
-    std::optional<std::ostringstream> report; // made only when asked for: a stream is costly to make
+    std::optional<std::ostringstream> report;  // made only when asked for: a stream is costly to make
     if (withReport) design->SetPrintFile(&report.emplace());
     design->SetPrint(withReport);
     design->Calculate();
@@ -205,8 +203,7 @@ MemberResult Check(const MemberRow& row, bool withReport)
     static const InputColumn& connectors = InputColumnNamed("ConnectorType");
     if (rules == DesignRules::Full && design->GetShapeCode() == kShape2L && inputs.Pu > 0 && !IsGiven(row, connectors))
         notes.push_back("ConnectorType not given: connectors taken as welded or pretensioned (E6-2)");
-    for (const std::string& note : notes)
-        (verdict.Message += verdict.Message.empty() ? "" : "; ") += note;
+    for (const std::string& note : notes) (verdict.Message += verdict.Message.empty() ? "" : "; ") += note;
     const LimitStates states = design->GetLimitStates();
     return MemberResult{
         .Id = row.Id,
@@ -241,10 +238,7 @@ MemberResult Check(const MemberRow& row, bool withReport)
     };
 }
 
-std::string Html(const std::string& text)
-{
-    return ToUtf8(EscapeHtml(FromUtf8(text).c_str()).c_str());
-}
+std::string Html(const std::string& text) { return ToUtf8(EscapeHtml(FromUtf8(text).c_str()).c_str()); }
 
 } // namespace
 
@@ -316,14 +310,9 @@ std::string GoverningText(const LimitStates& states)
         text += LimitStateText(states, quantity);
     };
     switch (states.Check) {
-    case GoverningCheck::None:
-        break;
-    case GoverningCheck::MajorShear:
-        add(Strength::Vnx, ": ");
-        break;
-    case GoverningCheck::MinorShear:
-        add(Strength::Vny, ": ");
-        break;
+    case GoverningCheck::None: break;
+    case GoverningCheck::MajorShear: add(Strength::Vnx, ": "); break;
+    case GoverningCheck::MinorShear: add(Strength::Vny, ": "); break;
     case GoverningCheck::H1_1a:
     case GoverningCheck::H1_1b:
         add(Strength::Pn, ": ");

@@ -23,18 +23,18 @@ struct MemberResult
     double PhiPn = 0, PhiMnx = 0, PhiMny = 0, PhiVnx = 0, PhiVny = 0, B1x = 0, B1y = 0;
     double InteractionRatio = 0, VxRatio = 0, VyRatio = 0, CriticalRatio = 0;
     int ErrorCode = 0;
-    std::string Status;  // "OK", "NG" (MemberVerdict) or "ERROR"
-    std::string Message; // the verdict's words, or what is wrong with the row
+    std::string Status;   // "OK", "NG" (MemberVerdict) or "ERROR"
+    std::string Message;  // the verdict's words, or what is wrong with the row
     // What governs: the check, and the limit state of Pn, Mnx and Mny with its
     // equation ("Lateral-torsional buckling (F2-2)"); every limit state in Limits.
     std::string Governing, PnLimitState, MnxLimitState, MnyLimitState;
     // The deflection check's ratios, when it ran (both denominators given).
     bool DeflectionChecked = false;
     double TotalDeflectionRatio = 0, LiveDeflectionRatio = 0;
-    std::string Rules; // "classic" or "full": the rules the member was checked by
+    std::string Rules;  // "classic" or "full": the rules the member was checked by
     LimitStates Limits;
-    std::string Report; // the calculation as HTML fragments, when asked for
-    int Envelope = 0;   // 1 on a member's envelope line (the governing combination's result)
+    std::string Report;   // the calculation as HTML fragments, when asked for
+    int Envelope = 0;     // 1 on a member's envelope line (the governing combination's result)
 };
 
 // Checks one member: a fresh design object from the factory, the row's

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "../catalogue/DesignFactory.h"
-#include "../design/CAiscDesign.h"
 #include "../section/mvSect_AISC.h"
+#include "../design/CAiscDesign.h"
 
 namespace zorsteel {
 
@@ -65,11 +65,8 @@ std::string AxialStrengthReason(const CAiscDesign& design)
     case kShapeWT:
     case kShapeMT:
     case kShapeST:
-    case kShape2L:
-        need(y);
-        break;
-    default:
-        break;
+    case kShape2L: need(y); break;
+    default: break;
     }
     if (missing.empty()) return reason + "check the lengths and K factors";
     return reason + "set " + missing + " for flexural-torsional buckling (E4)";
@@ -79,8 +76,8 @@ std::string AxialStrengthReason(const CAiscDesign& design)
 enum class Range
 {
     Finite,
-    Positive,    // Fy, Cb
-    NonNegative, // lengths, K factors, the connectors' spacing
+    Positive,     // Fy, Cb
+    NonNegative,  // lengths, K factors, the connectors' spacing
 };
 
 struct Input
@@ -91,22 +88,14 @@ struct Input
 };
 
 constexpr Input kInputs[] = {
-    {"Fy", &CAiscDesign::GetFy, Range::Positive},
-    {"Pu", &CAiscDesign::GetPu, Range::Finite},
-    {"Mux", &CAiscDesign::GetMux, Range::Finite},
-    {"Muy", &CAiscDesign::GetMuy, Range::Finite},
-    {"Cmx", &CAiscDesign::GetCmx, Range::Finite},
-    {"Cmy", &CAiscDesign::GetCmy, Range::Finite},
-    {"Vux", &CAiscDesign::GetVux, Range::Finite},
-    {"Vuy", &CAiscDesign::GetVuy, Range::Finite},
-    {"Cb", &CAiscDesign::GetCb, Range::Positive},
-    {"Lb", &CAiscDesign::GetLb, Range::NonNegative},
-    {"Kx", &CAiscDesign::GetKx, Range::NonNegative},
-    {"Ky", &CAiscDesign::GetKy, Range::NonNegative},
-    {"Lx", &CAiscDesign::GetLx, Range::NonNegative},
-    {"Ly", &CAiscDesign::GetLy, Range::NonNegative},
-    {"Kz", &CAiscDesign::GetKz, Range::NonNegative},
-    {"Lz", &CAiscDesign::GetLz, Range::NonNegative},
+    {"Fy", &CAiscDesign::GetFy, Range::Positive},          {"Pu", &CAiscDesign::GetPu, Range::Finite},
+    {"Mux", &CAiscDesign::GetMux, Range::Finite},          {"Muy", &CAiscDesign::GetMuy, Range::Finite},
+    {"Cmx", &CAiscDesign::GetCmx, Range::Finite},          {"Cmy", &CAiscDesign::GetCmy, Range::Finite},
+    {"Vux", &CAiscDesign::GetVux, Range::Finite},          {"Vuy", &CAiscDesign::GetVuy, Range::Finite},
+    {"Cb", &CAiscDesign::GetCb, Range::Positive},          {"Lb", &CAiscDesign::GetLb, Range::NonNegative},
+    {"Kx", &CAiscDesign::GetKx, Range::NonNegative},       {"Ky", &CAiscDesign::GetKy, Range::NonNegative},
+    {"Lx", &CAiscDesign::GetLx, Range::NonNegative},       {"Ly", &CAiscDesign::GetLy, Range::NonNegative},
+    {"Kz", &CAiscDesign::GetKz, Range::NonNegative},       {"Lz", &CAiscDesign::GetLz, Range::NonNegative},
     {"ConnectorDistance", &CAiscDesign::GetConnectorDistance, Range::NonNegative},
 };
 
@@ -133,10 +122,7 @@ void JudgeInputs(Verdict& verdict, const CAiscDesign& design)
 
 // A strength that a ratio can be taken against: finite and not below zero
 // (demand over a negative strength would pass any demand).
-bool Usable(double strength)
-{
-    return std::isfinite(strength) && !(strength < 0);
-}
+bool Usable(double strength) { return std::isfinite(strength) && !(strength < 0); }
 
 // A ratio that fails: outside 0 to 1.0, or not a number. Only told when its
 // strengths are usable, as a strength that is not has been told already.
@@ -144,9 +130,7 @@ void JudgeRatio(Verdict& verdict, double ratio, bool strengthsUsable, const char
 {
     if (ratio >= 0 && ratio <= 1.0) return;
     if (!strengthsUsable) return;
-    verdict.Fail(std::string(label) + (!std::isfinite(ratio) ? " is not finite"
-                                       : ratio < 0           ? " is negative"
-                                                             : " above 1.0"));
+    verdict.Fail(std::string(label) + (!std::isfinite(ratio) ? " is not finite" : ratio < 0 ? " is negative" : " above 1.0"));
 }
 
 // A tee's or double angle's major-axis strength depends on the sign of Mux
@@ -168,8 +152,7 @@ void SayMomentSign(Verdict& verdict, const CAiscDesign& design)
         verdict.Say(mux < 0 ? "back-to-back legs' tips in compression (Mux < 0)"
                             : "outstanding legs' tips in compression (Mux > 0)");
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -198,20 +181,11 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         if (std::ranges::all_of(strengths, [](const auto& strength) { return strength.value == 0; }))
             verdict.Fail("no design strength: not calculated, or a section without properties");
         switch (design.GetErrorCode()) {
-        case 2:
-            verdict.Say("KL/r above 200 (the verdict is that of the ratios)");
-            break;
-        case 3:
-            verdict.Fail("D/t above 0.45 E/Fy: outside the range of the round-HSS equations (never OK)");
-            break;
-        case 4:
-            verdict.Fail("axial load above the Euler load: B1 taken as 1.0, the member is unstable (never OK)");
-            break;
-        case 5:
-            verdict.Fail("Fu not known: tensile rupture not checked (never OK); give Fu");
-            break;
-        default:
-            break;
+        case 2: verdict.Say("KL/r above 200 (the verdict is that of the ratios)"); break;
+        case 3: verdict.Fail("D/t above 0.45 E/Fy: outside the range of the round-HSS equations (never OK)"); break;
+        case 4: verdict.Fail("axial load above the Euler load: B1 taken as 1.0, the member is unstable (never OK)"); break;
+        case 5: verdict.Fail("Fu not known: tensile rupture not checked (never OK); give Fu"); break;
+        default: break;
         }
         for (const auto& strength : strengths) {
             if (!std::isfinite(strength.value) && !(&strength == strengths && design.GetErrorCode() == 5))
@@ -219,8 +193,7 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
                 verdict.Fail(&strength == strengths ? AxialStrengthReason(design)
                                                     : std::string(strength.name) + " strength is not finite");
             else if (strength.value < 0)
-                verdict.Fail(std::string(strength.name) +
-                             " strength is negative: Fy or a section property below zero?");
+                verdict.Fail(std::string(strength.name) + " strength is negative: Fy or a section property below zero?");
         }
 
         const bool axial = Usable(design.GetPhiPn()), major = Usable(design.GetPhiMnx()),
@@ -250,14 +223,11 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         }
         SayMomentSign(verdict, design);
         return verdict.Take();
-    } catch (...) { // no memory for the message: never a false OK
+    } catch (...) {  // no memory for the message: never a false OK
         return {MemberStatus::NG, {}};
     }
 }
 
-const char* StatusText(MemberStatus status)
-{
-    return status == MemberStatus::OK ? "OK" : "NG";
-}
+const char* StatusText(MemberStatus status) { return status == MemberStatus::OK ? "OK" : "NG"; }
 
 } // namespace zorsteel

@@ -13,8 +13,8 @@ int CAiscDesign2L::Calculate()
     const DoubleAngleLegs roles = GetDoubleAngleLegs();
     const double bf = roles.bf, h = roles.h;
     // Both legs are t thick; the record's J is already that of both angles.
-    const TeeSection legs{
-        .d = h, .tw = s.t, .Ix = s.Ix, .Sx = s.Sx, .Zx = s.Zx, .y = s.y, .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J};
+    const TeeSection legs{.d = h, .tw = s.t, .Ix = s.Ix, .Sx = s.Sx, .Zx = s.Zx, .y = s.y,
+                          .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J};
     ElementLimits flange{};
 
     return RunCheckSequence({
@@ -55,10 +55,7 @@ CAiscDesign::ElementLimits CAiscDesign2L::GetFlangeCompactLimits(double bf, doub
     return GetFlangeCompactLimits_FullFlange(bf, tf, fy, true);
 }
 
-double CAiscDesign2L::GetFcr_Minor(double bf, double tf) const
-{
-    return GetFcr_Element(bf / tf);
-}
+double CAiscDesign2L::GetFcr_Minor(double bf, double tf) const { return GetFcr_Element(bf / tf); }
 
 double CAiscDesign2L::GetCv_Minor(double bf, double tf, double fy) const
 {
@@ -81,7 +78,7 @@ int CAiscDesign2L::GetSingleAngleFromDoubleAngle(mvSect_AISC& angle) const
 CAiscDesignTeeType::TorsionalSection CAiscDesign2L::GetTorsionalSection() const
 {
     const mvSect_AISC& s = Section;
-    GetShearCentre_y0(); // shown; r0 bar and H come with the record
+    GetShearCentre_y0();  // shown; r0 bar and H come with the record
     // Without its component angle the member keeps a / ri = 0 and the record's J.
     double aRi = 0;
     double j = s.J;
@@ -105,7 +102,7 @@ CAiscDesignTeeType::TorsionalSection CAiscDesign2L::GetTorsionalSection() const
         klm = klo;
         equation = Equation::E6_2a;
     } else {
-        const double connectors = 0.5 * aRi; // Ki = 0.5 for angles back to back
+        const double connectors = 0.5 * aRi;  // Ki = 0.5 for angles back to back
         klm = std::sqrt(klo * klo + connectors * connectors);
         equation = Equation::E6_2b;
     }
@@ -118,7 +115,4 @@ double CAiscDesign2L::GetFcr_FlexuralTorsionalBuckling() const
     return GetFcr_FlexuralTorsional(GetTorsionalSection());
 }
 
-double CAiscDesign2L::GetFe_FlexuralTorsionalBuckling() const
-{
-    return GetFe_FlexuralTorsional(GetTorsionalSection());
-}
+double CAiscDesign2L::GetFe_FlexuralTorsionalBuckling() const { return GetFe_FlexuralTorsional(GetTorsionalSection()); }

@@ -4,35 +4,23 @@
 
 using namespace zorsteel;
 
-int CAiscDesignChannel::Calculate()
-{
-    return CAiscDesignI::Calculate();
-}
+int CAiscDesignChannel::Calculate() { return CAiscDesignI::Calculate(); }
 
-double CAiscDesignChannel::GetPhiv(double h, double tw, double fy) const
-{
-    return CAiscDesign::GetPhiv(h, tw, fy);
-}
+double CAiscDesignChannel::GetPhiv(double h, double tw, double fy) const { return CAiscDesign::GetPhiv(h, tw, fy); }
 
 bool CAiscDesignChannel::ConsiderFlexuralTorsionalBuckling() const
 {
     return CAiscDesign::ConsiderFlexuralTorsionalBuckling();
 }
 
-bool CAiscDesignChannel::IsDoublySymmetric() const
-{
-    return false;
-}
+bool CAiscDesignChannel::IsDoublySymmetric() const { return false; }
 
 CAiscDesign::ElementLimits CAiscDesignChannel::GetFlangeCompactLimits(double bf, double tf, double fy) const
 {
     return GetFlangeCompactLimits_FullFlange(bf, tf, fy);
 }
 
-double CAiscDesignChannel::GetFcr_Minor(double bf, double tf) const
-{
-    return GetFcr_Element(bf / tf);
-}
+double CAiscDesignChannel::GetFcr_Minor(double bf, double tf) const { return GetFcr_Element(bf / tf); }
 
 double CAiscDesignChannel::GetCv_Minor(double bf, double tf, double fy) const
 {
@@ -61,7 +49,7 @@ double CAiscDesignChannel::GetFe_FlexuralTorsionalBuckling() const
     const double y0 = 0;
     PrintLine(L"y0", y0, LengthUnit);
     const double slenderness = Kx * Lx / s.rx;
-    const double fey = Pi * Pi * E / (slenderness * slenderness); // E4-7 form, about x: the axis of symmetry
+    const double fey = Pi * Pi * E / (slenderness * slenderness);  // E4-7 form, about x: the axis of symmetry
     PrintEquationValue(L"Fey_pi_pi_E_kl_rx2.png", fey, StressUnit);
     const double r02 = x0 * x0 + y0 * y0 + (s.Ix + s.Iy) / s.A;
     PrintEquationValue(Equation::E4_11, r02, AreaUnit);

@@ -11,7 +11,7 @@ int CAiscDesignI::Calculate()
     const mvSect_AISC& s = Section;
     // The clear web depth comes from h/tw; the record's own h is an HSS wall.
     const double h = s.tw * s.h_tw;
-    ElementLimits flange{}; // found with the major axis, used again about the minor
+    ElementLimits flange{};  // found with the major axis, used again about the minor
 
     return RunCheckSequence({
         .compression = [&] { return GetCompression(h); },
@@ -72,10 +72,7 @@ CAiscDesign::CompressionStep CAiscDesignI::GetCompression_Torsional(double q) co
     return CompressionStep{pnFlexural, GetPn_FlexuralTorsionalBuckling(fcr, Section.A)};
 }
 
-bool CAiscDesignI::IsDoublySymmetric() const
-{
-    return true;
-}
+bool CAiscDesignI::IsDoublySymmetric() const { return true; }
 
 CAiscDesignI::MajorFlexure CAiscDesignI::GetMnx(double h) const
 {
@@ -98,7 +95,7 @@ double CAiscDesignI::GetMnx_CompactWeb(const ElementLimits& flange, double cb) c
     PrintLine(L"Mnx to account for Lateral-Torsional Buckling");
     PrintLine(L"");
     const LateralLimits limits = GetLateralLimits(s, Fy);
-    double fcr = Fy; // not used within Lr
+    double fcr = Fy;  // not used within Lr
     if (Lb > limits.Lengths.Lr) {
         PrintLine(L"Lb > Lr");
         fcr = GetFcr(s, cb, Lb, Fy, limits.c);
@@ -136,30 +133,18 @@ double CAiscDesignI::GetPhiv(double h, double tw, double fy) const
     return 0.9;
 }
 
-bool CAiscDesignI::ConsiderFlexuralTorsionalBuckling() const
-{
-    return false;
-}
+bool CAiscDesignI::ConsiderFlexuralTorsionalBuckling() const { return false; }
 
 CAiscDesign::ElementLimits CAiscDesignI::GetFlangeCompactLimits(double bf, double tf, double fy) const
 {
     return GetFlangeCompactLimits_HalfFlange(bf, tf, fy);
 }
 
-double CAiscDesignI::GetFcr_Minor(double bf, double tf) const
-{
-    return GetFcr_HalfFlange(bf, tf);
-}
+double CAiscDesignI::GetFcr_Minor(double bf, double tf) const { return GetFcr_HalfFlange(bf, tf); }
 
-double CAiscDesignI::GetCv_Minor(double bf, double tf, double fy) const
-{
-    return GetCv_HalfFlange(bf, tf, fy);
-}
+double CAiscDesignI::GetCv_Minor(double bf, double tf, double fy) const { return GetCv_HalfFlange(bf, tf, fy); }
 
-double CAiscDesignI::GetFlange_b() const
-{
-    return GetFlange_HalfWidth();
-}
+double CAiscDesignI::GetFlange_b() const { return GetFlange_HalfWidth(); }
 
 double CAiscDesignI::GetC() const
 {
@@ -180,7 +165,7 @@ double CAiscDesignI::GetQa_Stiffened(double b, double t, double e, double fy) co
 {
     const double ratio = b / t;
     PrintLine(L"Stiffened b / t = h / tw", ratio, L"");
-    const double limit = 1.49 * std::sqrt(e / fy); // Table B4.1a case 5
+    const double limit = 1.49 * std::sqrt(e / fy);  // Table B4.1a case 5
     PrintEquationValue(L"TblB4.1a.5.png", limit, L"");
     if (ratio <= limit) {
         PrintLine(L"The section has non-slender stiffened element");
@@ -281,8 +266,9 @@ double CAiscDesignI::GetMn_Compact(const ElementLimits& flange, const mvSect_AIS
     RecordMoment(Equation::F2_1, mp);
     PrintLine(L"");
     PrintLine(L"Mnx to account for Flange Local Buckling");
-    return GetMn_FlangeLocalBuckling(flange, mp, fy, sx, {Equation::F3_1, Equation::F3_2},
-                                     [&] { return 0.9 * E * GetKc() * sx / (flange.lambda * flange.lambda); });
+    return GetMn_FlangeLocalBuckling(flange, mp, fy, sx, {Equation::F3_1, Equation::F3_2}, [&] {
+        return 0.9 * E * GetKc() * sx / (flange.lambda * flange.lambda);
+    });
 }
 
 double CAiscDesignI::GetMn_FlangeLocalBuckling(const ElementLimits& flange, double mp, double fy, double s,
@@ -291,7 +277,7 @@ double CAiscDesignI::GetMn_FlangeLocalBuckling(const ElementLimits& flange, doub
     const auto [lambdaF, lambdaPf, lambdaRf] = flange;
     double mn;
     const wchar_t* image = L"Mn_equal_Mp.png";
-    std::optional<LimitStateEquation> recorded; // a compact flange is no limit state
+    std::optional<LimitStateEquation> recorded;  // a compact flange is no limit state
     if (lambdaF < lambdaPf) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
         mn = mp;
@@ -319,7 +305,7 @@ double CAiscDesignI::GetMn_Lateral(const mvSect_AISC& section, const LengthLimit
     PrintMoment(Equation::F2_1, mp);
     double mn;
     const wchar_t* image = L"Mn_equal_Mp.png";
-    std::optional<LimitStateEquation> recorded; // below Lp lateral-torsional buckling does not apply
+    std::optional<LimitStateEquation> recorded;  // below Lp lateral-torsional buckling does not apply
     if (lb < lp) {
         PrintLine(L"Lb < Lp");
         mn = mp;
@@ -342,7 +328,8 @@ double CAiscDesignI::GetMn_Lateral(const mvSect_AISC& section, const LengthLimit
 
 // ---- Major axis with a noncompact or slender web (F5) ----------------------------
 
-double CAiscDesignI::GetBendingStrengthReductionFactor_SlenderWeb(const mvSect_AISC& section, double h, double fy) const
+double CAiscDesignI::GetBendingStrengthReductionFactor_SlenderWeb(const mvSect_AISC& section, double h,
+                                                                  double fy) const
 {
     const double tw = section.tw;
     const double aw = std::min(h * tw / (section.bf * section.tf), 10.0);
@@ -388,7 +375,7 @@ double CAiscDesignI::GetMn_Lateral_SlenderWeb(const mvSect_AISC& section, const 
         PrintEquationValue(Equation::F5_4, fcr, StressUnit);
     } else {
         PrintLine(L"Lb < Lp");
-        fcr = fy; // compression flange yielding
+        fcr = fy;  // compression flange yielding
     }
     const double mn = GetMn_SlenderWeb(fcr, fy, section.Sx, web.Rpg, Equation::F5_2);
     // Fcr held to Fy, below Lp or where Cb lifts F5-3 above it, is compression flange yielding.
@@ -404,7 +391,7 @@ double CAiscDesignI::GetMn_Compact_SlenderWeb(const ElementLimits& flange, const
 {
     const auto [lambdaF, lambdaPf, lambdaRf] = flange;
     double fcr;
-    bool compact = false; // a compact flange is no limit state
+    bool compact = false;  // a compact flange is no limit state
     if (lambdaPf < lambdaF && lambdaF <= lambdaRf) {
         PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
         fcr = fy - 0.3 * fy * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);
@@ -468,21 +455,21 @@ double CAiscDesignI::GetCv_Major(double h, double tw, double fy) const
 
 void CAiscDesignI::TestPlateGirder()
 {
-    SetPlates(22, 1.25, 0.375, 266.6666666666667, 102.5); // h = 100
+    SetPlates(22, 1.25, 0.375, 266.6666666666667, 102.5);  // h = 100
     Section.Sx = 3360;
     Section.h0 = 101.25;
 }
 
 void CAiscDesignI::TestPlateGirder2()
 {
-    SetPlates(24, 1.125, 0.3125, 320, 102.25); // h = 100
+    SetPlates(24, 1.125, 0.3125, 320, 102.25);  // h = 100
     Section.Sx = 3210;
     Section.h0 = 101.125;
 }
 
 void CAiscDesignI::TestBuildupColumn()
 {
-    SetPlates(8, 1, 0.25, 60, 17); // h = 15
+    SetPlates(8, 1, 0.25, 60, 17);  // h = 15
     Section.A = 19.8;
     Section.Ix = 1100;
     Section.rx = std::sqrt(1100 / 19.8);

@@ -67,8 +67,8 @@ protected:
     // What F5 needs of a noncompact or slender web: Rpg and rt.
     struct SlenderWeb
     {
-        double Rpg; // F5-6
-        double rt;  // F4-11, in
+        double Rpg;  // F5-6
+        double rt;   // F4-11, in
     };
     // F4-12 aw and F5-6 bending strength reduction factor Rpg of the section
     // with the clear web depth h.

@@ -14,8 +14,8 @@ constexpr double kLegTolerance = 5e-07;
 
 struct BetawRow
 {
-    double b, d;  // long and short leg, in
-    double betaw; // in
+    double b, d;   // long and short leg, in
+    double betaw;  // in
 };
 
 // Commentary Table C-F10.1.
@@ -30,7 +30,7 @@ constexpr BetawRow kBetawTable[] = {
 int CAiscDesignL::Calculate()
 {
     const mvSect_AISC& s = Section;
-    ElementLimits leg{}; // found with the w axis and reused about z
+    ElementLimits leg{};  // found with the w axis and reused about z
 
     return RunCheckSequence({
         .compression =
@@ -101,10 +101,7 @@ int CAiscDesignL::Calculate()
     });
 }
 
-CAiscDesign::WorkingMoments CAiscDesignL::GetPrincipalMoments() const
-{
-    return ToDesignAxes(Mux, Muy);
-}
+CAiscDesign::WorkingMoments CAiscDesignL::GetPrincipalMoments() const { return ToDesignAxes(Mux, Muy); }
 
 CAiscDesign::WorkingMoments CAiscDesignL::ToDesignAxes(double mx, double my) const
 {
@@ -150,7 +147,7 @@ CAiscDesign::ColumnSlenderness CAiscDesignL::GetColumnFe_E5() const
             klr = 32 + 1.25 * lr;
             equation = Equation::E5_2;
         }
-    } else if (lr <= 75) { // E5(b): web members of box and space trusses
+    } else if (lr <= 75) {  // E5(b): web members of box and space trusses
         klr = 60 + 0.8 * lr;
         equation = Equation::E5_3;
     } else {
@@ -202,10 +199,7 @@ void CAiscDesignL::ComputeMomentMagnification(double& mw, double& mz, double a, 
     B1y = b1z;
 }
 
-double CAiscDesignL::GetFcr_Minor(double b, double t) const
-{
-    return GetFcr_Element(b / t);
-}
+double CAiscDesignL::GetFcr_Minor(double b, double t) const { return GetFcr_Element(b / t); }
 
 double CAiscDesignL::GetCv_Minor(double d, double t, double fy) const
 {
@@ -331,7 +325,7 @@ double CAiscDesignL::GetMn_Compact(const ElementLimits& leg, double fy, double s
     const auto [lambda, lambdaP, lambdaR] = leg;
     if (lambda < lambdaP) {
         PrintImage(L"lamda_less_than_lamda_pf.png");
-        return mnYield; // F10-6: no leg local buckling
+        return mnYield;  // F10-6: no leg local buckling
     }
     double mn;
     if (lambda > lambdaR) {
