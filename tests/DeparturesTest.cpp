@@ -60,6 +60,7 @@ TEST(Departures, WorkedNumbersOfTheDocument)
     const Member twisting{.section = L"W8X31", .fy = 50, .pu = 10, .lx = 120, .ly = 60, .lz = 120};
     const Member snugTight{.section = L"2L4X4X1/2X3/8", .fy = 36, .pu = 10, .lx = 60, .ly = 120, .a = 60};
     const Member slenderWeb{.section = L"W16X31", .fy = 50, .pu = 10, .lx = 120, .ly = 120};
+    const Member verySlender{.section = L"W12X19", .fy = 50, .pu = 1, .lx = 382.23, .ly = 382.23};
     const Member slenderFlanges{.section = L"HSS12X8X3/16", .fy = 46};
     const Member shortLegToe{.section = L"L6X4X1/2", .fy = 36, .mux = -1, .lb = 120};
     const Member heel{.section = L"L6X6X5/16", .fy = 36, .mux = -1, .muy = -1};
@@ -83,6 +84,7 @@ TEST(Departures, WorkedNumbersOfTheDocument)
         {"8", twisting, kPhiPn, 376.5, 1},
         {"10", snugTight, kPhiPn, 174.4, 1},
         {"11", slenderWeb, kPhiPn, 188.5, 1},
+        {"11", verySlender, kPhiPn, 2.66, 2},
         {"13", slenderFlanges, kPhiMnx, 73.8, 1},
         {"13", slenderFlanges, kPhiMny, 45.5, 1},
         {"14", shortLegToe, kPhiMnx, 16.1, 1},
