@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <tuple>
 #include <sys/wait.h>
 
 #include <nlohmann/json.hpp>
@@ -252,6 +253,28 @@ TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
     EXPECT_EQ(records[3][1], "");        // no combination given
     EXPECT_EQ(records[4][16], "NG");     // ErrorCode 4
     EXPECT_EQ(json["members"][4]["PhiPn"], "nan");
+}
+
+TEST(CommandTest, RulesAreFullByDefaultAndEveryOutputSaysWhich)
+{
+    // docs/aisc-departures.md, entry 1: a bolted L4X4X1/4 tie, 62.5 kips classic, 47.6 by rupture.
+    const ScratchFolder folder("command-rules");
+    folder.Write("m.csv", "Id,Section,Fy,Pu,NetAreaRatio,ShearLagU\nT,L4X4X1/4,36,-10,0.88653,0.64\n");
+    for (const auto& [option, rules, phiPn] : {std::tuple{"", "full", 47.6}, std::tuple{"--rules full", "full", 47.6},
+                                               std::tuple{"--rules classic", "classic", 62.5}}) {
+        const CommandRun run =
+            Zorsteel(folder, std::string("check --members m.csv --out r.csv --json r.json ") + option);
+        EXPECT_EQ(run.status, 0) << run.err;
+        const Records records = ReadCsv(FileText((folder.Path() / "r.csv").string()));
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_EQ(records[0].back(), "Rules");
+        EXPECT_EQ(records[1].back(), rules) << option;
+        EXPECT_NEAR(Number(records[1][3]), phiPn, 0.05) << option;
+        const nlohmann::json json = nlohmann::json::parse(FileText((folder.Path() / "r.json").string()));
+        EXPECT_EQ(json["Rules"], rules) << option;
+        EXPECT_EQ(json["members"][0]["Rules"], rules) << option;
+    }
+    EXPECT_EQ(Zorsteel(folder, "check --members m.csv --rules strict").status, 3);
 }
 
 TEST(CommandTest, SingleMemberFromOptions)

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <span>
 
 #include "TestSupport.h"
 
@@ -133,6 +134,27 @@ TEST(FullRules, DeparturesExamplesComeOutAsAiscGivesThem)
          0.005},
     };
     ExpectAll(cases);
+}
+
+TEST(FullRules, LateralTranslationForcesAmplifiedByB2)
+{
+    // W10X49, effective length method, Pnt = 150, Plt = 50 kips, B2x = 1.2, B2y = 1.1: Pr = 150 + 1.2 x 50
+    // = 210 (A-8-2); B1 = 1 / (1 - 210 / 3754.3) = 1.0592 with K1 = 1; H1-1a: 210 / 512.29 + 8/9 x 1.0592 x 50
+    // / 226.5 = 0.6178.
+    const std::unique_ptr<CAiscDesign> design =
+        Checked({.section = L"W10X49", .fy = 50, .pu = 150, .mux = 50, .lx = 144, .ly = 144, .directAnalysis = false});
+    design->SetLateralTranslation(50, 0, 0, 1.2, 1.1);
+    design->Calculate();
+    EXPECT_NEAR(design->GetB1x(), 1.0592, 0.0001);
+    EXPECT_NEAR(design->GetInteractionRatio(), 0.6178, 0.0001);
+    // A single angle takes Mlt onto its principal axes as it takes Mu: B2 = 1 and no B1 give Mu + Mlt.
+    FullMember angle{.section = L"L6X4X1/2", .fy = 36, .mux = 1, .muy = -0.5, .lb = 60, .mltx = 1};
+    std::unique_ptr<CAiscDesign> split = Checked(angle);
+    angle.mux = 2, angle.mltx = 0;
+    const std::unique_ptr<CAiscDesign> whole = Checked(angle);
+    angle.muy = -1;
+    EXPECT_NE(Checked(angle)->GetInteractionRatio(), whole->GetInteractionRatio());  // Muy counts
+    EXPECT_NEAR(split->GetInteractionRatio(), whole->GetInteractionRatio(), 1e-12);
 }
 
 TEST(FullRules, AiscDesignExamplesWithinOnePercent)

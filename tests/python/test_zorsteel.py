@@ -119,6 +119,12 @@ def test_the_example_prints_the_members_the_command_finds_failing():
     (lambda: zorsteel.check_many(["W14X90"]), TypeError, "rows[0]: a row is a dict of the member file's columns, not str"),
     (lambda: zorsteel.section("W14X91"), ValueError, 'unknown section "W14X91"'),
     (lambda: zorsteel.sections("Q"), ValueError, '"Q" names no shape family'),
+    (lambda: zorsteel.check("W14X90", Fy=50, rules="strict"), ValueError, "rules: must be 'full' or 'classic', not"),
+    (lambda: zorsteel.check("L4X4X1/4", Fy=36, AngleConnectedLeg="left"), ValueError,
+     'member L4X4X1/4, AngleConnectedLeg: must be long or short, not "left"'),
+    (lambda: zorsteel.check("W14X90", Fy=50, NetAreaRatio=1.5), ValueError,
+     "NetAreaRatio: must be above 0 and at most 1, not 1.5"),
+    (lambda: zorsteel.check("W14X90", Fy=55, Pu=-10), ValueError, "member W14X90, Fu: not given, and no usual grade"),
 ])
 def test_bad_input_raises_naming_the_member_and_the_field(call, error, message):
     with pytest.raises(error, match=re.escape(message)):
@@ -176,3 +182,11 @@ def test_conventions_notes_and_deflections_as_the_command_gives_them():
     assert (beam.Status, beam.TotalDeflectionRatio, beam.LiveDeflectionRatio) == ("NG", 2.0, 2.0)
     assert beam.Message.startswith("total-load deflection ratio above 1.0; live-load deflection ratio above 1.0")
     assert inches.TotalDeflectionRatio is None and inches.as_dict()["LiveDeflectionRatio"] is None
+
+
+def test_rules_full_by_default_classic_when_asked():
+    # docs/aisc-departures.md, entry 1: a bolted L4X4X1/4 tie, 62.5 kips classic, 47.6 by rupture.
+    tie = dict(Fy=36, Pu=-10, NetAreaRatio=1.711 / 1.93, ShearLagU=0.64)
+    full, classic = zorsteel.check("L4X4X1/4", **tie), zorsteel.check("L4X4X1/4", rules="classic", **tie)
+    assert (full.Rules, round(full.PhiPn, 1), full.PnLimitState) == ("full", 47.6, "Tensile rupture (D2-2)")
+    assert (classic.Rules, round(classic.PhiPn, 1)) == ("classic", 62.5)
