@@ -214,6 +214,9 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
                 !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle connected by its short leg with bl / bs of 1.7 or more: outside E5, "
                             "Lx is taken as the effective length about z (Kx Lx / rz)");
+            else if (design.GetShapeCode() == kShapeL && full && !design.AppliedSingleAngleSlenderness())
+                verdict.Say("single angle: Lx is taken as the effective length about z (Kx Lx / rz, no E5), "
+                            "so for an angle connected by one leg give AngleConnectedLeg (long or short) for E5");
             else if (design.GetShapeCode() == kShapeL && !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle: Lx is taken as the effective length about z (Kx Lx / rz, no E5), "
                             "so for an angle connected by one leg enter the E5 equivalent length as Lx");
