@@ -122,7 +122,8 @@ std::string FieldWhere(const MemberRow& row, const InputColumn& column);
 // not recorded. Never throws: without memory it records "out of memory".
 void RecordError(MemberRow& row, const InputColumn& column, std::string_view problem) noexcept;
 
-// Sets a text field of the row (AnalysisSectionName among the inputs).
+// Sets a text field of the row (AnalysisSectionName among the inputs); a
+// Section without the blanks around and in it (CompactSectionName).
 void SetText(MemberRow& row, const InputColumn& column, std::string_view text) noexcept;
 void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept;
 // Sets a number when it keeps the column's rule: finite, above 0 (Positive),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "../report/ProblemPrintArea.h"
 #include "../report/ReportPage.h"
 #include "../section/CatalogueFile.h"
+#include "InputNames.h"
 #include "MemberVerdict.h"
 
 namespace zorsteel {
@@ -141,6 +143,14 @@ void NoteShortLengths(std::vector<std::string>& notes, const MemberRow& row, con
                     (feet ? "feet" : "inches"));
 }
 
+// Mrx/Mcx + Mry/Mcy back from the H1-1 ratio and Pr/Pc: H1-1a above
+// Pr/Pc = 0.2, H1-1b at or below it, as the check chose.
+double MomentRatioOf(double axialRatio, double interactionRatio)
+{
+    const double axial = std::abs(axialRatio);
+    return axial > 0.2 ? (interactionRatio - axial) * 9.0 / 8.0 : interactionRatio - axial / 2;
+}
+
 MemberResult Check(const MemberRow& row, bool withReport)
 {
     if (!row.Error.empty()) return Unchecked(row, row.Error);
@@ -154,8 +164,8 @@ MemberResult Check(const MemberRow& row, bool withReport)
     if (!design) {
         const bool known = catalogue && catalogue->IsValidAiscSection(section.c_str());
         return Unchecked(row, FieldWhere(row, sectionColumn) + ": " +
-                                  (known ? "no design class checks section \"" : "unknown section \"") + row.Section +
-                                  "\"");
+                                  (known ? "no design class checks section \"" + row.Section + "\""
+                                         : UnknownSectionText(row.Section)));
     }
 
     MemberInputs inputs = LibraryInputs(row);
@@ -181,6 +191,7 @@ MemberResult Check(const MemberRow& row, bool withReport)
                         Number(record.Ix) + " = " + Brief(inputs.DeflectionAdjustmentRatio));
     for (const std::string& note : notes) (verdict.Message += verdict.Message.empty() ? "" : "; ") += note;
     const LimitStates states = design->GetLimitStates();
+    const double axial = design->GetPu() / design->GetPhiPn();
     return MemberResult{
         .Id = row.Id,
         .Combo = row.Combo,
@@ -208,6 +219,8 @@ MemberResult Check(const MemberRow& row, bool withReport)
         .DeflectionChecked = design->ChecksDeflection(),
         .TotalDeflectionRatio = design->GetTotalDeflectionRatio(),
         .LiveDeflectionRatio = design->GetLiveDeflectionRatio(),
+        .AxialRatio = axial,
+        .MomentRatio = MomentRatioOf(axial, design->GetInteractionRatio()),
         .Limits = states,
         .Report = report ? report->str() : std::string(),
     };
@@ -242,7 +255,7 @@ void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::
         rows.size(), threads, kBlockSize, [&](std::size_t i) { return RunMember(rows[i], withReport); }, done);
 }
 
-void PrintMemberBlock(std::ostream& out, const MemberResult& result)
+void PrintMemberBlock(std::ostream& out, const MemberResult& result, std::string_view head)
 {
     std::string title;
     for (const std::string* part : {&result.Id, &result.Combo, &result.Section}) {
@@ -251,6 +264,7 @@ void PrintMemberBlock(std::ostream& out, const MemberResult& result)
         title += *part;
     }
     ProblemPrintArea area(&out, EscapeHtml(FromUtf8(title).c_str()).c_str());
+    out << head;
     if (result.Checked)
         out << result.Report;
     else
