@@ -319,7 +319,7 @@ py::dict Section(const std::string& name)
 {
     mvSect_AISC record;
     if (!Catalogue().GetAiscSection(record, FromUtf8(name).c_str()))
-        throw py::value_error("unknown section \"" + name + "\"");
+        throw py::value_error(UnknownSectionText(name));
     double numbers[kSectionNumberCount];
     std::memcpy(numbers, &record, sizeof numbers);
     py::dict fields;
