@@ -677,7 +677,7 @@ TEST(CommandTest, ReportHasOneCalculationPerMemberAndTheSummaryLinkedToIt)
              // kips keep Pr/Pc below 0.2, its legs (b/t = 16) are slender in compression and noncompact in
              // flexure about both principal axes (LimitStatesTest has the same angle).
              "<tr class=\"ng\"><td class=\"id\"><a href=\"#member-2\">A-1</a></td><td class=\"id\">L4X4X1/4</td>"
-             "<td>D</td><td class=\"number\">0.053</td><td class=\"id\" title=\"H1-1b: Pn Flexural buckling (E7-2), "
+             "<td>D</td><td class=\"number\">0.053</td><td class=\"governs\" title=\"H1-1b: Pn Flexural buckling (E7-2), "
              "Mnx Leg local buckling (F10-7), Mny Leg local buckling (F10-7)\">H1-1b: E7-2, F10-7, F10-7</td>"
              "<td class=\"status ng\">NG</td><td class=\"message\">axial load above the Euler load",
              "<li><strong>4. A-8-3: above the Euler load the check goes on</strong> (single angles): "

@@ -185,7 +185,8 @@ void WriteSummary(std::ostream& out, const std::vector<MemberResult>& results, c
         const char* kind = RowClass(r.Status);
         out << "<tr class=\"" << kind << "\"><td class=\"id\"><a href=\"#" << Anchor(m) << "\">" << Html(r.Id)
             << "</a></td><td class=\"id\">" << Html(r.Section) << "</td><td>" << Html(r.Combo)
-            << "</td><td class=\"number\">" << (r.Checked ? Ratio(r.CriticalRatio) : "") << "</td><td class=\"id\"";
+            << "</td><td class=\"number\">" << (r.Checked ? Ratio(r.CriticalRatio) : "")
+            << "</td><td class=\"governs\"";
         if (r.Checked) out << " title=\"" << Html(GoverningText(r.Limits)) << "\"";
         out << ">" << (r.Checked ? Html(ShortGoverningText(r.Limits)) : "") << "</td><td class=\"status " << kind
             << "\">" << r.Status << "</td><td class=\"message\">" << Html(r.Message) << "</td></tr>\n";

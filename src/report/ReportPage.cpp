@@ -38,17 +38,18 @@ hr { margin: 0; border: 0; border-top: 1px solid #1f3a5f; }
 .fail { border-color: #c62828; background: #fde4e4; color: #8e0f0f; }
 .warning { border-color: #e69a00; background: #fff2d1; color: #6b4300; }
 .clear { clear: both; }
-table.summary { width: 100%; margin: 12px 0; border-collapse: collapse; font-size: 10pt; }
-.summary th, .summary td { padding: 2px 8px; border-bottom: 1px solid #c8d0da; text-align: left; }
+table.summary { width: 100%; margin: 12px 0; border-collapse: collapse; font-size: 9.5pt; }
+.summary th, .summary td { padding: 2px 6px; border-bottom: 1px solid #c8d0da; text-align: left; }
 .summary th { background: #e6edf5; color: #1f3a5f; }
 .summary td.ok { color: #0b5a1f; font-weight: bold; }
 .summary td.ng, .summary td.error { color: #8e0f0f; font-weight: bold; }
-.summary th, .summary td.id { white-space: nowrap; }
+.summary th, .summary td.id, .summary td.governs { white-space: nowrap; }
 .summary .number { text-align: right; white-space: nowrap; }
-.summary td.message { min-width: 2.2in; font-size: 9pt; }
+.summary td.message { min-width: 1.4in; font-size: 8.5pt; }
 .summary tr.ng td, .summary tr.error td { font-weight: bold; background: #ececec;
                                           -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 .summary tr.ng td:first-child, .summary tr.error td:first-child { border-left: 5px solid #000; }
+.summary tr td.message { font-weight: normal; }
 h2.report-section { margin: 14px 0 4px; font-size: 13pt; color: #1f3a5f; break-after: avoid; }
 .counts { margin: 4px 0; }
 ul.limitations { margin: 4px 0; padding-left: 20px; font-size: 10pt; }
