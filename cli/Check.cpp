@@ -67,7 +67,7 @@ MemberRow RowFromOptions(const CheckOptions& options)
     row.Where = "command line";
     row.Naming = FieldNaming::Option;
     row.Id = options.Section;  // unless --Id names it
-    row.Section = options.Section;
+    row.Section = CompactSectionName(options.Section);
     row.Conventions = options.Conventions;
     for (const auto& [column, text] : options.Fields) SetField(row, *column, text);
     FinishRow(row);

@@ -98,10 +98,13 @@ std::optional<double> NumberOf(py::handle value)
 // text where a number belongs is a TypeError, a number that breaks the
 // column's rule a ValueError; None keeps the default. Labels (Id, Combo) and
 // names may be given as any value and are taken as its str().
-// None or NaN: a blank cell, as pandas gives an empty one.
+// None, NaN, or pandas' NA and NaT: a blank cell, as pandas gives an empty
+// one (known by their type's name: the module does not import pandas).
 bool IsBlank(py::handle value)
 {
     if (value.is_none()) return true;
+    const std::string type = py::str(py::type::handle_of(value).attr("__name__"));
+    if (type == "NAType" || type == "NaTType") return true;
     if (py::isinstance<py::str>(value) || py::isinstance<py::bytes>(value)) return false;
     const std::optional<double> number = NumberOf(value);
     return number && std::isnan(*number);

@@ -107,6 +107,10 @@ def test_the_example_reads_a_file_as_a_spreadsheet_saves_it(tmp_path):
     assert runs[0].stdout == runs[1].stdout and runs[1].returncode == 1, runs[1].stderr
 
 
+class NAType:
+    """A stand-in for pandas.NA, which the module knows by its type's name."""
+
+
 class FakeFrame:
     """What check_many takes of a pandas DataFrame, without pandas: to_dict("records")."""
 
@@ -121,11 +125,11 @@ class FakeFrame:
 def test_a_frame_with_blank_cells_and_names_as_typed_checks_as_clean_rows():
     clean = [{"Id": "C1", "Combo": "D", "Section": "W14X90", "Fy": 50.0, "Pu": 400.0, "Lx": 180.0, "Ly": 180.0},
              {"Id": "B1", "Combo": "L", "Section": "W16X26", "Fy": 50, "Mux": 60.0, "Lb": 120.0}]
-    # A frame's blank cells are NaN (None in a column of objects); headers and sections as people type them.
+    # A frame's blank cells are NaN (None or pandas.NA in a column of objects); headers and sections as typed.
     frame = FakeFrame([
         {" id": "C1", "COMBO": "D", "section": " W14 X 90", "Fy ": 50.0, "Pu": 400.0, "Lx": 180.0, "Ly": 180.0,
          "Mux": math.nan, "Lb": math.nan},
-        {" id": "B1", "COMBO": "L", "section": "W16x26 ", "Fy ": 50, "Pu": math.nan, "Lx": None, "Ly": math.nan,
+        {" id": "B1", "COMBO": "L", "section": "W16x26 ", "Fy ": 50, "Pu": NAType(), "Lx": None, "Ly": math.nan,
          "Mux": 60.0, "Lb": 120.0}])
     expected, results = zorsteel.check_many(clean), zorsteel.check_many(frame)
     assert [r.Section for r in results] == ["W14X90", "W16x26"]
