@@ -66,8 +66,8 @@ MemberRow RowFromOptions(const CheckOptions& options)
     MemberRow row;
     row.Where = "command line";
     row.Naming = FieldNaming::Option;
-    row.Id = options.Section;  // unless --Id names it
     row.Section = CompactSectionName(options.Section);
+    row.Id = row.Section;  // unless --Id names it
     row.Conventions = options.Conventions;
     for (const auto& [column, text] : options.Fields) SetField(row, *column, text);
     FinishRow(row);
