@@ -116,9 +116,13 @@ void SetField(MemberRow& row, const InputColumn& column, std::string_view text)
         return;
     }
     double number = 0;
-    if (ParseNumber(text, number) == NumberParse::NotANumber)
-        RecordError(row, column, Quoted(text) + " is not a number");
-    else
+    if (ParseNumber(text, number) == NumberParse::NotANumber) {
+        // "0,85" from a spreadsheet of a locale that writes decimal commas.
+        std::string dotted(text);
+        std::ranges::replace(dotted, ',', '.');
+        const bool comma = dotted != text && ParseNumber(dotted, number) == NumberParse::Ok;
+        RecordError(row, column, Quoted(text) + " is not a number" + (comma ? " (write the decimal point as \".\")" : ""));
+    } else
         SetNumber(row, column, number, text);
 }
 

@@ -309,6 +309,8 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
          "m.csv, row 2, column Section: \"W14X9O\" is not in the catalogue; did you mean W14X90?"},
         {"a UTF-16 file", std::string("\xFF\xFEI\0d\0,\0S\0", 10), "", 4,
          "m.csv is UTF-16 text: save it as UTF-8"},
+        {"a decimal comma", "Id;Section;Fy;Cmx\nA;W14X90;50;0,85\n", "", 2,
+         "m.csv, row 2, column Cmx: \"0,85\" is not a number (write the decimal point as \".\")"},
         {"a unit in a column's name", "Id,Section,Fy,Lb (in)\nA,W14X90,50,120\n", "", 4,
          "m.csv, row 1, column 4: \"Lb (in)\" has a unit in its name: name the column Lb alone"},
         {"a value under a column without a name", "Id,Section,Fy,\nA,W14X90,50,120\n", "--out -", 2,
