@@ -73,7 +73,7 @@ ul.limitations { margin: 4px 0; padding-left: 20px; font-size: 10pt; }
                      vertical-align: -0.064in; }
   .header { font-size: 9.5pt; }
   .member-notes, .member-diagram { column-span: all; }
-  .member-diagram { max-width: 4.2in; margin: 0 auto 4px; }
+  .member-diagram { max-width: 5in; margin: 0 auto 4px; }
   .limitations { font-size: 8.5pt; }
   table.summary { font-size: 8pt; line-height: 1.25; }
   .summary th, .summary td { padding: 1px 4px; }
