@@ -12,7 +12,6 @@
 #include "Environment.h"
 #include "ExitStatus.h"
 #include "Pdf.h"
-#include "ReportOutput.h"
 #include "zorsteel.h"
 
 namespace zorsteel::cli {
@@ -39,16 +38,6 @@ private:
     bool m_on;
 };
 
-bool ReportFolderExists(const std::string& report)
-{
-    std::filesystem::path folder = std::filesystem::path(report).parent_path();
-    if (folder.empty()) folder = ".";
-    std::error_code error;
-    if (std::filesystem::is_directory(folder, error)) return true;
-    Complain("the report folder " + folder.string() + " does not exist");
-    return false;
-}
-
 // Before any member is checked: the PDF is in a folder that exists, and
 // there is a Chromium (found into chromium) to print it (that it is a file
 // of its own, OutputsAreDistinct has told). The exit status, kExitOk when
@@ -68,7 +57,8 @@ int PdfReady(const CheckOptions& options, std::string& chromium)
 bool WritePdf(const CheckOptions& options, const std::string& chromium, const std::vector<MemberResult>& results)
 {
     if (!options.Report.empty()) return PrintPdf(chromium, options.Report, options.Pdf);
-    return PrintPdf(chromium, [&](std::ostream& out) { WriteReport(out, options.Title, results); }, options.Pdf);
+    return PrintPdf(chromium, [&](std::ostream& out) { WriteModelReport(out, results, ReportOptionsOf(options)); },
+                    options.Pdf);
 }
 
 MemberRow RowFromOptions(const CheckOptions& options)
@@ -76,8 +66,8 @@ MemberRow RowFromOptions(const CheckOptions& options)
     MemberRow row;
     row.Where = "command line";
     row.Naming = FieldNaming::Option;
-    row.Id = options.Section;  // unless --Id names it
-    row.Section = options.Section;
+    row.Section = CompactSectionName(options.Section);
+    row.Id = row.Section;  // unless --Id names it
     row.Conventions = options.Conventions;
     for (const auto& [column, text] : options.Fields) SetField(row, *column, text);
     FinishRow(row);
@@ -150,6 +140,32 @@ FileIdentity IdentityOf(const std::string& path)
 std::string Shown(const std::string& path) { return path == "-" ? "- (standard output)" : path; }
 
 } // namespace
+
+bool ReportFolderExists(const std::string& report)
+{
+    std::filesystem::path folder = std::filesystem::path(report).parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error)) return true;
+    Complain("the report folder " + folder.string() + " does not exist");
+    return false;
+}
+
+ModelReportOptions ReportOptionsOf(const CheckOptions& options)
+{
+    ModelReportOptions report;
+    report.Title = options.Title;
+    report.EveryCombination = options.ReportAll;
+    return report;
+}
+
+void WriteReportPage(std::ostream& out, const CheckOptions& options, const std::vector<MemberResult>& results)
+{
+    WriteModelReport(out, results, ReportOptionsOf(options));
+    out.flush();
+    if (!PlaceReportImages(FromUtf8(options.Report).c_str()))
+        Complain("the equation images could not be placed beside " + options.Report);
+}
 
 bool OutputsAreDistinct(const std::string& members, const std::vector<NamedOutput>& outputs)
 {
@@ -257,6 +273,10 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
     if (m_out.Stream() && m_options->OutAsJson) WriteJsonArray(*m_out.Stream(), m_columns, m_results, envelope);
     if (m_out.Stream() == &std::cout || m_json.Stream() == &std::cout) return;
     const bool colour = UseColour(m_options->Colours);
+    if (!m_options->Table && (m_out.Stream() || m_json.Stream())) {  // the rows are in the file
+        WriteShortSummary(std::cout, m_results, colour);
+        return;
+    }
     WriteTable(std::cout, m_results, m_withCombo, colour, m_options->Threads);
     if (envelope) {
         std::cout << "\nEnvelope: the governing combination of each member\n";
@@ -330,10 +350,7 @@ int RunCheck(const CheckOptions& options)
     std::vector<MemberResult> envelope;
     if (options.Envelope) envelope = EnvelopeOf(sink.Results());
     if (report.Stream()) {
-        WriteReport(*report.Stream(), options.Title, sink.Results());
-        report.Stream()->flush();
-        if (!PlaceReportImages(FromUtf8(options.Report).c_str()))
-            Complain("the equation images could not be placed beside " + options.Report);
+        WriteReportPage(*report.Stream(), options, sink.Results());
     }
     if (withReport && MissingImageCount() > 0)
         Complain(std::to_string(MissingImageCount()) + " equation images that the report names are missing");

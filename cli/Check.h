@@ -31,7 +31,9 @@ struct CheckOptions
     std::string Report;   // report page
     std::string Pdf;      // the report as PDF
     std::string Title = "zorsteel member checks";
+    bool ReportAll = false;  // every combination's calculation in the report, not each member's governing one
     bool Envelope = false;
+    bool Table = false;  // every row on the terminal, also with --out FILE or --json FILE
     Colour Colours = Colour::Auto;
     unsigned Threads = 0;  // threads that check members; 0: one per core
     InputConventions Conventions;  // --length-unit, --compression-sign
@@ -104,6 +106,16 @@ struct NamedOutput
 // False, told, when an output is the member file or another output: the same
 // file by device and inode (through links), or the same path not made yet.
 bool OutputsAreDistinct(const std::string& members, const std::vector<NamedOutput>& outputs);
+
+// Whether the folder of a report (or PDF) exists; told when it does not.
+bool ReportFolderExists(const std::string& report);
+
+// The report's title and extent, from the options.
+ModelReportOptions ReportOptionsOf(const CheckOptions& options);
+
+// Writes the report of the results to out, the page at options.Report, and
+// places the equation images beside it (told when they cannot be).
+void WriteReportPage(std::ostream& out, const CheckOptions& options, const std::vector<MemberResult>& results);
 
 // True when colour goes to standard output.
 bool UseColour(Colour colour);

@@ -90,7 +90,7 @@ bool CsvReader::Next(std::vector<std::string>& fields)
                 quoted = false;
         } else if (c == '"') {
             quoted = true;
-        } else if (c == ',') {
+        } else if (c == m_separator) {
             fields.push_back(std::move(field));
             field.clear();
         } else if (c == '\n') {

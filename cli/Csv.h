@@ -38,12 +38,16 @@ void AppendCsvField(std::string& out, std::string_view text);
 // line break.
 void WriteCsvRecord(std::ostream& out, const std::vector<std::string>& cells);
 
-// Reads records one by one. A quoted field may span lines; "\r\n" and "\n"
-// both end a record; a byte-order mark at the very start is skipped.
+// Reads records one by one, fields separated by commas (or SetSeparator's).
+// A quoted field may span lines; "\r\n" and "\n" both end a record; a byte-order mark at the very start is skipped.
 class CsvReader
 {
 public:
     explicit CsvReader(std::istream& in) : m_in(in) {}
+
+    // The character between fields from the next record on: a comma unless
+    // set (a semicolon or a tab, as spreadsheets in many locales save).
+    void SetSeparator(char separator) { m_separator = separator; }
 
     // The next record's fields; false at the end of the input. A record with
     // an unterminated quote is returned as read and marked by UnclosedQuote.
@@ -59,6 +63,7 @@ private:
     int m_record = 0;
     bool m_unclosedQuote = false;
     bool m_endsLine = false;
+    char m_separator = ',';
 };
 
 } // namespace zorsteel::cli

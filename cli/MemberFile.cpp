@@ -33,6 +33,48 @@ struct Record
     bool endsLine = true;
 };
 
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r") == std::string_view::npos; }
+
+bool AllBlank(const std::vector<std::string>& fields) { return std::ranges::all_of(fields, IsBlank); }
+
+// A header read as comma-separated that holds UTF-16 text: a byte-order mark
+// of UTF-16, or the zero bytes of its ASCII characters.
+bool IsUtf16(const std::vector<std::string>& header)
+{
+    const std::string& first = header.front();
+    if (first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF")) return true;
+    return std::ranges::any_of(header, [](const std::string& field) { return field.find('\0') != std::string::npos; });
+}
+
+// The separator of a header read as comma-separated: the one of comma,
+// semicolon and tab it holds most of, a comma on a tie.
+char SeparatorOf(const std::vector<std::string>& header)
+{
+    std::size_t semicolons = 0, tabs = 0;
+    for (const std::string& field : header) {
+        semicolons += std::ranges::count(field, ';');
+        tabs += std::ranges::count(field, '\t');
+    }
+    const std::size_t commas = header.size() - 1;
+    if (semicolons > commas && semicolons >= tabs) return ';';
+    return tabs > commas && tabs > semicolons ? '\t' : ',';
+}
+
+// The header's fields, read as comma-separated, split again at separator.
+std::vector<std::string> Split(const std::vector<std::string>& fields, char separator)
+{
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) (line += i ? "," : "") += fields[i];
+    std::vector<std::string> split(1);
+    for (const char c : line) {
+        if (c == separator)
+            split.emplace_back();
+        else
+            split.back() += c;
+    }
+    return split;
+}
+
 MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& columns, const std::string& fileName,
                   const InputConventions& conventions)
 {
@@ -40,7 +82,13 @@ MemberRow ReadRow(const Record& record, const std::vector<const InputColumn*>& c
     MemberRow row;
     row.Where = fileName + ", row " + std::to_string(record.number);
     row.Conventions = conventions;
-    for (std::size_t i = 0; i < fields.size() && i < columns.size(); ++i) SetField(row, *columns[i], fields[i]);
+    for (std::size_t i = 0; i < fields.size() && i < columns.size(); ++i) {
+        if (columns[i])
+            SetField(row, *columns[i], fields[i]);
+        else if (!IsBlank(fields[i]) && row.Error.empty())  // under a header cell left empty
+            row.Error = row.Where + ", column " + std::to_string(i + 1) + ": " + Quoted(fields[i]) +
+                        " is in a column without a name in the header, and would not be read";
+    }
     if (record.unclosedQuote)
         row.Error = row.Where + ": a quote is not closed";
     else if (!record.endsLine && fields.size() < columns.size())
@@ -68,9 +116,13 @@ void SetField(MemberRow& row, const InputColumn& column, std::string_view text)
         return;
     }
     double number = 0;
-    if (ParseNumber(text, number) == NumberParse::NotANumber)
-        RecordError(row, column, Quoted(text) + " is not a number");
-    else
+    if (ParseNumber(text, number) == NumberParse::NotANumber) {
+        // "0,85" from a spreadsheet of a locale that writes decimal commas.
+        std::string dotted(text);
+        std::ranges::replace(dotted, ',', '.');
+        const bool comma = dotted != text && ParseNumber(dotted, number) == NumberParse::Ok;
+        RecordError(row, column, Quoted(text) + " is not a number" + (comma ? " (write the decimal point as \".\")" : ""));
+    } else
         SetNumber(row, column, number, text);
 }
 
@@ -80,26 +132,39 @@ MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned t
     MemberFile file;
     CsvReader reader(in);
     std::vector<std::string> fields;
-    if (!reader.Next(fields)) {
+    bool any = false;
+    while ((any = reader.Next(fields)) && AllBlank(fields)) {}  // the header: the first line with a name in it
+    if (!any) {
         file.Error = fileName + ": no header row";
         return file;
     }
+    const std::string header = fileName + ", row " + std::to_string(reader.Record());
+    if (IsUtf16(fields)) {
+        file.Error = fileName + " is UTF-16 text: save it as UTF-8 (Excel: \"CSV UTF-8\")";
+        return file;
+    }
+    if (const char separator = SeparatorOf(fields); separator != ',') {
+        fields = Split(fields, separator);
+        reader.SetSeparator(separator);
+    }
+    // A header cell left empty (a trailing separator) names no column; one
+    // that names a column does so with blanks around it and in any case.
     std::vector<const InputColumn*> columns;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const InputColumn* column = FindInputColumn(fields[i]);
-        const std::string where = fileName + ", row 1, column " + std::to_string(i + 1);
-        if (!column) {
-            file.Error = where + ": unknown column \"" + fields[i] + "\"";
+        const InputColumn* column = MatchInputColumn(fields[i]);
+        const std::string where = header + ", column " + std::to_string(i + 1);
+        if (!column && !IsBlank(fields[i])) {
+            file.Error = where + ": " + UnknownColumnText(fields[i]);
             return file;
         }
-        if (std::ranges::find(columns, column) != columns.end()) {
-            file.Error = where + ": column " + fields[i] + " is given twice";
+        if (column && std::ranges::find(columns, column) != columns.end()) {
+            file.Error = where + ": column " + std::string(column->Name) + " is given twice";
             return file;
         }
         columns.push_back(column);
     }
     if (std::ranges::find(columns, FindInputColumn("Section")) == columns.end()) {
-        file.Error = fileName + ", row 1: no Section column";
+        file.Error = header + ": no Section column";
         return file;
     }
     file.HasCombo = std::ranges::find(columns, FindInputColumn("Combo")) != columns.end();
@@ -113,7 +178,7 @@ MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned t
         std::size_t count = 0;
         while (count < kBatch && (more = reader.Next(batch[count].fields))) {
             Record& record = batch[count];
-            if (record.fields.size() == 1 && record.fields[0].find_first_not_of(" \t") == std::string::npos) continue;
+            if (AllBlank(record.fields)) continue;  // a blank line, or one of separators only
             record.number = reader.Record();
             record.unclosedQuote = reader.UnclosedQuote();
             record.endsLine = reader.EndsLine();
@@ -131,7 +196,8 @@ MemberFile ReadMembers(std::istream& in, const std::string& fileName, unsigned t
 
 void WriteMembers(std::ostream& out, const MemberFile& file, const std::vector<std::string>& sections)
 {
-    const auto section = std::ranges::find(file.Header, "Section") - file.Header.begin();
+    const auto section =
+        std::ranges::find(file.Header, &InputColumnNamed("Section"), MatchInputColumn) - file.Header.begin();
     WriteCsvRecord(out, file.Header);
     for (std::size_t i = 0; i < file.Fields.size(); ++i) {
         std::vector<std::string> fields = file.Fields[i];

@@ -30,8 +30,11 @@ struct MemberFile
 };
 
 // Reads a member CSV file with a header row, the rows' fields on threads
-// threads (0: one per core), in the user's conventions. Blank records are
-// skipped; a record with more fields than the header, an unclosed quote, a
+// threads (0: one per core), in the user's conventions. The header is the
+// first record that is not blank; its separator (comma, semicolon or tab) is
+// the one it holds most of; its names match columns with blanks around them
+// and in any case (a name with a unit after it, or a UTF-16 file, is told as
+// such). Blank records, and records of separators only, are skipped; a record with more fields than the header, an unclosed quote, a
 // last record that has fewer fields than the header and no line break (a
 // file cut short), a row without Fy (FinishRow) and the rows of an Id that
 // name different sections are row errors. fileName is only for messages.

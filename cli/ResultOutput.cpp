@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <map>
 
 #include "Csv.h"
 #include "zorsteel.h"
@@ -307,27 +306,50 @@ void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, boo
     WriteAligned(out, rows, right, status, colour);
 }
 
+void WriteShortSummary(std::ostream& out, const std::vector<MemberResult>& results, bool colour)
+{
+    const std::vector<ModelMember> members = MembersOf(results);
+    std::size_t counts[3] = {};
+    const MemberResult* highest = nullptr;
+    std::vector<std::vector<std::string>> failing = {{"status", "Id", "Section", "Combo", "critical", "message"}};
+    std::size_t more = 0;
+    constexpr std::size_t kShown = 20;
+    for (const ModelMember& member : members) {
+        const MemberResult& r = results[member.Governing];
+        ++counts[StatusRank(r.Status)];
+        if (r.Checked && !std::isnan(r.CriticalRatio) && (!highest || r.CriticalRatio > highest->CriticalRatio))
+            highest = &r;
+        if (r.Status == "OK") continue;
+        if (failing.size() > kShown) {
+            ++more;
+            continue;
+        }
+        failing.push_back({r.Status, Printable(r.Id), Printable(r.Section), Printable(r.Combo),
+                           r.Checked ? Brief(r.CriticalRatio, true) : "", Printable(r.Message)});
+    }
+    out << members.size() << (members.size() == 1 ? " member" : " members") << " (" << results.size()
+        << (results.size() == 1 ? " row" : " rows") << "): " << counts[0] << " OK, " << counts[1] << " NG, " << counts[2]
+        << " ERROR";
+    if (highest)
+        out << "; highest critical ratio " << Brief(highest->CriticalRatio, true) << " (" << Printable(highest->Id)
+            << (highest->Combo.empty() ? "" : ", " + Printable(highest->Combo)) << ")";
+    out << "\n";
+    if (failing.size() > 1) {
+        out << "\n";
+        WriteAligned(out, failing, {false, false, false, false, true, false}, 0, colour);
+        if (more > 0) out << "and " << more << " more\n";
+    }
+}
+
 int StatusRank(std::string_view status) { return status == "OK" ? 0 : status == "NG" ? 1 : 2; }
 
 std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results)
 {
-    auto worse = [](const MemberResult& a, const MemberResult& b) {
-        if (StatusRank(a.Status) != StatusRank(b.Status)) return StatusRank(a.Status) > StatusRank(b.Status);
-        if (std::isnan(b.CriticalRatio)) return false;
-        return std::isnan(a.CriticalRatio) || a.CriticalRatio > b.CriticalRatio;
-    };
     std::vector<MemberResult> envelope;
-    std::map<std::string, std::size_t> line;  // Id to its place in envelope
-    for (const MemberResult& result : results) {
-        const auto [at, added] = line.try_emplace(result.Id, envelope.size());
-        if (added)
-            envelope.push_back(result);
-        else if (worse(result, envelope[at->second]))
-            envelope[at->second] = result;
-    }
-    for (MemberResult& result : envelope) {
-        result.Envelope = 1;
-        std::string().swap(result.Report);  // its memory too
+    for (const ModelMember& member : MembersOf(results)) {
+        MemberResult& line = envelope.emplace_back(results[member.Governing]);
+        line.Envelope = 1;
+        std::string().swap(line.Report);  // its memory too
     }
     return envelope;
 }

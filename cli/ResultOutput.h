@@ -60,10 +60,14 @@ void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>
 void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour,
                 unsigned threads);
 
-// One line per member (rows with one Id, in order of first appearance): a
-// copy of the result of its governing combination, the worst by status
-// (ERROR, then NG, then OK) and then by critical ratio (not-a-number the
-// worst); the first of equals.
+// The check in short, for the terminal when the results went to a file: the
+// members (MembersOf) counted by status, the highest critical ratio, and the
+// NG and ERROR members by their governing combination (the first 20, then how
+// many more).
+void WriteShortSummary(std::ostream& out, const std::vector<MemberResult>& results, bool colour);
+
+// One line per member (MembersOf: rows with one Id, in order of first
+// appearance): a copy of the result of its governing combination.
 std::vector<MemberResult> EnvelopeOf(const std::vector<MemberResult>& results);
 
 // A number for a person: four significant digits, a ratio to three decimals.

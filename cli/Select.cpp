@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "Check.h"
 #include "Environment.h"
 #include "ExitStatus.h"
 #include "ResultOutput.h"
@@ -77,8 +78,8 @@ bool TakeAnalysisSection(MemberRow& row, const CSteelDesignManager& catalogue, s
         return true;
     mvSect_AISC named;
     if (!catalogue.GetAiscSection(named, FromUtf8(row.Section).c_str()) || !(named.Ix > 0)) {
-        error = FieldWhere(row, InputColumnNamed("Section")) + ": unknown section \"" + row.Section +
-                "\", whose Ix scales the deflections to each candidate (or give AnalysisSectionIx or "
+        error = FieldWhere(row, InputColumnNamed("Section")) + ": " + UnknownSectionText(row.Section) +
+                " (its Ix scales the deflections to each candidate; or give AnalysisSectionIx or "
                 "DeflectionAdjustmentRatio)";
         return false;
     }
@@ -115,8 +116,8 @@ void Prepare(std::vector<Member>& members, std::vector<MemberRow>& rows, const S
         if (options.KeepFamily) {
             const std::wstring named = FromUtf8(first.Section);
             if (!catalogue.IsValidAiscSection(named.c_str())) {
-                member.error = FieldWhere(first, InputColumnNamed("Section")) + ": unknown section \"" +
-                               first.Section + "\", whose family --keep-family keeps";
+                member.error = FieldWhere(first, InputColumnNamed("Section")) + ": " +
+                               UnknownSectionText(first.Section) + " (--keep-family keeps its family)";
                 continue;
             }
             family = get_shape(named.c_str());
@@ -179,17 +180,34 @@ MemberResult Select(const std::vector<MemberRow>& rows, const Member& member, bo
     return none;
 }
 
+// Every row checked again with its member's selection (or the section it
+// names, without one), the calculations kept: what the report shows.
+std::vector<MemberResult> CheckSelected(std::vector<MemberRow> rows, const std::vector<std::string>& sections,
+                                        const CheckOptions& options)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!sections[i].empty()) rows[i].Section = sections[i];
+    std::vector<MemberResult> results;
+    results.reserve(rows.size());
+    RunMembers(rows, true, [&](MemberResult&& result) { results.push_back(std::move(result)); }, options.Threads);
+    return results;
+}
+
 } // namespace
 
 int RunSelect(const SelectOptions& options)
 {
     const CheckOptions& common = options.Members;
     if (!OutputsAreDistinct(common.Members,
-                            {{"--out", common.Out}, {"--json", common.Json}, {"--write-members", options.WriteMembers}}))
+                            {{"--out", common.Out},
+                             {"--json", common.Json},
+                             {"--write-members", options.WriteMembers},
+                             {"--report", common.Report}}))
         return kExitUsage;
     MemberFile members;
     int status = kExitOk;
     if (!LoadMembers(common, members, status, !options.WriteMembers.empty())) return status;
+    if (!common.Report.empty() && !ReportFolderExists(common.Report)) return kExitFileError;
     if (!CatalogueReady()) return kExitFileError;
     if (!options.Candidates.empty()) {
         std::vector<mvSect_AISC> candidates;
@@ -202,24 +220,26 @@ int RunSelect(const SelectOptions& options)
     std::vector<Member> byMember = ByMember(members.Rows);
     CandidateLists lists;
     Prepare(byMember, members.Rows, options, lists);
-    Output written;
+    Output written, report;
     ResultSink sink;
-    if (!written.Open(options.WriteMembers) || !sink.Open(common, members.HasCombo, byMember.size()))
+    if (!written.Open(options.WriteMembers) || !report.Open(common.Report) ||
+        !sink.Open(common, members.HasCombo, byMember.size()))
         return kExitFileError;
     // Members are tried on every core, a few at a time (each tries many candidates).
     constexpr std::size_t kBlockSize = 4;
     sink.AddAll(byMember.size(), common.Threads, kBlockSize,
                 [&](std::size_t i) { return Select(members.Rows, byMember[i], options.KeepFamily); });
     sink.Finish(nullptr);
+    // A member without a selection keeps the section it named.
+    std::vector<std::string> sections(members.Rows.size());
+    for (std::size_t m = 0; m < byMember.size(); ++m)
+        if (sink.Results()[m].Status == "OK")
+            for (const std::size_t i : byMember[m].rows) sections[i] = sink.Results()[m].Section;
     if (written.Stream()) {
-        // A member without a selection keeps the section it named.
-        std::vector<std::string> sections(members.Rows.size());
-        for (std::size_t m = 0; m < byMember.size(); ++m)
-            if (sink.Results()[m].Status == "OK")
-                for (const std::size_t i : byMember[m].rows) sections[i] = sink.Results()[m].Section;
         WriteMembers(*written.Stream(), members, sections);
         written.Stream()->flush();
     }
+    if (report.Stream()) WriteReportPage(*report.Stream(), common, CheckSelected(members.Rows, sections, common));
     return sink.Status();
 }
 

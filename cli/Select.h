@@ -10,7 +10,7 @@ namespace zorsteel::cli {
 
 struct SelectOptions
 {
-    CheckOptions Members;    // Members, Out, Json, Colours, Threads and Conventions are used
+    CheckOptions Members;    // Members, Out, Json, Report, Title, Table, Colours, Threads and Conventions are used
     std::string Candidates;  // a list of designations and prefixes ("W14 W12 HSS8"); a Candidates column overrides it
     bool KeepFamily = false;   // only candidates of the family of the section each member names
     std::string WriteMembers;  // the member file again with each member's Section its selection

@@ -34,6 +34,9 @@ CLI::Option* AddResultOptions(CLI::App& command, CheckOptions& options, std::str
                     "array of the results instead of CSV")
         ->type_name("[FILE]")
         ->expected(0, 1);
+    command.add_flag("--table", options.Table,
+                     "print every result row on the terminal also when --out FILE or --json FILE carries them "
+                     "(otherwise the terminal shows the counts and the NG and ERROR members)");
     command.add_option("--color", colour, "colour OK and NG in the terminal table: auto (the default), always, never")
         ->check(CLI::IsMember({"auto", "always", "never"}));
     return json;
@@ -122,6 +125,8 @@ int main(int argc, char** argv)
                              "write the report as PDF to FILE, printed by headless Chromium (its folder must exist)")
         ->type_name("FILE");
     checkCommand->add_option("--title", check.Title, "title of the report");
+    checkCommand->add_flag("--report-all", check.ReportAll,
+                           "the report holds every combination's calculation (by default each member's governing one)");
     checkCommand->add_flag("--envelope", check.Envelope,
                            "add one line per member: its governing combination and critical ratio");
     checkCommand->add_option("--threads", check.Threads,
@@ -146,6 +151,11 @@ int main(int argc, char** argv)
                               "write the member file again to FILE with each member's Section its selection, every "
                               "other column as read (a member without one keeps its section)")
         ->type_name("FILE");
+    selectCommand->add_option("--report", select.Members.Report,
+                              "write the calculation report of the selected sections to FILE.html (its folder must "
+                              "exist)")
+        ->type_name("FILE");
+    selectCommand->add_option("--title", select.Members.Title, "title of the report");
     CLI::Option* selectJson = AddResultOptions(*selectCommand, select.Members, colour);
     ConventionTexts selectConventions;
     AddConventionOptions(*selectCommand, selectConventions);

@@ -13,16 +13,20 @@ from pathlib import Path
 import zorsteel
 
 # The columns that hold names; the others hold numbers (booleans as 1 or 0).
-TEXT_COLUMNS = {"Id", "Combo", "Section", "AnalysisSectionName", "Candidates"}
+TEXT_COLUMNS = {"id", "combo", "section", "analysissectionname", "candidates"}
 
 
 def read_model(path):
     """The rows of a member CSV file as dicts for zorsteel.check_many; a blank
-    cell is left out, so that the input keeps its default."""
-    with open(path, newline="") as file:
-        return [{column: text if column in TEXT_COLUMNS else float(text)
-                 for column, text in row.items() if text.strip()}
-                for row in csv.DictReader(file)]
+    cell is left out, so that the input keeps its default. A byte-order mark,
+    as spreadsheets write one, is skipped (utf-8-sig); the separator is the
+    header's (comma, semicolon or tab), as the command finds it."""
+    with open(path, newline="", encoding="utf-8-sig") as file:
+        lines = [line for line in file if line.strip(" \t\r\n,;")]
+    separator = max(",;\t", key=lambda c: (lines[0].count(c), c == ",")) if lines else ","
+    return [{column: text if column.strip().lower() in TEXT_COLUMNS else float(text)
+             for column, text in row.items() if column and text and text.strip()}
+            for row in csv.DictReader(lines, delimiter=separator)]
 
 
 def main():

@@ -4,10 +4,10 @@
 // reads it, in conventions chosen by the input's size (lengths in inches or
 // feet, compression positive or negative), its first rows checked as the
 // command checks them, some with their report, and the results written as
-// CSV, JSON (which must parse), the terminal table and the report page. A row
-// is ERROR or carries numbers the library computed. The file written again
-// with other sections (select's --write-members) reads back as the same rows
-// with those sections.
+// CSV, JSON (which must parse), the terminal table and summary, and the
+// report page. A row is ERROR or carries numbers the library computed. The
+// file written again with other sections (select's --write-members) reads
+// back as the same rows with those sections.
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -16,7 +16,6 @@
 
 #include "FuzzSupport.h"
 #include "MemberFile.h"
-#include "ReportOutput.h"
 #include "ResultOutput.h"
 
 using namespace zorsteel;
@@ -46,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteJson(json, columns, results, &envelope);
     FUZZ_EXPECT(nlohmann::json::accept(json.str()));
     WriteTable(out, results, file.HasCombo, true, 1);
-    WriteReport(out, "fuzz", results);
+    WriteShortSummary(out, results, true);
+    WriteModelReport(out, results, {.Title = "fuzz"});
 
     if (!file.Error.empty()) return 0;
     std::stringstream written;

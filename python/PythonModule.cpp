@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <sstream>
 #include <variant>
@@ -96,9 +98,21 @@ std::optional<double> NumberOf(py::handle value)
 // text where a number belongs is a TypeError, a number that breaks the
 // column's rule a ValueError; None keeps the default. Labels (Id, Combo) and
 // names may be given as any value and are taken as its str().
+// None, NaN, or pandas' NA and NaT: a blank cell, as pandas gives an empty
+// one (known by their type's name: the module does not import pandas).
+bool IsBlank(py::handle value)
+{
+    if (value.is_none()) return true;
+    const std::string type = py::str(py::type::handle_of(value).attr("__name__"));
+    if (type == "NAType" || type == "NaTType") return true;
+    if (py::isinstance<py::str>(value) || py::isinstance<py::bytes>(value)) return false;
+    const std::optional<double> number = NumberOf(value);
+    return number && std::isnan(*number);
+}
+
 void SetField(MemberRow& row, const InputColumn& column, py::handle value)
 {
-    if (value.is_none()) return;
+    if (IsBlank(value)) return;
     if (column.Kind == ColumnKind::Text) {
         SetText(row, column, std::string(py::str(value)));  // a choice of the wrong word records an error
         if (!row.Error.empty()) throw py::value_error(row.Error);
@@ -143,7 +157,8 @@ MemberRow RowOf(const py::dict& fields, std::string where, const std::string& un
     row.Conventions = conventions;
     for (const auto& [key, value] : fields) {
         const std::string name = py::str(key);
-        const InputColumn* column = FindInputColumn(name);
+        const InputColumn* column = MatchInputColumn(name);
+        if (!column && ColumnWithUnit(name)) throw py::type_error(row.Where + ": " + UnknownColumnText(name));
         if (!column) throw py::type_error(unexpected + " '" + name + "'");
         SetField(row, *column, value);
     }
@@ -152,14 +167,30 @@ MemberRow RowOf(const py::dict& fields, std::string where, const std::string& un
     return row;
 }
 
-std::string IdOf(const py::dict& fields)
+// A text field's value as given (the key in any case), "" when absent or blank.
+std::string TextOf(const py::dict& fields, std::string_view name)
 {
-    return fields.contains("Id") && !fields["Id"].is_none() ? std::string(py::str(fields["Id"])) : "";
+    for (const auto& [key, value] : fields)
+        if (MatchInputColumn(std::string(py::str(key))) == &InputColumnNamed(name) && !IsBlank(value))
+            return py::str(value);
+    return "";
+}
+
+std::string IdOf(const py::dict& fields) { return TextOf(fields, "Id"); }
+
+// errors=: 'raise' raises at the first bad row; 'result' makes it an ERROR
+// result with its message, as the command's member file does.
+bool RaisesErrors(const std::string& errors)
+{
+    if (errors != "raise" && errors != "result")
+        throw py::value_error("errors: must be 'raise' or 'result', not " + std::string(py::repr(py::str(errors))));
+    return errors == "raise";
 }
 
 // Checks the members with the GIL released; a member that cannot be checked
-// (its section unknown or without a design class) raises ValueError.
-std::vector<MemberResult> Run(const std::vector<MemberRow>& rows, bool report)
+// (its section unknown or without a design class) raises ValueError when
+// raising.
+std::vector<MemberResult> Run(const std::vector<MemberRow>& rows, bool report, bool raise = true)
 {
     std::vector<MemberResult> results;
     results.reserve(rows.size());
@@ -168,7 +199,7 @@ std::vector<MemberResult> Run(const std::vector<MemberRow>& rows, bool report)
         RunMembers(rows, report, [&](MemberResult&& result) { results.push_back(std::move(result)); });
     }
     for (const MemberResult& result : results)
-        if (!result.Checked) throw py::value_error(result.Message);
+        if (!result.Checked && raise) throw py::value_error(result.Message);
     return results;
 }
 
@@ -185,27 +216,86 @@ MemberResult Check(const std::string& section, bool report, const std::string& l
     return Run({row}, report).front();
 }
 
-std::vector<MemberResult> CheckMany(const py::iterable& rows, bool report, const std::string& lengthUnit,
-                                    const std::string& compressionSign, const std::string& rules)
+// A row that cannot be converted, as an ERROR row: what it names, and why.
+MemberRow BadRow(const py::dict& fields, std::string where, const char* why)
+{
+    MemberRow row;
+    row.Where = std::move(where);
+    row.Naming = FieldNaming::Key;
+    row.Id = IdOf(fields);
+    row.Combo = TextOf(fields, "Combo");
+    row.Section = CompactSectionName(TextOf(fields, "Section"));
+    row.Error = why;
+    return row;
+}
+
+// The rows of a pandas DataFrame (anything with to_dict("records") that is
+// not itself a mapping), or the iterable as it is.
+py::iterable RowsOf(const py::object& rows, const py::object& mapping)
+{
+    if (!py::isinstance(rows, mapping) && py::hasattr(rows, "to_dict"))
+        return rows.attr("to_dict")("records").cast<py::iterable>();
+    return rows.cast<py::iterable>();
+}
+
+std::vector<MemberResult> CheckMany(const py::object& rows, bool report, const std::string& lengthUnit,
+                                    const std::string& compressionSign, const std::string& rules,
+                                    const std::string& errors)
 {
     Catalogue();
     const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign, rules);
+    const bool raise = RaisesErrors(errors);
     const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
     std::vector<MemberRow> members;
-    for (const py::handle row : rows) {
+    for (const py::handle row : RowsOf(rows, mapping)) {
         std::string where = "rows[" + std::to_string(members.size()) + "]";
-        if (!py::isinstance(row, mapping))
-            throw py::type_error(where + ": a row is a dict of the member file's columns, not " +
-                                 std::string(py::str(py::type::handle_of(row).attr("__name__"))));
+        if (!py::isinstance(row, mapping)) {
+            const std::string why = where + ": a row is a dict of the member file's columns, not " +
+                                    std::string(py::str(py::type::handle_of(row).attr("__name__")));
+            if (raise) throw py::type_error(why);
+            members.push_back(BadRow(py::dict(), where, why.c_str()));
+            continue;
+        }
         const py::dict fields(py::reinterpret_borrow<py::object>(row));
         const std::string id = IdOf(fields);
         if (!id.empty()) where += " (member " + id + ")";
-        members.push_back(RowOf(fields, where, where + ": unexpected key", conventions));
+        try {
+            members.push_back(RowOf(fields, where, where + ": unexpected key", conventions));
+        } catch (const py::builtin_exception& error) {  // TypeError, ValueError
+            if (raise) throw;
+            members.push_back(BadRow(fields, where, error.what()));
+        }
     }
     MarkMembersOfSeveralSections(members);
-    for (const MemberRow& member : members)
-        if (!member.Error.empty()) throw py::value_error(member.Error);
-    return Run(members, report);
+    if (raise)
+        for (const MemberRow& member : members)
+            if (!member.Error.empty()) throw py::value_error(member.Error);
+    return Run(members, report, raise);
+}
+
+// The styled page of the results, as the command's --report writes it, with
+// the equation images beside it. Results checked without report=True have
+// no calculation to show: a ValueError names the first.
+void WriteReport(const std::vector<const MemberResult*>& results, const std::string& path, const std::string& title,
+                 bool everyCombination)
+{
+    std::vector<MemberResult> copies;
+    copies.reserve(results.size());
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (results[i]->Checked && results[i]->Report.empty())
+            throw py::value_error("results[" + std::to_string(i) + "] has no calculation: check with report=True");
+        copies.push_back(*results[i]);
+    }
+    std::ofstream file(path, std::ios::binary);
+    if (!file) {
+        PyErr_SetFromErrnoWithFilename(PyExc_OSError, path.c_str());
+        throw py::error_already_set();
+    }
+    WriteModelReport(file, copies, {.Title = title, .EveryCombination = everyCombination});
+    file.close();
+    if (!file) throw py::value_error("cannot write " + path);
+    if (!PlaceReportImages(FromUtf8(path).c_str()))
+        std::fprintf(stderr, "zorsteel: the equation images could not be placed beside %s\n", path.c_str());
 }
 
 std::vector<std::string> Sections(const std::optional<std::variant<int, std::string>>& family, double minWidth,
@@ -240,7 +330,7 @@ py::dict Section(const std::string& name)
 {
     mvSect_AISC record;
     if (!Catalogue().GetAiscSection(record, FromUtf8(name).c_str()))
-        throw py::value_error("unknown section \"" + name + "\"");
+        throw py::value_error(UnknownSectionText(name));
     double numbers[kSectionNumberCount];
     std::memcpy(numbers, &record, sizeof numbers);
     py::dict fields;
@@ -267,6 +357,23 @@ py::object ReportHtml(const MemberResult& result)
     std::ostringstream block;
     PrintMemberBlock(block, result);
     return py::str(block.str());
+}
+
+// How a notebook shows a result: its calculation when it has one, else its
+// verdict as a one-row table.
+std::string NotebookHtml(const MemberResult& result)
+{
+    if (!result.Report.empty()) return ReportHtml(result).cast<std::string>();
+    const auto html = [](const std::string& text) { return ToUtf8(EscapeHtml(FromUtf8(text).c_str()).c_str()); };
+    std::string table = "<table><tr><th>Id</th><th>Combo</th><th>Section</th><th>CriticalRatio</th><th>Governs</th>"
+                        "<th>Status</th><th>Message</th></tr><tr>";
+    for (const std::string* cell : {&result.Id, &result.Combo, &result.Section}) table += "<td>" + html(*cell) + "</td>";
+    table += "<td>" + (result.Checked ? std::string(py::str(py::float_(result.CriticalRatio))) : "") + "</td>";
+    table += "<td>" + (result.Checked ? html(GoverningText(result.Limits)) : "") + "</td>";
+    const bool ok = result.Status == "OK";
+    table += "<td style=\"font-weight:bold;color:" + std::string(ok ? "#0b5a1f" : "#8e0f0f") + "\">" + result.Status +
+             "</td><td>" + html(result.Message) + "</td></tr></table>";
+    return table;
 }
 
 // The member and its verdict; the numbers are the attributes.
@@ -317,7 +424,7 @@ PYBIND11_MODULE(zorsteel, m)
                                  "every limit state of the check: dicts with the keys of the command's JSON "
                                  "(Quantity, Name, Equation, Nominal, Governs)");
     result.def_property_readonly("report_html", &ReportHtml, "the member's calculation as HTML, when asked for")
-        .def("_repr_html_", &ReportHtml)
+        .def("_repr_html_", &NotebookHtml)
         .def("__repr__", &Repr)
         .def(
             "as_dict",
@@ -339,10 +446,23 @@ PYBIND11_MODULE(zorsteel, m)
           "add: tensile rupture, E5, E4-4, E6-1, B2, H1.2)");
     m.def("check_many", &CheckMany, py::arg("rows"), py::kw_only(), py::arg("report") = false,
           py::arg("length_unit") = "in", py::arg("compression_sign") = "positive", py::arg("rules") = "full",
-          "check_many(rows, *, report=False, length_unit='in', compression_sign='positive', rules='full'): checks "
-          "every row, a "
-          "dict named as the member file's columns, with the GIL released; the results in the rows' order. Rows "
-          "with one Id are one member and must name one section");
+          py::arg("errors") = "raise",
+          "check_many(rows, *, report=False, length_unit='in', compression_sign='positive', rules='full', "
+          "errors='raise'): checks "
+          "every row, a mapping named as the member file's columns (or each row of a pandas DataFrame), with the "
+          "GIL released; the results in the rows' order. None and NaN are blank fields. Rows with one Id are one "
+          "member and must name one section. errors='result' makes a bad row an ERROR result with its message "
+          "instead of raising");
+    m.def(
+        "write_report",
+        [](const std::vector<const MemberResult*>& results, const std::string& path, const std::string& title,
+           bool everyCombination) { WriteReport(results, path, title, everyCombination); },
+        py::arg("results"), py::arg("path"), py::kw_only(), py::arg("title") = "zorsteel member checks",
+        py::arg("every_combination") = false,
+        "write_report(results, path, *, title='zorsteel member checks', every_combination=False): writes the "
+        "report page of results checked with report=True (a summary with the utilisation chart, the limitations, "
+        "each member's governing calculation with its interaction diagram) and places the equation images beside "
+        "it");
     m.def("sections", &Sections, py::arg("family") = py::none(), py::kw_only(), py::arg("min_width") = 0.0,
           py::arg("max_width") = 0.0, py::arg("min_height") = 0.0, py::arg("max_height") = 0.0,
           py::arg("prefixes") = py::none(), py::arg("names") = py::none(),

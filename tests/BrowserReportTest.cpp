@@ -1,13 +1,17 @@
 // The report as its reader sees it: a page of members of every design class,
 // in several branches each, opened in headless Chromium. Every equation image
 // must load and the page must print to PDF, each member from a new page. The
-// page, its PDF and a screenshot of one member stay in build/browser-report.
+// page, its PDF and a screenshot of one member stay in build/browser-report,
+// with screenshots of the command's report of the README's example model:
+// its summary, and one member's calculation (to look at; docs/images has the
+// summary's).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <regex>
+#include <sys/wait.h>
 
 #include "TestSupport.h"
 
@@ -137,3 +141,40 @@ TEST(BrowserReportTest, EveryImageLoadsAndThePagePrints)
     ASSERT_EQ(RunChromium("--window-size=1000,4400 --screenshot='" + shot.string() + "'", report, "/dev/null"), 0);
     EXPECT_GT(fs::file_size(shot), 10000u);
 }
+
+#ifdef ZORSTEEL_CLI
+// The command's report of the README's example model: its summary (counts,
+// a row a member, the chart) and a calculation with its interaction diagram,
+// as screenshots; the calculation from a page of that one member.
+TEST(BrowserReportTest, ScreenshotsOfTheModelReport)
+{
+    if (std::system("command -v chromium > /dev/null") != 0)
+        GTEST_SKIP() << "chromium is not installed (scripts/install-deps installs it)";
+    fs::create_directories(kArtifacts);
+    const fs::path model = fs::path(ZORSTEEL_SOURCE_DIR) / "examples" / "model.csv";
+    std::istringstream lines(FileText(model.string()));
+    std::string oneMember;
+    for (std::string line; std::getline(lines, line) && (oneMember.empty() || line.starts_with("C1,"));)
+        oneMember += line + "\n";
+    std::ofstream(kArtifacts / "one-member.csv") << oneMember;
+    for (const auto& [members, page] : {std::pair{model, kArtifacts / "model.html"},
+                                        std::pair{kArtifacts / "one-member.csv", kArtifacts / "one-member.html"}}) {
+        const std::string command = "'" ZORSTEEL_CLI "' check --members '" + members.string() + "' --out '" +
+                                    (kArtifacts / "results.csv").string() + "' --report '" + page.string() +
+                                    "' > /dev/null";
+        ASSERT_LE(WEXITSTATUS(std::system(command.c_str())), 1) << command;  // the model has NG members
+    }
+    const std::string summary = FileText((kArtifacts / "model.html").string());
+    EXPECT_NE(summary.find("<p class=\"counts\">12 members: 10 OK, <strong>2 NG</strong>, 0 ERROR"), std::string::npos);
+
+    const fs::path summaryShot = kArtifacts / "summary.png", calculationShot = kArtifacts / "calculation.png";
+    ASSERT_EQ(RunChromium("--window-size=1000,1250 --screenshot='" + summaryShot.string() + "'",
+                          kArtifacts / "model.html", "/dev/null"),
+              0);
+    ASSERT_EQ(RunChromium("--window-size=1000,2600 --screenshot='" + calculationShot.string() + "'",
+                          kArtifacts / "one-member.html", "/dev/null"),
+              0);
+    EXPECT_GT(fs::file_size(summaryShot), 50000u);
+    EXPECT_GT(fs::file_size(calculationShot), 50000u);
+}
+#endif

@@ -329,8 +329,16 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
         std::string catalogue = {};  // beside a copy of the command ("none": no file); empty: the build's command
         std::string never = {};      // in neither
     } cases[] = {
-        {"unknown section", header + "A,W14X91,50,10\n", "", 2,
-         "m.csv, row 2, column Section: unknown section \"W14X91\""},
+        {"unknown section", header + "A,W14X9O,50,10\n", "", 2,
+         "m.csv, row 2, column Section: \"W14X9O\" is not in the catalogue; did you mean W14X90?"},
+        {"a UTF-16 file", std::string("\xFF\xFEI\0d\0,\0S\0", 10), "", 4,
+         "m.csv is UTF-16 text: save it as UTF-8"},
+        {"a decimal comma", "Id;Section;Fy;Cmx\nA;W14X90;50;0,85\n", "", 2,
+         "m.csv, row 2, column Cmx: \"0,85\" is not a number (write the decimal point as \".\")"},
+        {"a unit in a column's name", "Id,Section,Fy,Lb (in)\nA,W14X90,50,120\n", "", 4,
+         "m.csv, row 1, column 4: \"Lb (in)\" has a unit in its name: name the column Lb alone"},
+        {"a value under a column without a name", "Id,Section,Fy,\nA,W14X90,50,120\n", "--out -", 2,
+         "m.csv, row 2, column 4: \"120\" is in a column without a name in the header", "", ",OK,"},
         {"text for a number", header + "A,W14X90,abc,10\n", "", 2, "m.csv, row 2, column Fy: \"abc\" is not a number"},
         {"NaN", header + "A,W14X90,50,nan\n", "", 2, "m.csv, row 2, column Pu: \"nan\" is not a finite number"},
         {"infinity", header + "A,W14X90,50,-inf\n", "", 2, "m.csv, row 2, column Pu: \"-inf\" is not a finite number"},
@@ -354,7 +362,7 @@ TEST(CommandTest, BadInputIsToldAndNothingUncomputedIsOk)
         {"one name in two families", member, "--out -", 1, "is not one its design class checks",
          head + Row("W14X90") + Row("C10X15.3", nullptr, "W14X90"), ",OK,"},
         {"a 200-character section name", "Section,Fy\n" + std::string(200, 'W') + ",50\n", "--out -", 2,
-         "unknown section \"" + std::string(200, 'W') + "\""},
+         "\"" + std::string(200, 'W') + "\" is not in the catalogue"},
         // The design object's Fy of 0 would make the row NG, not unchecked.
         {"no Fy", "Id,Section,Pu\nA,W14X90,10\n", "--out -", 2,
          "m.csv, row 2, column Fy: not given (there is no default)"},
@@ -585,8 +593,13 @@ TEST(CommandTest, SelectTakesTheLightestPassingCandidate)
     // LL: W12X30. B2 needs 5000: none of them.
     folder.Write("m.csv", "Id,Combo,Section,Fy,Mux\nB1,D,W10X12,50,100\nB1,LL,W10X12,50,150\n"
                           "B2,LL,W10X12,50,5000\n");
-    const CommandRun run = Zorsteel(folder, "select --members m.csv --candidates \"W12X35, W12X26 W12X30\" --out -");
+    const CommandRun run = Zorsteel(
+        folder, "select --members m.csv --candidates \"W12X35, W12X26 W12X30\" --out - --report r.html");
     EXPECT_EQ(run.status, 1) << run.err;
+    // The report shows the selection's calculation; a member without one, the section it names.
+    const std::string report = FileText((folder.Path() / "r.html").string());
+    EXPECT_NE(report.find(">B1, LL, W12X30 - using"), std::string::npos);
+    EXPECT_NE(report.find(">B2, LL, W10X12 - using"), std::string::npos);
     const Records records = ReadCsv(run.out);
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ((std::vector<std::string>{records[1][0], records[1][1], records[1][2], records[1][16]}),
@@ -660,29 +673,125 @@ TEST(CommandTest, SectionsSortedByArea)
     ExpectInOrder(list.out, {"\nPipe12STD ", "\nPipe12XS ", "\nW14X90 ", "\nPipe12XXS "});
 }
 
-TEST(CommandTest, ReportHasTheSummaryLinkedToEachMember)
+// One calculation a member, its governing combination (an NG one before a
+// higher OK ratio), with its notes and interaction diagram at its head; the
+// summary a row a member under a line of counts; the limitations these
+// members meet. --report-all keeps every combination's calculation.
+TEST(CommandTest, ReportHasOneCalculationPerMemberAndTheSummaryLinkedToIt)
 {
     const ScratchFolder folder("command-report");
     folder.Write("m.csv", "Id,Combo,Section,Fy,Pu,Kx,Ky,Lx,Ly\nC<1>,D,W14X90,50,400,1,1,180,180\n"
-                          "A-1,D,L4X4X1/4,36,5,1,1,48,600\n");
+                          "C<1>,W,W14X90,50,200,1,1,180,180\nA-1,D,L4X4X1/4,36,5,1,1,48,600\n"
+                          "A-1,E,L4X4X1/4,36,1,1,1,48,48\n");
     std::filesystem::create_directories(folder.Path() / "out");
+    const auto count = [](const std::string& text, const std::string& piece) {
+        std::size_t n = 0;
+        for (std::size_t at = 0; (at = text.find(piece, at)) != std::string::npos; at += piece.size()) ++n;
+        return n;
+    };
     const CommandRun run = Zorsteel(folder, "check --members m.csv --report out/report.html --title Frame");
     EXPECT_EQ(run.status, 1) << run.err;
     const std::string page = FileText((folder.Path() / "out/report.html").string());
     for (const char* piece : {
              "<title>Frame</title>",
-             "<tr><td><a href=\"#member-1\">1</a></td><td>C&lt;1&gt;</td><td>D</td><td>W14X90</td>",
-             "<th>Critical ratio</th><th>Governs</th><th>Status</th>",
-             // The angle of issue 14 is NG in the summary, with its error code, and says what governs: 5
-             // kips keep Pr/Pc below 0.2, its legs (b/t = 16) are slender in compression and noncompact
-             // in flexure about both principal axes (LimitStatesTest has the same angle).
-             "<tr><td><a href=\"#member-2\">2</a></td><td>A-1</td><td>D</td><td>L4X4X1/4</td><td>0.053</td>"
-             "<td>H1-1b: Pn Flexural buckling (E7-2), Mnx Leg local buckling (F10-7), Mny Leg local buckling "
-             "(F10-7)</td><td class=\"ng\">NG</td><td>4</td></tr>",
+             "Member checks by AISC 360-10 (LRFD), full rules &middot; zorsteel ",
+             "<p class=\"counts\">2 members: 1 OK, <strong>1 NG</strong>, 0 ERROR; highest critical ratio 0.399 "
+             "(C&lt;1&gt;)</p>",
+             "<tr class=\"ok\"><td class=\"id\"><a href=\"#member-1\">C&lt;1&gt;</a></td><td class=\"id\">W14X90</td>"
+             "<td>D</td><td class=\"number\">0.399</td>",
+             // The angle of issue 14 governs by its NG combination, though the other has the lower ratio: 5
+             // kips keep Pr/Pc below 0.2, its legs (b/t = 16) are slender in compression and noncompact in
+             // flexure about both principal axes (LimitStatesTest has the same angle).
+             "<tr class=\"ng\"><td class=\"id\"><a href=\"#member-2\">A-1</a></td><td class=\"id\">L4X4X1/4</td>"
+             "<td>D</td><td class=\"number\">0.053</td><td class=\"governs\" title=\"H1-1b: Pn Flexural buckling (E7-2), "
+             "Mnx Leg local buckling (F10-7), Mny Leg local buckling (F10-7)\">H1-1b: E7-2, F10-7, F10-7</td>"
+             "<td class=\"status ng\">NG</td><td class=\"message\">axial load above the Euler load",
+             "<li><strong>4. A-8-3: above the Euler load the check goes on</strong> (single angles): "
+             "<strong>unconservative</strong> (false OK)</li>",
              "<a id=\"member-2\"></a>\n<div class=\"clear\"></div>\n<hr/>\n<div class=\"problem-title\">A-1, D, "
-             "L4X4X1/4 - using AISC 360-10 LRFD Method</div>",
+             "L4X4X1/4 - using AISC 360-10 LRFD Method</div>\n<hr/>\n<div class=\"problemArea\">\n"
+             "<div class=\"member-notes ng\"><strong>NG:</strong> axial load above the Euler load",
              "Error: Compressive stress exceeds Euler limit.",
          })
         EXPECT_NE(page.find(piece), std::string::npos) << piece;
+    // No tension with flexure here (17), no tee or channel (9); full rules close E4-4 (8).
+    for (const char* absent : {"<li><strong>17.", "<li><strong>9.", "<li><strong>8.", "C&lt;1&gt;, W, W14X90"})
+        EXPECT_EQ(page.find(absent), std::string::npos) << absent;
+    EXPECT_EQ(count(page, "<div class=\"problem-title\">"), 2u);
+    EXPECT_EQ(count(page, "<div class=\"member-diagram\">"), 2u);
+    EXPECT_EQ(count(page, "<div class=\"zs-chart\">"), 1u);
     EXPECT_TRUE(std::filesystem::is_regular_file(folder.Path() / "out/Images/Eq.H1-1a.png"));
+
+    // Classic rules say so in the head, and E4-4 concerns the column again, with what full rules do about it.
+    const CommandRun classic = Zorsteel(folder, "check --members m.csv --report out/classic.html --rules classic");
+    const std::string classicPage = FileText((folder.Path() / "out/classic.html").string());
+    for (const char* piece : {"Member checks by AISC 360-10 (LRFD), classic rules &middot; zorsteel ",
+                              "<li><strong>8. E4-4: torsional buckling of I-shapes is not checked</strong> (I-shapes): "
+                              "<strong>unconservative</strong> when Kz·Lz &gt; Ky·Ly; closed by full rules</li>"})
+        EXPECT_NE(classicPage.find(piece), std::string::npos) << piece;
+
+    const CommandRun all = Zorsteel(folder, "check --members m.csv --report out/all.html --report-all");
+    EXPECT_EQ(all.status, 1) << all.err;
+    const std::string every = FileText((folder.Path() / "out/all.html").string());
+    EXPECT_EQ(count(every, "<div class=\"problem-title\">"), 4u);
+    EXPECT_EQ(count(every, "<div class=\"member-diagram\">"), 2u);  // one a member, with its governing combination
+    EXPECT_NE(every.find("C&lt;1&gt;, W, W14X90"), std::string::npos);
+}
+
+// A member file as a spreadsheet saves it, in another locale or by hand:
+// semicolons or tabs, a byte-order mark, blank lines and lines of separators
+// only, header names in any case with blanks around them, a trailing
+// separator, section names with blanks and in lower case. Each checks as the
+// clean file does (the sections echoed as typed, without the blanks).
+TEST(CommandTest, MemberFilesAsPeopleSaveThemCheckAsTheCleanOne)
+{
+    const ScratchFolder folder("command-sloppy");
+    folder.Write("clean.csv", "Id,Combo,Section,Fy,Pu,Mux,Lx,Ly,Lb\nC1,D,W14X90,50,400,100,180,180,180\n"
+                              "B1,L,W16X26,50,0,60,120,120,120\n");
+    const std::pair<const char*, std::string> files[] = {
+        {"semicolons", "\n id ; COMBO;section ;FY;pu;Mux;lx;LY;Lb;\n;;;;;;;;;\nC1;D;w14x90 ;50;400;100;180;180;180;\n"
+                       "\n; ; ;\r\nB1;L; W16 X 26;50;0;60;120;120;120;\n"},
+        {"tabs", "\xEF\xBB\xBFId\tCombo\tSection\tFy\tPu\tMux\tLx\tLy\tLb\r\nC1\tD\tW14X90\t50\t400\t100\t180\t180\t180\r\n"
+                 "\t\t\r\nB1\tL\tw16x26\t50\t0\t60\t120\t120\t120\r\n"},
+        {"quoted with commas left", "\"Id\",\"Combo\",\"Section\",Fy,Pu,Mux,Lx,Ly,Lb,,\n,,,,\n"
+                                    "C1,D,\"W14X90\",50,400,100,180,180,180,,\nB1,L,\"W16X26 \",50,0,60,120,120,120,,\n"},
+    };
+    const auto upper = [](std::string text) {
+        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    };
+    const CommandRun clean = Zorsteel(folder, "check --members clean.csv --out -");
+    ASSERT_EQ(clean.status, 0) << clean.err;
+    for (const auto& [what, text] : files) {
+        folder.Write("m.csv", text);
+        const CommandRun run = Zorsteel(folder, "check --members m.csv --out -");
+        EXPECT_EQ(run.status, 0) << what << "\n" << run.err;
+        EXPECT_EQ(upper(run.out), upper(clean.out)) << what;
+    }
+}
+
+// With the results in a file the terminal shows the check in short: the
+// members counted, the highest ratio, the NG and ERROR members (20 of them,
+// then how many more); --table prints every row as without a file.
+TEST(CommandTest, WithResultsInAFileTheTerminalIsQuiet)
+{
+    const ScratchFolder folder("command-quiet");
+    std::string members = "Id,Section,Fy,Mux\nOK1,W14X90,50,10\nBAD,W14X90,abc,10\n";
+    for (int i = 1; i <= 22; ++i) members += "NG" + std::to_string(i) + ",W14X90,50," + std::to_string(1000 + i) + "\n";
+    folder.Write("m.csv", members);
+    const CommandRun run = Zorsteel(folder, "check --members m.csv --out r.csv");
+    EXPECT_EQ(run.status, 2) << run.err;
+    const std::string counts = run.out.substr(0, run.out.find('\n'));
+    EXPECT_TRUE(counts.starts_with("24 members (24 rows): 1 OK, 22 NG, 1 ERROR; highest critical ratio 1.7"))
+        << run.out;  // 1022 kip-ft over phiMnx = 573.6 kip-ft (F3-1)
+    EXPECT_TRUE(counts.ends_with(" (NG22)")) << run.out;
+    EXPECT_NE(run.out.find("\nERROR   BAD   W14X90"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nNG      NG19  W14X90"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("NG20 "), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.ends_with("\nand 3 more\n")) << run.out;
+    EXPECT_EQ(std::ranges::count(run.out, '\n'), 1 + 1 + 21 + 1);  // counts, blank, head and 20 rows, more
+
+    const CommandRun table = Zorsteel(folder, "check --members m.csv --out r.csv --table");
+    EXPECT_EQ(std::ranges::count(table.out, '\n'), 25) << table.out;  // head and every row
+    EXPECT_NE(table.out.find("\nNG22  W14X90"), std::string::npos) << table.out;
 }

@@ -366,6 +366,12 @@ TEST(FullRules, MemberRunInputsErrorsAndNotes)
         {"compression needs no Fu",
          Row({{"Section", "W14X90"}, {"Fy", "55"}, {"Pu", "10"}, {"Lx", "120"}, {"Ly", "120"}}), "OK", ""},
         {"Fu given", Row({{"Section", "W14X90"}, {"Fy", "55"}, {"Fu", "70"}, {"Pu", "-10"}}), "OK", ""},
+        {"tension, nothing of rupture given", Row({{"Section", "W14X90"}, {"Fy", "50"}, {"Pu", "-10"}}), "OK",
+         "Fu not given: 65 ksi of the usual grade with Fy = 50 ksi; NetAreaRatio and ShearLagU not given: rupture "
+         "checked with An = Ag and U = 1 (no holes, no shear lag)"},
+        {"tension, An / Ag given",
+         Row({{"Section", "W14X90"}, {"Fy", "50"}, {"Fu", "65"}, {"NetAreaRatio", "0.8"}, {"Pu", "-10"}}), "OK",
+         "ShearLagU not given: rupture checked with U = 1 (no holes, no shear lag)"},
         {"An / Ag above 1", Row({{"Section", "W14X90"}, {"Fy", "50"}, {"NetAreaRatio", "1.2"}}), "ERROR",
          "test, column NetAreaRatio: must be above 0 and at most 1, not 1.2"},
         {"U of 0", Row({{"Section", "W14X90"}, {"Fy", "50"}, {"ShearLagU", "0"}}), "ERROR",

@@ -69,3 +69,53 @@ TEST(PdfTest, TheReportPrintsWithAPageNumberOnEveryPage)
                   std::string::npos)
             << pages[i];
 }
+
+// The README's example model: at most three letter pages a member, each
+// member's calculation once (its governing combination), one summary row a
+// member.
+TEST(PdfTest, TheExampleModelTakesAtMostThreePagesAMember)
+{
+    if (std::system("command -v chromium > /dev/null") != 0)
+        GTEST_SKIP() << "chromium is not installed (scripts/install-deps installs it)";
+    const ScratchFolder folder("pdf-model");
+    const std::string model = ZORSTEEL_SOURCE_DIR "/examples/model.csv";
+    std::string err;
+    ASSERT_EQ(ZorsteelCheck(folder, "", "--members '" + model + "' --out r.csv --report r.html --pdf r.pdf", err), 1)
+        << err;
+    const std::string info = (folder.Path() / "info.txt").string(), text = (folder.Path() / "r.txt").string();
+    const std::string pdf = (folder.Path() / "r.pdf").string();
+    ASSERT_EQ(std::system(("pdfinfo '" + pdf + "' > '" + info + "' && pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
+    std::smatch pages;
+    const std::string infoText = FileText(info);
+    ASSERT_TRUE(std::regex_search(infoText, pages, std::regex("Pages: +([0-9]+)")));
+    const std::string printed = FileText(text), page = FileText((folder.Path() / "r.html").string());
+    const std::vector<std::string> ids = {"C1", "C2", "B1", "B2", "BR1", "G1", "TC1", "BC1", "D1", "V1", "P1", "P2"};
+    EXPECT_LE(std::stoul(pages[1]), 3 * ids.size());
+    for (const std::string& id : ids) {
+        const std::regex title("[\\n\\f]" + id + ", [^,]+, [^ ]+ - using AISC 360-10 LRFD Method");
+        EXPECT_EQ(std::distance(std::sregex_iterator(printed.begin(), printed.end(), title), {}), 1) << id;
+        EXPECT_NE(page.find("\">" + id + "</a></td>"), std::string::npos) << id;
+    }
+    std::size_t rows = 0;
+    for (std::size_t at = 0; (at = page.find("<td class=\"id\"><a href=", at)) != std::string::npos; ++at) ++rows;
+    EXPECT_EQ(rows, ids.size());
+}
+
+// A letter page of the summary holds 25 members and more: 30 columns, each
+// with a note (Lb not given), the six NG ones with two.
+TEST(PdfTest, ThirtyMembersOfTheSummaryFitItsFirstPage)
+{
+    if (std::system("command -v chromium > /dev/null") != 0)
+        GTEST_SKIP() << "chromium is not installed (scripts/install-deps installs it)";
+    const ScratchFolder folder("pdf-summary");
+    std::string members = "Id,Combo,Section,Fy,Pu,Mux,Lx,Ly\n";
+    for (int i = 10; i < 40; ++i)
+        members += "COL-" + std::to_string(i) + ",1.2D+1.6L,W14X90,50," + std::to_string(25 * i) + ",100,180,180\n";
+    folder.Write("m.csv", members);
+    std::string err;
+    ASSERT_EQ(ZorsteelCheck(folder, "", "--members m.csv --out r.csv --pdf r.pdf", err), 1) << err;
+    const std::string text = (folder.Path() / "first.txt").string();
+    ASSERT_EQ(std::system(("pdftotext -f 1 -l 1 '" + (folder.Path() / "r.pdf").string() + "' '" + text + "'").c_str()), 0);
+    const std::string first = FileText(text);
+    for (int i = 10; i < 40; ++i) EXPECT_NE(first.find("COL-" + std::to_string(i)), std::string::npos) << i;
+}

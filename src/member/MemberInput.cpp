@@ -5,6 +5,8 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "InputNames.h"
+
 namespace zorsteel {
 
 namespace {
@@ -177,8 +179,9 @@ void SetText(MemberRow& row, const InputColumn& column, std::string_view text) n
             RecordError(row, column, "must be " + words + ", not \"" + std::string(text) + "\"");
             return;
         }
-        target = text;
-        if (!text.empty()) MarkGiven(row, column);
+        // A section as people type it: "W14 X 90 " names W14X90.
+        target = column.Text == &MemberRow::Section ? CompactSectionName(text) : std::string(text);
+        if (!target.empty()) MarkGiven(row, column);
     } catch (...) {
         RecordError(row, column, kOutOfMemory);
     }

@@ -142,8 +142,9 @@ std::string FieldWhere(const MemberRow& row, const InputColumn& column);
 void RecordError(MemberRow& row, const InputColumn& column, std::string_view problem) noexcept;
 
 // Sets a text field of the row (AnalysisSectionName and the choices among
-// the inputs). A choice that is not one of its words records "must be long
-// or short, not ..." and is not set.
+// the inputs); a Section without the blanks around and in it
+// (CompactSectionName). A choice that is not one of its words records "must
+// be long or short, not ..." and is not set.
 void SetText(MemberRow& row, const InputColumn& column, std::string_view text) noexcept;
 void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept;
 // Sets a number when it keeps the column's rule: finite, above 0 (Positive),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "../report/ProblemPrintArea.h"
 #include "../report/ReportPage.h"
 #include "../section/CatalogueFile.h"
+#include "InputNames.h"
 #include "MemberVerdict.h"
 
 namespace zorsteel {
@@ -123,6 +125,31 @@ void NoteLengthsNotGiven(std::vector<std::string>& notes, const MemberRow& row, 
     if (in.Mux != 0 && !IsGiven(row, lb)) notes.push_back("Lb not given: taken as 0, continuously braced");
 }
 
+// Under full rules a member in tension is checked for rupture on U An; what
+// the row left out of it is told: holes and shear lag taken as absent make
+// the member stronger than a bolted one, and Fu of the usual grade may not be
+// the grade ordered.
+void NoteRuptureAssumptions(std::vector<std::string>& notes, const MemberRow& row, const MemberInputs& in, int shape)
+{
+    static const InputColumn& fu = InputColumnNamed("Fu");
+    static const InputColumn& net = InputColumnNamed("NetAreaRatio");
+    static const InputColumn& lag = InputColumnNamed("ShearLagU");
+    if (in.Pu + std::max(in.B2x, in.B2y) * in.Plt >= 0) return;
+    if (!IsGiven(row, fu))
+        notes.push_back("Fu not given: " + Number(TensileStrengthOfGrade(shape, in.Fy)) +
+                        " ksi of the usual grade with Fy = " + Number(in.Fy) + " ksi");
+    if (!IsGiven(row, net) || !IsGiven(row, lag)) {
+        std::string list;
+        if (!IsGiven(row, net)) Append(list, "NetAreaRatio", false);
+        if (!IsGiven(row, lag)) Append(list, "ShearLagU", true);
+        notes.push_back(list + " not given: rupture checked with " +
+                        (!IsGiven(row, net) && !IsGiven(row, lag) ? "An = Ag and U = 1"
+                         : !IsGiven(row, net)                       ? "An = Ag"
+                                                                    : "U = 1") +
+                        " (no holes, no shear lag)");
+    }
+}
+
 // Member lengths shorter than the larger of 24 in and twice the section's
 // depth, on a member with axial force or moment: most likely feet typed as
 // inches (or the reverse). A length given as 0 says braced, and is not short;
@@ -152,6 +179,14 @@ void NoteShortLengths(std::vector<std::string>& notes, const MemberRow& row, con
                     (feet ? "feet" : "inches"));
 }
 
+// Mrx/Mcx + Mry/Mcy back from the H1-1 ratio and Pr/Pc: H1-1a above
+// Pr/Pc = 0.2, H1-1b at or below it, as the check chose.
+double MomentRatioOf(double axialRatio, double interactionRatio)
+{
+    const double axial = std::abs(axialRatio);
+    return axial > 0.2 ? (interactionRatio - axial) * 9.0 / 8.0 : interactionRatio - axial / 2;
+}
+
 MemberResult Check(const MemberRow& row, bool withReport)
 {
     if (!row.Error.empty()) return Unchecked(row, row.Error);
@@ -165,8 +200,8 @@ MemberResult Check(const MemberRow& row, bool withReport)
     if (!design) {
         const bool known = catalogue && catalogue->IsValidAiscSection(section.c_str());
         return Unchecked(row, FieldWhere(row, sectionColumn) + ": " +
-                                  (known ? "no design class checks section \"" : "unknown section \"") + row.Section +
-                                  "\"");
+                                  (known ? "no design class checks section \"" + row.Section + "\""
+                                         : UnknownSectionText(row.Section)));
     }
 
     MemberInputs inputs = LibraryInputs(row);
@@ -200,11 +235,13 @@ MemberResult Check(const MemberRow& row, bool withReport)
     if (scaled && design->ChecksDeflection())
         notes.push_back("deflections scaled by AnalysisSectionIx / Ix = " + Number(inputs.AnalysisSectionIx) + " / " +
                         Number(record.Ix) + " = " + Brief(inputs.DeflectionAdjustmentRatio));
+    if (rules == DesignRules::Full) NoteRuptureAssumptions(notes, row, inputs, design->GetShapeCode());
     static const InputColumn& connectors = InputColumnNamed("ConnectorType");
     if (rules == DesignRules::Full && design->GetShapeCode() == kShape2L && inputs.Pu > 0 && !IsGiven(row, connectors))
         notes.push_back("ConnectorType not given: connectors taken as welded or pretensioned (E6-2)");
     for (const std::string& note : notes) (verdict.Message += verdict.Message.empty() ? "" : "; ") += note;
     const LimitStates states = design->GetLimitStates();
+    const double axial = design->GetPu() / design->GetPhiPn();
     return MemberResult{
         .Id = row.Id,
         .Combo = row.Combo,
@@ -233,6 +270,8 @@ MemberResult Check(const MemberRow& row, bool withReport)
         .TotalDeflectionRatio = design->GetTotalDeflectionRatio(),
         .LiveDeflectionRatio = design->GetLiveDeflectionRatio(),
         .Rules = DesignRulesText(rules),
+        .AxialRatio = axial,
+        .MomentRatio = MomentRatioOf(axial, design->GetInteractionRatio()),
         .Limits = states,
         .Report = report ? report->str() : std::string(),
     };
@@ -267,7 +306,7 @@ void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::
         rows.size(), threads, kBlockSize, [&](std::size_t i) { return RunMember(rows[i], withReport); }, done);
 }
 
-void PrintMemberBlock(std::ostream& out, const MemberResult& result)
+void PrintMemberBlock(std::ostream& out, const MemberResult& result, std::string_view head)
 {
     std::string title;
     for (const std::string* part : {&result.Id, &result.Combo, &result.Section}) {
@@ -276,6 +315,7 @@ void PrintMemberBlock(std::ostream& out, const MemberResult& result)
         title += *part;
     }
     ProblemPrintArea area(&out, EscapeHtml(FromUtf8(title).c_str()).c_str());
+    out << head;
     if (result.Checked)
         out << result.Report;
     else

@@ -32,6 +32,9 @@ struct MemberResult
     bool DeflectionChecked = false;
     double TotalDeflectionRatio = 0, LiveDeflectionRatio = 0;
     std::string Rules;  // "classic" or "full": the rules the member was checked by
+    // The member's place in the H1-1 interaction diagram: Pr/Pc (negative in
+    // tension) and Mrx/Mcx + Mry/Mcy, the moment ratios with B1.
+    double AxialRatio = 0, MomentRatio = 0;
     LimitStates Limits;
     std::string Report;   // the calculation as HTML fragments, when asked for
     int Envelope = 0;     // 1 on a member's envelope line (the governing combination's result)
@@ -61,8 +64,8 @@ void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::
 
 // The member's report as a host shows it: its calculation (or, unchecked, its
 // message) framed by ProblemPrintArea and titled with its Id, combination and
-// section, those given.
-void PrintMemberBlock(std::ostream& out, const MemberResult& result);
+// section, those given; head (HTML) comes first inside the frame.
+void PrintMemberBlock(std::ostream& out, const MemberResult& result, std::string_view head = {});
 
 struct ResultColumn
 {

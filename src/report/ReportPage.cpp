@@ -38,11 +38,23 @@ hr { margin: 0; border: 0; border-top: 1px solid #1f3a5f; }
 .fail { border-color: #c62828; background: #fde4e4; color: #8e0f0f; }
 .warning { border-color: #e69a00; background: #fff2d1; color: #6b4300; }
 .clear { clear: both; }
-table.summary { width: 100%; margin: 12px 0; border-collapse: collapse; font-size: 10pt; }
-.summary th, .summary td { padding: 2px 8px; border-bottom: 1px solid #c8d0da; text-align: left; }
+table.summary { width: 100%; margin: 12px 0; border-collapse: collapse; font-size: 9.5pt; }
+.summary th, .summary td { padding: 2px 6px; border-bottom: 1px solid #c8d0da; text-align: left; }
 .summary th { background: #e6edf5; color: #1f3a5f; }
 .summary td.ok { color: #0b5a1f; font-weight: bold; }
-.summary td.ng { color: #8e0f0f; font-weight: bold; }
+.summary td.ng, .summary td.error { color: #8e0f0f; font-weight: bold; }
+.summary th, .summary td.id, .summary td.governs { white-space: nowrap; }
+.summary .number { text-align: right; white-space: nowrap; }
+.summary td.message { min-width: 1.4in; font-size: 8.5pt; }
+.summary tr.ng td, .summary tr.error td { font-weight: bold; background: #ececec;
+                                          -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+.summary tr.ng td:first-child, .summary tr.error td:first-child { border-left: 5px solid #000; }
+.summary tr td.message { font-weight: normal; }
+h2.report-section { margin: 14px 0 4px; font-size: 13pt; color: #1f3a5f; break-after: avoid; }
+.counts { margin: 4px 0; }
+ul.limitations { margin: 4px 0; padding-left: 20px; font-size: 10pt; }
+.member-notes { margin: 4px 0 8px; padding: 3px 10px; border-left: 6px solid #5b6570; background: #f3f3f3; }
+.member-diagram { max-width: 5.5in; margin: 6px auto 10px; break-inside: avoid; }
 .page-break { break-after: page; }
 .report > .page-break:last-of-type { break-after: auto; }
 .problemArea > br:last-child { display: none; }
@@ -54,6 +66,19 @@ table.summary { width: 100%; margin: 12px 0; border-collapse: collapse; font-siz
   .report-head { padding-bottom: 6px; }
   .header, .problem-title { break-after: avoid; }
   .success, .fail, .warning { break-inside: avoid; }
+  /* A calculation in two columns, its lines and images smaller: a member in
+     two or three letter pages. */
+  .problemArea { columns: 2; column-gap: 0.3in; font-size: 9pt; line-height: 1.25; }
+  .problemArea img { height: 0.28in; max-width: 100%; object-fit: contain; object-position: left bottom;
+                     vertical-align: -0.064in; }
+  .header { font-size: 9.5pt; }
+  .member-notes, .member-diagram { column-span: all; }
+  .member-diagram { max-width: 5in; margin: 0 auto 4px; }
+  .limitations { font-size: 8.5pt; }
+  table.summary { font-size: 8pt; line-height: 1.25; }
+  .summary th, .summary td { padding: 1px 4px; }
+  .summary td.message { font-size: 7pt; }
+  .summary tr { break-inside: avoid; }
 }
 )";
 
@@ -85,7 +110,7 @@ std::wstring EscapeHtml(const wchar_t* text)
 }
 
 // Both ends swallow stream exceptions, as ProblemPrintArea does.
-ReportPage::ReportPage(std::ostream* stream, const wchar_t* title) : m_stream(stream)
+ReportPage::ReportPage(std::ostream* stream, const wchar_t* title, const wchar_t* rules) : m_stream(stream)
 {
     if (!m_stream) return;
     try {
@@ -99,7 +124,8 @@ ReportPage::ReportPage(std::ostream* stream, const wchar_t* title) : m_stream(st
         out << "@page { @bottom-left { content: \"" << madeBy << "\"; font-size: 8pt; color: #555; } }\n";
         out << "</style>\n</head>\n<body>\n<header class=\"report-head\">\n<div class=\"report-name\">";
         WriteWide(out, name.c_str()) << "</div>\n";
-        out << "<div class=\"report-made\">Member checks by AISC 360-10 (LRFD) &middot; " << madeBy << "</div>\n";
+        out << "<div class=\"report-made\">Member checks by AISC 360-10 (LRFD), ";
+        WriteWide(out, EscapeHtml(rules).c_str()) << " &middot; " << madeBy << "</div>\n";
         out << "</header>\n<main class=\"report\">" << std::endl;
     } catch (...) {
     }

@@ -23,13 +23,18 @@
 
 namespace zorsteel {
 
+// The rules line of the head for the calculation the design classes make.
+inline constexpr wchar_t kClassicRules[] = L"classic rules";
+
 class ReportPage
 {
 public:
     // Writes the page head: document type, title, style sheet, and a heading
-    // with the title, the library version and the local date and time. A null
-    // stream writes nothing; the stream must stay open for the page's life.
-    ReportPage(std::ostream* stream, const wchar_t* title);
+    // with the title, the edition (AISC 360-10, LRFD), the rules the
+    // calculation followed (rules, e.g. kClassicRules), the library version and
+    // the local date and time. A null stream writes nothing; the stream must
+    // stay open for the page's life.
+    ReportPage(std::ostream* stream, const wchar_t* title, const wchar_t* rules = kClassicRules);
     // Writes the page foot, closing what the head opened.
     ~ReportPage();
 

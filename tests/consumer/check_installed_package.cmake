@@ -33,13 +33,13 @@ if(NOT result EQUAL 0 OR NOT out MATCHES "\nW14X90,W14X90,0,[0-9.]+,[^\n]*,0,OK,
 endif()
 # The installed Python module, imported from another folder, checks the same
 # member to the bit (both write the shortest text that reads back to the
-# same double) and names an unknown section.
+# same double) and names an unknown section with the names nearest to it.
 if(PYTHON)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env PYTHONPATH=${WORK_DIR}/stage/lib/python3/dist-packages ${PYTHON} -c
     "import zorsteel\nr = zorsteel.check('W14X90', Fy=50, Pu=400, Mux=180, Lx=180, Ly=180, Lb=180)\nprint(f'W14X90,W14X90,{r.ShapeCode},{r.PhiPn!r},{r.PhiMnx!r},{r.Status}')\ntry:\n    zorsteel.check('W14X91', Fy=50)\nexcept ValueError as e:\n    print(e)"
     WORKING_DIRECTORY ${WORK_DIR}/elsewhere RESULT_VARIABLE result OUTPUT_VARIABLE python ERROR_VARIABLE err)
   string(REGEX MATCH "W14X90,W14X90,0,[^,]+,[^,]+," command "${out}")
-  if(NOT result EQUAL 0 OR NOT python STREQUAL "${command}OK\nmember W14X91, Section: unknown section \"W14X91\"\n")
+  if(NOT result EQUAL 0 OR NOT python STREQUAL "${command}OK\nmember W14X91, Section: \"W14X91\" is not in the catalogue; did you mean W14X61, W14X90 or W14X99?\n")
     message(FATAL_ERROR "installed Python module: status ${result}\ncommand: ${command}\n${python}\n${err}")
   endif()
 endif()

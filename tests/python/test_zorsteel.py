@@ -97,15 +97,96 @@ def test_the_example_prints_the_members_the_command_finds_failing():
     assert run.stdout.splitlines()[-1] == f"{len(failing)} of 26 member checks fail"
 
 
+def test_the_example_reads_a_file_as_a_spreadsheet_saves_it(tmp_path):
+    # A byte-order mark, semicolons, and a line of separators only.
+    model = (SOURCE / "examples" / "model.csv").read_text()
+    saved = tmp_path / "saved.csv"
+    saved.write_text("\ufeff" + model.replace(",", ";").replace("\n", "\n;;;\n", 1), encoding="utf-8")
+    runs = [subprocess.run([sys.executable, SOURCE / "examples" / "check_model.py", path], capture_output=True,
+                           text=True) for path in (SOURCE / "examples" / "model.csv", saved)]
+    assert runs[0].stdout == runs[1].stdout and runs[1].returncode == 1, runs[1].stderr
+
+
+class NAType:
+    """A stand-in for pandas.NA, which the module knows by its type's name."""
+
+
+class FakeFrame:
+    """What check_many takes of a pandas DataFrame, without pandas: to_dict("records")."""
+
+    def __init__(self, rows):
+        self.rows = rows
+
+    def to_dict(self, orient):
+        assert orient == "records"
+        return [dict(row) for row in self.rows]
+
+
+def test_a_frame_with_blank_cells_and_names_as_typed_checks_as_clean_rows():
+    clean = [{"Id": "C1", "Combo": "D", "Section": "W14X90", "Fy": 50.0, "Pu": 400.0, "Lx": 180.0, "Ly": 180.0},
+             {"Id": "B1", "Combo": "L", "Section": "W16X26", "Fy": 50, "Mux": 60.0, "Lb": 120.0}]
+    # A frame's blank cells are NaN (None or pandas.NA in a column of objects); headers and sections as typed.
+    frame = FakeFrame([
+        {" id": "C1", "COMBO": "D", "section": " W14 X 90", "Fy ": 50.0, "Pu": 400.0, "Lx": 180.0, "Ly": 180.0,
+         "Mux": math.nan, "Lb": math.nan},
+        {" id": "B1", "COMBO": "L", "section": "W16x26 ", "Fy ": 50, "Pu": NAType(), "Lx": None, "Ly": math.nan,
+         "Mux": 60.0, "Lb": 120.0}])
+    expected, results = zorsteel.check_many(clean), zorsteel.check_many(frame)
+    assert [r.Section for r in results] == ["W14X90", "W16x26"]
+    for result, line in zip(results, expected):
+        assert all(same(getattr(result, name), getattr(line, name)) for name in NUMBERS)
+        assert (result.Id, result.Combo, result.Status, result.Message) == (line.Id, line.Combo, line.Status, line.Message)
+
+
+def test_errors_result_makes_a_bad_row_an_error_result():
+    rows = [{"Id": "A", "Section": "W14X90", "Fy": 50, "Mux": 100, "Lb": 0}, {"Id": "B", "Section": "W14X9O", "Fy": 50},
+            {"Id": "C", "Combo": "W", "Section": "W14X90", "Fy": "fifty"}, {"Id": "D", "Section": "W14X90"}, "W14X90"]
+    results = zorsteel.check_many(rows, errors="result")
+    assert [r.Status for r in results] == ["OK", "ERROR", "ERROR", "ERROR", "ERROR"]
+    assert results[1].Message == 'rows[1] (member B), Section: "W14X9O" is not in the catalogue; did you mean W14X90?'
+    assert (results[2].Combo, results[2].Section, results[2].Message) == (
+        "W", "W14X90", "rows[2] (member C), Fy: 'fifty' is not a number")
+    assert results[3].Message == "rows[3] (member D), Fy: not given (there is no default)"
+    assert results[4].Message == "rows[4]: a row is a dict of the member file's columns, not str"
+    assert all(r.Governing == "" and r.limit_states == [] for r in results[1:])
+    with pytest.raises(ValueError, match="errors: must be 'raise' or 'result', not 'ignore'"):
+        zorsteel.check_many(rows, errors="ignore")
+
+
+def test_write_report_writes_the_styled_page_with_its_pictures_and_images(tmp_path):
+    rows = [{"Id": "C1", "Combo": "D", "Section": "W14X90", "Fy": 50, "Pu": 400, "Lx": 180, "Ly": 180},
+            {"Id": "C1", "Combo": "W", "Section": "W14X90", "Fy": 50, "Pu": 200, "Lx": 180, "Ly": 180},
+            {"Id": "B1", "Combo": "L", "Section": "W16X26", "Fy": 50, "Mux": 160, "Lb": 120}]
+    page = tmp_path / "calc.html"
+    zorsteel.write_report(zorsteel.check_many(rows, report=True), str(page), title="Level <2>")
+    text = page.read_text()
+    assert text.startswith("<!DOCTYPE html>") and "<title>Level &lt;2&gt;</title>" in text
+    assert '<p class="counts">2 members: 1 OK, <strong>1 NG</strong>, 0 ERROR; highest critical ratio' in text
+    assert text.count('<div class="problem-title">') == 2 and ">C1, D, W14X90 - using" in text  # the governing one
+    assert text.count('<div class="member-diagram">') == 2 and text.count('<div class="zs-chart">') == 1
+    assert (tmp_path / "Images" / "Eq.H1-1a.png").is_file()
+    with pytest.raises(ValueError, match=re.escape("results[0] has no calculation: check with report=True")):
+        zorsteel.write_report(zorsteel.check_many(rows), str(page))
+    with pytest.raises(OSError):
+        zorsteel.write_report([], str(tmp_path / "no" / "such.html"))
+    # In a notebook a result without its calculation shows its verdict.
+    shown = zorsteel.check_many(rows)[2]._repr_html_()
+    assert "<td>B1</td><td>L</td><td>W16X26</td>" in shown and ">NG</td>" in shown
+
+
 @pytest.mark.parametrize("call, error, message", [
-    (lambda: zorsteel.check("W14X91", Fy=50), ValueError, 'member W14X91, Section: unknown section "W14X91"'),
+    (lambda: zorsteel.check("W14X91", Fy=50), ValueError,
+     'member W14X91, Section: "W14X91" is not in the catalogue; did you mean W14X61, W14X90 or W14X99?'),
     (lambda: zorsteel.check("W14X90", Fy="50"), TypeError, "member W14X90, Fy: '50' is not a number"),
-    (lambda: zorsteel.check("W14X90", Id="C1", Pu=math.nan), ValueError, 'member C1, Pu: "nan" is not a finite'),
+    (lambda: zorsteel.check("W14X90", Id="C1", Fy=50, Pu=-math.inf), ValueError, 'member C1, Pu: "-inf" is not a finite'),
+    (lambda: zorsteel.check("W14X90", Id="C1", Fy=math.nan), ValueError, "member C1, Fy: not given"),  # NaN is blank
     (lambda: zorsteel.check("W14X90", Cb=-1.0), ValueError, "Cb: must be above 0, not -1.0"),
     (lambda: zorsteel.check("W14X90", Lb=-12), ValueError, "Lb: must not be negative, not -12"),
     (lambda: zorsteel.check("W14X90", DirectAnalysis="no"), TypeError, "DirectAnalysis: 'no' is not a bool"),
     (lambda: zorsteel.check("W14X90", ConsiderB1=2), ValueError, "ConsiderB1: 2 is not True, False, 1 or 0"),
-    (lambda: zorsteel.check("W14X90", fy=50), TypeError, "unexpected keyword argument 'fy'"),
+    (lambda: zorsteel.check("W14X90", Fyy=50), TypeError, "unexpected keyword argument 'Fyy'"),
+    (lambda: zorsteel.check_many([{"Section": "W14X90", "Fy": 50, "Lb (in)": 120}]), TypeError,
+     'rows[0]: "Lb (in)" has a unit in its name: name the column Lb alone'),
     (lambda: zorsteel.check("W14X90", Pu=10), ValueError, "member W14X90, Fy: not given (there is no default)"),
     (lambda: zorsteel.check("W14X90", Fy=50, length_unit="m"), ValueError, "length_unit: must be 'in' or 'ft', not 'm'"),
     (lambda: zorsteel.check_many([], compression_sign="+"), ValueError, "compression_sign: must be 'positive' or"),
@@ -114,10 +195,10 @@ def test_the_example_prints_the_members_the_command_finds_failing():
     (lambda: zorsteel.check_many([{"Section": "W14X90", "Fy": 50}, {"Id": "B2", "Section": "W14X90", "Mux": "12"}]),
      TypeError, "rows[1] (member B2), Mux: '12' is not a number"),
     (lambda: zorsteel.check_many([{"Section": "W14X90", "Fy": 50}, {"Section": "Pipe99", "Fy": 50}]),
-     ValueError, 'rows[1], Section: unknown section "Pipe99"'),
+     ValueError, 'rows[1], Section: "Pipe99" is not in the catalogue'),
     (lambda: zorsteel.check_many([{"Section": "W14X90", "Sect": "W14X90"}]), TypeError, "rows[0]: unexpected key 'Sect'"),
     (lambda: zorsteel.check_many(["W14X90"]), TypeError, "rows[0]: a row is a dict of the member file's columns, not str"),
-    (lambda: zorsteel.section("W14X91"), ValueError, 'unknown section "W14X91"'),
+    (lambda: zorsteel.section("W14X91"), ValueError, '"W14X91" is not in the catalogue; did you mean'),
     (lambda: zorsteel.sections("Q"), ValueError, '"Q" names no shape family'),
     (lambda: zorsteel.check("W14X90", Fy=50, rules="strict"), ValueError, "rules: must be 'full' or 'classic', not"),
     (lambda: zorsteel.check("L4X4X1/4", Fy=36, AngleConnectedLeg="left"), ValueError,
