@@ -140,10 +140,11 @@ MemberResult TryCandidate(const std::vector<MemberRow>& rows, const Member& memb
 {
     std::vector<MemberResult> results;
     passes = true;
+    MemberChecker checker;  // one object for the member's combinations
     for (const std::size_t i : member.rows) {
         MemberRow trial = rows[i];
         trial.Section = section;
-        results.push_back(RunMember(trial, false));
+        results.push_back(checker.Run(trial, false));
         const int code = results.back().ErrorCode;
         passes = passes && results.back().Status == "OK" && (code == 0 || (code == 2 && !member.compression));
     }

@@ -149,3 +149,10 @@ void CAiscDesign::ResetResult()
     B1y = 1.0;
     Recorder.Clear();
 }
+
+void CAiscDesign::ResetForNextCheck()
+{
+    ResetResult();
+    ErrorCode = 0;
+    Recorder = zorsteel::LimitStateRecorder();
+}

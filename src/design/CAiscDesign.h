@@ -45,6 +45,8 @@ public:
     void SetColumnSlenderness(double kx, double ky, double lx, double ly);
     void SetColumnSlenderness_Torsional(double kz, double lz);
     void SetDoubleAngleConnnectorDistance(double distance);
+    // The same, spelled correctly; the name above stays for the hosts that use it.
+    void SetDoubleAngleConnectorDistance(double distance) { SetDoubleAngleConnnectorDistance(distance); }
     void SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy, double liveDy, double l);
     void SetDeflectionAdjustmentRatio(double ratio, const wchar_t* analysisSectionName, double analysisSectionIx);
     // The report target is borrowed, never owned or closed.
@@ -77,6 +79,12 @@ public:
     // Clears the results (B1 back to 1.0) and the limit states; inputs,
     // section and ErrorCode stay.
     void ResetResult();
+    // Returns every result, ErrorCode, B1 and the limit-state record to the
+    // values of a just-constructed object; inputs, section and report
+    // settings stay. One object then serves many load combinations: set the
+    // loads, ResetForNextCheck, Calculate, and it gives bit for bit what a
+    // fresh object with the same inputs gives.
+    void ResetForNextCheck();
 
     // ---- Inputs as set, for judging the results (MemberVerdict) ------------
     int GetShapeCode() const { return ShapeCode; }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -10,6 +11,8 @@
 
 #include "../design/LimitStates.h"
 #include "MemberInput.h"
+
+class CAiscDesign;
 
 namespace zorsteel {
 
@@ -51,6 +54,43 @@ struct MemberResult
 // than the larger of 24 in and twice the section's depth on a member with
 // axial force or moment (a length typed in feet?), and the ratio it took.
 MemberResult RunMember(const MemberRow& row, bool withReport) noexcept;
+
+// RunMember for a run of rows on one thread, keeping the design object of
+// the last row: a row that names the same section (as written) reuses it
+// through ResetForNextCheck instead of a new one from the factory, which
+// gives the same result to the bit and saves the factory's read of the
+// catalogue. One checker serves one thread at a time; the catalogue must not
+// change while it holds an object (RunMembers pins it).
+class MemberChecker
+{
+public:
+    MemberChecker() = default;
+    MemberChecker(const MemberChecker&) = delete;
+    MemberChecker& operator=(const MemberChecker&) = delete;
+    ~MemberChecker() { Release(); }
+
+    MemberResult Run(const MemberRow& row, bool withReport) noexcept;
+    // Gives the object back to the factory.
+    void Release() noexcept;
+
+private:
+    CAiscDesign* m_design = nullptr;
+    std::string m_section;  // the name m_design was made for
+};
+
+// A MemberChecker for each block of rows as ComputeInOrder hands them out
+// (each block's rows in order on one thread), given back after a block's
+// last row.
+class BlockCheckers
+{
+public:
+    BlockCheckers(std::size_t rows, std::size_t blockSize);
+    MemberResult Run(std::size_t i, const MemberRow& row, bool withReport) noexcept;
+
+private:
+    std::size_t m_rows, m_blockSize;
+    std::unique_ptr<MemberChecker[]> m_checkers;
+};
 
 // Checks every row on threads threads (0: one per core), the catalogue
 // loaded first, and hands each result to done in input order on the caller's
