@@ -209,6 +209,7 @@ int RunSelect(const SelectOptions& options)
         return kExitFileError;
     // Members are tried on every core, a few at a time (each tries many candidates).
     constexpr std::size_t kBlockSize = 4;
+    const CataloguePin pin;  // one catalogue version for every candidate, no stat per check
     sink.AddAll(byMember.size(), common.Threads, kBlockSize,
                 [&](std::size_t i) { return Select(members.Rows, byMember[i], options.KeepFamily); });
     sink.Finish(nullptr);

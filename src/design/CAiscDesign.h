@@ -5,6 +5,10 @@
 // are kip-ft at the interface (the demands Mux and Muy, the design strengths,
 // the recorded limit states) and kip-in inside the limit states, which return
 // them so; KipFt converts where a moment is shown or returned.
+//
+// Threads: one object belongs to one thread at a time; different objects may
+// be constructed, set (SetSection included), calculated and read on as many
+// threads at once as the host likes. Only their report streams must differ.
 #pragma once
 
 #include <iosfwd>
@@ -15,9 +19,10 @@
 #include "FunctionRef.h"
 #include "LimitStates.h"
 
-class CAiscDesign
+class ZORSTEEL_API CAiscDesign
 {
 public:
+    using CString = zorsteel::CString;
     // The library's names the design classes use, from namespace zorsteel.
     using Equation = zorsteel::Equation;
     using GoverningCheck = zorsteel::GoverningCheck;
@@ -58,6 +63,15 @@ public:
     int SetSection(const wchar_t* name);
     // The same read into the caller's record; the object is unchanged.
     int GetSection(mvSect_AISC& section, const wchar_t* name) const;
+    // A section of the host's own (built up, modified, or a catalogue row it
+    // holds): shapeCode names its family, which must be one this class checks
+    // (as by name: CAiscDesignI takes 0 to 3, CAiscDesignChannel 4 and 5, and
+    // so on), and every property the class reads must be finite and above 0
+    // (a single angle's SwB may be 0). Returns shapeCode; otherwise -1, with
+    // ShapeCode -1 and the section as it was, and tells what is wrong (the
+    // property by name) on the debugger channel. A double angle still reads
+    // its component angle from the catalogue by the record's name.
+    int SetSection(const mvSect_AISC& record, int shapeCode);
 
     // ---- Results -------------------------------------------------------
     double GetPhiPn() const { return PhiPn; }

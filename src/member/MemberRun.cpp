@@ -280,7 +280,9 @@ void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::
     // The catalogue, the manager's index and the copy that design objects
     // read from, is loaded before the threads start.
     CSteelDesignManager::Instance();
-    LoadCatalogueCopy(CataloguePath());
+    // One version of the catalogue file for the whole batch, read without a
+    // stat per member (and the same section for every row that names it).
+    const CataloguePin pin;
     constexpr std::size_t kBlockSize = 64;
     BlockCheckers checkers(rows.size(), kBlockSize);
     ComputeInOrder<MemberResult>(
