@@ -180,6 +180,30 @@ TEST_F(CatalogueCopyTest, APinnedCatalogueAnswersAsItWasUntilTheLastPinGoes)
     EXPECT_EQ(AreaOfW14X90(), -1);
 }
 
+// A member whose catalogue cannot be read is an ERROR that says so; its
+// section is not called unknown, and the missing file is told once.
+TEST_F(CatalogueCopyTest, AMemberWithoutItsCatalogueIsNotCalledUnknown)
+{
+    Write(Catalogue());
+    ASSERT_EQ(AreaOfW14X90(), 26.5);
+    fs::remove(path);
+    const MessageCapture messages;
+    CSteelDesignManager::ResetInstance();
+    MemberRow row;
+    row.Where = "row 2";
+    SetText(row, InputColumnNamed("Section"), "W14X90");
+    SetNumber(row, InputColumnNamed("Fy"), 50, "50");
+    const MemberResult first = RunMember(row, false), second = RunMember(row, false);
+    CSteelDesignManager::ResetInstance();  // the next test's manager reads its own catalogue
+    for (const MemberResult& result : {first, second}) {
+        EXPECT_EQ(result.Status, "ERROR");
+        EXPECT_EQ(result.Message, "row 2, column Section: section \"W14X90\" not read: the catalogue " + path +
+                                      " cannot be read");
+    }
+    EXPECT_EQ(messages.Boxes, std::vector<std::string>{"Error opening file " + path});
+    EXPECT_TRUE(messages.Debug.empty());
+}
+
 // The first Instance() from many threads at once: one instance, loaded once,
 // for all; then the factory and SetSection from the same threads at once, as
 // RunMembers calls them, each object with the catalogue's row.

@@ -10,6 +10,7 @@
 #include "../design/CAiscDesign.h"
 #include "../platform/Parallel.h"
 #include "../platform/Utf8.h"
+#include "../platform/zorTools.h"
 #include "../report/ProblemPrintArea.h"
 #include "../report/ReportPage.h"
 #include "../section/CatalogueFile.h"
@@ -160,6 +161,11 @@ std::optional<MemberResult> DesignFor(const MemberRow& row, CAiscDesign*& design
     design = catalogue ? catalogue->CreateAiscDesign(section.c_str()) : nullptr;
     if (!design) {
         const bool known = catalogue && catalogue->IsValidAiscSection(section.c_str());
+        // No name is called unknown for want of the catalogue.
+        if (!known && !CatalogueFound(CataloguePath()))
+            return Unchecked(row, FieldWhere(row, sectionColumn) + ": section \"" + row.Section +
+                                      "\" not read: the catalogue " + ToNativePath(CataloguePath()) +
+                                      " cannot be read");
         return Unchecked(row, FieldWhere(row, sectionColumn) + ": " +
                                   (known ? "no design class checks section \"" : "unknown section \"") + row.Section +
                                   "\"");
