@@ -85,7 +85,11 @@ public:
     double GetB1x() const { return B1x; }
     double GetB1y() const { return B1y; }
     int GetErrorCode() const { return ErrorCode; }
-    // The largest of the interaction and the two shear ratios.
+    // The largest of the interaction and the two shear ratios, as > compares
+    // them: a NaN interaction ratio gives way to the larger shear ratio, a NaN
+    // VyRatio to the others, and a negative ratio ranks below any passing one.
+    // A number to show; judge the member by zorsteel::JudgeMember, which also
+    // counts non-finite ratios, deflections and error codes.
     double GetCriticalRatio() const;
     // Every limit state the last Calculate evaluated, what governs each
     // strength, and the check whose ratio is the critical ratio.
