@@ -6,8 +6,4 @@
 // is replaced by it.
 #pragma once
 
-#if defined(_WIN32)
-#define ZORSTEEL_API
-#else
 #define ZORSTEEL_API __attribute__((visibility("default")))
-#endif
