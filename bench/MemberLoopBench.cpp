@@ -9,6 +9,7 @@
 
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,78 @@ void SetSectionEveryName(benchmark::State& state)
     for (const Member& member : members) CSteelDesignManager::Instance()->DeleteAiscDesign(member.design);
 }
 BENCHMARK(SetSectionEveryName)->Unit(benchmark::kMillisecond);
+
+// A host's loop after an analysis run: each member under four load
+// combinations (compression, tension, none, compression with moments), with
+// its verdict, over every catalogue name a design class checks. Reused: one
+// object per member, SetLoads, ResetForNextCheck, Calculate (with the
+// catalogue pinned, or not). Fresh: an object from the factory per
+// combination, as a host had to make it before. Counter: ns per member-combination.
+constexpr double kCombinationLoads[][7] = {
+    {120.0, 30.0, 6.0, 0.85, 0.85, 12.0, 4.0},
+    {-80.0, 20.0, 3.0, 1.0, 1.0, 8.0, 2.0},
+    {0.0, 0.0, 0.0, 1.0, 1.0, 0.0, 0.0},
+    {40.0, 60.0, 10.0, 0.6, 0.6, 20.0, 6.0},
+};
+
+void SetCombination(CAiscDesign& design, const double (&loads)[7])
+{
+    design.SetLoads(loads[0], loads[1], loads[2], loads[3], loads[4], loads[5], loads[6]);
+}
+
+void MemberCombinationsReused(benchmark::State& state)
+{
+    const std::vector<Member> members = EveryMember();
+    // Argument 1: the batch pins the catalogue (no stat where a double angle
+    // reads its component angle), as RunMembers does.
+    std::optional<CataloguePin> pin;
+    if (state.range(0)) pin.emplace();
+    std::size_t checks = 0;
+    for (auto _ : state)
+        for (const Member& member : members)
+            for (const auto& loads : kCombinationLoads) {
+                SetCombination(*member.design, loads);
+                member.design->ResetForNextCheck();
+                member.design->Calculate();
+                benchmark::DoNotOptimize(JudgeMember(*member.design).Status);
+                ++checks;
+            }
+    state.counters["member_combination"] =
+        benchmark::Counter(static_cast<double>(checks), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["checks_per_iteration"] = static_cast<double>(checks) / static_cast<double>(state.iterations());
+    for (const Member& member : members)
+        CSteelDesignManager::Instance()->DeleteAiscDesign(member.design);
+}
+BENCHMARK(MemberCombinationsReused)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void MemberCombinationsFresh(benchmark::State& state)
+{
+    const std::vector<Member> members = EveryMember();
+    const CSteelDesignManager& manager = *CSteelDesignManager::Instance();
+    std::size_t checks = 0;
+    for (auto _ : state)
+        for (const Member& member : members)
+            for (const auto& loads : kCombinationLoads) {
+                CAiscDesign* design = manager.CreateAiscDesign(member.name);
+                design->SetPrint(false);
+                design->SetMaterial(50.0);
+                design->SetColumnSlenderness(1.0, 1.0, 120.0, 120.0);
+                design->SetColumnSlenderness_Torsional(1.0, 120.0);
+                design->SetLateralTorsionalProperty(1.0, 120.0);
+                design->SetDeflectionParameters(240.0, 360.0, 0.5, 0.3, 240.0);
+                SetCombination(*design, loads);
+                design->Calculate();
+                benchmark::DoNotOptimize(JudgeMember(*design).Status);
+                manager.DeleteAiscDesign(design);
+                ++checks;
+            }
+    state.counters["member_combination"] =
+        benchmark::Counter(static_cast<double>(checks), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["checks_per_iteration"] = static_cast<double>(checks) / static_cast<double>(state.iterations());
+    for (const Member& member : members)
+        manager.DeleteAiscDesign(member.design);
+}
+BENCHMARK(MemberCombinationsFresh)->Unit(benchmark::kMillisecond);
 
 // The floor of any read that checks the file: one stat of the catalogue.
 void StatOfTheCatalogue(benchmark::State& state)

@@ -20,10 +20,11 @@ medians = {b["run_name"]: b for b in json.loads(run.stdout)["benchmarks"] if b.g
 SCALE = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
 
 
-def median(name, unit):
-    """The median wall time of a benchmark in unit ("ns", "us", "ms", "s")."""
+def median(name, unit, per=None):
+    """The median wall time of a benchmark in unit ("ns", "us", "ms", "s"), of
+    one of the items its counter per counts in each iteration when given."""
     b = medians[name]
-    seconds = b["real_time"] * SCALE[b["time_unit"]]
+    seconds = b["real_time"] * SCALE[b["time_unit"]] / (b[per] if per else 1)
     value = seconds / SCALE[unit]
     return f"{value:.3g}" if value < 100 else f"{value:.0f}"
 
@@ -45,11 +46,17 @@ rows = [
     ("`GenerateSections` by prefix: HSS8X, HSS10X", "GenerateByPrefix/HSS8X_HSS10X", "us"),
     ("`GenerateSections` of a list, not cached: W14, W12; HSS8 Pipe", "GenerateListUncached", "us"),
     ("`GenerateSections` of the same list, cached", "GenerateListCached", "us"),
+    ("A member-combination with its verdict, one object per member with `ResetForNextCheck`, catalogue pinned",
+     "MemberCombinationsReused/1", "us", "checks_per_iteration"),
+    ("The same, catalogue not pinned (a `stat` per double angle in compression)", "MemberCombinationsReused/0",
+     "us", "checks_per_iteration"),
+    ("The same with a new object from the factory per combination", "MemberCombinationsFresh", "us",
+     "checks_per_iteration"),
     ("`zorsteel check`, 100 000 members, no report, every core", "CheckBatch/every_core/real_time", "ms"),
     ("`zorsteel check`, 100 000 members, no report, one thread", "CheckBatch/one_thread/real_time", "ms"),
 ]
 print()
 print("| What | Median |")
 print("|---|---|")
-for what, name, unit in rows:
-    print(f"| {what} | {median(name, unit)} {unit.replace('us', 'µs')} |")
+for what, name, unit, *per in rows:
+    print(f"| {what} | {median(name, unit, *per)} {unit.replace('us', 'µs')} |")

@@ -342,9 +342,11 @@ int RunCheck(const CheckOptions& options)
     // threads finish together, large enough that handing them out is cheap.
     constexpr std::size_t kBlockSize = 64;
     const bool withReport = report.Stream() != nullptr || !options.Pdf.empty();
+    const CataloguePin pin;  // one catalogue version for the batch, no stat per member
+    BlockCheckers checkers(members.Rows.size(), kBlockSize);
     sink.AddAll(
         members.Rows.size(), options.Threads, kBlockSize,
-        [&](std::size_t i) { return RunMember(members.Rows[i], withReport); },
+        [&](std::size_t i) { return checkers.Run(i, members.Rows[i], withReport); },
         [&] { progress.Step(sink.Results().size()); });
 
     std::vector<MemberResult> envelope;

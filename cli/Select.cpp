@@ -141,10 +141,11 @@ MemberResult TryCandidate(const std::vector<MemberRow>& rows, const Member& memb
 {
     std::vector<MemberResult> results;
     passes = true;
+    MemberChecker checker;  // one object for the member's combinations
     for (const std::size_t i : member.rows) {
         MemberRow trial = rows[i];
         trial.Section = section;
-        results.push_back(RunMember(trial, false));
+        results.push_back(checker.Run(trial, false));
         const int code = results.back().ErrorCode;
         passes = passes && results.back().Status == "OK" && (code == 0 || (code == 2 && !member.compression));
     }
@@ -227,6 +228,7 @@ int RunSelect(const SelectOptions& options)
         return kExitFileError;
     // Members are tried on every core, a few at a time (each tries many candidates).
     constexpr std::size_t kBlockSize = 4;
+    const CataloguePin pin;  // one catalogue version for every candidate, no stat per check
     sink.AddAll(byMember.size(), common.Threads, kBlockSize,
                 [&](std::size_t i) { return Select(members.Rows, byMember[i], options.KeepFamily); });
     sink.Finish(nullptr);

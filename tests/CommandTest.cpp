@@ -795,3 +795,34 @@ TEST(CommandTest, WithResultsInAFileTheTerminalIsQuiet)
     EXPECT_EQ(std::ranges::count(table.out, '\n'), 25) << table.out;  // head and every row
     EXPECT_NE(table.out.find("\nNG22  W14X90"), std::string::npos) << table.out;
 }
+
+// ZORSTEEL_DATA_DIR names the folder of the catalogue for the command (and
+// any host): a catalogue there of W14X90 alone knows no W12X26; a folder
+// without one is told by the catalogue's own path there.
+TEST(CommandDataFolder, TheEnvironmentNamesTheCatalogueFolder)
+{
+    const ScratchFolder folder("command-data");
+    const auto& rows = CommittedCatalogue().rows;
+    const auto w14x90 = std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.name == "W14X90"; });
+    folder.Write("data/aisc14u.tbl", CommittedCatalogue().head + w14x90->line + "\n");
+    std::filesystem::create_directories(folder.Path() / "empty");
+    const struct
+    {
+        const char* dataFolder;
+        const char* args;
+        int status;
+        std::string says;
+    } cases[] = {
+        {"data", "check W14X90 --Fy 50 --out -", 0, ",OK,"},
+        {"data", "check W12X26 --Fy 50 --out -", 2, "unknown section \"W12X26\""},
+        {"empty", "check W14X90 --Fy 50", 4, "Error opening file " + (folder.Path() / "empty/aisc14u.tbl").string()},
+    };
+    for (const auto& c : cases) {
+        ::setenv("ZORSTEEL_DATA_DIR", (folder.Path() / c.dataFolder).c_str(), 1);
+        const CommandRun run = Zorsteel(folder, c.args);
+        ::unsetenv("ZORSTEEL_DATA_DIR");
+        EXPECT_EQ(run.status, c.status) << c.args << "\n" << run.err;
+        EXPECT_NE((run.out + run.err).find(c.says), std::string::npos) << c.args << "\n" << run.out << run.err;
+    }
+}
+

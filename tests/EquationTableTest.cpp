@@ -119,7 +119,7 @@ namespace {
 std::map<std::string, std::set<std::string>> DeclaredMembers()
 {
     std::map<std::string, std::set<std::string>> classes;
-    const std::regex head(R"(\nclass (\w+)(?: final)?(?: : public [\w:]+)?\n\{)");
+    const std::regex head(R"(\nclass (?:ZORSTEEL_API )?(\w+)(?: final)?(?: : public [\w:]+)?\n\{)");
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(kSourceDir / "src")) {
         if (entry.path().extension() != ".h") continue;
         const std::string text = FileText(entry.path().string());

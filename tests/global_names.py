@@ -13,12 +13,12 @@ import subprocess
 import sys
 import tempfile
 
+# The classes a host programs against; the platform's stand-ins (CString, the
+# message channels) and the utility functions are zorsteel's.
 FIXED = {
-    "CString", "mvSect_AISC", "mvDesignSect_AISC", "CStringCompareNoCaseLessThan", "CSteelDesignManager",
+    "mvSect_AISC", "mvDesignSect_AISC", "CStringCompareNoCaseLessThan", "CSteelDesignManager",
     "CAiscDesign", "CAiscDesignI", "CAiscDesignChannel", "CAiscDesignL", "CAiscDesignT", "CAiscDesign2L",
-    "CAiscDesignRectHss", "CAiscDesignRoundHss", "ProblemPrintArea", "AfxMessageBox", "OutputDebugStringW",
-    "GetExecutablePath", "ParseList", "is_equal", "tchar2char", "operator<<", "get_aisc_section", "get_shape",
-    "get_single_angle_from_double_angle",
+    "CAiscDesignRectHss", "CAiscDesignRoundHss", "ProblemPrintArea",
 }
 # "|-FunctionDecl 0x... <...> line:12:7 name 'type'", "|-CXXRecordDecl ... class name definition"
 DECLARATION = re.compile(r"^[|`]-(\w+) .*?> (?:line:\d+:\d+|col:\d+) (?:(?:referenced|used|implicit) )*"
@@ -43,7 +43,7 @@ def main(clang, source_dir):
     strangers = sorted(found - FIXED)
     if strangers:
         sys.exit("global names from zorsteel.h the standard does not fix: " + ", ".join(strangers))
-    if len(found) < 20:
+    if len(found) < 10:
         sys.exit("the syntax tree was not read: found only " + ", ".join(sorted(found)))
     print(f"{len(found)} global names, all fixed by the standard")
 

@@ -1,7 +1,9 @@
 #include "CSteelDesignManager.h"
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
+#include <mutex>
 #include <new>
 #include <utility>
 
@@ -16,14 +18,18 @@ CSteelDesignManager* CSteelDesignManager::_instance = nullptr;
 
 namespace {
 
-// Opens the catalogue beside the executable. A file that cannot be opened is
-// shown to the user with its path as the library builds it.
+// Opens the catalogue in the data folder. A file that cannot be opened is
+// told to the user with its path as the file system writes it, once while it
+// stays missing.
 bool OpenCatalogue(std::ifstream& file)
 {
     const CString path = CataloguePath();
     file.open(ToNativePath(path), std::ios::in | std::ios::binary);
-    if (file.is_open()) return true;
-    AfxMessageBox(L"Error opening file " + path);
+    if (file.is_open()) {
+        ForgetCatalogueMissing();
+        return true;
+    }
+    TellCatalogueMissing(path);
     return false;
 }
 
@@ -73,19 +79,35 @@ constexpr SizeMeasures kSizeMeasures[kShapeCodeCount] = {
 
 } // namespace
 
+namespace {
+
+// Guards the creation and destruction of the instance.
+std::mutex& InstanceLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+} // namespace
+
 CSteelDesignManager* CSteelDesignManager::Instance()
 {
-    if (!_instance) {
-        _instance = new (std::nothrow) CSteelDesignManager;
-        if (_instance) _instance->LoadAllSections();
-    }
-    return _instance;
+    // Once made, the instance is read without the lock; the first callers
+    // wait while one of them makes it and loads the catalogue.
+    std::atomic_ref<CSteelDesignManager*> instance(_instance);
+    if (CSteelDesignManager* made = instance.load(std::memory_order_acquire)) return made;
+    const std::lock_guard guard(InstanceLock());
+    if (CSteelDesignManager* made = instance.load(std::memory_order_relaxed)) return made;
+    CSteelDesignManager* made = new (std::nothrow) CSteelDesignManager;
+    if (made) made->LoadAllSections();
+    instance.store(made, std::memory_order_release);
+    return made;
 }
 
 void CSteelDesignManager::ResetInstance()
 {
-    delete _instance;
-    _instance = nullptr;
+    const std::lock_guard guard(InstanceLock());
+    delete std::atomic_ref<CSteelDesignManager*>(_instance).exchange(nullptr, std::memory_order_acq_rel);
 }
 
 CSteelDesignManager::CSteelDesignManager(const CSteelDesignManager& other) { *this = other; }
@@ -172,6 +194,14 @@ bool CSteelDesignManager::GetAiscSection(mvSect_AISC& section, const wchar_t* na
     const mvDesignSect_AISC* found = FindSection(name);
     if (!found) return false;
     section = found->Section;
+    return true;
+}
+
+bool CSteelDesignManager::GetAiscSection(mvDesignSect_AISC& row, const wchar_t* name) const
+{
+    const mvDesignSect_AISC* found = FindSection(name);
+    if (!found) return false;
+    row = *found;
     return true;
 }
 

@@ -2,14 +2,20 @@
 // that holds every catalogue row by section name (without regard to case),
 // answers look-ups and generates candidate section lists sorted by area.
 //
-// Nothing here is guarded: a host that calls from several threads serialises
-// its calls, the lazy creation of the instance included.
+// Threads: Instance() may be called from any number of threads, the first
+// call too (one of them loads the catalogue, the others wait for it). The
+// const members (the look-ups, the factory and DeleteAiscDesign, and the
+// GenerateSections by size or by prefix) may run on many threads at once, as
+// RunMembers runs the factory. The rest change the instance: the cached
+// GenerateSections of a list, ReloadAllSections, ResetInstance and
+// assignment run while no other thread uses the instance.
 #pragma once
 
 #include <map>
 #include <vector>
 
 #include "../platform/CString.h"
+#include "../platform/Export.h"
 #include "../section/mvSect_AISC.h"
 
 class CAiscDesign;
@@ -18,12 +24,14 @@ class CAiscDesign;
 // section names that differ only in case are one key.
 struct CStringCompareNoCaseLessThan
 {
-    bool operator()(const CString& a, const CString& b) const { return a.CompareNoCase(b) < 0; }
+    bool operator()(const zorsteel::CString& a, const zorsteel::CString& b) const { return a.CompareNoCase(b) < 0; }
 };
 
-class CSteelDesignManager
+class ZORSTEEL_API CSteelDesignManager
 {
 public:
+    using CString = zorsteel::CString;
+
     // The instance, created on the first call with the catalogue loaded; a
     // catalogue that cannot be read leaves it usable with an empty index.
     // Null only when memory for it cannot be had.
@@ -49,6 +57,9 @@ public:
     // Copies the named row into section; an unknown name returns false and
     // leaves section as it was.
     bool GetAiscSection(mvSect_AISC& section, const wchar_t* name) const;
+    // The row with its shape code, ready for CAiscDesign::SetSection(record,
+    // shapeCode) after the host's changes; false, row as it was, when unknown.
+    bool GetAiscSection(mvDesignSect_AISC& row, const wchar_t* name) const;
 
     // ---- Design factory ------------------------------------------------------
     // A design object of the section's family with the section set (read

@@ -134,10 +134,25 @@ void CAiscDesign::SetPrintFile(std::ostream* printFile) { Report.SetStream(print
 
 void CAiscDesign::SetPrint(bool enabled) { Report.SetEnabled(enabled); }
 
+namespace {
+
+// A name not read: unknown to the catalogue, or the catalogue itself missing,
+// which is told once and blames no name.
+void TellNotRead(const wchar_t* name)
+{
+    const CString& path = CataloguePath();
+    if (CatalogueFound(path))
+        OutputDebugStringW(CString(L"Invalid section ") + CString(name));
+    else
+        TellCatalogueMissing(path);
+}
+
+} // namespace
+
 int CAiscDesign::SetSection(const wchar_t* name)
 {
     const int code = ReadCatalogueSection(Section, name);
-    if (code == -1) OutputDebugStringW(CString(L"Invalid section ") + CString(name));
+    if (code == -1) TellNotRead(name);
     ShapeCode = code;
     return code;
 }
@@ -145,7 +160,7 @@ int CAiscDesign::SetSection(const wchar_t* name)
 int CAiscDesign::GetSection(mvSect_AISC& section, const wchar_t* name) const
 {
     const int code = ReadCatalogueSection(section, name);
-    if (code == -1) OutputDebugStringW(CString(L"Invalid section ") + CString(name));
+    if (code == -1) TellNotRead(name);
     return code;
 }
 
@@ -189,4 +204,11 @@ void CAiscDesign::ResetResult()
     B1y = 1.0;
     SingleAngleE5 = false;
     Recorder.Clear();
+}
+
+void CAiscDesign::ResetForNextCheck()
+{
+    ResetResult();
+    ErrorCode = 0;
+    Recorder = zorsteel::LimitStateRecorder();
 }

@@ -5,6 +5,10 @@
 // are kip-ft at the interface (the demands Mux and Muy, the design strengths,
 // the recorded limit states) and kip-in inside the limit states, which return
 // them so; KipFt converts where a moment is shown or returned.
+//
+// Threads: one object belongs to one thread at a time; different objects may
+// be constructed, set (SetSection included), calculated and read on as many
+// threads at once as the host likes. Only their report streams must differ.
 #pragma once
 
 #include <iosfwd>
@@ -16,9 +20,10 @@
 #include "FunctionRef.h"
 #include "LimitStates.h"
 
-class CAiscDesign
+class ZORSTEEL_API CAiscDesign
 {
 public:
+    using CString = zorsteel::CString;
     // The library's names the design classes use, from namespace zorsteel.
     using AngleLeg = zorsteel::AngleLeg;
     using ConnectorType = zorsteel::ConnectorType;
@@ -49,6 +54,8 @@ public:
     void SetColumnSlenderness(double kx, double ky, double lx, double ly);
     void SetColumnSlenderness_Torsional(double kz, double lz);
     void SetDoubleAngleConnnectorDistance(double distance);
+    // The same, spelled correctly; the name above stays for the hosts that use it.
+    void SetDoubleAngleConnectorDistance(double distance) { SetDoubleAngleConnnectorDistance(distance); }
     void SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy, double liveDy, double l);
     void SetDeflectionAdjustmentRatio(double ratio, const wchar_t* analysisSectionName, double analysisSectionIx);
     // Classic (the default) or full rules (DesignRules.h).
@@ -77,6 +84,15 @@ public:
     int SetSection(const wchar_t* name);
     // The same read into the caller's record; the object is unchanged.
     int GetSection(mvSect_AISC& section, const wchar_t* name) const;
+    // A section of the host's own (built up, modified, or a catalogue row it
+    // holds): shapeCode names its family, which must be one this class checks
+    // (as by name: CAiscDesignI takes 0 to 3, CAiscDesignChannel 4 and 5, and
+    // so on), and every property the class reads must be finite and above 0
+    // (a single angle's SwB may be 0). Returns shapeCode; otherwise -1, with
+    // ShapeCode -1 and the section as it was, and tells what is wrong (the
+    // property by name) on the debugger channel. A double angle still reads
+    // its component angle from the catalogue by the record's name.
+    int SetSection(const mvSect_AISC& record, int shapeCode);
 
     // ---- Results -------------------------------------------------------
     double GetPhiPn() const { return PhiPn; }
@@ -90,7 +106,11 @@ public:
     double GetB1x() const { return B1x; }
     double GetB1y() const { return B1y; }
     int GetErrorCode() const { return ErrorCode; }
-    // The largest of the interaction and the two shear ratios.
+    // The largest of the interaction and the two shear ratios, as > compares
+    // them: a NaN interaction ratio gives way to the larger shear ratio, a NaN
+    // VyRatio to the others, and a negative ratio ranks below any passing one.
+    // A number to show; judge the member by zorsteel::JudgeMember, which also
+    // counts non-finite ratios, deflections and error codes.
     double GetCriticalRatio() const;
     // Every limit state the last Calculate evaluated, what governs each
     // strength, and the check whose ratio is the critical ratio.
@@ -98,6 +118,12 @@ public:
     // Clears the results (B1 back to 1.0) and the limit states; inputs,
     // section and ErrorCode stay.
     void ResetResult();
+    // Returns every result, ErrorCode, B1 and the limit-state record to the
+    // values of a just-constructed object; inputs, section and report
+    // settings stay. One object then serves many load combinations: set the
+    // loads, ResetForNextCheck, Calculate, and it gives bit for bit what a
+    // fresh object with the same inputs gives.
+    void ResetForNextCheck();
 
     // ---- Inputs as set, for judging the results (MemberVerdict) ------------
     int GetShapeCode() const { return ShapeCode; }

@@ -11,7 +11,7 @@
 
 namespace zorsteel {
 
-class CAiscDesignTeeType : public CAiscDesign
+class ZORSTEEL_API CAiscDesignTeeType : public CAiscDesign
 {
 protected:
     // The section as the tee-type blocks see it: a tee's stem, or a double

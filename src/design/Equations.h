@@ -15,6 +15,8 @@
 #include <iterator>
 #include <optional>
 
+#include "../platform/Export.h"
+
 namespace zorsteel {
 
 // The names of the limit states, the same for every shape family.
@@ -38,7 +40,7 @@ enum class LimitStateName : std::uint8_t
 };
 
 // "Tensile yielding", "Lateral-torsional buckling", ...
-const char* LimitStateNameText(LimitStateName name);
+ZORSTEEL_API const char* LimitStateNameText(LimitStateName name);
 
 // SquashLoad is Py = Fy Ag, the squash load that AISC 360-10 defines in
 // Chapter C without numbering it.
@@ -188,7 +190,7 @@ constexpr const wchar_t* EquationImage(Equation equation) { return EquationRowOf
 // An equation that gives the nominal strength of a limit state. Made only
 // from a constant, so that naming one without a limit state (a stress, a
 // length) where a limit state is recorded does not compile.
-class LimitStateEquation
+class ZORSTEEL_API LimitStateEquation
 {
 public:
     consteval LimitStateEquation(Equation equation)

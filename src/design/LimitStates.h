@@ -13,6 +13,8 @@
 
 #include "Equations.h"
 
+#include "../platform/Export.h"
+
 namespace zorsteel {
 
 // The nominal strengths a limit state bounds. A single angle's Mnx and Mny
@@ -47,7 +49,7 @@ struct LimitState
     bool Governs;          // the one whose value Calculate used for its strength
 };
 
-struct LimitStates
+struct ZORSTEEL_API LimitStates
 {
     static constexpr std::size_t Capacity = 12;  // a check records at most 10
     std::array<LimitState, Capacity> Entries{};
@@ -62,16 +64,16 @@ struct LimitStates
 };
 
 // "Pn", "Mnx", "Mny", "Vnx", "Vny".
-const char* StrengthText(Strength quantity);
+ZORSTEEL_API const char* StrengthText(Strength quantity);
 // "H1-1a", "H1-1b", "Major shear", "Minor shear"; "" for None.
-const char* GoverningCheckText(GoverningCheck check);
+ZORSTEEL_API const char* GoverningCheckText(GoverningCheck check);
 
 // Fills a LimitStates while a check runs, at the cost of a few stores: the
 // check sequence opens each strength before the shape's step and keeps the
 // nominal value the step returned; the limit states add themselves where
 // they compute their nominal values. Which entry governs is found when the
 // record is read, never while checking.
-class LimitStateRecorder
+class ZORSTEEL_API LimitStateRecorder
 {
 public:
     void Clear() { m_count = 0; }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../design/DesignRules.h"
+#include "../platform/Export.h"
 
 namespace zorsteel {
 
@@ -68,9 +69,9 @@ struct InputConventions
 };
 
 // The names the hosts take them by; false for any other name.
-bool ParseLengthUnit(std::string_view name, LengthUnit& unit) noexcept;
-bool ParseCompressionSign(std::string_view name, CompressionSign& sign) noexcept;
-bool ParseRules(std::string_view name, DesignRules& rules) noexcept;
+ZORSTEEL_API bool ParseLengthUnit(std::string_view name, LengthUnit& unit) noexcept;
+ZORSTEEL_API bool ParseCompressionSign(std::string_view name, CompressionSign& sign) noexcept;
+ZORSTEEL_API bool ParseRules(std::string_view name, DesignRules& rules) noexcept;
 
 struct MemberRow
 {
@@ -125,49 +126,49 @@ struct InputColumn
 // Id, Combo, Section, then the design object's inputs in their documented
 // order, then select's Candidates. A row without a Section, or without Fy
 // (Required), cannot be checked.
-std::span<const InputColumn> InputColumns() noexcept;
+ZORSTEEL_API std::span<const InputColumn> InputColumns() noexcept;
 // The column of a name, exactly as written (case included), or null.
-const InputColumn* FindInputColumn(std::string_view name) noexcept;
+ZORSTEEL_API const InputColumn* FindInputColumn(std::string_view name) noexcept;
 // The column of a name the library knows to be in the table.
-const InputColumn& InputColumnNamed(std::string_view name) noexcept;
+ZORSTEEL_API const InputColumn& InputColumnNamed(std::string_view name) noexcept;
 
 // Whether the row's user gave the column.
-bool IsGiven(const MemberRow& row, const InputColumn& column) noexcept;
+ZORSTEEL_API bool IsGiven(const MemberRow& row, const InputColumn& column) noexcept;
 
 // The field as the row's user names it: "model.csv, row 4, column Fy".
-std::string FieldWhere(const MemberRow& row, const InputColumn& column);
+ZORSTEEL_API std::string FieldWhere(const MemberRow& row, const InputColumn& column);
 
 // Records the row's first error, "<FieldWhere>: <problem>"; a later one is
 // not recorded. Never throws: without memory it records "out of memory".
-void RecordError(MemberRow& row, const InputColumn& column, std::string_view problem) noexcept;
+ZORSTEEL_API void RecordError(MemberRow& row, const InputColumn& column, std::string_view problem) noexcept;
 
 // Sets a text field of the row (AnalysisSectionName and the choices among
 // the inputs); a Section without the blanks around and in it
 // (CompactSectionName). A choice that is not one of its words records "must
 // be long or short, not ..." and is not set.
-void SetText(MemberRow& row, const InputColumn& column, std::string_view text) noexcept;
-void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept;
+ZORSTEEL_API void SetText(MemberRow& row, const InputColumn& column, std::string_view text) noexcept;
+ZORSTEEL_API void SetFlag(MemberRow& row, const InputColumn& column, bool flag) noexcept;
 // Sets a number when it keeps the column's rule: finite, above 0 (Positive),
 // not below 0 (NonNegative). Otherwise records "is not a finite number",
 // "must be above 0" or "must not be negative" with shown, the value as the
 // user wrote it, and returns false.
-bool SetNumber(MemberRow& row, const InputColumn& column, double value, std::string_view shown) noexcept;
+ZORSTEEL_API bool SetNumber(MemberRow& row, const InputColumn& column, double value, std::string_view shown) noexcept;
 
 // After a row's fields are set: records, as its error, a required column the
 // user did not give ("not given (there is no default)") and an AnalysisSectionIx
 // of 0 that would take the deflection adjustment ratio as 0.
-void FinishRow(MemberRow& row) noexcept;
+ZORSTEEL_API void FinishRow(MemberRow& row) noexcept;
 
 // The row's inputs as the library takes them: lengths in inches and Pu
 // compression positive. Inches and compression positive pass every number
 // through untouched.
-MemberInputs LibraryInputs(const MemberRow& row) noexcept;
+ZORSTEEL_API MemberInputs LibraryInputs(const MemberRow& row) noexcept;
 
 // Rows with one Id are one member, which has one section (a row without an
 // Id is a member of its own): when rows of an Id name different sections
 // (without regard to case), each of them records the
 // error "member <Id> is given the sections A and B: rows of one Id are one
 // member" (after any error of its own).
-void MarkMembersOfSeveralSections(std::vector<MemberRow>& rows);
+ZORSTEEL_API void MarkMembersOfSeveralSections(std::vector<MemberRow>& rows);
 
 } // namespace zorsteel

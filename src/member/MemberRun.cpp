@@ -11,6 +11,7 @@
 #include "../design/CAiscDesign.h"
 #include "../platform/Parallel.h"
 #include "../platform/Utf8.h"
+#include "../platform/zorTools.h"
 #include "../report/ProblemPrintArea.h"
 #include "../report/ReportPage.h"
 #include "../section/CatalogueFile.h"
@@ -187,22 +188,43 @@ double MomentRatioOf(double axialRatio, double interactionRatio)
     return axial > 0.2 ? (interactionRatio - axial) * 9.0 / 8.0 : interactionRatio - axial / 2;
 }
 
-MemberResult Check(const MemberRow& row, bool withReport)
+// The design object for the row's section: the one given when it was made
+// for the same name, reset, or a new one from the factory (held in design).
+// An unchecked result when there is none.
+std::optional<MemberResult> DesignFor(const MemberRow& row, CAiscDesign*& design, std::string& made)
 {
-    if (!row.Error.empty()) return Unchecked(row, row.Error);
     static const InputColumn& sectionColumn = InputColumnNamed("Section");
     if (row.Section.empty()) return Unchecked(row, FieldWhere(row, sectionColumn) + ": no section given");
+    if (design && made == row.Section) {
+        design->ResetForNextCheck();
+        return std::nullopt;
+    }
+    delete design;
+    design = nullptr;
+    made.clear();
     const CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
     const std::wstring section = FromUtf8(row.Section);
-    auto giveBack = [catalogue](CAiscDesign* design) { catalogue->DeleteAiscDesign(design); };
-    const std::unique_ptr<CAiscDesign, decltype(giveBack)> design(
-        catalogue ? catalogue->CreateAiscDesign(section.c_str()) : nullptr, giveBack);
+    design = catalogue ? catalogue->CreateAiscDesign(section.c_str()) : nullptr;
     if (!design) {
         const bool known = catalogue && catalogue->IsValidAiscSection(section.c_str());
+        // No name is called unknown for want of the catalogue.
+        if (!known && !CatalogueFound(CataloguePath()))
+            return Unchecked(row, FieldWhere(row, sectionColumn) + ": section \"" + row.Section +
+                                      "\" not read: the catalogue " + ToNativePath(CataloguePath()) +
+                                      " cannot be read");
         return Unchecked(row, FieldWhere(row, sectionColumn) + ": " +
                                   (known ? "no design class checks section \"" + row.Section + "\""
                                          : UnknownSectionText(row.Section)));
     }
+    made = row.Section;
+    return std::nullopt;
+}
+
+MemberResult Check(const MemberRow& row, bool withReport, CAiscDesign*& held, std::string& made)
+{
+    if (!row.Error.empty()) return Unchecked(row, row.Error);
+    if (std::optional<MemberResult> unchecked = DesignFor(row, held, made)) return std::move(*unchecked);
+    CAiscDesign* const design = held;
 
     MemberInputs inputs = LibraryInputs(row);
     const mvSect_AISC& record = design->GetSectionRecord();
@@ -224,7 +246,7 @@ MemberResult Check(const MemberRow& row, bool withReport)
     }
     ApplyInputs(*design, inputs, rules);
     std::optional<std::ostringstream> report;  // made only when asked for: a stream is costly to make
-    if (withReport) design->SetPrintFile(&report.emplace());
+    design->SetPrintFile(withReport ? &report.emplace() : nullptr);
     design->SetPrint(withReport);
     design->Calculate();
 
@@ -283,9 +305,17 @@ std::string Html(const std::string& text) { return ToUtf8(EscapeHtml(FromUtf8(te
 
 MemberResult RunMember(const MemberRow& row, bool withReport) noexcept
 {
+    MemberChecker checker;
+    return checker.Run(row, withReport);
+}
+
+MemberResult MemberChecker::Run(const MemberRow& row, bool withReport) noexcept
+{
     try {
-        return Check(row, withReport);
+        return Check(row, withReport, m_design, m_section);
     } catch (...) {
+        // The object may be part-way through the row: it serves no other.
+        Release();
         // Held without allocating, as the strings are short.
         MemberResult failed;
         failed.Status = "ERROR";
@@ -294,16 +324,39 @@ MemberResult RunMember(const MemberRow& row, bool withReport) noexcept
     }
 }
 
+void MemberChecker::Release() noexcept
+{
+    delete m_design;  // as DeleteAiscDesign does, without the instance
+    m_design = nullptr;
+    m_section.clear();
+}
+
+BlockCheckers::BlockCheckers(std::size_t rows, std::size_t blockSize)
+    : m_rows(rows), m_blockSize(blockSize), m_checkers(new MemberChecker[(rows + blockSize - 1) / blockSize])
+{
+}
+
+MemberResult BlockCheckers::Run(std::size_t i, const MemberRow& row, bool withReport) noexcept
+{
+    MemberChecker& checker = m_checkers[i / m_blockSize];
+    MemberResult result = checker.Run(row, withReport);
+    if ((i + 1) % m_blockSize == 0 || i + 1 == m_rows) checker.Release();
+    return result;
+}
+
 void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::function<void(MemberResult&&)>& done,
                 unsigned threads)
 {
     // The catalogue, the manager's index and the copy that design objects
     // read from, is loaded before the threads start.
     CSteelDesignManager::Instance();
-    LoadCatalogueCopy(CataloguePath());
+    // One version of the catalogue file for the whole batch, read without a
+    // stat per member (and the same section for every row that names it).
+    const CataloguePin pin;
     constexpr std::size_t kBlockSize = 64;
+    BlockCheckers checkers(rows.size(), kBlockSize);
     ComputeInOrder<MemberResult>(
-        rows.size(), threads, kBlockSize, [&](std::size_t i) { return RunMember(rows[i], withReport); }, done);
+        rows.size(), threads, kBlockSize, [&](std::size_t i) { return checkers.Run(i, rows[i], withReport); }, done);
 }
 
 void PrintMemberBlock(std::ostream& out, const MemberResult& result, std::string_view head)

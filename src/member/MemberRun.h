@@ -1,8 +1,12 @@
 // The check of one member as a host gives it (MemberRow), its result with the
 // verdict, the result's columns by name, and the member's framed report.
+// Threads: RunMember and RunMembers may be called from several threads at
+// once (RunMembers itself checks on several); a MemberChecker serves one
+// thread at a time.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -10,6 +14,10 @@
 
 #include "../design/LimitStates.h"
 #include "MemberInput.h"
+
+#include "../platform/Export.h"
+
+class CAiscDesign;
 
 namespace zorsteel {
 
@@ -54,18 +62,55 @@ struct MemberResult
 // compression) or Lb (with Mux) not given and taken as 0, lengths shorter
 // than the larger of 24 in and twice the section's depth on a member with
 // axial force or moment (a length typed in feet?), and the ratio it took.
-MemberResult RunMember(const MemberRow& row, bool withReport) noexcept;
+ZORSTEEL_API MemberResult RunMember(const MemberRow& row, bool withReport) noexcept;
+
+// RunMember for a run of rows on one thread, keeping the design object of
+// the last row: a row that names the same section (as written) reuses it
+// through ResetForNextCheck instead of a new one from the factory, which
+// gives the same result to the bit and saves the factory's read of the
+// catalogue. One checker serves one thread at a time; the catalogue must not
+// change while it holds an object (RunMembers pins it).
+class ZORSTEEL_API MemberChecker
+{
+public:
+    MemberChecker() = default;
+    MemberChecker(const MemberChecker&) = delete;
+    MemberChecker& operator=(const MemberChecker&) = delete;
+    ~MemberChecker() { Release(); }
+
+    MemberResult Run(const MemberRow& row, bool withReport) noexcept;
+    // Gives the object back to the factory.
+    void Release() noexcept;
+
+private:
+    CAiscDesign* m_design = nullptr;
+    std::string m_section;  // the name m_design was made for
+};
+
+// A MemberChecker for each block of rows as ComputeInOrder hands them out
+// (each block's rows in order on one thread), given back after a block's
+// last row.
+class ZORSTEEL_API BlockCheckers
+{
+public:
+    BlockCheckers(std::size_t rows, std::size_t blockSize);
+    MemberResult Run(std::size_t i, const MemberRow& row, bool withReport) noexcept;
+
+private:
+    std::size_t m_rows, m_blockSize;
+    std::unique_ptr<MemberChecker[]> m_checkers;
+};
 
 // Checks every row on threads threads (0: one per core), the catalogue
 // loaded first, and hands each result to done in input order on the caller's
 // thread: the results and their order are those of one thread.
-void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::function<void(MemberResult&&)>& done,
+ZORSTEEL_API void RunMembers(const std::vector<MemberRow>& rows, bool withReport, const std::function<void(MemberResult&&)>& done,
                 unsigned threads = 0);
 
 // The member's report as a host shows it: its calculation (or, unchecked, its
 // message) framed by ProblemPrintArea and titled with its Id, combination and
 // section, those given; head (HTML) comes first inside the frame.
-void PrintMemberBlock(std::ostream& out, const MemberResult& result, std::string_view head = {});
+ZORSTEEL_API void PrintMemberBlock(std::ostream& out, const MemberResult& result, std::string_view head = {});
 
 struct ResultColumn
 {
@@ -84,16 +129,16 @@ struct ResultColumn
 // deflection ratios (TotalDeflectionRatio, LiveDeflectionRatio), Rules
 // ("classic" or "full"), and Envelope
 // when asked for. A new result column is one line in their table.
-std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
+ZORSTEEL_API std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
 
 // The limit state that governs quantity with its equation, "Lateral-torsional
 // buckling (F2-2)"; "" when none was recorded.
-std::string LimitStateText(const LimitStates& states, Strength quantity);
+ZORSTEEL_API std::string LimitStateText(const LimitStates& states, Strength quantity);
 
 // What governs a member, for a person: the governing check and the limit
 // states of the strengths it holds the demand against, "H1-1b: Pn Flexural
 // buckling (E3-2), Mnx Lateral-torsional buckling (F2-2), Mny Yielding (F6-1)"
 // or "Major shear: Vnx Shear yielding (G2-1)"; "" before a check.
-std::string GoverningText(const LimitStates& states);
+ZORSTEEL_API std::string GoverningText(const LimitStates& states);
 
 } // namespace zorsteel

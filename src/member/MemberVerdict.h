@@ -15,10 +15,13 @@
 // denominators given) is part of the verdict: a total-load or live-load
 // ratio above 1.0, or not finite, is NG. A tee or double angle with a
 // major-axis moment is told which of its parts the sign of Mux put in
-// compression.
+// compression. Threads: JudgeMember may judge different objects on several
+// threads at once.
 #pragma once
 
 #include <string>
+
+#include "../platform/Export.h"
 
 class CAiscDesign;
 
@@ -40,9 +43,9 @@ struct MemberVerdict
 
 // Judges a design object after Calculate. Never throws: without memory for
 // the message the verdict is NG with an empty message.
-MemberVerdict JudgeMember(const CAiscDesign& design) noexcept;
+ZORSTEEL_API MemberVerdict JudgeMember(const CAiscDesign& design) noexcept;
 
 // "OK" or "NG".
-const char* StatusText(MemberStatus status);
+ZORSTEEL_API const char* StatusText(MemberStatus status);
 
 } // namespace zorsteel

@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <vector>
 
+namespace zorsteel {
+
 namespace {
 
 // The C library's wide printf reads %s and %c as narrow arguments; the texts of
@@ -114,3 +116,5 @@ int CString::Find(wchar_t ch, int start) const
     const size_t at = m_text.find(ch, static_cast<size_t>(start));
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
+
+} // namespace zorsteel

@@ -7,7 +7,11 @@
 #include <string>
 #include <string_view>
 
-class CString
+#include "Export.h"
+
+namespace zorsteel {
+
+class ZORSTEEL_API CString
 {
 public:
     CString() = default;
@@ -62,3 +66,5 @@ public:
 private:
     std::wstring m_text;
 };
+
+} // namespace zorsteel

@@ -5,7 +5,7 @@
 
 #include "zorTools.h"
 
-using zorsteel::MessageHandler;
+using namespace zorsteel;
 
 namespace {
 
@@ -58,10 +58,10 @@ MessageHandler zorsteel::SetDebugOutputHandler(MessageHandler handler)
     return Replace(DebugOutputHandler(), std::move(handler));
 }
 
-int AfxMessageBox(const wchar_t* text)
+int zorsteel::AfxMessageBox(const wchar_t* text)
 {
     Deliver(MessageBoxHandler(), text);
     return 1;
 }
 
-void OutputDebugStringW(const wchar_t* text) { Deliver(DebugOutputHandler(), text); }
+void zorsteel::OutputDebugStringW(const wchar_t* text) { Deliver(DebugOutputHandler(), text); }

@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cmath>
 #include <cstring>
 #include <cwctype>
 #include <ostream>
 #include <unistd.h>
+
+using namespace zorsteel;
 
 namespace {
 
@@ -31,22 +34,31 @@ CString ExecutableFolder()
     return CString(zorsteel::FromUtf8(path));
 }
 
+// A folder ending in a separator ("" stays "").
+CString AsFolder(CString folder)
+{
+    if (!folder.IsEmpty() && folder.str().back() != L'/' && folder.str().back() != L'\\') folder += L"/";
+    return folder;
+}
+
 } // namespace
 
-const CString& GetExecutablePath()
+const CString& zorsteel::GetExecutablePath()
 {
     const CString& folder = ExecutablePathOverride();
     if (!folder.IsEmpty()) return folder;
+    static const CString environmentFolder = [] {
+        const char* named = std::getenv(kDataFolderVariable);
+        return AsFolder(CString(FromUtf8(named ? named : "")));
+    }();
+    if (!environmentFolder.IsEmpty()) return environmentFolder;
     static const CString executableFolder = ExecutableFolder();
     return executableFolder;
 }
 
-void zorsteel::SetExecutablePath(const wchar_t* folder)
-{
-    CString value(folder);
-    if (!value.IsEmpty() && value.str().back() != L'/' && value.str().back() != L'\\') value += L"/";
-    ExecutablePathOverride() = value;
-}
+void zorsteel::SetExecutablePath(const wchar_t* folder) { ExecutablePathOverride() = AsFolder(CString(folder)); }
+
+void zorsteel::SetDataFolder(const wchar_t* folder) { SetExecutablePath(folder); }
 
 std::string zorsteel::ToNativePath(const wchar_t* path)
 {
@@ -59,9 +71,9 @@ std::string zorsteel::ToNativePath(const wchar_t* path)
     return out;
 }
 
-bool is_equal(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
+bool zorsteel::is_equal(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
 
-const char* tchar2char(const wchar_t* text, char* buffer, std::size_t size)
+const char* zorsteel::tchar2char(const wchar_t* text, char* buffer, std::size_t size)
 {
     if (size == 0) return buffer;
     const std::string narrow = zorsteel::ToUtf8(text);
@@ -92,9 +104,9 @@ std::ostream& zorsteel::WriteWide(std::ostream& out, const wchar_t* text)
     return out;
 }
 
-std::ostream& operator<<(std::ostream& out, const CString& text) { return zorsteel::WriteWide(out, text.GetString()); }
+std::ostream& zorsteel::operator<<(std::ostream& out, const CString& text) { return zorsteel::WriteWide(out, text.GetString()); }
 
-int ParseList(std::vector<CString>& items, const CString& list)
+int zorsteel::ParseList(std::vector<CString>& items, const CString& list)
 {
     try {
         std::vector<CString> found;

@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "CString.h"
+#include "Export.h"
+
+namespace zorsteel {
 
 // The folder of the running executable, ending in a path separator: where the
 // library looks for the catalogue "aisc14u.tbl" and the "Images" folder.
@@ -30,13 +33,18 @@ const char* tchar2char(const wchar_t* text, char* buffer, std::size_t size);
 // Writes a wide text to a narrow report stream as UTF-8.
 std::ostream& operator<<(std::ostream& out, const CString& text);
 
-namespace zorsteel {
-
 // Makes GetExecutablePath answer with another folder, for a host that keeps the
 // catalogue and images elsewhere (and for tests). A null or empty folder
 // returns to the executable's own folder. A separator is appended if missing.
 // A set-up call: not to be made while other threads check members.
-void SetExecutablePath(const wchar_t* folder);
+ZORSTEEL_API void SetExecutablePath(const wchar_t* folder);
+
+// The folder of the catalogue and the equation images: the folder a host
+// names by this call (SetExecutablePath, by its clear name), else the one the
+// environment variable ZORSTEEL_DATA_DIR names (read once), else the
+// executable's own.
+ZORSTEEL_API void SetDataFolder(const wchar_t* folder);
+inline constexpr char kDataFolderVariable[] = "ZORSTEEL_DATA_DIR";
 
 // A path built with "\" separators (as the library builds them) in the form the
 // file system expects: native separators, runs of separators collapsed, UTF-8.

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "../platform/Export.h"
+
 namespace zorsteel {
 
 enum class ChartStatus
@@ -45,7 +47,7 @@ inline constexpr double kUtilisationAxisMax = 1.5;
 // axis, so that a printed page breaks between blocks and never through a row.
 // The result is one <div class="zs-chart"> holding the blocks; with no
 // members, a line saying so.
-std::string UtilisationChart(const std::vector<MemberBar>& members);
+ZORSTEEL_API std::string UtilisationChart(const std::vector<MemberBar>& members);
 
 // One load combination of a member in the interaction diagram.
 struct CombinationPoint
@@ -68,6 +70,6 @@ inline constexpr double kInteractionAxisMax = 1.4;
 // tension, and the compression half only when one is not. A point beyond the
 // axes sits on the edge with an arrow pointing the way it lies; one with a
 // ratio that is not finite is not drawn, and its list line says why.
-std::string InteractionDiagram(std::string_view memberId, const std::vector<CombinationPoint>& points);
+ZORSTEEL_API std::string InteractionDiagram(std::string_view memberId, const std::vector<CombinationPoint>& points);
 
 } // namespace zorsteel

@@ -1,11 +1,14 @@
 // Frames one member's report: opens a titled "problemArea" division on the
 // stream and closes it when the object goes out of scope. For hosts; the
-// stream must stay open for the object's whole life.
+// stream must stay open for the object's whole life. Threads: areas on
+// different streams may be open on different threads at once.
 #pragma once
 
 #include <iosfwd>
 
-class ProblemPrintArea
+#include "../platform/Export.h"
+
+class ZORSTEEL_API ProblemPrintArea
 {
 public:
     ProblemPrintArea(std::ostream* stream, const wchar_t* title);

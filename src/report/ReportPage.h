@@ -4,7 +4,8 @@
 // member starts a new page, OK and NG stand out in green and red, and every
 // page names the library version and the time the page was begun. A host's
 // summary table of class "summary" is styled too (cells of class "ok" green,
-// "ng" red).
+// "ng" red). Threads: pages, PlaceReportImages and the pictures may run on
+// several threads at once for different pages.
 //
 //     std::ofstream file("report.html");
 //     PlaceReportImages(L"report.html");
@@ -21,12 +22,14 @@
 #include <iosfwd>
 #include <string>
 
+#include "../platform/Export.h"
+
 namespace zorsteel {
 
 // The rules line of the head for the calculation the design classes make.
 inline constexpr wchar_t kClassicRules[] = L"classic rules";
 
-class ReportPage
+class ZORSTEEL_API ReportPage
 {
 public:
     // Writes the page head: document type, title, style sheet, and a heading
@@ -50,14 +53,14 @@ private:
 // report's relative "Images\" links look for them. Returns true when the
 // images are in place, also when that folder is the executable's own; false
 // when there is no folder to copy or the copy failed.
-bool PlaceReportImages(const wchar_t* pagePath);
+ZORSTEEL_API bool PlaceReportImages(const wchar_t* pagePath);
 
 // Text for HTML: the characters that markup gives a meaning (& < > ") are
 // escaped, for titles and table cells a host writes into the page. Throws
 // only std::bad_alloc.
-std::wstring EscapeHtml(const wchar_t* text);
+ZORSTEEL_API std::wstring EscapeHtml(const wchar_t* text);
 
 // Version of the library, "major.minor.patch": the page names it.
-const char* ZorsteelVersion();
+ZORSTEEL_API const char* ZorsteelVersion();
 
 } // namespace zorsteel

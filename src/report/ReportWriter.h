@@ -2,7 +2,8 @@
 // host's stream through these, as HTML fragments. A writer borrows the stream
 // (never owns or closes it) and writes only while it is switched on and has a
 // stream; the test is made inline, so that a silent check pays a test for
-// each line of its report and not a call.
+// each line of its report and not a call. Threads: a writer belongs to one
+// thread at a time; writers of different streams run on threads at once.
 #pragma once
 
 #include <iosfwd>
@@ -11,7 +12,7 @@
 
 namespace zorsteel {
 
-class ReportWriter
+class ZORSTEEL_API ReportWriter
 {
 public:
     void SetStream(std::ostream* stream) { m_stream = stream; }

@@ -19,12 +19,16 @@
 #include <istream>
 #include <iterator>
 #include <memory>
+#include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <unordered_map>
 #include <utility>
 
 #include <sys/stat.h>
 
+#include "../platform/Platform.h"
+#include "../platform/Utf8.h"
 #include "../platform/zorTools.h"
 #include "CatalogueFormat.h"
 
@@ -341,6 +345,7 @@ std::shared_ptr<const CatalogueCopy> ReadCatalogue(const CString& path, const st
     const bool clockRead = clock_gettime(CLOCK_REALTIME, &now) == 0;
     std::ifstream file(nativePath, std::ios::in | std::ios::binary);
     if (!file.is_open()) return nullptr;
+    ForgetCatalogueMissing();
     auto copy = std::make_shared<CatalogueCopy>();
     ForEachLine(file, [&](std::string_view line) {
         CatalogueCopy::Row row;
@@ -370,30 +375,60 @@ std::shared_ptr<const CatalogueCopy> ReadCatalogue(const CString& path, const st
 // finds its copy out of date takes the shared one under a lock, or reads the
 // file and shares the new copy (so threads meeting the same change read it
 // once); others go on with the copies they hold.
-const CatalogueCopy* CurrentCatalogue(const CString& path)
+// A pinned version: while pins are held, reads by its path answer from it
+// without a stat. Each pinning has a number of its own (generation, 0 when
+// none), so that a thread takes the pinned copy under the lock once per
+// pinning and then reads the number alone.
+struct Pin
 {
+    std::mutex lock;
+    int count = 0;                               // guarded by lock
+    std::shared_ptr<const CatalogueCopy> copy;   // guarded by lock
+    std::uint64_t last = 0;                      // guarded by lock
+    std::atomic<std::uint64_t> generation = 0;
+};
+
+Pin& ThePin()
+{
+    static Pin pin;
+    return pin;
+}
+
+const std::shared_ptr<const CatalogueCopy>& CurrentCatalogue(const CString& path)
+{
+    static const std::shared_ptr<const CatalogueCopy> none;
     static std::mutex sharing;
     static std::shared_ptr<const CatalogueCopy> latest;  // guarded by sharing
     thread_local std::shared_ptr<const CatalogueCopy> held;
+    thread_local std::shared_ptr<const CatalogueCopy> pinned;
+    thread_local std::uint64_t pinnedGeneration = 0;
+    if (const std::uint64_t generation = ThePin().generation.load(std::memory_order_acquire); generation != 0) {
+        if (pinnedGeneration != generation) {
+            const std::lock_guard lock(ThePin().lock);
+            pinned = ThePin().copy;
+            pinnedGeneration = generation;
+        }
+        if (pinned && pinned->path == path) return pinned;
+    }
     std::string converted;
     const std::string& nativePath = held && held->path == path ? held->nativePath : (converted = ToNativePath(path));
     FileVersion version;
-    if (!GetFileVersion(nativePath, version)) return nullptr;
-    if (held && held->Answers(version)) return held.get();
+    if (!GetFileVersion(nativePath, version)) return none;
+    if (held && held->Answers(version)) return held;
     const std::lock_guard lock(sharing);
     if (!latest || !latest->Answers(version)) {
         std::shared_ptr<const CatalogueCopy> copy = ReadCatalogue(path, nativePath, version);
-        if (!copy) return nullptr;
+        if (!copy) return none;
         latest = std::move(copy);
     }
     held = latest;
-    return held.get();
+    return held;
 }
 
 
 } // namespace
 
-int get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CString& name)
+int zorsteel::get_aisc_section(mvSect_AISC& section, std::istream& catalogue, const CString& name)
 {
     try {
         char utf8[kNameUtf8Capacity];
@@ -419,11 +454,71 @@ int zorsteel::ReadSectionFromFile(mvSect_AISC& section, const CString& path, con
         const std::string_view key = NameToUtf8(name, utf8);
         if (key.empty()) return -1;
         for (std::size_t i = 0; i < key.size(); ++i) utf8[i] = static_cast<char>(FoldAscii(static_cast<unsigned char>(utf8[i])));
-        const CatalogueCopy* catalogue = CurrentCatalogue(path);
+        const std::shared_ptr<const CatalogueCopy>& catalogue = CurrentCatalogue(path);
         return catalogue ? catalogue->Find(key, section) : -1;
     } catch (...) {
         return -1;
     }
+}
+
+bool zorsteel::CatalogueFound(const CString& path)
+{
+    try {
+        return CurrentCatalogue(path) != nullptr;
+    } catch (...) {
+        return true;  // out of memory, not a missing file
+    }
+}
+
+namespace {
+
+// The path last told missing (empty: none): a file missing at every read
+// of a batch is told once, not once per member.
+std::mutex toldLock;
+std::wstring toldMissing;  // guarded by toldLock
+
+} // namespace
+
+void zorsteel::ForgetCatalogueMissing()
+{
+    const std::lock_guard lock(toldLock);
+    toldMissing.clear();
+}
+
+void zorsteel::TellCatalogueMissing(const CString& path)
+{
+    {
+        const std::lock_guard lock(toldLock);
+        if (toldMissing == path.str()) return;
+        toldMissing = path.str();
+    }
+    AfxMessageBox(CString(L"Error opening file ") + CString(FromUtf8(ToNativePath(path))));
+}
+
+zorsteel::CataloguePin::CataloguePin(const CString& path)
+{
+    try {
+        std::shared_ptr<const CatalogueCopy> copy = CurrentCatalogue(path);
+        if (!copy) return;
+        Pin& pin = ThePin();
+        const std::lock_guard lock(pin.lock);
+        if (pin.count++ == 0) {
+            pin.copy = std::move(copy);
+            pin.generation.store(++pin.last, std::memory_order_release);
+        }
+        m_pinned = true;
+    } catch (...) {
+    }
+}
+
+zorsteel::CataloguePin::~CataloguePin()
+{
+    if (!m_pinned) return;
+    Pin& pin = ThePin();
+    const std::lock_guard lock(pin.lock);
+    if (--pin.count > 0) return;
+    pin.generation.store(0, std::memory_order_release);
+    pin.copy.reset();
 }
 
 bool zorsteel::LoadCatalogueCopy(const CString& path)
@@ -435,7 +530,7 @@ bool zorsteel::LoadCatalogueCopy(const CString& path)
     }
 }
 
-void get_aisc_section(std::vector<mvSect_AISC>& rows, std::istream& catalogue, int shapeCode)
+void zorsteel::get_aisc_section(std::vector<mvSect_AISC>& rows, std::istream& catalogue, int shapeCode)
 {
     if (shapeCode < 0 || shapeCode >= kShapeCodeCount) return;
     const std::size_t held = rows.size();

@@ -56,7 +56,7 @@ void zorsteel::SetSectionName(mvSect_AISC& section, const wchar_t* name)
     for (; i < kSectionNameCapacity; ++i) section.Name[i] = u'\0';
 }
 
-int get_shape(const wchar_t* designation)
+int zorsteel::get_shape(const wchar_t* designation)
 {
     if (!designation || !*designation) return kShapeNone;
     const wchar_t* p = designation;
@@ -85,7 +85,7 @@ int get_shape(const wchar_t* designation)
     return kShapeNone;
 }
 
-CString get_single_angle_from_double_angle(const CString& doubleAngleName)
+CString zorsteel::get_single_angle_from_double_angle(const CString& doubleAngleName)
 {
     try {
         return CString(SingleAngleName(doubleAngleName.str()));

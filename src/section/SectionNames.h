@@ -8,6 +8,8 @@
 #include "../platform/CString.h"
 #include "mvSect_AISC.h"
 
+namespace zorsteel {
+
 // Shape code of a type designation or name prefix in any case ("W", "w14",
 // "W14X90", "HSS8X4", "HSS8.625", "Pipe", "2L4", "MC"); -1 if not recognised,
 // as for "HSS" alone, which names both rectangular and round sections.
@@ -16,7 +18,6 @@ int get_shape(const wchar_t* designation);
 // Name of the single angle of a double angle: "2L8X6X1X3/8LLBB" gives "L8X6X1",
 // "2L4X4X1/2" gives "L4X4X1/2".
 CString get_single_angle_from_double_angle(const CString& doubleAngleName);
-namespace zorsteel {
 
 // The record's name as a wide string, and the name stored into a record (cut
 // to 79 characters, the rest of the field zeroed).

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "../platform/Export.h"
+
 // 98 properties in a fixed order, then the section name. Lengths in inches,
 // areas in in^2, moduli in in^3, inertias in in^4, Cw in in^6. Places that the
 // design code does not read carry further columns of the AISC shapes database
@@ -118,7 +120,7 @@ static_assert(offsetof(mvSect_AISC, b_t) == 72 * sizeof(double));
 static_assert(offsetof(mvSect_AISC, Name) == kSectionNumberCount * sizeof(double));
 
 // Field names of the 98 numbers in record order, as the catalogue file's header names them.
-extern const char* const kSectionFieldNames[kSectionNumberCount];
+ZORSTEEL_API extern const char* const kSectionFieldNames[kSectionNumberCount];
 
 } // namespace zorsteel
 

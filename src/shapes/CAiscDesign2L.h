@@ -7,7 +7,7 @@
 
 #include "../design/CAiscDesignTeeType.h"
 
-class CAiscDesign2L : public zorsteel::CAiscDesignTeeType
+class ZORSTEEL_API CAiscDesign2L : public zorsteel::CAiscDesignTeeType
 {
 public:
     int Calculate() override;

@@ -5,7 +5,7 @@
 
 #include "CAiscDesignI.h"
 
-class CAiscDesignChannel : public CAiscDesignI
+class ZORSTEEL_API CAiscDesignChannel : public CAiscDesignI
 {
 public:
     int Calculate() override;

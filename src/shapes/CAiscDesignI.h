@@ -6,7 +6,7 @@
 
 #include "../design/CAiscDesign.h"
 
-class CAiscDesignI : public CAiscDesign
+class ZORSTEEL_API CAiscDesignI : public CAiscDesign
 {
 public:
     int Calculate() override;

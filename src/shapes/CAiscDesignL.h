@@ -6,7 +6,7 @@
 
 #include "../design/CAiscDesign.h"
 
-class CAiscDesignL : public CAiscDesign
+class ZORSTEEL_API CAiscDesignL : public CAiscDesign
 {
 public:
     int Calculate() override;

@@ -5,7 +5,7 @@
 
 #include "../design/CAiscDesign.h"
 
-class CAiscDesignRectHss : public CAiscDesign
+class ZORSTEEL_API CAiscDesignRectHss : public CAiscDesign
 {
 public:
     int Calculate() override;

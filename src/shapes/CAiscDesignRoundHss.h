@@ -4,7 +4,7 @@
 
 #include "../design/CAiscDesign.h"
 
-class CAiscDesignRoundHss : public CAiscDesign
+class ZORSTEEL_API CAiscDesignRoundHss : public CAiscDesign
 {
 public:
     int Calculate() override;

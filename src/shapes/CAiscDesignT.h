@@ -6,7 +6,7 @@
 
 #include "../design/CAiscDesignTeeType.h"
 
-class CAiscDesignT : public zorsteel::CAiscDesignTeeType
+class ZORSTEEL_API CAiscDesignT : public zorsteel::CAiscDesignTeeType
 {
 public:
     int Calculate() override;

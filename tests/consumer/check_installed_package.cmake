@@ -21,6 +21,21 @@ run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build -DCMAKE_BUILD_TYPE=Re
     -DCMAKE_PREFIX_PATH=${WORK_DIR}/stage -DCMAKE_CXX_COMPILER=${CXX_COMPILER} ${host_flags})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 run(${CMAKE_COMMAND} -E chdir ${WORK_DIR}/build ${WORK_DIR}/build/consumer)
+# The same host built by pkg-config's flags alone, where pkg-config is
+# installed: zorsteel.pc finds the staged headers and library from its own folder.
+find_program(PKG_CONFIG NAMES pkg-config pkgconf)
+if(PKG_CONFIG AND NOT SANITIZE)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${WORK_DIR}/stage/lib/pkgconfig
+                          ${PKG_CONFIG} --cflags --libs zorsteel
+    RESULT_VARIABLE result OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_VARIABLE err)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "pkg-config zorsteel: ${err}")
+  endif()
+  separate_arguments(flags UNIX_COMMAND "${flags}")
+  run(${CXX_COMPILER} ${SOURCE_DIR}/main.cpp -o ${WORK_DIR}/build/consumer-pc ${flags}
+      -Wl,-rpath,${WORK_DIR}/stage/lib)
+  run(${CMAKE_COMMAND} -E chdir ${WORK_DIR}/build ${WORK_DIR}/build/consumer-pc)
+endif()
 # The installed command, run from another folder, finds its catalogue and
 # images in share/zorsteel and writes a report there.
 file(MAKE_DIRECTORY ${WORK_DIR}/elsewhere)

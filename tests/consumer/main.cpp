@@ -1,10 +1,18 @@
 // A host of the installed library: sets every input of a design object through
-// a subclass, reads every result back, and checks one catalogue member.
+// a subclass, reads every result back, and checks one catalogue member. It has
+// names of its own that the library uses inside (an MFC-style CString, a
+// get_shape): they neither clash with the library's nor replace them.
 #include <cstdio>
 #include <fstream>
 #include <vector>
 
-#include "zorsteel.h"
+#include <zorsteel/zorsteel.h>
+
+class CString
+{
+};
+
+int get_shape(const wchar_t*) { return -7; }
 
 namespace {
 
@@ -45,7 +53,7 @@ int main()
     design.SetLateralTorsionalProperty(1.0, 120.0);
     design.SetColumnSlenderness(1.0, 1.0, 120.0, 120.0);
     design.SetColumnSlenderness_Torsional(1.0, 120.0);
-    design.SetDoubleAngleConnnectorDistance(24.0);
+    design.SetDoubleAngleConnectorDistance(24.0);
     design.SetDeflectionParameters(240.0, 360.0, 0.2, 0.1, 120.0);
     design.SetDeflectionAdjustmentRatio(1.0, L"W14X90", 999.0);
     std::ofstream report("consumer-report.html");
@@ -61,6 +69,17 @@ int main()
     Expect(design.GetCriticalRatio() == design.GetInteractionRatio(), "critical ratio");
     design.ResetResult();
     Expect(design.GetPhiPn() == 0 && design.GetB1x() == 1.0, "ResetResult");
+    design.Calculate();
+    const double ratio = design.GetCriticalRatio();
+    design.ResetForNextCheck();
+    Expect(design.GetPhiPn() == 0 && design.GetErrorCode() == 0 && design.InputsAre(100.0, 42.0, 1.0, 120.0, 24.0),
+           "ResetForNextCheck keeps the inputs");
+    design.Calculate();
+    Expect(design.GetCriticalRatio() == ratio, "ResetForNextCheck then Calculate gives the same ratio");
+    const zorsteel::MemberVerdict verdict = zorsteel::JudgeMember(design);
+    Expect(verdict.Status == zorsteel::MemberStatus::OK, "the verdict");
+    if (verdict.Status != zorsteel::MemberStatus::OK) std::printf("%s\n", verdict.Message.c_str());
+    Expect(get_shape(L"W") == -7, "the host's own get_shape");
 
     // The catalogue beside the host: the pipes named "Pipe12" are STD, XS and XXS (A 13.7, 17.5, 35.4).
     CSteelDesignManager* catalogue = CSteelDesignManager::Instance();
@@ -68,6 +87,9 @@ int main()
     std::vector<mvSect_AISC> candidates;
     catalogue->GenerateSections(candidates, L"pipe12");
     Expect(candidates.size() == 3 && candidates[0].A == 13.7 && candidates[2].A == 35.4, "candidates sorted by area");
+    candidates.clear();
+    catalogue->GenerateSections(candidates, L"W14");  // the library's own get_shape, not the host's
+    Expect(candidates.size() > 30, "GenerateSections(W14) with the host's get_shape beside it");
     CSteelDesignManager::ResetInstance();
     std::printf("%s\n", failures == 0 ? "consumer: all checks passed" : "consumer: checks failed");
     return failures == 0 ? 0 : 1;
