@@ -2,9 +2,9 @@
 // binary bytes, rows cut short, quotes left open, numbers that are not, Ids
 // given different sections, select's Candidates column): read as the command
 // reads it, in conventions chosen by the input's size (lengths in inches or
-// feet, compression positive or negative), its first rows checked as the
-// command checks them, some with their report, and the results written as
-// CSV, JSON (which must parse), the terminal table and summary, and the
+// feet, compression positive or negative, full or classic rules), its first
+// rows checked as the command checks them, some with their report, and the
+// results written as CSV, JSON (which must parse), the terminal table and summary, and the
 // report page. A row is ERROR or carries numbers the library computed. The
 // file written again with other sections (select's --write-members) reads
 // back as the same rows with those sections.
@@ -24,7 +24,8 @@ using namespace zorsteel::cli;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const InputConventions conventions{size % 2 ? LengthUnit::Feet : LengthUnit::Inches,
-                                       size % 3 ? CompressionSign::Positive : CompressionSign::Negative};
+                                       size % 3 ? CompressionSign::Positive : CompressionSign::Negative,
+                                       size % 5 ? DesignRules::Full : DesignRules::Classic};
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     const MemberFile file = ReadMembers(in, "fuzz.csv", 1, conventions, true);
     FUZZ_EXPECT(file.Error.empty() || file.Rows.empty());
@@ -42,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CsvResultWriter csv(out, columns);
     for (const MemberResult& result : results) csv.Write(result);
     std::ostringstream json;
-    WriteJson(json, columns, results, &envelope);
+    WriteJson(json, columns, results, &envelope, conventions.Rules);
     FUZZ_EXPECT(nlohmann::json::accept(json.str()));
     WriteTable(out, results, file.HasCombo, true, 1);
     WriteShortSummary(out, results, true);

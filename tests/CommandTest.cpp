@@ -814,7 +814,7 @@ TEST(CommandDataFolder, TheEnvironmentNamesTheCatalogueFolder)
         std::string says;
     } cases[] = {
         {"data", "check W14X90 --Fy 50 --out -", 0, ",OK,"},
-        {"data", "check W12X26 --Fy 50 --out -", 2, "unknown section \"W12X26\""},
+        {"data", "check W12X26 --Fy 50 --out -", 2, "\"W12X26\" is not in the catalogue"},
         {"empty", "check W14X90 --Fy 50", 4, "Error opening file " + (folder.Path() / "empty/aisc14u.tbl").string()},
     };
     for (const auto& c : cases) {

@@ -58,6 +58,7 @@ Readings Read(const CAiscDesign& d)
 struct Combination
 {
     double pu, mux, muy, cmx, cmy, vux, vuy, totalDy, liveDy;
+    double plt, mltx, mlty, b2x, b2y;  // full rules' forces from lateral translation
 };
 
 struct RandomMember
@@ -66,6 +67,12 @@ struct RandomMember
     bool directAnalysis, considerB1;
     double fy, kx, ky, lx, ly, kz, lz, cb, lb, connectors, totalDenominator, liveDenominator, span;
     std::vector<Combination> combinations;
+    // Full rules and their inputs (Fu 0: of the usual grade, which Fy may not have).
+    bool full = false;
+    double fu = 0, netAreaRatio = 1, shearLagU = 1, k1x = 1, k1y = 1;
+    AngleLeg leg = AngleLeg::Unknown;
+    bool spaceTruss = false;
+    ConnectorType connectorType = ConnectorType::Welded;
 };
 
 void SetMember(CAiscDesign& d, const RandomMember& m)
@@ -77,12 +84,19 @@ void SetMember(CAiscDesign& d, const RandomMember& m)
     d.SetLateralTorsionalProperty(m.cb, m.lb);
     d.SetDoubleAngleConnectorDistance(m.connectors);
     d.SetPrint(false);
+    if (!m.full) return;
+    d.SetDesignRules(DesignRules::Full);
+    d.SetTensileRupture(m.fu, m.netAreaRatio, m.shearLagU);
+    d.SetSingleAngleConnection(m.leg, m.spaceTruss);
+    d.SetDoubleAngleConnectorType(m.connectorType);
+    d.SetNoTranslationLengthFactors(m.k1x, m.k1y);
 }
 
 void SetCombination(CAiscDesign& d, const RandomMember& m, const Combination& c)
 {
     d.SetLoads(c.pu, c.mux, c.muy, c.cmx, c.cmy, c.vux, c.vuy);
     d.SetDeflectionParameters(m.totalDenominator, m.liveDenominator, c.totalDy, c.liveDy, m.span);
+    if (m.full) d.SetLateralTranslation(c.plt, c.mltx, c.mlty, c.b2x, c.b2y);
 }
 
 // Members on sections of every class, each under five combinations that
@@ -118,9 +132,21 @@ std::vector<RandomMember> RandomMembers(std::size_t count)
                        deflections ? 360.0 : 0.0,
                        draw(0, 480),
                        {}};
+        // Every other member by full rules, so that what they add (rupture,
+        // E5, E6-1, B2, H1.2) is carried over or not as well.
+        m.full = i % 2 == 1;
+        m.fu = rng() % 3 == 0 ? 0.0 : uniform(58, 90);
+        m.netAreaRatio = draw(0.5, 1);
+        m.shearLagU = draw(0.6, 1);
+        m.k1x = draw(0.5, 1);
+        m.k1y = draw(0.5, 1);
+        m.leg = static_cast<AngleLeg>(rng() % 3);
+        m.spaceTruss = rng() % 2;
+        m.connectorType = rng() % 2 ? ConnectorType::Snug : ConnectorType::Welded;
         for (int c = 0; c < 5; ++c)
             m.combinations.push_back({c == 0 ? uniform(500, 3000) : force(400), force(300), force(100), draw(0.4, 1),
-                                      draw(0.4, 1), force(150), force(80), uniform(0, 2), uniform(0, 1.5)});
+                                      draw(0.4, 1), force(150), force(80), uniform(0, 2), uniform(0, 1.5), force(200),
+                                      force(100), force(50), draw(1, 1.5), draw(1, 1.5)});
         members.push_back(std::move(m));
     }
     return members;

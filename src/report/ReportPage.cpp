@@ -82,7 +82,7 @@ ul.limitations { margin: 4px 0; padding-left: 20px; font-size: 10pt; }
 }
 )";
 
-// "zorsteel 0.1.0, 2025-12-06 14:05": who wrote the page and when.
+// "zorsteel 0.2.0, 2026-12-06 14:05": who wrote the page and when.
 std::string MadeBy()
 {
     const std::time_t now = std::time(nullptr);
