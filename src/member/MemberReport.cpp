@@ -196,7 +196,7 @@ void WriteSummary(std::ostream& out, const std::vector<MemberResult>& results, c
             << "</td><td class=\"number\">" << (r.Checked ? Ratio(r.CriticalRatio) : "")
             << "</td><td class=\"governs\"";
         if (r.Checked) out << " title=\"" << Html(GoverningText(r.Limits)) << "\"";
-        out << ">" << (r.Checked ? Html(ShortGoverningText(r.Limits)) : "") << "</td><td class=\"status " << kind
+        out << ">" << (r.Checked ? Html(GoverningText(r.Limits, true)) : "") << "</td><td class=\"status " << kind
             << "\">" << r.Status << "</td><td class=\"message\">" << Html(r.Message) << "</td></tr>\n";
         bars.push_back({r.Id, r.CriticalRatio,
                         r.Status == "OK"   ? ChartStatus::Ok
@@ -290,31 +290,6 @@ std::vector<Departure> DeparturesFor(const std::vector<MemberResult>& results)
                 break;
             }
     return concerned;
-}
-
-std::string ShortGoverningText(const LimitStates& states)
-{
-    std::string text = GoverningCheckText(states.Check);
-    const auto add = [&](Strength quantity, const char* separator) {
-        if (const LimitState* governing = states.Governing(quantity)) (text += separator) += governing->Equation;
-    };
-    switch (states.Check) {
-    case GoverningCheck::None:
-        break;
-    case GoverningCheck::MajorShear:
-        add(Strength::Vnx, ": ");
-        break;
-    case GoverningCheck::MinorShear:
-        add(Strength::Vny, ": ");
-        break;
-    case GoverningCheck::H1_1a:
-    case GoverningCheck::H1_1b:
-        add(Strength::Pn, ": ");
-        add(Strength::Mnx, ", ");
-        add(Strength::Mny, ", ");
-        break;
-    }
-    return text;
 }
 
 namespace {

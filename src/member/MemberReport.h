@@ -67,8 +67,4 @@ std::vector<Departure> DeparturesFor(const std::vector<MemberResult>& results);
 // Every departure that a catalogue member can meet.
 std::span<const Departure> AllDepartures() noexcept;
 
-// What governs in short: the check and the equations of the strengths it
-// holds the demand against, "H1-1b: E3-2, F2-2, F6-1", "Major shear: G2-1".
-std::string ShortGoverningText(const LimitStates& states);
-
 } // namespace zorsteel

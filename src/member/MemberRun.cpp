@@ -393,10 +393,14 @@ std::string LimitStateText(const LimitStates& states, Strength quantity)
     return std::string(governing->Name) + " (" + governing->Equation + ")";
 }
 
-std::string GoverningText(const LimitStates& states)
+std::string GoverningText(const LimitStates& states, bool equationsOnly)
 {
     std::string text = GoverningCheckText(states.Check);
     const auto add = [&](Strength quantity, const char* separator) {
+        if (equationsOnly) {
+            if (const LimitState* governing = states.Governing(quantity)) (text += separator) += governing->Equation;
+            return;
+        }
         text += separator;
         text += StrengthText(quantity);
         text += ' ';

@@ -138,7 +138,8 @@ ZORSTEEL_API std::string LimitStateText(const LimitStates& states, Strength quan
 // What governs a member, for a person: the governing check and the limit
 // states of the strengths it holds the demand against, "H1-1b: Pn Flexural
 // buckling (E3-2), Mnx Lateral-torsional buckling (F2-2), Mny Yielding (F6-1)"
-// or "Major shear: Vnx Shear yielding (G2-1)"; "" before a check.
-ZORSTEEL_API std::string GoverningText(const LimitStates& states);
+// or "Major shear: Vnx Shear yielding (G2-1)"; "" before a check. In short
+// (equationsOnly), the equations alone: "H1-1b: E3-2, F2-2, F6-1".
+ZORSTEEL_API std::string GoverningText(const LimitStates& states, bool equationsOnly = false);
 
 } // namespace zorsteel
