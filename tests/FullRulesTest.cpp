@@ -176,6 +176,7 @@ TEST(FullRules, PublishedAiscExamples)
     // D.2 (v16.0, Fy 50): L4X4X1/2, one line of (4) 3/4-in bolts, An = 3.75 - 0.875 (0.5) = 3.31, U = 1 - 1.18 / 9.
     // D.3: WT6X20 welded 16 in, An = Ag, U = 1 - 1.09 / 16 = 0.932.
     // D.6: 2L4X4X1/2 (3/8 in), one line of (8) 3/4-in bolts, An = 7.50 - 2 (0.875) (0.5) = 6.63, U = 0.944.
+    // E.1A, E.1D: W14X132 at 30 ft, W14X90 at 30 / 15 ft, with Kz Lz = Ky Ly: E4-4 runs and does not govern.
     // E.14A (v16.0): L5X3X1/2, Fy 50, long leg connected, L = 5 ft: E5-1 with L / ry = 60 / 0.824.
     // H.3: W14X82, Pu = 174 kips tension, Lb = 30 ft, Cb = 1.14 raised by H1.2 to 1.41.
     struct Example
@@ -201,6 +202,8 @@ TEST(FullRules, PublishedAiscExamples)
         {"D.3 yielding", d3, 1.0, kYielding, 263},
         {"D.6 rupture", d6, 1.0, kRupture, 272},
         {"D.6 yielding", d6, 1.0, kYielding, 243},
+        {"E.1A", {.section = L"W14X132", .fy = 50, .pu = 10, .lx = 360, .ly = 360, .lz = 360}, 1.0, kPhiPn, 893},
+        {"E.1D", {.section = L"W14X90", .fy = 50, .pu = 10, .lx = 360, .ly = 180, .lz = 180}, 1.0, kPhiPn, 927},
         {"E.14A 5 ft",
          {.section = L"L5X3X1/2", .fy = 50, .pu = 10, .lx = 60, .leg = AngleLeg::Long},
          1.0,
