@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 #include <span>
+#include <string>
 
 #include "TestSupport.h"
 
@@ -153,16 +154,31 @@ TEST(FullRules, LateralTranslationForcesAmplifiedByB2)
     angle.mux = 2, angle.mltx = 0;
     const std::unique_ptr<CAiscDesign> whole = Checked(angle);
     angle.muy = -1;
-    EXPECT_NE(Checked(angle)->GetInteractionRatio(), whole->GetInteractionRatio());  // Muy counts
+    EXPECT_NE(Checked(angle)->GetInteractionRatio(), whole->GetInteractionRatio()); // Muy counts
     EXPECT_NEAR(split->GetInteractionRatio(), whole->GetInteractionRatio(), 1e-12);
 }
 
-TEST(FullRules, AiscDesignExamplesWithinOnePercent)
+// The nominal value of one limit state, governing or not (NaN when not recorded).
+double Nominal(const CAiscDesign& d, const char* equation)
 {
-    // D.1: W8X21, A992, four 3/4-in bolts in the flanges: An = 6.16 - 4 (0.875) (0.400) = 4.76 in^2,
-    // U = 1 - 0.831 / 9 = 0.908; published phi_t Pn = 211 kips (rupture), 277 kips (yielding).
-    // H.3: W14X82, A992, Pu = 174 kips tension, Mux = 192, Muy = 67.8 kip-ft, Lb = 30 ft, Cb = 1.14
-    // raised by H1.2 to 1.41; published H1-1b ratio 0.873 (AISC rounds its intermediates).
+    for (const LimitState& s : d.GetLimitStates())
+        if (std::string(s.Equation) == equation) return s.Nominal;
+    return NAN;
+}
+constexpr Getter kYielding = [](const CAiscDesign& d) { return 0.90 * Nominal(d, "D2-1"); };
+constexpr Getter kRupture = [](const CAiscDesign& d) { return 0.75 * Nominal(d, "D2-2"); };
+
+TEST(FullRules, PublishedAiscExamples)
+{
+    // AISC Design Examples v14.0 (360-10), and v16.0 where D2, D3 and E5 are unchanged, as published;
+    // docs/aisc-departures.md lists them with zorsteel's values. AISC rounds its intermediates, zorsteel does not.
+    // D.1: W8X21, An = 6.16 - 4 (0.875) (0.400) = 4.76 in^2, U = 1 - 0.831 / 9 = 0.908.
+    // D.2 (v16.0, Fy 50): L4X4X1/2, one line of (4) 3/4-in bolts, An = 3.75 - 0.875 (0.5) = 3.31, U = 1 - 1.18 / 9.
+    // D.3: WT6X20 welded 16 in, An = Ag, U = 1 - 1.09 / 16 = 0.932.
+    // D.6: 2L4X4X1/2 (3/8 in), one line of (8) 3/4-in bolts, An = 7.50 - 2 (0.875) (0.5) = 6.63, U = 0.944.
+    // E.1A, E.1D: W14X132 at 30 ft, W14X90 at 30 / 15 ft, with Kz Lz = Ky Ly: E4-4 runs and does not govern.
+    // E.14A (v16.0): L5X3X1/2, Fy 50, long leg connected, L = 5 ft: E5-1 with L / ry = 60 / 0.824.
+    // H.3: W14X82, Pu = 174 kips tension, Lb = 30 ft, Cb = 1.14 raised by H1.2 to 1.41.
     struct Example
     {
         const char* what;
@@ -171,12 +187,28 @@ TEST(FullRules, AiscDesignExamplesWithinOnePercent)
         Getter get;
         double published;
     };
+    const FullMember d1{.section = L"W8X21", .fy = 50, .pu = -180, .netAreaRatio = 4.76 / 6.16, .shearLagU = 0.908};
+    const FullMember d2{
+        .section = L"L4X4X1/2", .fy = 50, .pu = -120, .netAreaRatio = 3.3125 / 3.75, .shearLagU = 1 - 1.18 / 9};
+    const FullMember d3{.section = L"WT6X20", .fy = 50, .pu = -240, .shearLagU = 0.932};
+    const FullMember d6{
+        .section = L"2L4X4X1/2X3/8", .fy = 36, .pu = -240, .netAreaRatio = 6.625 / 7.50, .shearLagU = 0.944};
     const Example examples[] = {
-        {"D.1",
-         {.section = L"W8X21", .fy = 50, .pu = -120, .netAreaRatio = 4.76 / 6.16, .shearLagU = 0.908},
+        {"D.1 rupture", d1, 1.0, kRupture, 211},
+        {"D.1 yielding", d1, 1.0, kYielding, 277},
+        {"D.2 rupture", d2, 1.0, kRupture, 140},
+        {"D.2 yielding", d2, 1.0, kYielding, 169},
+        {"D.3 rupture", d3, 1.0, kRupture, 266},
+        {"D.3 yielding", d3, 1.0, kYielding, 263},
+        {"D.6 rupture", d6, 1.0, kRupture, 272},
+        {"D.6 yielding", d6, 1.0, kYielding, 243},
+        {"E.1A", {.section = L"W14X132", .fy = 50, .pu = 10, .lx = 360, .ly = 360, .lz = 360}, 1.0, kPhiPn, 893},
+        {"E.1D", {.section = L"W14X90", .fy = 50, .pu = 10, .lx = 360, .ly = 180, .lz = 180}, 1.0, kPhiPn, 927},
+        {"E.14A 5 ft",
+         {.section = L"L5X3X1/2", .fy = 50, .pu = 10, .lx = 60, .leg = AngleLeg::Long},
          1.0,
          kPhiPn,
-         211},
+         52.8},
         {"H.3",
          {.section = L"W14X82", .fy = 50, .pu = -174, .mux = 192, .muy = 67.8, .lx = 360, .ly = 360, .lb = 360},
          1.14,
