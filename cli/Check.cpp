@@ -257,7 +257,8 @@ void ResultSink::Add(MemberResult&& result) { Add(std::move(result), std::string
 
 void ResultSink::Add(MemberResult&& result, const std::string& csvLine)
 {
-    if (result.Status == "ERROR") Complain(result.Message);
+    // A quiet terminal lists the ERROR members in its summary, the first 20.
+    if (result.Status == "ERROR" && !Quiet()) Complain(result.Message);
     m_anyError = m_anyError || result.Status == "ERROR";
     m_anyNg = m_anyNg || result.Status == "NG";
     if (m_csv) m_csv->WriteLine(csvLine.empty() ? m_csv->Line(result) : csvLine);
@@ -273,7 +274,7 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
     if (m_out.Stream() && m_options->OutAsJson) WriteJsonArray(*m_out.Stream(), m_columns, m_results, envelope);
     if (m_out.Stream() == &std::cout || m_json.Stream() == &std::cout) return;
     const bool colour = UseColour(m_options->Colours);
-    if (!m_options->Table && (m_out.Stream() || m_json.Stream())) {  // the rows are in the file
+    if (Quiet()) {
         WriteShortSummary(std::cout, m_results, colour);
         return;
     }
@@ -282,6 +283,12 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
         std::cout << "\nEnvelope: the governing combination of each member\n";
         WriteTable(std::cout, *envelope, m_withCombo, colour, m_options->Threads);
     }
+}
+
+bool ResultSink::Quiet() const
+{
+    const bool toStandardOutput = m_out.Stream() == &std::cout || m_json.Stream() == &std::cout;
+    return !m_options->Table && !toStandardOutput && (m_out.Stream() || m_json.Stream());
 }
 
 int ResultSink::Status() const { return m_anyError ? kExitRowError : m_anyNg ? kExitNg : kExitOk; }

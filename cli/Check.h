@@ -75,6 +75,9 @@ public:
     void Add(MemberResult&& result);
     void Finish(const std::vector<MemberResult>* envelope);
     const std::vector<MemberResult>& Results() const { return m_results; }
+    // The terminal shows a short summary, not every row: the rows go to a
+    // file (--out FILE or --json FILE) and --table is not given.
+    bool Quiet() const;
     // 0, 1 or 2 by the statuses added (ExitStatus.h).
     int Status() const;
 

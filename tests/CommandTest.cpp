@@ -522,9 +522,14 @@ TEST(CommandTest, ABadRowIsErrorAndTheOthersAreChecked)
 {
     const ScratchFolder folder("command-batch");
     folder.Write("m.csv", "Id,Section,Fy,Mux\nA,W14X90,50,100\nB,W14X90,fifty,100\nC,W14X90,50,100\n");
+    // Every row on the terminal (--table): the bad one's message on standard error too. Quiet (the rows in a
+    // file): the terminal's summary lists it, once.
+    const CommandRun table = Zorsteel(folder, "check --members m.csv --out r.csv --table");
+    EXPECT_EQ(table.err, "zorsteel: m.csv, row 3, column Fy: \"fifty\" is not a number\n");
     const CommandRun run = Zorsteel(folder, "check --members m.csv --out r.csv");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "zorsteel: m.csv, row 3, column Fy: \"fifty\" is not a number\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("m.csv, row 3, column Fy: \"fifty\" is not a number"), std::string::npos) << run.out;
     const Records records = ReadCsv(FileText((folder.Path() / "r.csv").string()));
     ASSERT_EQ(records.size(), 4u);
     // Mux 100 against 0.9 Mn of W14X90 (at least 0.9 * 0.7 * 50 * 143 / 12 = 375 kip-ft): OK.
