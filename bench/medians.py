@@ -10,7 +10,8 @@ import sys
 
 bench = sys.argv[1] if len(sys.argv) > 1 else "build/bin/zorsteel_bench"
 repetitions = sys.argv[2] if len(sys.argv) > 2 else "5"
-TABLED = "CheckSilently|CheckWithReport|InstanceLoads|CreateAiscDesign|ReadSectionByName/W14X90$|Generate|CheckBatch"
+TABLED = ("CheckSilently|CheckWithReport|InstanceLoads|CreateAiscDesign|ReadSectionByName/W14X90$|Generate|CheckBatch"
+          "|MemberCombinations")
 run = subprocess.run(
     [bench, "--benchmark_filter=" + TABLED, "--benchmark_repetitions=" + repetitions,
      "--benchmark_report_aggregates_only=true", "--benchmark_format=json"] + sys.argv[3:],
