@@ -14,47 +14,6 @@
 
 namespace {
 
-std::uint64_t Bits(double value)
-{
-    return std::bit_cast<std::uint64_t>(value);
-}
-
-// Every result a host can read from a design object, the verdict's included.
-struct Readings
-{
-    std::vector<std::uint64_t> numbers;
-    int errorCode, shapeCode;
-    bool checksDeflection;
-    std::vector<std::string> limitStates; // quantity, name, equation, nominal bits, governs
-    std::string check, status, message;
-
-    bool operator==(const Readings&) const = default;
-};
-
-Readings Read(const CAiscDesign& d)
-{
-    Readings r{{Bits(d.GetPhiPn()), Bits(d.GetPhiMnx()), Bits(d.GetPhiMny()), Bits(d.GetPhiVnx()), Bits(d.GetPhiVny()),
-                Bits(d.GetB1x()), Bits(d.GetB1y()), Bits(d.GetInteractionRatio()), Bits(d.GetVxRatio()),
-                Bits(d.GetVyRatio()), Bits(d.GetCriticalRatio()), Bits(d.GetTotalDeflectionRatio()),
-                Bits(d.GetLiveDeflectionRatio())},
-               d.GetErrorCode(),
-               d.GetShapeCode(),
-               d.ChecksDeflection(),
-               {},
-               {},
-               {},
-               {}};
-    const LimitStates states = d.GetLimitStates();
-    for (const LimitState& state : states)
-        r.limitStates.push_back(std::string(StrengthText(state.Quantity)) + " " + state.Name + " " + state.Equation +
-                                " " + std::to_string(Bits(state.Nominal)) + (state.Governs ? " governs" : ""));
-    r.check = std::string(GoverningCheckText(states.Check)) + " " + std::to_string(Bits(states.Ratio));
-    const MemberVerdict verdict = JudgeMember(d);
-    r.status = StatusText(verdict.Status);
-    r.message = verdict.Message;
-    return r;
-}
-
 struct Combination
 {
     double pu, mux, muy, cmx, cmy, vux, vuy, totalDy, liveDy;
@@ -169,8 +128,8 @@ TEST(Reuse, OneObjectPerMemberGivesWhatFreshObjectsGive)
             SetMember(*fresh, m);
             SetCombination(*fresh, m, c);
             fresh->Calculate();
-            const Readings expected = Read(*fresh);
-            ASSERT_EQ(Read(*reused), expected) << ToUtf8(m.section.c_str()) << " Pu " << c.pu;
+            const DesignReadings expected = ReadDesign(*fresh);
+            ASSERT_EQ(ReadDesign(*reused), expected) << ToUtf8(m.section.c_str()) << " Pu " << c.pu;
             errorCodesSeen += expected.errorCode != 0;
             ++checks;
             manager.DeleteAiscDesign(fresh);

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -226,4 +228,39 @@ inline const CatalogueText& CommittedCatalogue()
         return split;
     }();
     return text;
+}
+
+inline std::uint64_t Bits(double value)
+{
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+// Every result a host can read from a design object, to the bit, the verdict's included.
+struct DesignReadings
+{
+    std::vector<std::uint64_t> numbers;
+    int errorCode, shapeCode;
+    bool checksDeflection;
+    std::vector<std::string> limitStates; // quantity, name, equation, nominal bits, governs
+    std::string check, status, message;
+
+    bool operator==(const DesignReadings&) const = default;
+};
+
+inline DesignReadings ReadDesign(const CAiscDesign& d)
+{
+    DesignReadings r{{Bits(d.GetPhiPn()), Bits(d.GetPhiMnx()), Bits(d.GetPhiMny()), Bits(d.GetPhiVnx()),
+                      Bits(d.GetPhiVny()), Bits(d.GetB1x()), Bits(d.GetB1y()), Bits(d.GetInteractionRatio()),
+                      Bits(d.GetVxRatio()), Bits(d.GetVyRatio()), Bits(d.GetCriticalRatio()),
+                      Bits(d.GetTotalDeflectionRatio()), Bits(d.GetLiveDeflectionRatio())},
+                     d.GetErrorCode(), d.GetShapeCode(), d.ChecksDeflection(), {}, {}, {}, {}};
+    const LimitStates states = d.GetLimitStates();
+    for (const LimitState& state : states)
+        r.limitStates.push_back(std::string(StrengthText(state.Quantity)) + " " + state.Name + " " + state.Equation +
+                                " " + std::to_string(Bits(state.Nominal)) + (state.Governs ? " governs" : ""));
+    r.check = std::string(GoverningCheckText(states.Check)) + " " + std::to_string(Bits(states.Ratio));
+    const MemberVerdict verdict = JudgeMember(d);
+    r.status = StatusText(verdict.Status);
+    r.message = verdict.Message;
+    return r;
 }
