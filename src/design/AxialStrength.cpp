@@ -162,7 +162,7 @@ double CAiscDesign::GetStress_FlexuralTorsional_Braced(double fy, double fz, dou
 {
     // A mode braced by a length of 0 has an infinite stress: E4-2 and E4-5
     // tend to the other mode's stress (and a NaN never enters the check).
-    if (Rules == DesignRules::Full && (std::isinf(fy) || std::isinf(fz))) return std::min(fy, fz);
+    if (FullRules() && (std::isinf(fy) || std::isinf(fz))) return std::min(fy, fz);
     return GetStress_FlexuralTorsional(fy, fz, h);
 }
 

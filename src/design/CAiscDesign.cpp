@@ -18,16 +18,16 @@ int ReadCatalogueSection(mvSect_AISC& section, const wchar_t* name)
 } // namespace
 
 CAiscDesign::CAiscDesign()
-    : DirectAnalysis(true), ConsiderB1(true), Rules(DesignRules::Classic), ErrorCode(0), Section(), ShapeCode(-1),
-      Report(), Pu(0), Mux(0), Muy(0), Vux(0), Vuy(0), Cmx(1.0), Cmy(1.0), Fy(0), Cb(1.0), Lb(0), Lx(0), Ly(0), Lz(0),
-      Kx(1.0), Ky(1.0), Kz(1.0), ConnectorDistance(0), Fu(0), NetAreaRatio(1.0), ShearLagU(1.0),
-      ConnectedLeg(AngleLeg::Unknown), SpaceTruss(false), Connectors(ConnectorType::Welded), K1x(1.0), K1y(1.0), Plt(0),
-      Mltx(0), Mlty(0), B2x(1.0), B2y(1.0), Pr(0), SingleAngleE5(false), PhiMnx(0), PhiMny(0), PhiPn(0), PhiVnx(0),
-      PhiVny(0), InteractionRatio(0), VxRatio(0), VyRatio(0), B1x(1.0), B1y(1.0), KLrLimit(200.0), E(29000.0),
-      G(11200.0), Pi(3.14159265), InchesPerFoot(12.0), MomentUnit(L"kip-ft"), ForceUnit(L"kips"), StressUnit(L"ksi"),
-      LengthUnit(L"in"), LongLengthUnit(L"ft"), AreaUnit(L"in^2"), TotalDeflectionDenominator(0),
-      LiveDeflectionDenominator(0), TotalDy(0), LiveDy(0), L(0), DeflectionAdjustmentRatio(1.0), AnalysisSectionName(),
-      AnalysisSectionIx(0)
+    : DirectAnalysis(true), ConsiderB1(true), Rules(DesignRules::Classic), DesignEdition(Edition::Aisc360_10),
+      ErrorCode(0), Section(), ShapeCode(-1), Report(), Pu(0), Mux(0), Muy(0), Vux(0), Vuy(0), Cmx(1.0), Cmy(1.0),
+      Fy(0), Cb(1.0), Lb(0), Lx(0), Ly(0), Lz(0), Kx(1.0), Ky(1.0), Kz(1.0), ConnectorDistance(0), Fu(0),
+      NetAreaRatio(1.0), ShearLagU(1.0), ConnectedLeg(AngleLeg::Unknown), SpaceTruss(false),
+      Connectors(ConnectorType::Welded), K1x(1.0), K1y(1.0), Plt(0), Mltx(0), Mlty(0), B2x(1.0), B2y(1.0), Pr(0),
+      SingleAngleE5(false), PhiMnx(0), PhiMny(0), PhiPn(0), PhiVnx(0), PhiVny(0), InteractionRatio(0), VxRatio(0),
+      VyRatio(0), B1x(1.0), B1y(1.0), KLrLimit(200.0), E(29000.0), G(11200.0), Pi(3.14159265), InchesPerFoot(12.0),
+      MomentUnit(L"kip-ft"), ForceUnit(L"kips"), StressUnit(L"ksi"), LengthUnit(L"in"), LongLengthUnit(L"ft"),
+      AreaUnit(L"in^2"), TotalDeflectionDenominator(0), LiveDeflectionDenominator(0), TotalDy(0), LiveDy(0), L(0),
+      DeflectionAdjustmentRatio(1.0), AnalysisSectionName(), AnalysisSectionIx(0)
 {
 }
 
@@ -42,7 +42,7 @@ void CAiscDesign::SetGeneralParameters(bool directAnalysis, bool considerB1)
 void CAiscDesign::SetLoads(double pu, double mux, double muy, double cmx, double cmy, double vux, double vuy)
 {
     Pu = pu;
-    Pr = pu;  // until a check adds Plt (A-8-2)
+    Pr = pu; // until a check adds Plt (A-8-2)
     Mux = mux;
     Muy = muy;
     Cmx = cmx;
@@ -51,7 +51,10 @@ void CAiscDesign::SetLoads(double pu, double mux, double muy, double cmx, double
     Vuy = vuy;
 }
 
-void CAiscDesign::SetMaterial(double fy) { Fy = fy; }
+void CAiscDesign::SetMaterial(double fy)
+{
+    Fy = fy;
+}
 
 void CAiscDesign::SetLateralTorsionalProperty(double cb, double lb)
 {
@@ -73,7 +76,14 @@ void CAiscDesign::SetColumnSlenderness_Torsional(double kz, double lz)
     Lz = lz;
 }
 
-void CAiscDesign::SetDesignRules(DesignRules rules) { Rules = rules; }
+void CAiscDesign::SetDesignRules(DesignRules rules)
+{
+    Rules = rules;
+}
+void CAiscDesign::SetEdition(Edition edition)
+{
+    DesignEdition = edition;
+}
 
 void CAiscDesign::SetTensileRupture(double fu, double netAreaRatio, double shearLagU)
 {
@@ -88,7 +98,10 @@ void CAiscDesign::SetSingleAngleConnection(AngleLeg leg, bool spaceTruss)
     SpaceTruss = spaceTruss;
 }
 
-void CAiscDesign::SetDoubleAngleConnectorType(ConnectorType type) { Connectors = type; }
+void CAiscDesign::SetDoubleAngleConnectorType(ConnectorType type)
+{
+    Connectors = type;
+}
 
 void CAiscDesign::SetNoTranslationLengthFactors(double k1x, double k1y)
 {
@@ -110,7 +123,10 @@ double CAiscDesign::GetTensileStrength() const
     return Fu > 0 ? Fu : TensileStrengthOfGrade(ShapeCode, Fy);
 }
 
-void CAiscDesign::SetDoubleAngleConnnectorDistance(double distance) { ConnectorDistance = distance; }
+void CAiscDesign::SetDoubleAngleConnnectorDistance(double distance)
+{
+    ConnectorDistance = distance;
+}
 
 void CAiscDesign::SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy,
                                           double liveDy, double l)
@@ -130,9 +146,15 @@ void CAiscDesign::SetDeflectionAdjustmentRatio(double ratio, const wchar_t* anal
     AnalysisSectionIx = analysisSectionIx;
 }
 
-void CAiscDesign::SetPrintFile(std::ostream* printFile) { Report.SetStream(printFile); }
+void CAiscDesign::SetPrintFile(std::ostream* printFile)
+{
+    Report.SetStream(printFile);
+}
 
-void CAiscDesign::SetPrint(bool enabled) { Report.SetEnabled(enabled); }
+void CAiscDesign::SetPrint(bool enabled)
+{
+    Report.SetEnabled(enabled);
+}
 
 namespace {
 
@@ -174,15 +196,18 @@ GoverningCheck CAiscDesign::GetCriticalCheck(GoverningCheck interaction) const
 double CAiscDesign::GetCriticalRatio() const
 {
     switch (GetCriticalCheck(GoverningCheck::None)) {
-    case GoverningCheck::MajorShear: return VxRatio;
-    case GoverningCheck::MinorShear: return VyRatio;
-    default: return InteractionRatio;
+    case GoverningCheck::MajorShear:
+        return VxRatio;
+    case GoverningCheck::MinorShear:
+        return VyRatio;
+    default:
+        return InteractionRatio;
     }
 }
 
 LimitStates CAiscDesign::GetLimitStates() const
 {
-    LimitStates states = Recorder.Record();
+    LimitStates states = Recorder.Record(DesignEdition);
     if (states.Count > 0) {
         states.Check = GetCriticalCheck(Recorder.Interaction());
         states.Ratio = GetCriticalRatio();

@@ -28,14 +28,14 @@ public:
     using AngleLeg = zorsteel::AngleLeg;
     using ConnectorType = zorsteel::ConnectorType;
     using DesignRules = zorsteel::DesignRules;
+    using Edition = zorsteel::Edition;
     using Equation = zorsteel::Equation;
     using GoverningCheck = zorsteel::GoverningCheck;
     using LimitStateEquation = zorsteel::LimitStateEquation;
     using LimitStateName = zorsteel::LimitStateName;
     using LimitStates = zorsteel::LimitStates;
     using Strength = zorsteel::Strength;
-    template <class Signature>
-    using FunctionRef = zorsteel::FunctionRef<Signature>;
+    template <class Signature> using FunctionRef = zorsteel::FunctionRef<Signature>;
 
     CAiscDesign();
     CAiscDesign(const CAiscDesign&) = default;
@@ -56,10 +56,14 @@ public:
     void SetDoubleAngleConnnectorDistance(double distance);
     // The same, spelled correctly; the name above stays for the hosts that use it.
     void SetDoubleAngleConnectorDistance(double distance) { SetDoubleAngleConnnectorDistance(distance); }
-    void SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy, double liveDy, double l);
+    void SetDeflectionParameters(double totalDenominator, double liveDenominator, double totalDy, double liveDy,
+                                 double l);
     void SetDeflectionAdjustmentRatio(double ratio, const wchar_t* analysisSectionName, double analysisSectionIx);
     // Classic (the default) or full rules (DesignRules.h).
     void SetDesignRules(DesignRules rules);
+    // AISC 360-10 (the default) or 360-22 (DesignRules.h). 360-22 runs the
+    // full rules whatever SetDesignRules chose.
+    void SetEdition(Edition edition);
     // Full rules' inputs; classic rules read none of them.
     // D2-2 / D3: Fu (ksi; 0: the Fu of the grade the family is usually rolled
     // in at Fy, TensileStrengthOfGrade), An / Ag and the shear lag factor U.
@@ -127,7 +131,9 @@ public:
 
     // ---- Inputs as set, for judging the results (MemberVerdict) ------------
     int GetShapeCode() const { return ShapeCode; }
-    DesignRules GetDesignRules() const { return Rules; }
+    // The rules the check runs under: full under 360-22.
+    DesignRules GetDesignRules() const { return FullRules() ? DesignRules::Full : DesignRules::Classic; }
+    Edition GetEdition() const { return DesignEdition; }
     AngleLeg GetAngleConnectedLeg() const { return ConnectedLeg; }
     ConnectorType GetConnectorType() const { return Connectors; }
     // Fu the tension check takes under full rules: as given, or that of the
@@ -171,8 +177,8 @@ public:
     // The governing slenderness of a column and its E3-4 elastic buckling stress.
     struct ColumnSlenderness
     {
-        double KLr;  // KL/r
-        double Fe;   // ksi
+        double KLr; // KL/r
+        double Fe;  // ksi
     };
     // Kx Lx / rx, Ky Ly / ry, their slenderness check, and E3-4 Fe on the larger.
     ColumnSlenderness GetColumnFe() const;
@@ -198,8 +204,8 @@ public:
     // both NaN, with ErrorCode 5, when Fu cannot be known.
     struct TensileRupture
     {
-        double Pn;     // kips
-        double PhiPn;  // kips
+        double Pn;    // kips
+        double PhiPn; // kips
     };
     TensileRupture GetPn_TensileRupture() const;
     // E3-2 / E3-3 (E7-2 / E7-3 with q below 1) chosen by the stress, Q Fy /
@@ -222,9 +228,9 @@ public:
     struct MagnificationAxis
     {
         double Cm;
-        double I;  // in^4
+        double I; // in^4
         double K;
-        double L;  // in
+        double L; // in
     };
     // A-8-3 multiplier about axis with A-8-5 Pe1 for the axial force pr;
     // raises ErrorCode 4 above the Euler load.
@@ -254,10 +260,12 @@ public:
         Report.EquationValue(name, value, unit);
     }
     // An equation of the table (Equations.h) by its image.
-    void PrintImage(Equation equation) const { Report.Image(zorsteel::EquationImage(equation)); }
+    // An equation of the table (Equations.h) by its image in the check's edition.
+    const wchar_t* EquationImage(Equation equation) const { return zorsteel::EquationImage(equation, DesignEdition); }
+    void PrintImage(Equation equation) const { Report.Image(EquationImage(equation)); }
     void PrintEquationValue(Equation equation, double value, const wchar_t* unit) const
     {
-        Report.EquationValue(zorsteel::EquationImage(equation), value, unit);
+        Report.EquationValue(EquationImage(equation), value, unit);
     }
     // Section properties and design inputs that open every report.
     void PrintSection() const;
@@ -275,6 +283,9 @@ protected:
     // Amplifies the working moments by B1 about each axis (P-delta).
     virtual void ComputeMomentMagnification(double& mrx, double& mry, double a, double ix, double iy);
 
+    // The full rules apply: chosen, or the 360-22 edition.
+    bool FullRules() const { return Rules == DesignRules::Full || Is360_22(); }
+    bool Is360_22() const { return DesignEdition == Edition::Aisc360_22; }
 
     // True while report writes reach a stream; guards formatting work.
     bool IsPrinting() const { return Report.IsWriting(); }
@@ -338,7 +349,7 @@ protected:
         double kStocky;
         const wchar_t* stockyLimitImage;
         double kSlender;
-        const wchar_t* slenderLimitImage;  // null: the upper limit is not shown
+        const wchar_t* slenderLimitImage; // null: the upper limit is not shown
         const wchar_t* stockyImage;
         Equation stockyEquation;
         const wchar_t* middleImage;
@@ -381,7 +392,7 @@ protected:
     // The shape's part in the check sequence that every Calculate runs.
     struct WorkingMoments
     {
-        double Mrx, Mry;  // kip-ft
+        double Mrx, Mry; // kip-ft
     };
     // Moments about the geometric axes x and y resolved to the axes the shape
     // is designed about (a single angle's principal axes); as given otherwise.
@@ -400,26 +411,26 @@ protected:
     double GetStress_FlexuralTorsional_Braced(double fy, double fz, double h) const;
     struct ShearStep
     {
-        double Vn;    // nominal shear strength, kips
-        double Phiv;  // its resistance factor
+        double Vn;   // nominal shear strength, kips
+        double Phiv; // its resistance factor
     };
     struct CompressionStep
     {
-        double PnFlexural;    // flexural buckling strength
-        double PnSecondMode;  // torsional / flexural-torsional strength, or the squash load
+        double PnFlexural;   // flexural buckling strength
+        double PnSecondMode; // torsional / flexural-torsional strength, or the squash load
     };
     struct CheckSteps
     {
-        FunctionRef<CompressionStep()> compression;        // Pu >= 0
-        FunctionRef<double(double mrx)> majorFlexure;      // Mn about the major axis, kip-in
-        FunctionRef<double(double mry)> minorFlexure;      // Mn about the minor axis, kip-in
-        FunctionRef<ShearStep()> majorShear;               // Vn and the major-axis phi_v
-        FunctionRef<double()> minorShear;                  // Vn; phi_v is GetPhiv_Minor
+        FunctionRef<CompressionStep()> compression;   // Pu >= 0
+        FunctionRef<double(double mrx)> majorFlexure; // Mn about the major axis, kip-in
+        FunctionRef<double(double mry)> minorFlexure; // Mn about the minor axis, kip-in
+        FunctionRef<ShearStep()> majorShear;          // Vn and the major-axis phi_v
+        FunctionRef<double()> minorShear;             // Vn; phi_v is GetPhiv_Minor
         // The working moments Mux and Muy on the axes the shape is designed
         // about, before amplification and in tension too (a single angle's
         // principal axes); empty: the geometric axes as given.
         FunctionRef<WorkingMoments()> designAxes = {};
-        double magnificationIx;  // inertias handed to ComputeMomentMagnification
+        double magnificationIx; // inertias handed to ComputeMomentMagnification
         double magnificationIy;
         const wchar_t* workingMomentsLine = L"Mrx = Mux; Mry = Muy";
         const wchar_t* majorFlexureHeader = L"Major Flexural Capacity Calculation";
@@ -435,8 +446,8 @@ protected:
     // A critical stress with the slenderness whose E3 or E7 branch gave it.
     struct CriticalStress
     {
-        double Fcr;  // ksi
-        double KLr;  // the governing KL/r
+        double Fcr; // ksi
+        double KLr; // the governing KL/r
     };
     // Compression by flexural buckling (E3, or E7 when q is not exactly 1):
     // prints the title line, the slenderness steps and, on the slender path,
@@ -449,9 +460,9 @@ protected:
     // say differently in their compression step.
     struct TorsionalCompressionTexts
     {
-        const wchar_t* qLabel;          // the slender path's Q line, e.g. "Q = Qs * Qa"
-        bool blankLineAfterQ;           // a blank line after it
-        const wchar_t* torsionalTitle;  // the second mode's title line when Q is exactly 1
+        const wchar_t* qLabel;         // the slender path's Q line, e.g. "Q = Qs * Qa"
+        bool blankLineAfterQ;          // a blank line after it
+        const wchar_t* torsionalTitle; // the second mode's title line when Q is exactly 1
     };
     // The compression step of a shape with a second buckling mode: E3-1 / E7
     // flexural buckling, then, when ConsiderFlexuralTorsionalBuckling(), the
@@ -469,15 +480,16 @@ protected:
     // are the flange bf.
     struct DoubleAngleLegs
     {
-        double bf;  // the outstanding leg, in
-        double h;   // the back-to-back leg, in
+        double bf; // the outstanding leg, in
+        double h;  // the back-to-back leg, in
     };
     DoubleAngleLegs GetDoubleAngleLegs() const;
 
     bool DirectAnalysis;
     bool ConsiderB1;
     DesignRules Rules;
-    mutable int ErrorCode;  // raised by const limit states, never cleared
+    Edition DesignEdition;
+    mutable int ErrorCode; // raised by const limit states, never cleared
     mvSect_AISC Section;
     int ShapeCode;
     // The report: the stream it borrows (PrintFile) and its switch (PrintEnabled).
@@ -516,7 +528,7 @@ protected:
     // The required axial strength of the check running: Pu, or under full
     // rules Pnt + B2 Plt (A-8-2).
     double Pr;
-    mutable bool SingleAngleE5;  // the last Calculate applied E5
+    mutable bool SingleAngleE5; // the last Calculate applied E5
     double PhiMnx;
     double PhiMny;
     double PhiPn;

@@ -11,7 +11,7 @@ using namespace zorsteel;
 
 namespace {
 
-constexpr double kPhi = 0.9;  // phi_t = phi_c = phi_b
+constexpr double kPhi = 0.9; // phi_t = phi_c = phi_b
 
 } // namespace
 
@@ -24,8 +24,11 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     PrintHeader(L"Section Input");
     PrintSection();
     PrintInput();
-    const bool full = Rules == DesignRules::Full;
-    if (full) PrintLine(L"Rules: full AISC 360-10 (with the provisions the classic calculation leaves out)");
+    const bool full = FullRules();
+    if (Is360_22())
+        PrintLine(L"Rules: AISC 360-22 (the full check, with that edition's provisions and equation numbers)");
+    else if (full)
+        PrintLine(L"Rules: full AISC 360-10 (with the provisions the classic calculation leaves out)");
     PrintLine(L"");
     PrintHeader(L"Axial Capacity Calculation");
     // A-8-2: the axial force from lateral translation, amplified by the larger B2.
@@ -48,7 +51,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     Recorder.Open(Strength::Pn);
     if (tension) {
         PrintLine(L"Tensile Strength");
-        const double pn = GetPn_Tension(Fy, Section.A);  // gross yielding
+        const double pn = GetPn_Tension(Fy, Section.A); // gross yielding
         Recorder.Use(pn);
         PrintImage(L"phi_t_0.90.png");
         PhiPn = kPhi * pn;
@@ -137,7 +140,10 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     return 1;
 }
 
-CAiscDesign::WorkingMoments CAiscDesign::ToDesignAxes(double mx, double my) const { return {mx, my}; }
+CAiscDesign::WorkingMoments CAiscDesign::ToDesignAxes(double mx, double my) const
+{
+    return {mx, my};
+}
 
 void CAiscDesign::AddLateralTranslationMoments(double& mrx, double& mry) const
 {
@@ -158,7 +164,7 @@ void CAiscDesign::AddLateralTranslationMoments(double& mrx, double& mry) const
 
 double CAiscDesign::GetCb_AxialTension(bool doublySymmetric) const
 {
-    if (Rules != DesignRules::Full || !doublySymmetric || !(Pr < 0) || Lb == 0) return Cb;
+    if (!FullRules() || !doublySymmetric || !(Pr < 0) || Lb == 0) return Cb;
     PrintLine(L"Cb raised by axial tension (H1.2)");
     const double pey = Pi * Pi * E * Section.Iy / (Lb * Lb);
     PrintEquationValue(L"Pey.png", pey, ForceUnit);
@@ -169,7 +175,7 @@ double CAiscDesign::GetCb_AxialTension(bool doublySymmetric) const
 
 double CAiscDesign::GetK_Pe1(double k, double k1) const
 {
-    if (Rules != DesignRules::Full) return k;
+    if (!FullRules()) return k;
     PrintLine(L"K1 (no lateral translation)", k1, L"");
     return k1;
 }

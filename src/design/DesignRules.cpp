@@ -20,6 +20,20 @@ bool ParseDesignRules(const char* name, DesignRules& rules)
     return true;
 }
 
+const char* EditionText(Edition edition)
+{
+    return edition == Edition::Aisc360_22 ? "360-22" : "360-10";
+}
+
+bool ParseEdition(const char* name, Edition& edition)
+{
+    std::string_view text = name;
+    if (text.starts_with("AISC ")) text.remove_prefix(5);
+    if (text != "360-10" && text != "360-22") return false;
+    edition = text == "360-22" ? Edition::Aisc360_22 : Edition::Aisc360_10;
+    return true;
+}
+
 double TensileStrengthOfGrade(int shapeCode, double fy)
 {
     struct Grade

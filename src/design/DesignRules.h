@@ -7,12 +7,24 @@
 // where it applies. docs/aisc-departures.md says what each closes.
 #pragma once
 
+#include <cstdint>
+
 namespace zorsteel {
 
 enum class DesignRules
 {
     Classic,
     Full,
+};
+
+// The edition of AISC 360 a check follows. 360-10 is the default and runs
+// under either rules; 360-22 always runs the full check, with the provisions
+// that edition changed (each its own function, named by its 360-22 equation)
+// and its equation numbers in the report.
+enum class Edition : std::uint8_t
+{
+    Aisc360_10,
+    Aisc360_22,
 };
 
 // The leg through which a single angle is connected (E5); Unknown: not
@@ -36,6 +48,12 @@ enum class ConnectorType
 const char* DesignRulesText(DesignRules rules);
 // Takes "classic" or "full"; false for any other name.
 bool ParseDesignRules(const char* name, DesignRules& rules);
+
+// "360-10", "360-22".
+const char* EditionText(Edition edition);
+// Takes "360-10" or "360-22" (also with "AISC " before them); false for any
+// other name.
+bool ParseEdition(const char* name, Edition& edition);
 
 // Fu of the ASTM grade a family is usually rolled in at that Fy, ksi; 0 when
 // the family has no grade of that Fy (Fu cannot be known from Fy).

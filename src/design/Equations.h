@@ -1,13 +1,15 @@
-// The AISC 360-10 equations the library writes into a report or records as
-// the equation of a limit state, each named once: its label ("F2-6"), the
-// image the report shows it by ("Eq.F2-6.png", rendered from
-// tools/equations.tsv) and, where the equation gives the nominal strength of
-// a limit state, that limit state's name. Code names a row by its Equation,
-// so a misspelt equation does not compile.
+// The AISC 360 equations the library writes into a report or records as the
+// equation of a limit state, each named once: its label ("F2-6"), the image
+// the report shows it by ("Eq.F2-6.png", rendered from tools/equations.tsv)
+// and, where the equation gives the nominal strength of a limit state, that
+// limit state's name. Code names a row by its Equation, so a misspelt
+// equation does not compile.
 //
-// A new provision is one enumerator and one row. A second edition of the
-// specification will add its column to the rows (its own label and image
-// where they differ), chosen by the edition a check runs under.
+// Enumerators are named by the 360-10 label. The 360-22 column gives the
+// label and image of the row in that edition where they differ (renumbered,
+// or the same number with another formula); an equation 360-22 added has no
+// 360-10 label and an enumerator named by its 360-22 label with "_22"
+// (E7_1_22). A new provision is one enumerator and one row.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +18,7 @@
 #include <optional>
 
 #include "../platform/Export.h"
+#include "DesignRules.h"
 
 namespace zorsteel {
 
@@ -46,27 +49,127 @@ ZORSTEEL_API const char* LimitStateNameText(LimitStateName name);
 // Chapter C without numbering it.
 enum class Equation : std::uint8_t
 {
-    A_8_1, A_8_2, A_8_3, A_8_5,
-    C2_2a, C2_2b,
-    D2_1, D2_2, D3_1,
-    E3_1, E3_2, E3_3, E3_4, E4_1, E4_2, E4_3, E4_4, E4_5, E4_8, E4_9, E4_10, E4_11, E5_1, E5_2, E5_3, E5_4, E6_1,
-    E6_2a, E6_2b, E7_2, E7_3, E7_4, E7_5, E7_6, E7_10, E7_11, E7_12, E7_13, E7_14, E7_15, E7_16, E7_17, E7_18, E7_19,
-    F2_1, F2_2, F2_3, F2_4, F2_5, F2_6, F2_7, F2_8b, F3_1, F3_2, F4_7, F4_11, F4_12, F5_1, F5_2, F5_3, F5_4, F5_5,
-    F5_6, F5_7, F5_8, F5_9, F6_1, F6_2, F6_3, F6_4, F7_1, F7_2, F7_3, F7_4, F7_5, F8_1, F8_2, F8_3, F8_4, F9_1,
-    F9_2, F9_3, F9_4, F9_5, F9_6, F9_7, F9_8, F9_9, F9_10, F9_11, F10_1, F10_2, F10_3, F10_4, F10_5, F10_7, F10_8,
+    A_8_1,
+    A_8_2,
+    A_8_3,
+    A_8_5,
+    C2_2a,
+    C2_2b,
+    D2_1,
+    D2_2,
+    D3_1,
+    E3_1,
+    E3_2,
+    E3_3,
+    E3_4,
+    E4_1,
+    E4_2,
+    E4_3,
+    E4_4,
+    E4_5,
+    E4_8,
+    E4_9,
+    E4_10,
+    E4_11,
+    E5_1,
+    E5_2,
+    E5_3,
+    E5_4,
+    E6_1,
+    E6_2a,
+    E6_2b,
+    E7_2,
+    E7_3,
+    E7_4,
+    E7_5,
+    E7_6,
+    E7_10,
+    E7_11,
+    E7_12,
+    E7_13,
+    E7_14,
+    E7_15,
+    E7_16,
+    E7_17,
+    E7_18,
+    E7_19,
+    F2_1,
+    F2_2,
+    F2_3,
+    F2_4,
+    F2_5,
+    F2_6,
+    F2_7,
+    F2_8b,
+    F3_1,
+    F3_2,
+    F4_7,
+    F4_11,
+    F4_12,
+    F5_1,
+    F5_2,
+    F5_3,
+    F5_4,
+    F5_5,
+    F5_6,
+    F5_7,
+    F5_8,
+    F5_9,
+    F6_1,
+    F6_2,
+    F6_3,
+    F6_4,
+    F7_1,
+    F7_2,
+    F7_3,
+    F7_4,
+    F7_5,
+    F8_1,
+    F8_2,
+    F8_3,
+    F8_4,
+    F9_1,
+    F9_2,
+    F9_3,
+    F9_4,
+    F9_5,
+    F9_6,
+    F9_7,
+    F9_8,
+    F9_9,
+    F9_10,
+    F9_11,
+    F10_1,
+    F10_2,
+    F10_3,
+    F10_4,
+    F10_5,
+    F10_7,
+    F10_8,
     F10_9,
-    G2_1, G2_2, G2_3, G2_4, G2_5, G6_1, G6_2b,
-    H1_1a, H1_1b,
+    G2_1,
+    G2_2,
+    G2_3,
+    G2_4,
+    G2_5,
+    G6_1,
+    G6_2b,
+    H1_1a,
+    H1_1b,
     SquashLoad,
 };
 
 struct EquationRow
 {
     Equation Id;
-    const char* Label;     // "F2-6"
-    const wchar_t* Image;  // "Eq.F2-6.png"; null where the report shows the equation by another's image
-                           // (F5-1 by F5-2's) or by one image per axis (F10-1: "Mnw.png", "Mnz.png")
-    std::optional<LimitStateName> LimitState;  // none for a stress, a length, a factor or a ratio
+    const char* Label;    // "F2-6"
+    const wchar_t* Image; // "Eq.F2-6.png"; null where the report shows the equation by another's image
+                          // (F5-1 by F5-2's) or by one image per axis (F10-1: "Mnw.png", "Mnz.png")
+    std::optional<LimitStateName> LimitState; // none for a stress, a length, a factor or a ratio
+    // The 360-22 column: null where 360-22 writes the equation as 360-10
+    // does, under the same number.
+    const char* Label22 = nullptr;
+    const wchar_t* Image22 = nullptr;
 };
 
 inline constexpr EquationRow kEquationTable[] = {
@@ -184,8 +287,17 @@ constexpr const EquationRow& EquationRowOf(Equation equation)
 {
     return kEquationTable[static_cast<std::size_t>(equation)];
 }
-constexpr const char* EquationLabel(Equation equation) { return EquationRowOf(equation).Label; }
-constexpr const wchar_t* EquationImage(Equation equation) { return EquationRowOf(equation).Image; }
+// The label and image of an equation in an edition (360-10 by default).
+constexpr const char* EquationLabel(Equation equation, Edition edition = Edition::Aisc360_10)
+{
+    const EquationRow& row = EquationRowOf(equation);
+    return edition == Edition::Aisc360_22 && row.Label22 ? row.Label22 : row.Label;
+}
+constexpr const wchar_t* EquationImage(Equation equation, Edition edition = Edition::Aisc360_10)
+{
+    const EquationRow& row = EquationRowOf(equation);
+    return edition == Edition::Aisc360_22 && row.Label22 ? row.Image22 : row.Image;
+}
 
 // An equation that gives the nominal strength of a limit state. Made only
 // from a constant, so that naming one without a limit state (a stress, a

@@ -7,8 +7,7 @@ namespace zorsteel {
 namespace {
 
 // One text for each enumerator, in order: the table ends at the last one.
-template <auto Last, std::size_t N>
-constexpr bool Covers(const char* const (&)[N])
+template <auto Last, std::size_t N> constexpr bool Covers(const char* const (&)[N])
 {
     return N == static_cast<std::size_t>(Last) + 1;
 }
@@ -31,14 +30,13 @@ const char* StrengthText(Strength quantity)
 
 const char* GoverningCheckText(GoverningCheck check)
 {
-    static constexpr const char* kTexts[] = {"", EquationLabel(Equation::H1_1a),
-                                             EquationLabel(Equation::H1_1b), "Major shear",
-                                             "Minor shear"};
+    static constexpr const char* kTexts[] = {"", EquationLabel(Equation::H1_1a), EquationLabel(Equation::H1_1b),
+                                             "Major shear", "Minor shear"};
     static_assert(Covers<GoverningCheck::MinorShear>(kTexts));
     return kTexts[static_cast<std::size_t>(check)];
 }
 
-LimitStates LimitStateRecorder::Record() const
+LimitStates LimitStateRecorder::Record(Edition edition) const
 {
     LimitStates record;
     std::array<bool, kStrengthCount> found{};
@@ -49,7 +47,7 @@ LimitStates LimitStateRecorder::Record() const
         const bool governs = !found[quantity] && std::bit_cast<std::uint64_t>(entry.nominal) ==
                                                      std::bit_cast<std::uint64_t>(m_used[quantity]);
         found[quantity] = found[quantity] || governs;
-        record.Entries[i] = {LimitStateNameText(entry.name), EquationLabel(entry.equation), entry.nominal,
+        record.Entries[i] = {LimitStateNameText(entry.name), EquationLabel(entry.equation, edition), entry.nominal,
                              entry.quantity, governs};
     }
     record.Count = m_count;

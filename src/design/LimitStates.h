@@ -33,7 +33,7 @@ inline constexpr std::size_t kStrengthCount = 5;
 // interaction equations, or shear about one axis.
 enum class GoverningCheck : std::uint8_t
 {
-    None,  // no Calculate since construction or ResetResult
+    None, // no Calculate since construction or ResetResult
     H1_1a,
     H1_1b,
     MajorShear,
@@ -42,20 +42,20 @@ enum class GoverningCheck : std::uint8_t
 
 struct LimitState
 {
-    const char* Name;      // e.g. "Lateral-torsional buckling"
-    const char* Equation;  // e.g. "F2-2"; for compression, the equation of the critical stress Fcr
-    double Nominal;        // the nominal strength: kips for Pn, Vnx, Vny; kip-ft for Mnx, Mny
-    Strength Quantity;     // the strength it bounds
-    bool Governs;          // the one whose value Calculate used for its strength
+    const char* Name;     // e.g. "Lateral-torsional buckling"
+    const char* Equation; // e.g. "F2-2"; for compression, the equation of the critical stress Fcr
+    double Nominal;       // the nominal strength: kips for Pn, Vnx, Vny; kip-ft for Mnx, Mny
+    Strength Quantity;    // the strength it bounds
+    bool Governs;         // the one whose value Calculate used for its strength
 };
 
 struct ZORSTEEL_API LimitStates
 {
-    static constexpr std::size_t Capacity = 12;  // a check records at most 10
+    static constexpr std::size_t Capacity = 12; // a check records at most 10
     std::array<LimitState, Capacity> Entries{};
-    std::size_t Count = 0;  // Entries beyond Count mean nothing
+    std::size_t Count = 0; // Entries beyond Count mean nothing
     GoverningCheck Check = GoverningCheck::None;
-    double Ratio = 0;  // the governing check's ratio: GetCriticalRatio
+    double Ratio = 0; // the governing check's ratio: GetCriticalRatio
 
     const LimitState* begin() const { return Entries.data(); }
     const LimitState* end() const { return Entries.data() + Count; }
@@ -90,10 +90,7 @@ public:
     // A compressive strength, the critical stress times the area (E3-1, E4-1):
     // recorded under pnEquation's limit state with the equation of the critical
     // stress noted last.
-    void AddOnCriticalStress(LimitStateEquation pnEquation, double pn)
-    {
-        Add(pnEquation.Name(), m_criticalStress, pn);
-    }
+    void AddOnCriticalStress(LimitStateEquation pnEquation, double pn) { Add(pnEquation.Name(), m_criticalStress, pn); }
     // Adds the last entry again for the open strength (a round section's
     // shear strength is the same about both axes).
     void RepeatLast()
@@ -113,7 +110,8 @@ public:
     // The entries with their texts, each strength governed by the first of
     // its entries whose nominal value is, bit for bit, the one the check
     // used. Check and Ratio are left for the design object to fill.
-    LimitStates Record() const;
+    // Equations are labelled as edition numbers them.
+    LimitStates Record(Edition edition = Edition::Aisc360_10) const;
 
 private:
     struct Entry

@@ -94,7 +94,7 @@ CAiscDesignTeeType::TorsionalSection CAiscDesign2L::GetTorsionalSection() const
     const double klo = Ky * Ly / s.ry;
     double klm;
     Equation equation;
-    if (Rules == DesignRules::Full && Connectors == ConnectorType::Snug) {
+    if (FullRules() && Connectors == ConnectorType::Snug) {
         PrintLine(L"Snug-tight bolted connectors");
         klm = std::sqrt(klo * klo + aRi * aRi);
         equation = Equation::E6_1;

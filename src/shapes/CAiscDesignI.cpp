@@ -51,7 +51,7 @@ CAiscDesign::CompressionStep CAiscDesignI::GetCompression(double h) const
     PrintLine(L"");
     const double qa = GetQa_Stiffened(h, Section.tw, E, Fy);
     PrintLine(L"");
-    if (Rules == DesignRules::Full && !ConsiderFlexuralTorsionalBuckling()) return GetCompression_Torsional(qs * qa);
+    if (FullRules() && !ConsiderFlexuralTorsionalBuckling()) return GetCompression_Torsional(qs * qa);
     // Only channels ask for the second mode: E3 on their E4-5 stress.
     return GetCompression_FlexuralTorsional(
         qs * qa,
@@ -178,7 +178,7 @@ double CAiscDesignI::GetQa_Stiffened(double b, double t, double e, double fy) co
     PrintLine(L"Calculating f = Fcr, assuming Q = 1.0");
     const ColumnSlenderness column = GetColumnFe();
     const double f = GetColumnFcr(column.Fe, column.KLr);
-    const double be = Rules == DesignRules::Full
+    const double be = FullRules()
                           ? GetEffectiveWidth_Full(b, t, e, f)
                           : std::min(1.92 * t * std::sqrt(e / f) * (1 - 0.34 / ratio * std::sqrt(e / f)), b);
     PrintEquationValue(Equation::E7_17, be, L"in");
@@ -290,7 +290,7 @@ double CAiscDesignI::GetMn_FlangeLocalBuckling(const ElementLimits& flange, doub
         mn = mp - (mp - 0.7 * fy * s) * (lambdaF - lambdaPf) / (lambdaRf - lambdaPf);
         recorded = equations.noncompact;
     }
-    if (recorded) image = zorsteel::EquationImage(recorded->Id());
+    if (recorded) image = EquationImage(recorded->Id());
     PrintMoment(image, mn);
     const double strength = std::min(mp, mn);
     if (recorded) RecordMoment(*recorded, strength);
@@ -318,7 +318,7 @@ double CAiscDesignI::GetMn_Lateral(const mvSect_AISC& section, const LengthLimit
         mn = cb * (mp - (mp - 0.7 * fy * sx) * (lb - lp) / (lr - lp));
         recorded = LimitStateEquation(Equation::F2_2);
     }
-    if (recorded) image = zorsteel::EquationImage(recorded->Id());
+    if (recorded) image = EquationImage(recorded->Id());
     // The report shows the uncapped moment.
     PrintMoment(image, mn);
     const double strength = std::min(mp, mn);

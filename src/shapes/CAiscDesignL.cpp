@@ -111,7 +111,7 @@ CAiscDesign::WorkingMoments CAiscDesignL::ToDesignAxes(double mx, double my) con
 
 bool CAiscDesignL::AppliesE5() const
 {
-    if (Rules != DesignRules::Full || ConnectedLeg == AngleLeg::Unknown) return false;
+    if (!FullRules() || ConnectedLeg == AngleLeg::Unknown) return false;
     // E5 covers an angle connected by its short leg only below bl / bs = 1.7.
     return !IsShortLegConnected() || Section.b / Section.d < 1.7;
 }

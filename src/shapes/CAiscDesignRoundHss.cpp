@@ -121,7 +121,7 @@ double CAiscDesignRoundHss::GetMn_LocalBuckling_Flange(const mvSect_AISC& sectio
         mn = (0.021 * E / d_t + Fy) * s;
         recorded = LimitStateEquation(Equation::F8_2);
     }
-    if (recorded) image = zorsteel::EquationImage(recorded->Id());
+    if (recorded) image = EquationImage(recorded->Id());
     PrintMoment(image, mn);
     if (recorded) RecordMoment(*recorded, mn);
     return mn;
