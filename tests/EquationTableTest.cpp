@@ -60,6 +60,7 @@ TEST(EquationTableTest, EveryImageTheLibraryNamesHasItsFile)
     ASSERT_GT(named.size(), 60u);  // the hollow-section checks alone name more: the scan works
     for (const zorsteel::EquationRow& row : zorsteel::kEquationTable) {
         if (row.Image) named.insert(Narrow(row.Image));
+        if (row.Image22) named.insert(Narrow(row.Image22));
     }
     const std::set<std::string> files = ImageFiles();
     for (const std::string& name : named) EXPECT_TRUE(files.count(name)) << "images/" << name << " is missing";
@@ -83,33 +84,41 @@ TEST(EquationTableTest, FolderHoldsTheRenderersImagesAllOfOneHeight)
 
 TEST(EquationTableTest, EachRowsImageIsRenderedForItsLabelAndEveryEquationImageHasARow)
 {
-    // A row's image is rendered with the row's label among its references
-    // ("Eq.F7-1.png" serves F7-1 and F8-1); every "Eq." image is a row's.
+    // In each edition, a row's image is rendered with the row's label among
+    // its references ("Eq.F7-1.png" serves F7-1 and F8-1) and no label is
+    // used twice; every equation image ("Eq." for 360-10 and the rows 360-22
+    // shares, "Eq22." for 360-22's own) is a row's in some edition.
     const std::map<std::string, std::string> renderer = RendererTable();
-    std::set<std::string> labels, images;
-    for (const zorsteel::EquationRow& row : zorsteel::kEquationTable) {
-        EXPECT_TRUE(labels.insert(row.Label).second) << row.Label << " twice";
-        if (!row.Image) continue;
-        const std::string image = Narrow(row.Image);
-        images.insert(image);
-        const auto found = renderer.find(image);
-        ASSERT_NE(found, renderer.end()) << image << " of " << row.Label << " is not in tools/equations.tsv";
-        std::set<std::string> references;
-        std::istringstream list(found->second);
-        for (std::string reference; std::getline(list >> std::ws, reference, ',');) references.insert(reference);
-        EXPECT_TRUE(references.count(row.Label))
-            << image << " is rendered for " << found->second << ", not " << row.Label;
+    std::set<std::string> images;
+    for (const zorsteel::Edition edition : {zorsteel::Edition::Aisc360_10, zorsteel::Edition::Aisc360_22}) {
+        std::set<std::string> labels;
+        std::vector<std::string> imageless;
+        for (const zorsteel::EquationRow& row : zorsteel::kEquationTable) {
+            const char* const label = zorsteel::EquationLabel(row.Id, edition);
+            if (!label) continue;  // an equation the edition does not have
+            EXPECT_TRUE(labels.insert(label).second) << label << " twice in " << zorsteel::EditionText(edition);
+            const wchar_t* const name = zorsteel::EquationImage(row.Id, edition);
+            if (!name) {
+                imageless.push_back(label);
+                continue;
+            }
+            const std::string image = Narrow(name);
+            images.insert(image);
+            const auto found = renderer.find(image);
+            ASSERT_NE(found, renderer.end()) << image << " of " << label << " is not in tools/equations.tsv";
+            std::set<std::string> references;
+            std::istringstream list(found->second);
+            for (std::string reference; std::getline(list >> std::ws, reference, ',');) references.insert(reference);
+            EXPECT_TRUE(references.count(label)) << image << " is rendered for " << found->second << ", not " << label;
+        }
+        // Rows without an image of their own, each for its reason (Equations.h).
+        EXPECT_EQ(imageless, (std::vector<std::string>{"F5-1", "F10-1", "Py = Fy Ag"})) << zorsteel::EditionText(edition);
     }
     for (const auto& [image, reference] : renderer) {
-        if (image.starts_with("Eq.")) {
+        if (image.starts_with("Eq.") || image.starts_with("Eq22.")) {
             EXPECT_TRUE(images.count(image)) << image << " is no row's image";
         }
     }
-    // Rows without an image of their own, each for its reason (Equations.h).
-    std::vector<std::string> imageless;
-    for (const zorsteel::EquationRow& row : zorsteel::kEquationTable)
-        if (!row.Image) imageless.push_back(row.Label);
-    EXPECT_EQ(imageless, (std::vector<std::string>{"F5-1", "F10-1", "Py = Fy Ag"}));
 }
 
 namespace {
@@ -185,7 +194,8 @@ TEST(EquationTableTest, WhatGovernsListsEquationsOfTheTableUnderTheirLimitStates
     const std::string page = FileText((kSourceDir / "docs" / "coverage.md").string());
     const std::string governs = page.substr(page.find("## What governs"));
     std::map<std::string, const zorsteel::EquationRow*> rows;
-    for (const zorsteel::EquationRow& row : zorsteel::kEquationTable) rows[row.Label] = &row;
+    for (const zorsteel::EquationRow& row : zorsteel::kEquationTable)
+        if (row.Label) rows[row.Label] = &row;
     const std::regex label(R"(\b[A-H]\d+-\d+[ab]?\b)");
     int listed = 0;
     for (const std::string& line : TableRows(governs)) {
