@@ -270,12 +270,12 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
     if (m_csv && envelope)
         for (const MemberResult& line : *envelope) m_csv->Write(line);
     if (m_csv) m_csv->Flush();
-    if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope, m_options->Conventions.Rules);
+    if (m_json.Stream()) WriteJson(*m_json.Stream(), m_columns, m_results, envelope, m_options->Conventions);
     if (m_out.Stream() && m_options->OutAsJson) WriteJsonArray(*m_out.Stream(), m_columns, m_results, envelope);
     if (m_out.Stream() == &std::cout || m_json.Stream() == &std::cout) return;
     const bool colour = UseColour(m_options->Colours);
     if (Quiet()) {
-        WriteShortSummary(std::cout, m_results, colour);
+        WriteShortSummary(std::cout, m_results, CheckedBy(m_options->Conventions), colour);
         return;
     }
     WriteTable(std::cout, m_results, m_withCombo, colour, m_options->Threads);
@@ -283,6 +283,7 @@ void ResultSink::Finish(const std::vector<MemberResult>* envelope)
         std::cout << "\nEnvelope: the governing combination of each member\n";
         WriteTable(std::cout, *envelope, m_withCombo, colour, m_options->Threads);
     }
+    std::cout << "\nChecked by " << CheckedBy(m_options->Conventions) << "\n";
 }
 
 bool ResultSink::Quiet() const

@@ -36,7 +36,7 @@ struct CheckOptions
     bool Table = false;  // every row on the terminal, also with --out FILE or --json FILE
     Colour Colours = Colour::Auto;
     unsigned Threads = 0;  // threads that check members; 0: one per core
-    InputConventions Conventions;  // --length-unit, --compression-sign
+    InputConventions Conventions; // --length-unit, --compression-sign, --rules, --edition
 };
 
 // Runs the check; returns the exit status (ExitStatus.h).

@@ -202,7 +202,8 @@ private:
 } // namespace
 
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
-               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope, DesignRules rules)
+               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope,
+               const InputConventions& conventions)
 {
     JsonWriter json(out, columns);
     auto array = [&](const char* key, const std::vector<MemberResult>& rows, bool last) {
@@ -211,7 +212,8 @@ void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& column
         json.Text() += rows.empty() ? "]" : "\n  ]";
         json.Text() += last ? "\n" : ",\n";
     };
-    ((json.Text() += "{\n  \"Rules\": \"") += DesignRulesText(rules)) += "\",\n";
+    ((json.Text() += "{\n  \"Rules\": \"") += DesignRulesText(EffectiveRules(conventions))) += "\",\n";
+    ((json.Text() += "  \"Edition\": \"") += EditionText(conventions.Edition)) += "\",\n";
     array("members", results, envelope == nullptr);
     if (envelope) array("envelope", *envelope, true);
     json.Text() += "}\n";
@@ -306,7 +308,14 @@ void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, boo
     WriteAligned(out, rows, right, status, colour);
 }
 
-void WriteShortSummary(std::ostream& out, const std::vector<MemberResult>& results, bool colour)
+std::string CheckedBy(const InputConventions& conventions)
+{
+    return std::string("AISC ") + EditionText(conventions.Edition) + ", " +
+           DesignRulesText(EffectiveRules(conventions)) + " rules";
+}
+
+void WriteShortSummary(std::ostream& out, const std::vector<MemberResult>& results, std::string_view checkedBy,
+                       bool colour)
 {
     const std::vector<ModelMember> members = MembersOf(results);
     std::size_t counts[3] = {};
@@ -328,8 +337,8 @@ void WriteShortSummary(std::ostream& out, const std::vector<MemberResult>& resul
                            r.Checked ? Brief(r.CriticalRatio, true) : "", Printable(r.Message)});
     }
     out << members.size() << (members.size() == 1 ? " member" : " members") << " (" << results.size()
-        << (results.size() == 1 ? " row" : " rows") << "): " << counts[0] << " OK, " << counts[1] << " NG, " << counts[2]
-        << " ERROR";
+        << (results.size() == 1 ? " row" : " rows") << ") by " << checkedBy << ": " << counts[0] << " OK, " << counts[1]
+        << " NG, " << counts[2] << " ERROR";
     if (highest)
         out << "; highest critical ratio " << Brief(highest->CriticalRatio, true) << " (" << Printable(highest->Id)
             << (highest->Combo.empty() ? "" : ", " + Printable(highest->Combo)) << ")";

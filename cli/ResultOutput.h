@@ -30,15 +30,17 @@ private:
     std::vector<const ResultColumn*> m_columns;
 };
 
-// {"Rules": "full", "members": [...], "envelope": [...]}: the rules the
-// members were checked by, then one object per result with the
+// {"Rules": "full", "Edition": "360-10", "members": [...], "envelope": [...]}:
+// the rules (full under 360-22) and the edition the members were checked by,
+// then one object per result with the
 // columns as keys and "LimitStates", the list of every limit state evaluated
 // ({"Quantity", "Name", "Equation", "Nominal", "Governs"}); non-finite numbers
 // as the strings "inf", "-inf", "nan"; the results of an ERROR row (numbers,
 // what governs, the list), and the deflection ratios of a check without
 // deflections, as null. "envelope" only when asked for.
 void WriteJson(std::ostream& out, const std::vector<const ResultColumn*>& columns,
-               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope, DesignRules rules);
+               const std::vector<MemberResult>& results, const std::vector<MemberResult>* envelope,
+               const InputConventions& conventions);
 // The same objects as one JSON array, the members then their envelope lines
 // (which carry "Envelope": 1): what --out writes with --json and no file.
 void WriteJsonArray(std::ostream& out, const std::vector<const ResultColumn*>& columns,
@@ -60,11 +62,16 @@ void WriteAligned(std::ostream& out, const std::vector<std::vector<std::string>>
 void WriteTable(std::ostream& out, const std::vector<MemberResult>& results, bool withCombo, bool colour,
                 unsigned threads);
 
+// What the members were checked by, for a person: "AISC 360-10, full rules".
+std::string CheckedBy(const InputConventions& conventions);
+
 // The check in short, for the terminal when the results went to a file: the
-// members (MembersOf) counted by status, the highest critical ratio, and the
+// members (MembersOf) and what they were checked by (CheckedBy), counted by
+// status, the highest critical ratio, and the
 // NG and ERROR members by their governing combination (the first 20, then how
 // many more).
-void WriteShortSummary(std::ostream& out, const std::vector<MemberResult>& results, bool colour);
+void WriteShortSummary(std::ostream& out, const std::vector<MemberResult>& results, std::string_view checkedBy,
+                       bool colour);
 
 // One line per member (MembersOf: rows with one Id, in order of first
 // appearance): a copy of the result of its governing combination.

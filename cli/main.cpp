@@ -59,10 +59,10 @@ std::string InputHelp(const InputColumn& column)
     return std::string(column.Help);
 }
 
-// --length-unit and --compression-sign: the texts, turned into conventions after parsing.
+// --length-unit, --compression-sign, --rules and --edition: the texts, turned into conventions after parsing.
 struct ConventionTexts
 {
-    std::string lengthUnit = "in", compressionSign = "positive", rules = "full";
+    std::string lengthUnit = "in", compressionSign = "positive", rules = "full", edition = "360-10";
 };
 
 void AddConventionOptions(CLI::App& command, ConventionTexts& texts)
@@ -78,6 +78,12 @@ void AddConventionOptions(CLI::App& command, ConventionTexts& texts)
                        "full (the default): AISC 360-10 with tensile rupture, E5, E4-4, E6-1, B2, H1.2 and the rest "
                        "that classic leaves out; classic: the calculation as before (docs/aisc-departures.md)")
         ->check(CLI::IsMember({"full", "classic"}));
+    command
+        .add_option("--edition", texts.edition,
+                    "360-10 (the default) or 360-22: AISC 360-22 runs the full check (as --rules full) with the "
+                    "provisions that edition changed and its equation numbers in the report; it does not go "
+                    "with --rules classic")
+        ->check(CLI::IsMember({"360-10", "360-22"}));
 }
 
 InputConventions ConventionsOf(const ConventionTexts& texts)
@@ -86,7 +92,17 @@ InputConventions ConventionsOf(const ConventionTexts& texts)
     ParseLengthUnit(texts.lengthUnit, conventions.Lengths);
     ParseCompressionSign(texts.compressionSign, conventions.Compression);
     ParseRules(texts.rules, conventions.Rules);
+    ParseEditionName(texts.edition, conventions.Edition);
     return conventions;
+}
+
+// 360-22 is the full check: classic rules under it are a contradiction, not a choice to guess at.
+bool ConventionsAgree(const ConventionTexts& texts)
+{
+    if (texts.edition != "360-22" || texts.rules != "classic") return true;
+    Complain("--rules classic does not go with --edition 360-22: AISC 360-22 runs the full check (leave out "
+             "--rules, or give --edition 360-10)");
+    return false;
 }
 
 } // namespace
@@ -97,7 +113,7 @@ int main(int argc, char** argv)
     // standard error through stdio): its own buffer, not stdio's at each write.
     std::ios::sync_with_stdio(false);
     CLI::App app{"zorsteel " + std::string(ZorsteelVersion()) +
-                 ": structural steel member checks by AISC 360-10 (LRFD).\n"
+                 ": structural steel member checks by AISC 360-10 (LRFD), or 360-22 (--edition).\n"
                  "Units: kips, inches, ksi; moments in kip-ft; Pu compression positive\n"
                  "(check and select take --length-unit ft and --compression-sign negative)."};
     app.footer(kExitStatusHelp);
@@ -181,6 +197,7 @@ int main(int argc, char** argv)
     }
 
     check.Colours = select.Members.Colours = ColourOf(colour);
+    if (!ConventionsAgree(checkConventions) || !ConventionsAgree(selectConventions)) return kExitUsage;
     check.Conventions = ConventionsOf(checkConventions);
     select.Members.Conventions = ConventionsOf(selectConventions);
     if (select.WriteMembers == "-") {

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const InputConventions conventions{size % 2 ? LengthUnit::Feet : LengthUnit::Inches,
                                        size % 3 ? CompressionSign::Positive : CompressionSign::Negative,
-                                       size % 5 ? DesignRules::Full : DesignRules::Classic};
+                                       size % 5 ? DesignRules::Full : DesignRules::Classic,
+                                       size % 7 ? Edition::Aisc360_10 : Edition::Aisc360_22};
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     const MemberFile file = ReadMembers(in, "fuzz.csv", 1, conventions, true);
     FUZZ_EXPECT(file.Error.empty() || file.Rows.empty());
@@ -43,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CsvResultWriter csv(out, columns);
     for (const MemberResult& result : results) csv.Write(result);
     std::ostringstream json;
-    WriteJson(json, columns, results, &envelope, conventions.Rules);
+    WriteJson(json, columns, results, &envelope, conventions);
     FUZZ_EXPECT(nlohmann::json::accept(json.str()));
     WriteTable(out, results, file.HasCombo, true, 1);
-    WriteShortSummary(out, results, true);
+    WriteShortSummary(out, results, CheckedBy(conventions), true);
     WriteModelReport(out, results, {.Title = "fuzz"});
 
     if (!file.Error.empty()) return 0;

@@ -131,13 +131,17 @@ void SetField(MemberRow& row, const InputColumn& column, py::handle value)
     if (!row.Error.empty()) throw py::value_error(row.Error);
 }
 
-// length_unit=, compression_sign= and rules=, by the command's names for them.
+// length_unit=, compression_sign=, rules= and edition=, by the command's names for them.
 InputConventions ConventionsOf(const std::string& lengthUnit, const std::string& compressionSign,
-                               const std::string& rules)
+                               const std::string& rules, const std::string& edition)
 {
     InputConventions conventions;
     if (!ParseRules(rules, conventions.Rules))
         throw py::value_error("rules: must be 'full' or 'classic', not " + std::string(py::repr(py::str(rules))));
+    if (!ParseEditionName(edition, conventions.Edition))
+        throw py::value_error("edition: must be '360-10' or '360-22', not " + std::string(py::repr(py::str(edition))));
+    if (conventions.Edition == Edition::Aisc360_22 && conventions.Rules == DesignRules::Classic)
+        throw py::value_error("rules: 'classic' does not go with edition '360-22', which runs the full check");
     if (!ParseLengthUnit(lengthUnit, conventions.Lengths))
         throw py::value_error("length_unit: must be 'in' or 'ft', not " + std::string(py::repr(py::str(lengthUnit))));
     if (!ParseCompressionSign(compressionSign, conventions.Compression))
@@ -204,10 +208,11 @@ std::vector<MemberResult> Run(const std::vector<MemberRow>& rows, bool report, b
 }
 
 MemberResult Check(const std::string& section, bool report, const std::string& lengthUnit,
-                   const std::string& compressionSign, const std::string& rules, const py::kwargs& inputs)
+                   const std::string& compressionSign, const std::string& rules, const std::string& edition,
+                   const py::kwargs& inputs)
 {
     Catalogue();
-    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign, rules);
+    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign, rules, edition);
     if (inputs.contains("Section")) throw py::type_error("check() got multiple values for argument 'section'");
     const std::string id = IdOf(inputs);
     MemberRow row = RowOf(inputs, "member " + (id.empty() ? section : id), "check() got an unexpected keyword argument",
@@ -240,10 +245,10 @@ py::iterable RowsOf(const py::object& rows, const py::object& mapping)
 
 std::vector<MemberResult> CheckMany(const py::object& rows, bool report, const std::string& lengthUnit,
                                     const std::string& compressionSign, const std::string& rules,
-                                    const std::string& errors)
+                                    const std::string& edition, const std::string& errors)
 {
     Catalogue();
-    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign, rules);
+    const InputConventions conventions = ConventionsOf(lengthUnit, compressionSign, rules, edition);
     const bool raise = RaisesErrors(errors);
     const py::object mapping = py::module_::import("collections.abc").attr("Mapping");
     std::vector<MemberRow> members;
@@ -413,7 +418,8 @@ py::list LimitStateList(const MemberResult& result)
 
 PYBIND11_MODULE(zorsteel, m)
 {
-    m.doc() = "Structural steel member checks by AISC 360-10 (LRFD). Units: kips, inches, ksi; moments in kip-ft.";
+    m.doc() = "Structural steel member checks by AISC 360-10 (LRFD), or AISC 360-22 with edition='360-22'. Units: "
+              "kips, inches, ksi; moments in kip-ft.";
     m.attr("__version__") = ZorsteelVersion();
     PrepareLibrary();
 
@@ -435,20 +441,21 @@ PYBIND11_MODULE(zorsteel, m)
             },
             "the result columns as a dict");
 
-    m.def("check", &Check, py::arg("section"), py::kw_only(), py::arg("report") = false,
-          py::arg("length_unit") = "in", py::arg("compression_sign") = "positive", py::arg("rules") = "full",
-          "check(section, *, report=False, length_unit='in', compression_sign='positive', rules='full', **inputs): "
-          "checks one "
+    m.def("check", &Check, py::arg("section"), py::kw_only(), py::arg("report") = false, py::arg("length_unit") = "in",
+          py::arg("compression_sign") = "positive", py::arg("rules") = "full", py::arg("edition") = "360-10",
+          "check(section, *, report=False, length_unit='in', compression_sign='positive', rules='full', "
+          "edition='360-10', **inputs): checks one "
           "member; the inputs are named as the columns of the zorsteel command's member file (Fy, Pu, Mux, ..., Lx, "
           "Ly, ...); Fy is required, one other left out keeps its default. length_unit 'ft' takes the member "
           "lengths (Lx, Ly, Lz, Lb, L, ConnectorDistance) in feet; compression_sign 'negative' takes Pu < 0 as "
           "compression; rules 'full' (the default) or 'classic' (the calculation without the provisions full rules "
-          "add: tensile rupture, E5, E4-4, E6-1, B2, H1.2)");
+          "add: tensile rupture, E5, E4-4, E6-1, B2, H1.2); edition '360-10' (the default) or '360-22', the full "
+          "check with the provisions AISC 360-22 changed and its equation numbers (not with rules 'classic')");
     m.def("check_many", &CheckMany, py::arg("rows"), py::kw_only(), py::arg("report") = false,
           py::arg("length_unit") = "in", py::arg("compression_sign") = "positive", py::arg("rules") = "full",
-          py::arg("errors") = "raise",
+          py::arg("edition") = "360-10", py::arg("errors") = "raise",
           "check_many(rows, *, report=False, length_unit='in', compression_sign='positive', rules='full', "
-          "errors='raise'): checks "
+          "edition='360-10', errors='raise'): checks "
           "every row, a mapping named as the member file's columns (or each row of a pandas DataFrame), with the "
           "GIL released; the results in the rows' order. None and NaN are blank fields. Rows with one Id are one "
           "member and must name one section. errors='result' makes a bad row an ERROR result with its message "

@@ -167,7 +167,7 @@ void ExpectPassedThrough(const std::vector<std::string>& header, const std::vect
 const std::string kResultHeader = "Id,Combo,Section,ShapeCode,PhiPn,PhiMnx,PhiMny,PhiVnx,PhiVny,B1x,B1y,"
                                   "InteractionRatio,VxRatio,VyRatio,CriticalRatio,ErrorCode,Status,Message,"
                                   "Governing,PnLimitState,MnxLimitState,MnyLimitState,TotalDeflectionRatio,"
-                                  "LiveDeflectionRatio,Rules";
+                                  "LiveDeflectionRatio,Rules,Edition";
 
 } // namespace
 
@@ -255,26 +255,70 @@ TEST(CommandTest, MemberFilePassesInputsAndResultsThrough)
     EXPECT_EQ(json["members"][4]["PhiPn"], "nan");
 }
 
-TEST(CommandTest, RulesAreFullByDefaultAndEveryOutputSaysWhich)
+TEST(CommandTest, RulesAndEditionHaveTheirDefaultsAndEveryOutputSaysWhich)
 {
-    // docs/aisc-departures.md, entry 1: a bolted L4X4X1/4 tie, 62.5 kips classic, 47.6 by rupture.
+    // docs/aisc-departures.md, entry 1: a bolted L4X4X1/4 tie, 62.5 kips classic, 47.6 by rupture
+    // (D2-2, which 360-22 runs as full rules do; its number is not this test's).
     const ScratchFolder folder("command-rules");
     folder.Write("m.csv", "Id,Section,Fy,Pu,NetAreaRatio,ShearLagU\nT,L4X4X1/4,36,-10,0.88653,0.64\n");
-    for (const auto& [option, rules, phiPn] : {std::tuple{"", "full", 47.6}, std::tuple{"--rules full", "full", 47.6},
-                                               std::tuple{"--rules classic", "classic", 62.5}}) {
-        const CommandRun run =
-            Zorsteel(folder, std::string("check --members m.csv --out r.csv --json r.json ") + option);
+    const struct
+    {
+        const char* option;
+        const char* rules;
+        const char* edition;
+        const char* pn; // the start of PnLimitState
+    } cases[] = {
+        {"", "full", "360-10", "Tensile rupture"},
+        {"--rules full", "full", "360-10", "Tensile rupture"},
+        {"--rules classic", "classic", "360-10", "Tensile yielding"},
+        {"--edition 360-10", "full", "360-10", "Tensile rupture"},
+        {"--edition 360-22", "full", "360-22", "Tensile rupture"},
+        {"select --candidates L4X4X1/4 --edition 360-22", "full", "360-22", "Tensile rupture"},
+    };
+    for (const auto& c : cases) {
+        const std::string command = std::string(c.option).starts_with("select") ? "" : "check ";
+        const CommandRun run = Zorsteel(folder, command + c.option +
+                                                    " --members m.csv --out r.csv --json r.json"
+                                                    " --report r.html");
         EXPECT_EQ(run.status, 0) << run.err;
         const Records records = ReadCsv(FileText((folder.Path() / "r.csv").string()));
         ASSERT_EQ(records.size(), 2u);
-        EXPECT_EQ(records[0].back(), "Rules");
-        EXPECT_EQ(records[1].back(), rules) << option;
-        EXPECT_NEAR(Number(records[1][3]), phiPn, 0.05) << option;
+        ASSERT_EQ(records[0].size(), records[1].size());
+        const std::size_t rules = records[0].size() - 2; // Edition right after Rules, last
+        EXPECT_EQ((std::vector{records[0][rules], records[0][rules + 1]}),
+                  (std::vector<std::string>{"Rules", "Edition"}));
+        EXPECT_EQ((std::vector{records[1][rules], records[1][rules + 1]}),
+                  (std::vector<std::string>{c.rules, c.edition}))
+            << c.option;
+        const std::string& pn = records[1][std::ranges::find(records[0], "PnLimitState") - records[0].begin()];
+        EXPECT_TRUE(pn.starts_with(c.pn)) << c.option << ": " << pn;
         const nlohmann::json json = nlohmann::json::parse(FileText((folder.Path() / "r.json").string()));
-        EXPECT_EQ(json["Rules"], rules) << option;
-        EXPECT_EQ(json["members"][0]["Rules"], rules) << option;
+        EXPECT_EQ((std::vector{json["Rules"], json["Edition"]}), (std::vector<nlohmann::json>{c.rules, c.edition}))
+            << c.option;
+        EXPECT_EQ((std::vector{json["members"][0]["Rules"], json["members"][0]["Edition"]}),
+                  (std::vector<nlohmann::json>{c.rules, c.edition}))
+            << c.option;
+        const std::string checkedBy = std::string("AISC ") + c.edition + ", " + c.rules + " rules";
+        EXPECT_NE(run.out.find("1 member (1 row) by " + checkedBy + ": 1 OK"), std::string::npos) << run.out;
+        const std::string page = FileText((folder.Path() / "r.html").string());
+        for (const std::string& piece :
+             {"Member checks by AISC " + std::string(c.edition) + " (LRFD), " + c.rules + " rules &middot;",
+              "T, L4X4X1/4 - using AISC " + std::string(c.edition) + " LRFD Method"})
+            EXPECT_NE(page.find(piece), std::string::npos) << c.option << ": " << piece;
     }
-    EXPECT_EQ(Zorsteel(folder, "check --members m.csv --rules strict").status, 3);
+    // A bad name, and classic rules under 360-22 (which runs the full check), are usage errors.
+    const char* const conflict = "--rules classic does not go with --edition 360-22: AISC 360-22 runs the full check";
+    for (const auto& [option, says] :
+         {std::pair{"check --rules strict", "--rules"}, std::pair{"check --edition 360-16", "--edition"},
+          std::pair{"check --edition 2022", "--edition"}, std::pair{"check --rules classic --edition 360-22", conflict},
+          std::pair{"select --candidates L4X4X1/4 --edition 360-22 --rules classic", conflict}}) {
+        const CommandRun run = Zorsteel(folder, std::string(option) + " --members m.csv");
+        EXPECT_EQ(run.status, 3) << option;
+        EXPECT_NE(run.err.find(says), std::string::npos) << option << ": " << run.err;
+    }
+    const CommandRun help = Zorsteel(folder, "check --help");
+    EXPECT_NE(help.out.find("360-10 (the default) or 360-22: AISC 360-22 runs the full check"), std::string::npos)
+        << help.out;
 }
 
 TEST(CommandTest, SingleMemberFromOptions)
@@ -787,8 +831,9 @@ TEST(CommandTest, WithResultsInAFileTheTerminalIsQuiet)
     const CommandRun run = Zorsteel(folder, "check --members m.csv --out r.csv");
     EXPECT_EQ(run.status, 2) << run.err;
     const std::string counts = run.out.substr(0, run.out.find('\n'));
-    EXPECT_TRUE(counts.starts_with("24 members (24 rows): 1 OK, 22 NG, 1 ERROR; highest critical ratio 1.7"))
-        << run.out;  // 1022 kip-ft over phiMnx = 573.6 kip-ft (F3-1)
+    EXPECT_TRUE(counts.starts_with(
+        "24 members (24 rows) by AISC 360-10, full rules: 1 OK, 22 NG, 1 ERROR; highest critical ratio 1.7"))
+        << run.out; // 1022 kip-ft over phiMnx = 573.6 kip-ft (F3-1)
     EXPECT_TRUE(counts.ends_with(" (NG22)")) << run.out;
     EXPECT_NE(run.out.find("\nERROR   BAD   W14X90"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\nNG      NG19  W14X90"), std::string::npos) << run.out;
@@ -797,7 +842,8 @@ TEST(CommandTest, WithResultsInAFileTheTerminalIsQuiet)
     EXPECT_EQ(std::ranges::count(run.out, '\n'), 1 + 1 + 21 + 1);  // counts, blank, head and 20 rows, more
 
     const CommandRun table = Zorsteel(folder, "check --members m.csv --out r.csv --table");
-    EXPECT_EQ(std::ranges::count(table.out, '\n'), 25) << table.out;  // head and every row
+    EXPECT_EQ(std::ranges::count(table.out, '\n'), 27) << table.out; // head, every row, blank, what checked them
+    EXPECT_TRUE(table.out.ends_with("\n\nChecked by AISC 360-10, full rules\n")) << table.out;
     EXPECT_NE(table.out.find("\nNG22  W14X90"), std::string::npos) << table.out;
 }
 

@@ -111,6 +111,18 @@ bool ParseRules(std::string_view name, DesignRules& rules) noexcept
     return true;
 }
 
+bool ParseEditionName(std::string_view name, Edition& edition) noexcept
+{
+    if (name != "360-10" && name != "360-22") return false;
+    edition = name == "360-22" ? Edition::Aisc360_22 : Edition::Aisc360_10;
+    return true;
+}
+
+DesignRules EffectiveRules(const InputConventions& conventions) noexcept
+{
+    return conventions.Edition == Edition::Aisc360_22 ? DesignRules::Full : conventions.Rules;
+}
+
 std::span<const InputColumn> InputColumns() noexcept { return kInputColumns; }
 
 const InputColumn* FindInputColumn(std::string_view name) noexcept

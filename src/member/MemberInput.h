@@ -60,18 +60,25 @@ enum class CompressionSign
 };
 // With them, said once as well, the rules the rows are checked by (the
 // command's --rules, the Python functions' rules=; the library's default is
-// classic).
+// classic) and the edition of AISC 360 (--edition, edition=; 360-10 unless
+// chosen). 360-22 runs the full check whatever Rules says.
 struct InputConventions
 {
     LengthUnit Lengths = LengthUnit::Inches;
     CompressionSign Compression = CompressionSign::Positive;
     DesignRules Rules = DesignRules::Classic;
+    zorsteel::Edition Edition = zorsteel::Edition::Aisc360_10;
 };
+
+// The rules the rows are checked by: Full under 360-22, else Rules.
+ZORSTEEL_API DesignRules EffectiveRules(const InputConventions& conventions) noexcept;
 
 // The names the hosts take them by; false for any other name.
 ZORSTEEL_API bool ParseLengthUnit(std::string_view name, LengthUnit& unit) noexcept;
 ZORSTEEL_API bool ParseCompressionSign(std::string_view name, CompressionSign& sign) noexcept;
 ZORSTEEL_API bool ParseRules(std::string_view name, DesignRules& rules) noexcept;
+// "360-10" or "360-22", as the hosts take them.
+ZORSTEEL_API bool ParseEditionName(std::string_view name, Edition& edition) noexcept;
 
 struct MemberRow
 {

@@ -46,7 +46,8 @@ struct MemberActions
 {
     int shape = kShapeNone;
     bool compression = false, tension = false, flexure = false;
-    bool full = true;  // every combination checked by full rules
+    bool full = true;   // every combination checked by full rules
+    bool aisc22 = true; // every combination checked by AISC 360-22
 };
 
 using Concerns = bool (*)(const MemberActions&);
@@ -72,7 +73,9 @@ struct DepartureRow
 
 // docs/aisc-departures.md, entries 1 to 17 (18, built-up I-sections, no
 // catalogue member can be): each heading and summary row in its words, and
-// the members it concerns.
+// the members it concerns. Under AISC 360-22 (docs/edition-360-22.md, 11.3)
+// 9 and 11 do not hold: 360-22 has neither the E3 / E7 branch nor E7-16's
+// web without its fillets; those full rules close stay closed.
 const DepartureRow kDepartures[] = {
     {{1, "D2-2 and F13.1: tensile rupture and holes are not checked", "all", "unconservative",
       "closed by full rules: rupture on U An with NetAreaRatio and ShearLagU (1 where not given, as Message says)", true},
@@ -96,15 +99,22 @@ const DepartureRow kDepartures[] = {
     {{8, "E4-4: torsional buckling of I-shapes is not checked", "I-shapes", "unconservative when Kz·Lz > Ky·Ly",
       "closed by full rules", true},
      [](const MemberActions& m) { return IsIShape(m.shape) && m.compression; }},
-    {{9, "E3 / E7: the branch of the torsional mode follows the flexural KL/r", "channels, tees, double angles",
-      "conservative (within 0.25 % the other way)"},
+    {{.Number = 9,
+      .Heading = "E3 / E7: the branch of the torsional mode follows the flexural KL/r",
+      .Shapes = "channels, tees, double angles",
+      .Direction = "conservative (within 0.25 % the other way)",
+      .HoldsUnder360_22 = false},
      [](const MemberActions& m) {
          return (IsChannel(m.shape) || IsTee(m.shape) || m.shape == kShape2L) && m.compression;
      }},
     {{10, "E6: double-angle connectors are taken as welded or pretensioned", "double angles", "unconservative",
       "closed by full rules where ConnectorType is given"},
      [](const MemberActions& m) { return m.shape == kShape2L && m.compression; }},
-    {{11, "E7-16: the effective area of an I-shape web leaves the fillets out", "I-shapes, channels", "conservative"},
+    {{.Number = 11,
+      .Heading = "E7-16: the effective area of an I-shape web leaves the fillets out",
+      .Shapes = "I-shapes, channels",
+      .Direction = "conservative",
+      .HoldsUnder360_22 = false},
      [](const MemberActions& m) { return (IsIShape(m.shape) || IsChannel(m.shape)) && m.compression; }},
     {{12, "F4: noncompact I-shape webs go to F5", "I-shapes", "conservative"},
      [](const MemberActions& m) { return IsIShape(m.shape) && m.flexure; }},
@@ -130,6 +140,7 @@ std::vector<MemberActions> ActionsOf(const std::vector<MemberResult>& results)
             if (!r.Checked) continue;
             acts.shape = r.ShapeCode;
             acts.full = acts.full && r.Rules == "full";
+            acts.aisc22 = acts.aisc22 && r.Edition == EditionText(Edition::Aisc360_22);
             acts.compression = acts.compression || r.AxialRatio > 0;
             acts.tension = acts.tension || r.AxialRatio < 0;
             acts.flexure = acts.flexure || r.MomentRatio != 0;
@@ -206,18 +217,32 @@ void WriteSummary(std::ostream& out, const std::vector<MemberResult>& results, c
     out << "</tbody>\n</table>\n" << UtilisationChart(bars);
 }
 
+// The editions of the results, as the page says them: "AISC 360-10",
+// "AISC 360-22", or both.
+std::string EditionsOf(const std::vector<MemberResult>& results)
+{
+    bool aisc10 = false, aisc22 = false;
+    for (const MemberResult& r : results)
+        (r.Edition == EditionText(Edition::Aisc360_22) ? aisc22 : aisc10) = true;
+    return aisc10 && aisc22 ? "AISC 360-10 and 360-22" : aisc22 ? "AISC 360-22" : "AISC 360-10";
+}
+
 void WriteLimitations(std::ostream& out, const std::vector<MemberResult>& results)
 {
     out << "<h2 class=\"report-section\">Limitations</h2>\n";
     const std::vector<Departure> departures = DeparturesFor(results);
+    // The document names the equations by their 360-10 numbers.
+    const std::string editions = EditionsOf(results);
+    const std::string numbered = editions == "AISC 360-10" ? "" : " (equations numbered as in AISC 360-10)";
     if (departures.empty()) {
-        out << "<p class=\"limitations\">None of the departures from AISC 360-10 that zorsteel documents "
-               "(docs/aisc-departures.md) concerns these members.</p>\n";
+        out << "<p class=\"limitations\">None of the departures from " << editions
+            << " that zorsteel documents (docs/aisc-departures.md) concerns these members.</p>\n";
         return;
     }
-    out << "<p class=\"limitations\">Where the calculation of these members departs from AISC 360-10, numbered as "
-           "in docs/aisc-departures.md, which works each through an example. An unconservative departure needs "
-           "the engineer's attention first.</p>\n<ul class=\"limitations\">\n";
+    out << "<p class=\"limitations\">Where the calculation of these members departs from " << editions
+        << ", numbered as in docs/aisc-departures.md" << numbered
+        << ", which works each through an example. An unconservative departure needs the engineer's attention "
+           "first.</p>\n<ul class=\"limitations\">\n";
     for (const Departure& d : departures) {
         out << "<li><strong>" << d.Number << ". " << Html(d.Heading) << "</strong> (" << Html(d.Shapes)
             << "): " << DirectionHtml(d.Direction);
@@ -285,7 +310,8 @@ std::vector<Departure> DeparturesFor(const std::vector<MemberResult>& results)
     std::vector<Departure> concerned;
     for (const DepartureRow& row : kDepartures)
         for (const MemberActions& member : actions)
-            if (row.concerns(member) && !(member.full && row.departure.ClosedByFullRules)) {
+            if (row.concerns(member) && !(member.full && row.departure.ClosedByFullRules) &&
+                !(member.aisc22 && !row.departure.HoldsUnder360_22)) {
                 concerned.push_back(row.departure);
                 break;
             }
@@ -309,7 +335,8 @@ std::wstring RulesOf(const std::vector<MemberResult>& results)
 
 void WriteModelReport(std::ostream& out, const std::vector<MemberResult>& results, const ModelReportOptions& options)
 {
-    ReportPage page(&out, FromUtf8(options.Title).c_str(), RulesOf(results).c_str());
+    ReportPage page(&out, FromUtf8(options.Title).c_str(), RulesOf(results).c_str(),
+                    FromUtf8(EditionsOf(results)).c_str());
     const std::vector<ModelMember> members = MembersOf(results);
     WriteSummary(out, results, members);
     WriteLimitations(out, results);

@@ -55,13 +55,18 @@ struct Departure
     // that give the input FullRules names, and the member's Message says
     // when they could not).
     bool ClosedByFullRules = false;
+    // Whether it holds for a member checked by AISC 360-22 (which runs the
+    // full rules, so that what they close stays closed): false where 360-22
+    // does not depart there.
+    bool HoldsUnder360_22 = true;
 };
 
 // The departures a member of these results is concerned by (its family, and
 // whether some combination puts it in compression, in tension or in flexure),
-// in the document's order; a result not checked concerns none, and a member
+// in the document's order; a result not checked concerns none, a member
 // checked by full rules in every combination is not concerned by a departure
-// they close.
+// they close, nor one checked by 360-22 in every combination by a departure
+// that does not hold under 360-22.
 std::vector<Departure> DeparturesFor(const std::vector<MemberResult>& results);
 
 // Every departure that a catalogue member can meet.

@@ -50,6 +50,7 @@ const ResultColumn kResultColumns[] = {
     {"TotalDeflectionRatio", nullptr, &M::TotalDeflectionRatio, nullptr, &M::DeflectionChecked},
     {"LiveDeflectionRatio", nullptr, &M::LiveDeflectionRatio, nullptr, &M::DeflectionChecked},
     {"Rules", &M::Rules},
+    {"Edition", &M::Edition},
     {"Envelope", nullptr, nullptr, &M::Envelope},
 };
 const ResultColumn& kComboColumn = kResultColumns[1];
@@ -63,13 +64,15 @@ MemberResult Unchecked(const MemberRow& row, std::string message)
     result.Section = row.Section;
     result.Status = "ERROR";
     result.Message = std::move(message);
-    result.Rules = DesignRulesText(row.Conventions.Rules);
+    result.Rules = DesignRulesText(EffectiveRules(row.Conventions));
+    result.Edition = EditionText(row.Conventions.Edition);
     return result;
 }
 
-void ApplyInputs(CAiscDesign& design, const MemberInputs& in, DesignRules rules)
+void ApplyInputs(CAiscDesign& design, const MemberInputs& in, const InputConventions& conventions)
 {
-    design.SetDesignRules(rules);
+    design.SetDesignRules(conventions.Rules);
+    design.SetEdition(conventions.Edition);
     design.SetTensileRupture(in.Fu, in.NetAreaRatio, in.ShearLagU);
     const AngleLeg leg = in.AngleConnectedLeg == "long"    ? AngleLeg::Long
                          : in.AngleConnectedLeg == "short" ? AngleLeg::Short
@@ -234,7 +237,8 @@ MemberResult Check(const MemberRow& row, bool withReport, CAiscDesign*& held, st
     // moments of inertia.
     const bool scaled = IsGiven(row, analysisIx) && !IsGiven(row, adjustment);
     if (scaled) inputs.DeflectionAdjustmentRatio = inputs.AnalysisSectionIx / record.Ix;
-    const DesignRules rules = row.Conventions.Rules;
+    // 360-22 runs the full check: Fu, the rupture notes and the connector note as under full rules.
+    const DesignRules rules = EffectiveRules(row.Conventions);
     if (rules == DesignRules::Full) {
         // A member in tension (Pr = Pnt + B2 Plt, A-8-2) is checked for rupture, which needs Fu.
         const double pr = inputs.Pu + std::max(inputs.B2x, inputs.B2y) * inputs.Plt;
@@ -244,7 +248,7 @@ MemberResult Check(const MemberRow& row, bool withReport, CAiscDesign*& held, st
                                       "'s family has Fy = " + Number(row.Inputs.Fy) +
                                       " ksi: give Fu for the tensile rupture check");
     }
-    ApplyInputs(*design, inputs, rules);
+    ApplyInputs(*design, inputs, row.Conventions);
     std::optional<std::ostringstream> report;  // made only when asked for: a stream is costly to make
     design->SetPrintFile(withReport ? &report.emplace() : nullptr);
     design->SetPrint(withReport);
@@ -291,7 +295,8 @@ MemberResult Check(const MemberRow& row, bool withReport, CAiscDesign*& held, st
         .DeflectionChecked = design->ChecksDeflection(),
         .TotalDeflectionRatio = design->GetTotalDeflectionRatio(),
         .LiveDeflectionRatio = design->GetLiveDeflectionRatio(),
-        .Rules = DesignRulesText(rules),
+        .Rules = DesignRulesText(design->GetDesignRules()),
+        .Edition = EditionText(design->GetEdition()),
         .AxialRatio = axial,
         .MomentRatio = MomentRatioOf(axial, design->GetInteractionRatio()),
         .Limits = states,
@@ -367,7 +372,8 @@ void PrintMemberBlock(std::ostream& out, const MemberResult& result, std::string
         if (!title.empty()) title += ", ";
         title += *part;
     }
-    ProblemPrintArea area(&out, EscapeHtml(FromUtf8(title).c_str()).c_str());
+    ProblemPrintArea area(&out, EscapeHtml(FromUtf8(title).c_str()).c_str(),
+                          result.Edition == EditionText(Edition::Aisc360_22) ? L"AISC 360-22" : L"AISC 360-10");
     out << head;
     if (result.Checked)
         out << result.Report;

@@ -39,7 +39,8 @@ struct MemberResult
     // The deflection check's ratios, when it ran (both denominators given).
     bool DeflectionChecked = false;
     double TotalDeflectionRatio = 0, LiveDeflectionRatio = 0;
-    std::string Rules;  // "classic" or "full": the rules the member was checked by
+    std::string Rules;   // "classic" or "full": the rules the member was checked by ("full" under 360-22)
+    std::string Edition; // "360-10" or "360-22": the edition of AISC 360 it was checked by
     // The member's place in the H1-1 interaction diagram: Pr/Pc (negative in
     // tension) and Mrx/Mcx + Mry/Mcy, the moment ratios with B1.
     double AxialRatio = 0, MomentRatio = 0;
@@ -127,7 +128,7 @@ struct ResultColumn
 // ShapeCode, the strengths, B1, the ratios, ErrorCode, Status, Message, what
 // governs (Governing, PnLimitState, MnxLimitState, MnyLimitState), the
 // deflection ratios (TotalDeflectionRatio, LiveDeflectionRatio), Rules
-// ("classic" or "full"), and Envelope
+// ("classic" or "full"), Edition ("360-10" or "360-22"), and Envelope
 // when asked for. A new result column is one line in their table.
 ZORSTEEL_API std::vector<const ResultColumn*> ResultColumns(bool withCombo, bool withEnvelope);
 

@@ -8,14 +8,15 @@ using namespace zorsteel;
 
 // Both ends swallow stream exceptions: the destructor must not throw, and a
 // host's failing stream must not cost it the member's check.
-ProblemPrintArea::ProblemPrintArea(std::ostream* stream, const wchar_t* title) : m_stream(stream)
+ProblemPrintArea::ProblemPrintArea(std::ostream* stream, const wchar_t* title, const wchar_t* edition)
+    : m_stream(stream)
 {
     try {
         std::ostream& out = *m_stream;
         out << "<div class=\"clear\"></div>" << std::endl;
         out << "<hr/>" << std::endl;
         out << "<div class=\"problem-title\">";
-        WriteWide(out, title) << " - using AISC 360-10 LRFD Method</div>" << std::endl;
+        WriteWide(WriteWide(out, title) << " - using ", edition) << " LRFD Method</div>" << std::endl;
         out << "<hr/>" << std::endl;
         out << "<div class=\"problemArea\">" << std::endl;
     } catch (...) {

@@ -11,7 +11,8 @@
 class ZORSTEEL_API ProblemPrintArea
 {
 public:
-    ProblemPrintArea(std::ostream* stream, const wchar_t* title);
+    // The title says the edition the member was checked by ("AISC 360-22").
+    ProblemPrintArea(std::ostream* stream, const wchar_t* title, const wchar_t* edition = L"AISC 360-10");
     ~ProblemPrintArea();
 
     // One closing tag per opening: an area is neither copied nor assigned.

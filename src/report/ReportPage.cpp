@@ -110,7 +110,8 @@ std::wstring EscapeHtml(const wchar_t* text)
 }
 
 // Both ends swallow stream exceptions, as ProblemPrintArea does.
-ReportPage::ReportPage(std::ostream* stream, const wchar_t* title, const wchar_t* rules) : m_stream(stream)
+ReportPage::ReportPage(std::ostream* stream, const wchar_t* title, const wchar_t* rules, const wchar_t* edition)
+    : m_stream(stream)
 {
     if (!m_stream) return;
     try {
@@ -124,7 +125,8 @@ ReportPage::ReportPage(std::ostream* stream, const wchar_t* title, const wchar_t
         out << "@page { @bottom-left { content: \"" << madeBy << "\"; font-size: 8pt; color: #555; } }\n";
         out << "</style>\n</head>\n<body>\n<header class=\"report-head\">\n<div class=\"report-name\">";
         WriteWide(out, name.c_str()) << "</div>\n";
-        out << "<div class=\"report-made\">Member checks by AISC 360-10 (LRFD), ";
+        out << "<div class=\"report-made\">Member checks by ";
+        WriteWide(out, EscapeHtml(edition).c_str()) << " (LRFD), ";
         WriteWide(out, EscapeHtml(rules).c_str()) << " &middot; " << madeBy << "</div>\n";
         out << "</header>\n<main class=\"report\">" << std::endl;
     } catch (...) {

@@ -28,16 +28,19 @@ namespace zorsteel {
 
 // The rules line of the head for the calculation the design classes make.
 inline constexpr wchar_t kClassicRules[] = L"classic rules";
+// The edition of the head unless told: the library's default.
+inline constexpr wchar_t kAisc360_10[] = L"AISC 360-10";
 
 class ZORSTEEL_API ReportPage
 {
 public:
     // Writes the page head: document type, title, style sheet, and a heading
-    // with the title, the edition (AISC 360-10, LRFD), the rules the
-    // calculation followed (rules, e.g. kClassicRules), the library version and
-    // the local date and time. A null stream writes nothing; the stream must
-    // stay open for the page's life.
-    ReportPage(std::ostream* stream, const wchar_t* title, const wchar_t* rules = kClassicRules);
+    // with the title, the edition (edition, e.g. kAisc360_10, LRFD), the rules
+    // the calculation followed (rules, e.g. kClassicRules), the library version
+    // and the local date and time. A null stream writes nothing; the stream
+    // must stay open for the page's life.
+    ReportPage(std::ostream* stream, const wchar_t* title, const wchar_t* rules = kClassicRules,
+               const wchar_t* edition = kAisc360_10);
     // Writes the page foot, closing what the head opened.
     ~ReportPage();
 

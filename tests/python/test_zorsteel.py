@@ -201,6 +201,10 @@ def test_write_report_writes_the_styled_page_with_its_pictures_and_images(tmp_pa
     (lambda: zorsteel.section("W14X91"), ValueError, '"W14X91" is not in the catalogue; did you mean'),
     (lambda: zorsteel.sections("Q"), ValueError, '"Q" names no shape family'),
     (lambda: zorsteel.check("W14X90", Fy=50, rules="strict"), ValueError, "rules: must be 'full' or 'classic', not"),
+    (lambda: zorsteel.check("W14X90", Fy=50, edition="2022"), ValueError,
+     "edition: must be '360-10' or '360-22', not '2022'"),
+    (lambda: zorsteel.check_many([], rules="classic", edition="360-22"), ValueError,
+     "rules: 'classic' does not go with edition '360-22', which runs the full check"),
     (lambda: zorsteel.check("L4X4X1/4", Fy=36, AngleConnectedLeg="left"), ValueError,
      'member L4X4X1/4, AngleConnectedLeg: must be long or short, not "left"'),
     (lambda: zorsteel.check("W14X90", Fy=50, NetAreaRatio=1.5), ValueError,
@@ -271,3 +275,15 @@ def test_rules_full_by_default_classic_when_asked():
     full, classic = zorsteel.check("L4X4X1/4", **tie), zorsteel.check("L4X4X1/4", rules="classic", **tie)
     assert (full.Rules, round(full.PhiPn, 1), full.PnLimitState) == ("full", 47.6, "Tensile rupture (D2-2)")
     assert (classic.Rules, round(classic.PhiPn, 1)) == ("classic", 62.5)
+
+
+def test_edition_360_10_by_default_360_22_when_asked(tmp_path):
+    # The labels of the edition; its numbers are the design classes' (their own tests).
+    aisc10 = zorsteel.check("W14X90", Fy=50, Pu=-10)
+    aisc22 = zorsteel.check("W14X90", Fy=50, Pu=-10, edition="360-22", report=True)
+    many = zorsteel.check_many([{"Id": "T", "Section": "W14X90", "Fy": 50, "Pu": -10}], edition="360-22", report=True)
+    assert (aisc10.Edition, aisc10.Rules, aisc22.Edition, aisc22.Rules) == ("360-10", "full", "360-22", "full")
+    assert [result.as_dict()["Edition"] for result in many] == ["360-22"]
+    assert "W14X90 - using AISC 360-22 LRFD Method" in aisc22.report_html
+    zorsteel.write_report(many, str(tmp_path / "r.html"))
+    assert "Member checks by AISC 360-22 (LRFD), full rules &middot;" in (tmp_path / "r.html").read_text()
