@@ -165,6 +165,8 @@ MemberResult Select(const std::vector<MemberRow>& rows, const Member& member, bo
         error.Section = told.Section;
         error.Status = "ERROR";
         error.Message = member.error;
+        error.Rules = DesignRulesText(EffectiveRules(told.Conventions));
+        error.Edition = EditionText(told.Conventions.Edition);
         return error;
     }
     for (const mvSect_AISC& candidate : *member.candidates) {
@@ -175,6 +177,8 @@ MemberResult Select(const std::vector<MemberRow>& rows, const Member& member, bo
     MemberResult none;
     none.Id = first.Id;
     none.Status = "NG";
+    none.Rules = DesignRulesText(EffectiveRules(first.Conventions));
+    none.Edition = EditionText(first.Conventions.Edition);
     none.Message = "no section among the " + std::to_string(member.candidates->size()) + " candidates of \"" +
                    member.list + "\"" + (keepFamily ? " in the family of " + first.Section : "") +
                    " passes every combination";

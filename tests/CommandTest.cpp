@@ -638,6 +638,8 @@ TEST(CommandTest, SelectTakesTheLightestPassingCandidate)
               (std::vector<std::string>{"B2", "", "NG",
                                         "no section among the 4 candidates of \"W12X35, W12X26 W12X30\" passes "
                                         "every combination"}));
+    EXPECT_EQ((std::vector{records[2][records[2].size() - 2], records[2].back()}),
+              (std::vector<std::string>{"full", "360-10"}));  // the rules and edition it was judged by
 }
 
 TEST(CommandTest, SelectJudgesWhatMattersAndWritesTheMembers)
