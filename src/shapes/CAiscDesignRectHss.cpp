@@ -88,7 +88,7 @@ double CAiscDesignRectHss::GetVn_Walls(double h) const
 {
     // B4.1b(d): the flat width h is the outside dimension less 3 tdes; two webs carry the shear.
     const double cv = GetCv(h, Section.tdes, Fy);
-    return GetVn(Fy, 2 * h * Section.tdes, cv);
+    return GetVn(Fy, 2 * h * Section.tdes, cv, Equation::G4_1_22);
 }
 
 CAiscDesign::SlendernessLimits CAiscDesignRectHss::GetFlangeCompactLimits() const
