@@ -102,6 +102,18 @@ TEST(Aisc360_22FlexureShear, TeesAndDoubleAnglesByF9WorkedByHand)
         {"WT7X15 stem in tension, Lb 240 (F9-6)", {L"WT7X15", 50, 1, 0, 240}, kPhiMnx, 18.32, 21.30, 0.002},
         {"WT7X15 stem in tension, Lb 480 (F9-6)", {L"WT7X15", 50, 1, 0, 480}, kPhiMnx, 14.27, 15.27, 0.002},
         {"2L4X4X3/8 web legs in compression, Fy 36: F9-5 1.5 My", {L"2L4X4X3/8", 36, -1}, kPhiMnx, 12.15, 8.10, 0.002},
+        // Lb 120 in: B (F9-12) = -2.3 (4/120) sqrt(16/0.282) = -0.5775, Mcr (F9-10) = (1.95 E/120)
+        // sqrt(16 x 0.282)(B + sqrt(1 + B^2)) = 577.9 kip-in; My/Mcr = 0.187: F10-2 (1.92 - 1.17 sqrt(0.187)) My
+        // = 152.7 kip-in.
+        {"2L4X4X3/8 web legs in compression, Fy 36, Lb 120: F10-2",
+         {L"2L4X4X3/8", 36, -1, 0, 120},
+         kPhiMnx,
+         11.455,
+         8.10,
+         0.002},
+        // 2L6X6X5/16, Fy 50, b/t 19.17 between 0.54 and 0.91 sqrt(E/Fy): web legs by F10-6 with Sc = Sx = 5.9,
+        // 50 x 5.9 (2.43 - 1.72 x 19.17 sqrt(50/29000)) = 313.0 kip-in (360-10: stem compact, My = 295.0).
+        {"2L6X6X5/16 web legs in compression, F10-6", {L"2L6X6X5/16", 50, -1}, kPhiMnx, 23.47, 22.125, 0.002},
     };
     ExpectAll(cases);
 }
@@ -171,6 +183,13 @@ public:
     using CAiscDesignTeeType::TeeSection;
 };
 
+class Element22 : public TestDesign
+{
+public:
+    Element22() { SetEdition(Edition::Aisc360_22); }
+    using CAiscDesign::GetFcr_Element;
+};
+
 TEST(Aisc360_22FlexureShear, BranchEdgesOfF9AndG2)
 {
     TeeType22 tee;
@@ -218,6 +237,12 @@ TEST(Aisc360_22FlexureShear, BranchEdgesOfF9AndG2)
     EXPECT_NEAR(tee.GetMn_LateralTorsional_F9_6(wt, lr, 50, mp), my, 1e-9 * my);
     EXPECT_NEAR(tee.GetMn_LateralTorsional_F9_6(wt, lr * (1 + 1e-9), 50, mp), my, 1e-4 * my);
 
+    // F6-4: 0.70 E/(b/t)^2 under 360-22, 0.69 under 360-10.
+    Element22 element;
+    EXPECT_DOUBLE_EQ(element.GetFcr_Element(20), 0.70 * 29000 / 400);
+    element.SetEdition(Edition::Aisc360_10);
+    EXPECT_DOUBLE_EQ(element.GetFcr_Element(20), 0.69 * 29000 / 400);
+
     // Cv1 at the edge 1.10 sqrt(kv E/Fy) and past it, where 360-10's elastic branch (G2-5) is gone.
     TestDesign design;
     design.SetEdition(Edition::Aisc360_22);
@@ -233,6 +258,9 @@ TEST(Aisc360_22FlexureShear, RectangularHssBuckleLaterallyOnlyAboutTheMajorAxisO
     // Lr, F7-9 2 E sqrt(J A) / (Lb / ry) governs under 360-22 only. A square tube keeps its strength.
     const Expected cases[] = {
         {"HSS16X4X3/16, Lb 20 ft", {L"HSS16X4X3/16", 50, 1, 0, 240}, kPhiMnx, 107.9, 107.9, 0.003},
+        // Fy 120 makes the web slender: h/t 89 > 5.70 sqrt(E/Fy) = 88.61; aw = 2 (89)/20 = 8.9, Rpg (F5-6) =
+        // 0.999103, F7-7 Rpg Fy Sx = 2901.4 kip-in; 360-10 took F7-5 as noncompact, 2896.7.
+        {"HSS16X4X3/16 Fy 120, slender web: F7-7", {L"HSS16X4X3/16", 120, 1}, kPhiMnx, 217.605, 217.251, 0.0003},
     };
     ExpectAll(cases);
     const std::unique_ptr<CAiscDesign> deep10 = Checked({L"HSS16X4X3/16", 50, 1, 0, 3600}, Edition::Aisc360_10);
