@@ -65,16 +65,11 @@ void ExpectAll(std::span<const Expected> cases)
     }
 }
 
-TEST(Aisc360_22FlexureShear, DesignExamplesOfVersion16)
+TEST(Aisc360_22FlexureShear, DesignExamplesOfVersion16AndCv1OfRolledWebs)
 {
     const Expected cases[] = {
         {"F.10 WT5X6 stem in tension, braced: 1.6 My", {L"WT5X6", 50, 1}, kPhiMnx, 7.32, 7.32, 0.01},
-        {"F.11C L4X4X1/4 about w: Mcr 195 kip-in",
-         {L"L4X4X1/4", 50, -0.945, 0.540, 72, 1.14},
-         kPhiMnx,
-         7.49,
-         7.69,
-         0.01},
+        {"F.11C about w, Mcr 195", {L"L4X4X1/4", 50, -0.945, 0.540, 72, 1.14}, kPhiMnx, 7.49, 7.69, 0.01},
         // About z with the toes in compression (Muz > 0 here), as the example's point A; with the heel
         // in compression zorsteel takes leg local buckling at SzB (departure 15).
         {"F.11C L4X4X1/4 about z", {L"L4X4X1/4", 50, 0.945, 0.540, 72, 1.14}, kPhiMny, 4.13, 4.13, 0.01},
@@ -85,6 +80,11 @@ TEST(Aisc360_22FlexureShear, DesignExamplesOfVersion16)
         {"G.5 HSS16.000X0.375, G5-1", {L"HSS16.000X0.375", 50}, kPhiVnx, 232, 232, 0.01},
         {"G.6 W21X48 minor axis, G6-1", {L"W21X48", 50}, kPhiVny, 189, 189, 0.01},
         {"G.7 C9X20 minor axis, G6-1", {L"C9X20", 50}, kPhiVny, 59.1, 59.1, 0.01},
+        // Worked by hand: M12.5X11.6, h/tw 74.8 > 2.24 sqrt(E/Fy), phi 0.9: 360-10 Cv (G2-5) 0.7827 at Fy 50
+        // and 0.9333 at 36; 360-22 Cv1 = 1.10 sqrt(5.34 E/Fy) / (h/tw) 0.8184 and 0.9645. W16X26 keeps 1.
+        {"M12.5X11.6 Fy 50", {L"M12.5X11.6", 50}, kPhiVnx, 42.8, 40.9, 0.003},
+        {"M12.5X11.6 Fy 36", {L"M12.5X11.6", 36}, kPhiVnx, 36.3, 35.2, 0.003},
+        {"W16X26 Fy 50", {L"W16X26", 50}, kPhiVnx, 106.0, 106.0, 0.003},
     };
     ExpectAll(cases);
 }
@@ -105,27 +105,10 @@ TEST(Aisc360_22FlexureShear, TeesAndDoubleAnglesByF9WorkedByHand)
         // Lb 120 in: B (F9-12) = -2.3 (4/120) sqrt(16/0.282) = -0.5775, Mcr (F9-10) = (1.95 E/120)
         // sqrt(16 x 0.282)(B + sqrt(1 + B^2)) = 577.9 kip-in; My/Mcr = 0.187: F10-2 (1.92 - 1.17 sqrt(0.187)) My
         // = 152.7 kip-in.
-        {"2L4X4X3/8 web legs in compression, Fy 36, Lb 120: F10-2",
-         {L"2L4X4X3/8", 36, -1, 0, 120},
-         kPhiMnx,
-         11.455,
-         8.10,
-         0.002},
+        {"2L4X4X3/8 web legs, Lb 120: F10-2", {L"2L4X4X3/8", 36, -1, 0, 120}, kPhiMnx, 11.455, 8.10, 0.002},
         // 2L6X6X5/16, Fy 50, b/t 19.17 between 0.54 and 0.91 sqrt(E/Fy): web legs by F10-6 with Sc = Sx = 5.9,
         // 50 x 5.9 (2.43 - 1.72 x 19.17 sqrt(50/29000)) = 313.0 kip-in (360-10: stem compact, My = 295.0).
         {"2L6X6X5/16 web legs in compression, F10-6", {L"2L6X6X5/16", 50, -1}, kPhiMnx, 23.47, 22.125, 0.002},
-    };
-    ExpectAll(cases);
-}
-
-TEST(Aisc360_22FlexureShear, ShearOfWebsOutsideG2_1aTakesCv1WithKv5_34)
-{
-    // M12.5X11.6, h/tw 74.8 > 2.24 sqrt(E/Fy): phi 0.9. 360-10 Cv (G2-5) 0.7827 at Fy 50 and 0.9333 at 36;
-    // 360-22 Cv1 = 1.10 sqrt(5.34 E/Fy) / (h/tw): 0.8184 and 0.9645. W16X26 (h/tw 56.8) keeps Cv1 = 1.
-    const Expected cases[] = {
-        {"M12.5X11.6 Fy 50", {L"M12.5X11.6", 50}, kPhiVnx, 42.8, 40.9, 0.003},
-        {"M12.5X11.6 Fy 36", {L"M12.5X11.6", 36}, kPhiVnx, 36.3, 35.2, 0.003},
-        {"W16X26 Fy 50", {L"W16X26", 50}, kPhiVnx, 106.0, 106.0, 0.003},
     };
     ExpectAll(cases);
 }
@@ -178,16 +161,10 @@ class TeeType22 : public CAiscDesignTeeType
 public:
     TeeType22() { SetEdition(Edition::Aisc360_22); }
     int Calculate() override { return 1; }
+    using CAiscDesign::GetFcr_Element;
     using CAiscDesignTeeType::GetMn_LateralTorsional_F9_6;
     using CAiscDesignTeeType::GetMn_StemLocalBuckling_F9_16;
     using CAiscDesignTeeType::TeeSection;
-};
-
-class Element22 : public TestDesign
-{
-public:
-    Element22() { SetEdition(Edition::Aisc360_22); }
-    using CAiscDesign::GetFcr_Element;
 };
 
 TEST(Aisc360_22FlexureShear, BranchEdgesOfF9AndG2)
@@ -216,17 +193,7 @@ TEST(Aisc360_22FlexureShear, BranchEdgesOfF9AndG2)
     // 2.359 written 2.36).
     mvSect_AISC w;
     ASSERT_GE(tee.GetSection(w, L"WT7X15"), 0);
-    const TeeType22::TeeSection wt{.d = w.d,
-                                   .tw = w.tw,
-                                   .Ix = w.Ix,
-                                   .Sx = w.Sx,
-                                   .Zx = w.Zx,
-                                   .y = w.y,
-                                   .Iy = w.Iy,
-                                   .Sy = w.Sy,
-                                   .Zy = w.Zy,
-                                   .J = w.J,
-                                   .ry = w.ry};
+    const TeeType22::TeeSection wt{.d = w.d, .Sx = w.Sx, .Iy = w.Iy, .J = w.J, .ry = w.ry};
     const double my = 50 * w.Sx, mp = 1.6 * my;
     const double lp = 1.76 * w.ry * std::sqrt(29000.0 / 50);
     const double lr =
@@ -237,18 +204,13 @@ TEST(Aisc360_22FlexureShear, BranchEdgesOfF9AndG2)
     EXPECT_NEAR(tee.GetMn_LateralTorsional_F9_6(wt, lr, 50, mp), my, 1e-9 * my);
     EXPECT_NEAR(tee.GetMn_LateralTorsional_F9_6(wt, lr * (1 + 1e-9), 50, mp), my, 1e-4 * my);
 
-    // F6-4: 0.70 E/(b/t)^2 under 360-22, 0.69 under 360-10.
-    Element22 element;
-    EXPECT_DOUBLE_EQ(element.GetFcr_Element(20), 0.70 * 29000 / 400);
-    element.SetEdition(Edition::Aisc360_10);
-    EXPECT_DOUBLE_EQ(element.GetFcr_Element(20), 0.69 * 29000 / 400);
+    // F6-4: 0.70 E/(b/t)^2 under 360-22.
+    EXPECT_DOUBLE_EQ(tee.GetFcr_Element(20), 0.70 * 29000 / 400);
 
     // Cv1 at the edge 1.10 sqrt(kv E/Fy) and past it, where 360-10's elastic branch (G2-5) is gone.
-    TestDesign design;
-    design.SetEdition(Edition::Aisc360_22);
     const double limit = 1.10 * std::sqrt(5.34 * 29000 / 50);
     for (const double factor : {0.5, 1.0, 1.2, 2.0})
-        EXPECT_NEAR(design.GetCv1_G2_4(factor * limit, 5.34, 50), std::min(1.0, 1 / factor), 1e-12) << factor;
+        EXPECT_NEAR(tee.GetCv1_G2_4(factor * limit, 5.34, 50), std::min(1.0, 1 / factor), 1e-12) << factor;
 }
 
 TEST(Aisc360_22FlexureShear, RectangularHssBuckleLaterallyOnlyAboutTheMajorAxisOfADeepTube)
