@@ -109,6 +109,9 @@ TEST(Aisc360_22FlexureShear, TeesAndDoubleAnglesByF9WorkedByHand)
         // 2L6X6X5/16, Fy 50, b/t 19.17 between 0.54 and 0.91 sqrt(E/Fy): web legs by F10-6 with Sc = Sx = 5.9,
         // 50 x 5.9 (2.43 - 1.72 x 19.17 sqrt(50/29000)) = 313.0 kip-in (360-10: stem compact, My = 295.0).
         {"2L6X6X5/16 web legs in compression, F10-6", {L"2L6X6X5/16", 50, -1}, kPhiMnx, 23.47, 22.125, 0.002},
+        // Flange legs at Fy 100, b/t 19.17 > 0.91 sqrt(E/Fy) = 15.5: F10-8 Fcr = 0.71 E/(b/t)^2 = 56.03 ksi on
+        // Sc = Ix / y = 16.25, 910.5 kip-in, below Mp = 1.6 My = 944 (360-10 F9-7: 0.7 E Sxc/lambda^2, 897.7).
+        {"2L6X6X5/16 flange legs, Fy 100, F10-8", {L"2L6X6X5/16", 100, 1}, kPhiMnx, 68.29, 67.33, 0.002},
     };
     ExpectAll(cases);
 }
