@@ -218,8 +218,11 @@ public:
     bool CheckKL_R(double klrX, double klrY) const;
 
     // ---- Shear (Chapter G) ----------------------------------------------
-    // G2-3 to G2-5 web shear coefficient.
+    // G2-3 to G2-5 web shear coefficient (Cv2 of G2-9 to G2-11 under 360-22).
     double GetCv(double h_tw, double kv, double fy) const;
+    // 360-22 G2-3 / G2-4 web shear coefficient Cv1 of I-shapes and channels
+    // outside G2.1(a): 1.0, then 1.10 sqrt(kv E/Fy) / (h/tw).
+    double GetCv1_G2_4(double h_tw, double kv, double fy) const;
 
     // ---- Moment amplification (Appendix 8, C2.3) -------------------------
     // C2-2a / C2-2b stiffness reduction under the direct analysis method.
@@ -303,12 +306,14 @@ protected:
     // A limit state whose nominal moment is kipIn, recorded in kip-ft.
     void RecordMoment(LimitStateEquation equation, double kipIn) const { Recorder.Add(equation, KipFt(kipIn)); }
 
-    // G2-1 nominal shear strength 0.6 Fy Aw Cv.
-    double GetVn(double fy, double aw, double cv) const;
+    // G2-1 nominal shear strength 0.6 Fy Aw Cv; under 360-22 shown and
+    // recorded as equation22, the product's number there (G2-1 with Cv1 of
+    // I-shape and channel webs, G3-1, G4-1, G6-1 with Cv2).
+    double GetVn(double fy, double aw, double cv, Equation equation22 = Equation::G2_1) const;
     // The shapes' Cv operations all have this form: show kv, show the plate's
     // slenderness ratio, then G2-3 to G2-5.
     double GetCv_Element(double ratio, const wchar_t* ratioImage, double kv, const wchar_t* kvImage, double fy) const;
-    // F6-4 local buckling stress 0.69 E / (b/t)^2 of an unstiffened element:
+    // F6-4 local buckling stress 0.69 E / (b/t)^2 (0.70 under 360-22) of an unstiffened element:
     // the shapes' GetFcr_Minor operations are one-line calls with their own
     // width-to-thickness ratio (bf / 2tf for I-shapes and tees, b/t for legs).
     double GetFcr_Element(double ratio) const;
@@ -341,6 +346,14 @@ protected:
     // sqrt(E/Fy) with divisor 1, or root = sqrt(E) with divisor sqrt(Fy).
     ElementLimits GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits,
                                            double divisor = 1.0) const;
+    // F10-6 to F10-8 (360-10 F10-7 to F10-9) local buckling of an angle leg
+    // whose toe is in compression, kip-in: a compact leg keeps mnYield.
+    // Single angles, and double angles under 360-22 (F9.3(b), F9.4(b)).
+    double GetMn_LegLocalBuckling(const ElementLimits& leg, double fy, double sc, double mnYield) const;
+    // 360-22 F10-2 (My / Mcr <= 1: (1.92 - 1.17 sqrt(My/Mcr)) My <= 1.5 My)
+    // and F10-3 ((0.92 - 0.17 Mcr/My) Mcr) lateral-torsional buckling of
+    // angles, kip-in: single angles, and double-angle web legs in compression.
+    double GetMn_LateralTorsional_F10_2(double mcr, double my) const;
     // One kind of unstiffened element in E7: the limits k sqrt(E/Fy) between
     // which Qs falls from 1 (stocky) by a - c lambda sqrt(Fy/E) (middle) to
     // k E / (Fy lambda^2) (slender), with the images of each step.

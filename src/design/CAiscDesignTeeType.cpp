@@ -9,6 +9,7 @@ namespace zorsteel {
 CAiscDesignTeeType::MajorFlexure CAiscDesignTeeType::GetMn_Major(double mx, const TeeSection& section,
                                                                  FunctionRef<ElementLimits()> flangeLimits) const
 {
+    if (Is360_22()) return GetMn_Major_22(mx, section, flangeLimits);
     const ElementLimits stem = GetWebCompactLimits(section.tw, section.d, Fy);
     PrintLine(L"");
     const ElementLimits flange = flangeLimits();
@@ -234,6 +235,179 @@ double CAiscDesignTeeType::GetFe_FlexuralTorsional(const TorsionalSection& secti
     const double fe = GetStress_FlexuralTorsional_Braced(section.Fey, fez, section.H);
     PrintEquationValue(Equation::E4_5, fe, StressUnit);
     return fe;
+}
+
+// ---- AISC 360-22 F9 ---------------------------------------------------------------
+
+CAiscDesignTeeType::MajorFlexure CAiscDesignTeeType::GetMn_Major_22(double mx, const TeeSection& section,
+                                                                    FunctionRef<ElementLimits()> flangeLimits) const
+{
+    // A double angle's web legs and flange legs are angle legs (F10.3,
+    // case 12); the flange's case 10 limits still serve the minor axis (F6).
+    const ElementLimits stem = section.legs ? GetLegCompactLimits(L"Web leg compactness:", section.d, section.tw, Fy)
+                                            : GetWebCompactLimits_22(section.tw, section.d, Fy);
+    PrintLine(L"");
+    const ElementLimits flange = flangeLimits();
+    PrintLine(L"");
+
+    PrintLine(L"Mnx to account for Yielding");
+    const double yielding = GetMn_Yielding_F9_1(mx, section, Fy);
+    double lateral = yielding;
+    if (Lb > 0) {
+        PrintLine(L"Mnx to account for Lateral-Torsional Buckling");
+        lateral = mx < 0 ? GetMn_LateralTorsional_F9_13(section, Lb, Fy)
+                         : GetMn_LateralTorsional_F9_6(section, Lb, Fy, yielding);
+    }
+    double local;
+    if (mx < 0) {
+        if (section.legs) {
+            PrintLine(L"Mnx to account for Leg Local Buckling (web legs in compression)");
+            PrintLine(L"Sc = Sx");
+            local = GetMn_LegLocalBuckling(stem, Fy, section.Sx, yielding);
+        } else {
+            PrintLine(L"Mnx to account for Tee Stem Local Buckling (stem in compression)");
+            local = GetMn_StemLocalBuckling_F9_16(stem, section, Fy);
+        }
+    } else {
+        PrintLine(L"Mnx to account for Flange Local Buckling (stem in tension)");
+        const double sxc = section.Ix / section.y;
+        PrintEquationValue(L"Sxc_equal_Ix_y.png", sxc, L"in^3");
+        if (section.legs) {
+            const ElementLimits leg = GetLegCompactLimits(L"Flange leg compactness:", flange.lambda, 1.0, Fy);
+            local = GetMn_LegLocalBuckling(leg, Fy, sxc, yielding);
+        } else {
+            local = GetMn_Compact_Flange(flange, section, Fy, sxc); // F9-14, F9-15
+        }
+    }
+    const double mnx = std::min({yielding, lateral, local});
+    PrintMomentLine(L"Mnx", mnx);
+    return {mnx, flange};
+}
+
+CAiscDesign::ElementLimits CAiscDesignTeeType::GetWebCompactLimits_22(double tw, double d, double fy) const
+{
+    PrintLine(L"Web compactness:");
+    const double lambda = d / tw;
+    PrintLine(L"d / tw", lambda, L"");
+    return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                                    {0.84, L"TblB4.1b.14pf.png", 1.52, L"TblB4.1b.14rf22.png", L"Web is compact",
+                                     L"Web is non-compact", L"Web is slender"});
+}
+
+CAiscDesign::ElementLimits CAiscDesignTeeType::GetLegCompactLimits(const wchar_t* title, double b, double t,
+                                                                   double fy) const
+{
+    PrintLine(title);
+    const double lambda = b / t;
+    PrintLine(L"b / t", lambda, L"");
+    return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                                    {0.54, L"TblB4.1b.12pf.png", 0.91, L"TblB4.1b.12rf.png", L"Leg is compact",
+                                     L"Leg is non-compact", L"Leg is slender"});
+}
+
+double CAiscDesignTeeType::GetMn_Yielding_F9_1(double mx, const TeeSection& section, double fy) const
+{
+    const double my = fy * section.Sx;
+    PrintMoment(Equation::F9_3_22, my);
+    double mp;
+    if (mx >= 0) {
+        PrintLine(L"Stem in tension");
+        mp = std::min(fy * section.Zx, 1.6 * my);
+        PrintMoment(Equation::F9_2, mp);
+        RecordMoment(Equation::F9_2, mp);
+    } else if (section.legs) {
+        PrintLine(L"Web legs in compression");
+        mp = 1.5 * my;
+        PrintMoment(Equation::F9_5_22, mp);
+        RecordMoment(Equation::F9_5_22, mp);
+    } else {
+        PrintLine(L"Stem in compression");
+        mp = my;
+        PrintMoment(Equation::F9_3, mp); // F9-4 in 360-22
+        RecordMoment(Equation::F9_3, mp);
+    }
+    PrintMoment(Equation::F9_1, mp);
+    return mp;
+}
+
+double CAiscDesignTeeType::GetMcr_F9_10(double mx, const TeeSection& section, double lb) const
+{
+    const double iy = section.Iy, j = section.J;
+    // B sqrt(Iy J) = +-2.3 (d / Lb) Iy: Mcr = (1.95 E / Lb)(B sqrt(Iy J) + sqrt(Iy J + (B sqrt(Iy J))^2)).
+    const double bRoot = 2.3 * (section.d / lb) * iy * (mx < 0 ? -1 : 1);
+    if (j > 0) PrintEquationValue(mx < 0 ? Equation::F9_12_22 : Equation::F9_5, bRoot / std::sqrt(iy * j), L"");
+    const double mcr = (1.95 * E / lb) * (bRoot + std::sqrt(iy * j + bRoot * bRoot));
+    PrintMoment(Equation::F9_4, mcr); // F9-10 in 360-22
+    return mcr;
+}
+
+double CAiscDesignTeeType::GetMn_LateralTorsional_F9_6(const TeeSection& section, double lb, double fy, double mp) const
+{
+    const double lp = 1.76 * section.ry * std::sqrt(E / fy);
+    PrintEquationValue(Equation::F9_8_22, Feet(lp), LongLengthUnit);
+    // F9-9 as sqrt(Iy (2.36 (Fy/E) d Sx + J)) / Sx, the same product, a number for J = 0 too.
+    const double lr =
+        1.95 * (E / fy) * std::sqrt(section.Iy * (2.36 * (fy / E) * section.d * section.Sx + section.J)) / section.Sx;
+    PrintEquationValue(Equation::F9_9_22, Feet(lr), LongLengthUnit);
+    if (lb <= lp) {
+        PrintLine(L"Lb <= Lp: lateral-torsional buckling does not apply");
+        return mp;
+    }
+    double mn;
+    if (lb <= lr) {
+        PrintLine(L"Lp < Lb <= Lr");
+        const double my = fy * section.Sx;
+        mn = mp - (mp - my) * (lb - lp) / (lr - lp);
+        PrintMoment(Equation::F9_6_22, mn);
+        RecordMoment(Equation::F9_6_22, mn);
+    } else {
+        PrintLine(L"Lb > Lr");
+        mn = GetMcr_F9_10(1, section, lb);
+        PrintMoment(Equation::F9_7_22, mn);
+        RecordMoment(Equation::F9_7_22, mn);
+    }
+    return mn;
+}
+
+double CAiscDesignTeeType::GetMn_LateralTorsional_F9_13(const TeeSection& section, double lb, double fy) const
+{
+    const double mcr = GetMcr_F9_10(-1, section, lb);
+    const double my = fy * section.Sx;
+    double mn;
+    if (!section.legs) {
+        mn = std::min(mcr, my);
+        PrintMoment(Equation::F9_13_22, mn);
+        RecordMoment(Equation::F9_13_22, mn);
+    } else {
+        mn = GetMn_LateralTorsional_F10_2(mcr, my);
+    }
+    return mn;
+}
+
+double CAiscDesignTeeType::GetMn_StemLocalBuckling_F9_16(const ElementLimits& stem, const TeeSection& section,
+                                                         double fy) const
+{
+    const auto [lambda, lambdaP, lambdaR] = stem;
+    double fcr;
+    Equation equation;
+    if (lambda <= lambdaP) {
+        PrintImage(L"d_tw_less_than_0.84_sqrt_E_Fy.png");
+        fcr = fy;
+        equation = Equation::F9_9; // F9-17
+    } else if (lambda <= lambdaR) {
+        PrintImage(L"0.84_sqrt_E_Fy_less_than_d_tw_less_than_1.52_sqrt_E_Fy.png");
+        fcr = (1.43 - 0.515 * lambda * std::sqrt(fy / E)) * fy;
+        equation = Equation::F9_10; // F9-18
+    } else {
+        PrintImage(L"d_tw_greater_than_1.52_sqrt_E_Fy.png");
+        fcr = 1.52 * E / (lambda * lambda);
+        equation = Equation::F9_11; // F9-19
+    }
+    PrintEquationValue(equation, fcr, StressUnit);
+    const double mn = fcr * section.Sx;
+    PrintMoment(Equation::F9_8, mn); // F9-16
+    RecordMoment(Equation::F9_8, mn);
+    return mn;
 }
 
 } // namespace zorsteel

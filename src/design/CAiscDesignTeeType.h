@@ -23,6 +23,8 @@ protected:
         double y = 0;                   // outer face of the flange to the centroid, in
         double Iy = 0, Sy = 0, Zy = 0;  // in^4, in^3
         double J = 0;                   // in^4
+        double ry = 0;                 // in
+        bool legs = false;             // a double angle's legs (360-22 sends them to F10)
     };
 
     // The major-axis block: Mnx in kip-in, and the flange's limits, which
@@ -60,6 +62,31 @@ protected:
     double GetMn_Compact_Minor(const ElementLimits& flange, const TeeSection& section, double fy, double fcr) const;
     // Cv of the stem, kv = 1.2.
     double GetCv_Major(double h, double tw, double fy) const;
+
+    // ---- AISC 360-22 F9 ----
+    // The major-axis block under 360-22: the least of yielding, F9.2
+    // lateral-torsional buckling (when Lb > 0) and local buckling of the
+    // flange or the stem; a double angle's legs by F10.3.
+    MajorFlexure GetMn_Major_22(double mx, const TeeSection& section, FunctionRef<ElementLimits()> flangeLimits) const;
+    // Table B4.1b case 14 under 360-22: the stem d / tw against 0.84 and 1.52 sqrt(E/Fy).
+    ElementLimits GetWebCompactLimits_22(double tw, double d, double fy) const;
+    // Table B4.1b case 12 of a double angle's leg b / t: 0.54 and 0.91 sqrt(E/Fy).
+    ElementLimits GetLegCompactLimits(const wchar_t* title, double b, double t, double fy) const;
+    // F9-1 with F9-2 (stem in tension), F9-4 (tee stem in compression, Mp =
+    // My) or F9-5 (double-angle web legs in compression, Mp = 1.5 My), My of
+    // F9-3; kip-in.
+    double GetMn_Yielding_F9_1(double mx, const TeeSection& section, double fy) const;
+    // F9-10 Mcr with B of F9-11 (stem in tension) or F9-12 (in compression),
+    // written so that J = 0 stays a number; kip-in.
+    double GetMcr_F9_10(double mx, const TeeSection& section, double lb) const;
+    // F9-6 / F9-7 lateral-torsional buckling with the stem in tension, Lp of
+    // F9-8, Lr of F9-9; mp the yielding strength; kip-in.
+    double GetMn_LateralTorsional_F9_6(const TeeSection& section, double lb, double fy, double mp) const;
+    // Stem in compression: F9-13 Mn = Mcr <= My of a tee, or F10-2 / F10-3
+    // with Mcr of F9-10 of a double angle's web legs; kip-in.
+    double GetMn_LateralTorsional_F9_13(const TeeSection& section, double lb, double fy) const;
+    // F9-16 to F9-19 local buckling of a tee stem in flexural compression, kip-in.
+    double GetMn_StemLocalBuckling_F9_16(const ElementLimits& stem, const TeeSection& section, double fy) const;
 
     // The compression step of a tee-type section: E3 / E7 flexural buckling
     // with q (qLabel on the slender path), then E4: torsionalFcr, the class's

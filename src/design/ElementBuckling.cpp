@@ -1,6 +1,7 @@
 // Local buckling of elements: their classes by Table B4.1b, the F6-4 stress
 // shared by every shape whose minor-axis flexure is limited by its flanges or
 // legs, and the E7 reduction of unstiffened elements in compression.
+#include <algorithm>
 #include <cmath>
 
 #include "CAiscDesign.h"
@@ -25,9 +26,54 @@ CAiscDesign::ElementLimits CAiscDesign::GetCompactLimits_Element(double lambda, 
 
 double CAiscDesign::GetFcr_Element(double ratio) const
 {
-    const double fcr = 0.69 * E / (ratio * ratio);
+    // 360-22 writes F6-4 with 0.70.
+    const double fcr = (Is360_22() ? 0.70 : 0.69) * E / (ratio * ratio);
     PrintEquationValue(Equation::F6_4, fcr, StressUnit);
     return fcr;
+}
+
+double CAiscDesign::GetMn_LegLocalBuckling(const ElementLimits& leg, double fy, double sc, double mnYield) const
+{
+    const auto [lambda, lambdaP, lambdaR] = leg;
+    if (lambda < lambdaP) {
+        PrintImage(L"lamda_less_than_lamda_pf.png");
+        return mnYield; // F10-6: no leg local buckling
+    }
+    double mn;
+    if (lambda > lambdaR) {
+        PrintImage(L"lamda_greater_than_lamda_rf.png");
+        PrintEquationValue(L"Sc.png", sc, L"in^3");
+        const double fcr = 0.71 * E / (lambda * lambda);
+        PrintEquationValue(Equation::F10_9, fcr, StressUnit);
+        mn = fcr * sc;
+        PrintMoment(Equation::F10_8, mn);
+        RecordMoment(Equation::F10_8, mn);
+    } else {
+        PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
+        PrintEquationValue(L"Sc.png", sc, L"in^3");
+        mn = fy * sc * (2.43 - 1.72 * lambda * std::sqrt(fy / E));
+        PrintMoment(Equation::F10_7, mn);
+        RecordMoment(Equation::F10_7, mn);
+    }
+    return mn;
+}
+
+double CAiscDesign::GetMn_LateralTorsional_F10_2(double mcr, double my) const
+{
+    // The 360-10 rows of the same formulas carry the 360-22 labels.
+    double mn;
+    if (my <= mcr) {
+        PrintImage(L"My_Mcr_less_than_1.png");
+        mn = std::min(1.5 * my, (1.92 - 1.17 * std::sqrt(my / mcr)) * my);
+        PrintMoment(Equation::F10_3, mn);
+        RecordMoment(Equation::F10_3, mn);
+    } else {
+        PrintImage(L"My_Mcr_greater_than_1.png");
+        mn = (0.92 - 0.17 * mcr / my) * mcr;
+        PrintMoment(Equation::F10_2, mn);
+        RecordMoment(Equation::F10_2, mn);
+    }
+    return mn;
 }
 
 double CAiscDesign::GetQs_Element(double lambda, double e, double fy, const UnstiffenedCase& element) const

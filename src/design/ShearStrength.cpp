@@ -31,6 +31,22 @@ double CAiscDesign::GetCv(double h_tw, double kv, double fy) const
     return cv;
 }
 
+double CAiscDesign::GetCv1_G2_4(double h_tw, double kv, double fy) const
+{
+    const double limit = 1.10 * std::sqrt(kv * E / fy);
+    PrintEquationValue(L"1.10_sqrt_kv_E_Fy.png", limit, L"");
+    if (h_tw <= limit) {
+        PrintImage(L"h_tw_less_than_1.10_sqrt_kvE_Fy.png");
+        PrintEquationValue(Equation::G2_3_22, 1.0, L"");
+        return 1.0;
+    }
+    // No elastic branch: Cv1 counts the web's post-buckling strength.
+    PrintImage(L"h_tw_greater_than_1.10_sqrt_kvE_Fy.png");
+    const double cv1 = limit / h_tw;
+    PrintEquationValue(Equation::G2_4_22, cv1, L"");
+    return cv1;
+}
+
 double CAiscDesign::GetCv_Element(double ratio, const wchar_t* ratioImage, double kv, const wchar_t* kvImage,
                                   double fy) const
 {
@@ -39,12 +55,13 @@ double CAiscDesign::GetCv_Element(double ratio, const wchar_t* ratioImage, doubl
     return CAiscDesign::GetCv(ratio, kv, fy);
 }
 
-double CAiscDesign::GetVn(double fy, double aw, double cv) const
+double CAiscDesign::GetVn(double fy, double aw, double cv, Equation equation22) const
 {
     const double vn = 0.6 * fy * aw * cv;
-    PrintEquationValue(Equation::G2_1, vn, ForceUnit);
+    const Equation equation = Is360_22() ? equation22 : Equation::G2_1;
+    PrintEquationValue(equation, vn, ForceUnit);
     // Cv is 1 exactly when the plate yields in shear (G2-2, G2-3).
-    Recorder.Add(cv == 1.0 ? LimitStateName::ShearYielding : LimitStateName::ShearBuckling, Equation::G2_1, vn);
+    Recorder.Add(cv == 1.0 ? LimitStateName::ShearYielding : LimitStateName::ShearBuckling, equation, vn);
     return vn;
 }
 

@@ -14,7 +14,7 @@ int CAiscDesign2L::Calculate()
     const double bf = roles.bf, h = roles.h;
     // Both legs are t thick; the record's J is already that of both angles.
     const TeeSection legs{.d = h, .tw = s.t, .Ix = s.Ix, .Sx = s.Sx, .Zx = s.Zx, .y = s.y,
-                          .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J};
+                          .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J, .ry = s.ry, .legs = true};
     ElementLimits flange{};
 
     return RunCheckSequence({
@@ -35,13 +35,13 @@ int CAiscDesign2L::Calculate()
             [&] {
                 PrintImage(L"Aw_equal_2_h_t.png");
                 const double cv = GetCv_Major(h, s.t, Fy);
-                return ShearStep{GetVn(Fy, 2 * h * s.t, cv), GetPhiv(h, s.t, Fy)};
+                return ShearStep{GetVn(Fy, 2 * h * s.t, cv, Equation::G3_1_22), GetPhiv(h, s.t, Fy)};
             },
         .minorShear =
             [&] {
                 PrintImage(L"Aw_equal_2_bf_tf.png");
                 const double cv = GetCv_Minor(bf, s.t, Fy);
-                return GetVn(Fy, 2 * bf * s.t, cv);
+                return GetVn(Fy, 2 * bf * s.t, cv, Equation::G6_1_22);
             },
         .magnificationIx = s.Ix,
         .magnificationIy = s.Iy,

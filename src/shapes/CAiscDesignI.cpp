@@ -38,7 +38,7 @@ int CAiscDesignI::Calculate()
             [&] {
                 PrintImage(L"Aw_equal_2_bf_tf.png");
                 const double cv = GetCv_Minor(s.bf, s.tf, Fy);
-                return GetVn(Fy, 2 * s.bf * s.tf, cv);
+                return GetVn(Fy, 2 * s.bf * s.tf, cv, Equation::G6_1_22);
             },
         .magnificationIx = s.Ix,
         .magnificationIy = s.Iy,
@@ -437,7 +437,7 @@ double CAiscDesignI::GetMn_Compact_Minor(const ElementLimits& flange, const mvSe
 
 double CAiscDesignI::GetCv_Major(double h, double tw, double fy) const
 {
-    PrintImage(L"kv_equal_5.png");
+    PrintImage(Is360_22() ? L"kv_equal_5.34.png" : L"kv_equal_5.png");
     const double ratio = h / tw;
     PrintEquationValue(L"h_tw.png", ratio, L"");
     // G2.1(a): rolled I-shape webs this stocky reach shear yielding.
@@ -448,7 +448,8 @@ double CAiscDesignI::GetCv_Major(double h, double tw, double fy) const
         PrintImage(Equation::G2_2);
         return 1.0;
     }
-    return GetCv(ratio, 5.0, fy);
+    // 360-22 G2.1(b): Cv1 with kv = 5.34 for webs without transverse stiffeners.
+    return Is360_22() ? GetCv1_G2_4(ratio, 5.34, fy) : GetCv(ratio, 5.0, fy);
 }
 
 // ---- Test fixtures -------------------------------------------------------------

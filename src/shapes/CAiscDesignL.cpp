@@ -80,13 +80,13 @@ int CAiscDesignL::Calculate()
             [&] {
                 PrintImage(L"Aw_b_t.png");
                 const double cv = GetCv_Major(s.b, s.t, Fy);
-                return ShearStep{GetVn(Fy, s.b * s.t, cv), GetPhiv(s.b, s.t, Fy)};
+                return ShearStep{GetVn(Fy, s.b * s.t, cv, Equation::G3_1_22), GetPhiv(s.b, s.t, Fy)};
             },
         .minorShear =
             [&] {
                 PrintImage(L"Aw_equal_d_t.png");
                 const double cv = GetCv_Minor(s.d, s.t, Fy);
-                return GetVn(Fy, s.d * s.t, cv);
+                return GetVn(Fy, s.d * s.t, cv, Equation::G3_1_22);
             },
         // Principal-axis strengths are compared with principal-axis moments
         // only, amplified or not.
@@ -276,6 +276,11 @@ CAiscDesignL::Yielding CAiscDesignL::GetMn_Yielding_Minor(double fy, double muz)
 
 double CAiscDesignL::GetMn_LateralTorsional(const mvSect_AISC& section, double cb, double lb, double my) const
 {
+    if (Is360_22()) {
+        const double mcr = GetMcr_F10_4(section, cb, lb);
+        PrintMoment(L"My.png", my);
+        return GetMn_LateralTorsional_F10_2(mcr, my);
+    }
     const double b = section.b, d = section.d, t = section.t;
     double me;
     Equation elastic;
@@ -312,6 +317,24 @@ double CAiscDesignL::GetMn_LateralTorsional(const mvSect_AISC& section, double c
     return mn;
 }
 
+double CAiscDesignL::GetMcr_F10_4(const mvSect_AISC& section, double cb, double lb) const
+{
+    const double t = section.t, rz = section.rz;
+    double betaw = 0; // equal legs
+    if (is_equal(section.b, section.d, kLegTolerance)) {
+        PrintLine(L"Elastic lateral-torsonal buckling moment for equal-leg angles (beta_w = 0)");
+    } else {
+        PrintLine(L"Elastic lateral-torsonal buckling moment for unequal-leg angles");
+        betaw = -GetBetaw(section.b, section.d); // the long leg in compression, as under 360-10
+        PrintEquationValue(L"beta_w.png", betaw, LengthUnit);
+    }
+    if (cb > 1.5) PrintLine(L"Cb taken as 1.5, the most F10.2 allows", 1.5, L"");
+    const double k = 4.4 * betaw * rz / (lb * t);
+    const double mcr = (9 * E * section.A * rz * t * std::min(cb, 1.5) / (8 * lb)) * (std::sqrt(1 + k * k) + k);
+    PrintMoment(Equation::F10_4, mcr);
+    return mcr;
+}
+
 double CAiscDesignL::GetBetaw(double b, double d) const
 {
     for (const BetawRow& row : kBetawTable) {
@@ -322,26 +345,5 @@ double CAiscDesignL::GetBetaw(double b, double d) const
 
 double CAiscDesignL::GetMn_Compact(const ElementLimits& leg, double fy, double sc, double mnYield) const
 {
-    const auto [lambda, lambdaP, lambdaR] = leg;
-    if (lambda < lambdaP) {
-        PrintImage(L"lamda_less_than_lamda_pf.png");
-        return mnYield;  // F10-6: no leg local buckling
-    }
-    double mn;
-    if (lambda > lambdaR) {
-        PrintImage(L"lamda_greater_than_lamda_rf.png");
-        PrintEquationValue(L"Sc.png", sc, L"in^3");
-        const double fcr = 0.71 * E / (lambda * lambda);
-        PrintEquationValue(Equation::F10_9, fcr, StressUnit);
-        mn = fcr * sc;
-        PrintMoment(Equation::F10_8, mn);
-        RecordMoment(Equation::F10_8, mn);
-    } else {
-        PrintImage(L"lamda_pf_less_than_lamda_less_than_lamda_rf.png");
-        PrintEquationValue(L"Sc.png", sc, L"in^3");
-        mn = fy * sc * (2.43 - 1.72 * lambda * std::sqrt(fy / E));
-        PrintMoment(Equation::F10_7, mn);
-        RecordMoment(Equation::F10_7, mn);
-    }
-    return mn;
+    return GetMn_LegLocalBuckling(leg, fy, sc, mnYield);
 }

@@ -55,6 +55,10 @@ protected:
     // beta_w of Commentary Table C-F10.1 for the legs b and d, in; 0 for
     // equal legs and for legs the table does not list.
     double GetBetaw(double b, double d) const;
+    // 360-22 F10-4 elastic moment of any angle about w, kip-in: (9 E Ag rz t
+    // Cb / 8 Lb)(sqrt(1 + (4.4 beta_w rz / Lb t)^2) + 4.4 beta_w rz / Lb t),
+    // beta_w = 0 for equal legs, Cb at most 1.5.
+    double GetMcr_F10_4(const mvSect_AISC& section, double cb, double lb) const;
     // F10-6 to F10-9 leg local buckling, kip-in; a compact leg keeps the
     // yielding strength mnYield.
     double GetMn_Compact(const ElementLimits& leg, double fy, double sc, double mnYield) const;

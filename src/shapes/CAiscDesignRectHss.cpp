@@ -79,7 +79,12 @@ double CAiscDesignRectHss::GetMn(bool major, const CompactLimits& limits) const
     if (major) PrintLine(L"");
     PrintLine(major ? L"Mnx to account for Web Local Buckling" : L"Mny to account for Web Local Buckling");
     const double mw = GetMn_LocalBuckling_Web(s, limits.web, major);
-    const double mn = std::min({mp, mf, mw});
+    double mn = std::min({mp, mf, mw});
+    // 360-22 F7.4: only bending about the major axis of a tube deeper than wide buckles laterally.
+    if (major && Is360_22() && s.Ht > s.B && Lb > 0) {
+        PrintLine(L"Mnx to account for Lateral-Torsional Buckling");
+        mn = std::min(mn, GetMn_LateralTorsional_F7_8(s, mp));
+    }
     PrintMomentLine(major ? L"Therefore Mnx" : L"Therefore Mny", mn);
     return mn;
 }
@@ -88,7 +93,7 @@ double CAiscDesignRectHss::GetVn_Walls(double h) const
 {
     // B4.1b(d): the flat width h is the outside dimension less 3 tdes; two webs carry the shear.
     const double cv = GetCv(h, Section.tdes, Fy);
-    return GetVn(Fy, 2 * h * Section.tdes, cv);
+    return GetVn(Fy, 2 * h * Section.tdes, cv, Equation::G4_1_22);
 }
 
 CAiscDesign::SlendernessLimits CAiscDesignRectHss::GetFlangeCompactLimits() const
@@ -175,12 +180,54 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Web(const mvSect_AISC& section, c
         PrintLine(L"Web is compact");
         mn = mp;
         PrintMoment(L"Mn_equal_Mp.png", mn);
+    } else if (lambda > limits.lambdaR && Is360_22()) {
+        PrintLine(L"Web is slender");
+        mn = GetMn_SlenderWeb_F7_7(axis.S, lambda, axis.flangeLambda);
     } else {
         PrintLine(lambda > limits.lambdaR ? L"Web is slender (Warning: treating the section as non-compact)"
                                    : L"Web is non-compact");
         mn = std::min(mp - (mp - Fy * s) * (0.305 * lambda * std::sqrt(Fy / E) - 0.738), mp);
         PrintMoment(Equation::F7_5, mn);
         RecordMoment(Equation::F7_5, mn);
+    }
+    return mn;
+}
+
+double CAiscDesignRectHss::GetMn_SlenderWeb_F7_7(double s, double webLambda, double flangeLambda) const
+{
+    // aw = 2 h tw / (b tf) with the walls' flat widths, all walls tdes thick.
+    const double aw = std::min(2 * webLambda / flangeLambda, 10.0);
+    PrintLine(L"aw = 2 h tw / (b tf)", aw, L"");
+    const double rpg = std::min(1 - aw / (1200 + 300 * aw) * (webLambda - 5.70 * std::sqrt(E / Fy)), 1.0);
+    PrintEquationValue(Equation::F5_6, rpg, L"");
+    const double mn = rpg * Fy * s;
+    PrintMoment(Equation::F7_7_22, mn);
+    RecordMoment(Equation::F7_7_22, mn);
+    return mn;
+}
+
+double CAiscDesignRectHss::GetMn_LateralTorsional_F7_8(const mvSect_AISC& section, double mp) const
+{
+    const double root = std::sqrt(section.J * section.A);
+    const double lp = 0.13 * E * section.ry * root / mp;
+    PrintEquationValue(Equation::F7_10_22, Feet(lp), LongLengthUnit);
+    const double lr = 2 * E * section.ry * root / (0.7 * Fy * section.Sx);
+    PrintEquationValue(Equation::F7_11_22, Feet(lr), LongLengthUnit);
+    if (Lb <= lp) {
+        PrintLine(L"Lb <= Lp: lateral-torsional buckling does not apply");
+        return mp;
+    }
+    double mn;
+    if (Lb <= lr) {
+        PrintLine(L"Lp < Lb <= Lr");
+        mn = std::min(Cb * (mp - (mp - 0.7 * Fy * section.Sx) * (Lb - lp) / (lr - lp)), mp);
+        PrintMoment(Equation::F7_8_22, mn);
+        RecordMoment(Equation::F7_8_22, mn);
+    } else {
+        PrintLine(L"Lb > Lr");
+        mn = std::min(2 * E * Cb * root / (Lb / section.ry), mp);
+        PrintMoment(Equation::F7_9_22, mn);
+        RecordMoment(Equation::F7_9_22, mn);
     }
     return mn;
 }

@@ -32,6 +32,12 @@ protected:
     // F7-5 web local buckling about one axis (a slender web is treated as
     // noncompact): about x the Ht walls, about y the B walls.
     double GetMn_LocalBuckling_Web(const mvSect_AISC& section, const SlendernessLimits& limits, bool major) const;
+    // 360-22 F7-7 slender web Mn = Rpg Fy S, Rpg of F5-6 with aw = 2 h tw /
+    // (b tf) from the walls' ratios; kip-in.
+    double GetMn_SlenderWeb_F7_7(double s, double webLambda, double flangeLambda) const;
+    // 360-22 F7-8 / F7-9 lateral-torsional buckling about x with Lp of F7-10
+    // and Lr of F7-11; mp = Fy Zx; kip-in.
+    double GetMn_LateralTorsional_F7_8(const mvSect_AISC& section, double mp) const;
     // E7-16 / E7-18 effective area of slender walls in compression, f = Fy.
     double GetQa_Stiffened(double e, double fy) const;
     // Cv of one web, kv = 5.

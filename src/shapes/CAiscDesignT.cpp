@@ -6,7 +6,7 @@ int CAiscDesignT::Calculate()
 {
     const mvSect_AISC& s = Section;
     const TeeSection tee{.d = s.d, .tw = s.tw, .Ix = s.Ix, .Sx = s.Sx, .Zx = s.Zx, .y = s.y,
-                         .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J};
+                         .Iy = s.Iy, .Sy = s.Sy, .Zy = s.Zy, .J = s.J, .ry = s.ry};
     ElementLimits flange{};
 
     return RunCheckSequence({
@@ -33,13 +33,13 @@ int CAiscDesignT::Calculate()
             [&] {
                 PrintImage(L"Aw_equal_d_tw.png");
                 const double cv = GetCv_Major(s.d, s.tw, Fy);
-                return ShearStep{GetVn(Fy, s.d * s.tw, cv), GetPhiv(s.d, s.tw, Fy)};
+                return ShearStep{GetVn(Fy, s.d * s.tw, cv, Equation::G3_1_22), GetPhiv(s.d, s.tw, Fy)};
             },
         .minorShear =
             [&] {
                 PrintImage(L"Aw_equal_bf_tf.png");
                 const double cv = GetCv_Minor(s.bf, s.tf, Fy);
-                return GetVn(Fy, s.bf * s.tf, cv);
+                return GetVn(Fy, s.bf * s.tf, cv, Equation::G6_1_22);
             },
         .magnificationIx = s.Ix,
         .magnificationIy = s.Iy,
