@@ -163,8 +163,10 @@ TEST(MemberVerdictTest, AMemberOf360_22IsCheckedByTheFullRules)
           std::tuple{Edition::Aisc360_22, 50.0, "full",
                      "NetAreaRatio and ShearLagU not given: rupture checked with An = Ag and U = 1"},
           std::tuple{Edition::Aisc360_10, 55.0, "classic", ""}}) {
-        MemberRow row{
-            .Where = "test", .Section = "W14X90", .Conventions = {.Rules = DesignRules::Classic, .Edition = edition}};
+        MemberRow row;
+        row.Where = "test";
+        row.Section = "W14X90";
+        row.Conventions = {.Rules = DesignRules::Classic, .Edition = edition};
         SetNumber(row, InputColumnNamed("Fy"), fy, "");
         SetNumber(row, InputColumnNamed("Pu"), -10, "");
         FinishRow(row);
