@@ -21,6 +21,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     // the one whose value the step returns governs it.
     Recorder.Clear();
     SingleAngleE5 = false;
+    CompressionNote = nullptr;
     PrintHeader(L"Section Input");
     PrintSection();
     PrintInput();

@@ -210,7 +210,9 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         // Under full rules, only where they could not apply.
         const bool full = design.GetDesignRules() == DesignRules::Full;
         if (design.GetPu() > 0) {
-            if (design.GetShapeCode() == kShapeL && full && design.GetAngleConnectedLeg() == AngleLeg::Short &&
+            if (design.GetCompressionNote())
+                verdict.Say(design.GetCompressionNote());
+            else if (design.GetShapeCode() == kShapeL && full && design.GetAngleConnectedLeg() == AngleLeg::Short &&
                 !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle connected by its short leg with bl / bs of 1.7 or more: outside E5, "
                             "Lx is taken as the effective length about z (Kx Lx / rz)");

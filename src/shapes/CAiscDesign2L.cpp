@@ -1,5 +1,6 @@
 #include "CAiscDesign2L.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "../section/SectionNames.h"
@@ -20,6 +21,18 @@ int CAiscDesign2L::Calculate()
     return RunCheckSequence({
         .compression =
             [&] {
+                if (Is360_22()) {
+                    // Table B4.1a case 3, each leg of both angles on its own.
+                    const double lambdaR = 0.45 * std::sqrt(E / Fy);
+                    const double longLeg = std::max(s.b, s.d), shortLeg = std::min(s.b, s.d);
+                    const CompressionElement elements[] = {
+                        {L"Unstiffened long legs b / t", longLeg / s.t, lambdaR, longLeg, s.t, 2,
+                         kUnstiffenedElement},
+                        {L"Unstiffened short legs b / t", shortLeg / s.t, lambdaR, shortLeg, s.t, 2,
+                         kUnstiffenedElement},
+                    };
+                    return GetCompression_TeeType_22(elements);
+                }
                 const double qs = GetQs_AngleLeg(s.b, s.t, E, Fy);
                 PrintLine(L"");
                 return GetCompression_TeeType(qs, L"Q = Qs", [&] { return GetFcr_FlexuralTorsionalBuckling(); });
