@@ -181,7 +181,10 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         if (std::ranges::all_of(strengths, [](const auto& strength) { return strength.value == 0; }))
             verdict.Fail("no design strength: not calculated, or a section without properties");
         switch (design.GetErrorCode()) {
-        case 2: verdict.Say("KL/r above 200 (the verdict is that of the ratios)"); break;
+        case 2:
+            verdict.Say(design.GetEdition() == Edition::Aisc360_22 ? "Lc/r above 200 (the verdict is that of the ratios)"
+                                                                   : "KL/r above 200 (the verdict is that of the ratios)");
+            break;
         case 3: verdict.Fail("D/t above 0.45 E/Fy: outside the range of the round-HSS equations (never OK)"); break;
         case 4: verdict.Fail("axial load above the Euler load: B1 taken as 1.0, the member is unstable (never OK)"); break;
         case 5: verdict.Fail("Fu not known: tensile rupture not checked (never OK); give Fu"); break;
