@@ -98,6 +98,8 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
     // b_e 4.4185 of both legs, Ae 2.6800, 100.14: flexural-torsional governs.
     // L8X4X7/16, Fy 50, 60 in (b/t 18.26 > 17.10): w0 = -1.2599, z0 = -2.3448, r0 = 3.8678; Fe about z
     // 59.763, Few 566.34, Fez 51.082; E4-4 roots 34.137, 135.66, 709.23; Fn 27.085, on Ag 124.56.
+    // 2L4X4X1/2X3/8, Fy 36, Lcx 60, Lcy 120 in, welded, a = 60 in: (Lc/r)m = 76.12 (E6-2b), Fey 49.39,
+    // Fez 169.8, H 0.848: Fe 46.70 (E4-3), Fn 26.07, 0.9 Fn Ag = 176.0 (360-10's E4-2 gave 174.4).
     // HSS16.000X0.250, Fy 50, 10 ft: D/t 68.7 > 63.8; Ae = (0.038 x 29000 / (50 x 68.7) + 2/3) 11.5 = 11.356
     // (E7-7); Fn 48.337; 0.9 Fn Ae = 494.03.
     struct Case
@@ -112,6 +114,7 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
         {"L6X6X5/16 equal legs", {L"L6X6X5/16", 50, 60, 60, 60}, 90.16, true},
         {"L8X4X7/16 unequal legs", {L"L8X4X7/16", 50, 60, 60, 60}, 124.56, true},
         {"HSS16.000X0.250", {L"HSS16.000X0.250", 50, 120, 120}, 494.03, false},
+        {"2L4X4X1/2X3/8 welded", {L"2L4X4X1/2X3/8", 36, 60, 120, 0, 60}, 176.0, true},
     };
     for (const Case& c : cases) {
         const std::unique_ptr<CAiscDesign> design = Checked22(c.member);

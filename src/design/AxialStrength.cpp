@@ -330,6 +330,7 @@ double CAiscDesign::GetFe_E4_4(double fex, double fey, double fez, double x0, do
         (cubic(mid) < 0 ? low : high) = mid;
     }
     const double fe = 0.5 * (low + high);
-    PrintEquationValue(Equation::E4_4_22, fe, StressUnit);
+    PrintImage(Equation::E4_4_22);
+    PrintLine(L"Fe = the lowest root", fe, StressUnit);
     return fe;
 }
