@@ -100,6 +100,9 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
     // 59.763, Few 566.34, Fez 51.082; E4-4 roots 34.137, 135.66, 709.23; Fn 27.085, on Ag 124.56.
     // 2L4X4X1/2X3/8, Fy 36, Lcx 60, Lcy 120 in, welded, a = 60 in: (Lc/r)m = 76.12 (E6-2b), Fey 49.39,
     // Fez 169.8, H 0.848: Fe 46.70 (E4-3), Fn 26.07, 0.9 Fn Ag = 176.0 (360-10's E4-2 gave 174.4).
+    // 2L5X3X1/4SLBB, Fy 50, 48 in, in contact: outstanding 5-in legs b/t 20 against 0.56 sqrt(E/Fy) =
+    // 13.487, short legs 12 against 10.837; FTB Fey 657.16, Fez = G 2 J / (A r0^2) = 40.137, H 0.957:
+    // Fe 40.025, Fn 29.641; b_e 4.6072 and 3: Ae = 3.7058, 98.86. Apart (X3/8): 0.45 for both, 86.74.
     // HSS16.000X0.250, Fy 50, 10 ft: D/t 68.7 > 63.8; Ae = (0.038 x 29000 / (50 x 68.7) + 2/3) 11.5 = 11.356
     // (E7-7); Fn 48.337; 0.9 Fn Ae = 494.03.
     struct Case
@@ -114,6 +117,8 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
         {"L6X6X5/16 equal legs", {L"L6X6X5/16", 50, 60, 60, 60}, 90.16, true},
         {"L8X4X7/16 unequal legs", {L"L8X4X7/16", 50, 60, 60, 60}, 124.56, true},
         {"HSS16.000X0.250", {L"HSS16.000X0.250", 50, 120, 120}, 494.03, false},
+        {"2L5X3X1/4SLBB in contact", {L"2L5X3X1/4SLBB", 50, 48, 48, 48}, 98.86, true},
+        {"2L5X3X1/4X3/8SLBB apart", {L"2L5X3X1/4X3/8SLBB", 50, 48, 48, 48}, 86.74, true},
         {"2L4X4X1/2X3/8 welded", {L"2L4X4X1/2X3/8", 36, 60, 120, 0, 60}, 176.0, true},
     };
     for (const Case& c : cases) {
