@@ -126,6 +126,10 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
         ASSERT_NE(design, nullptr) << c.what;
         EXPECT_NEAR(design->GetPhiPn(), c.phiPn, 0.1) << c.what;
         EXPECT_EQ(Recorded(*design, "Flexural-torsional buckling"), c.flexuralTorsional) << c.what;
+        // A single angle's flexural-torsional buckling on Ag is a reading of 360-22, and told.
+        EXPECT_EQ(JudgeMember(*design).Message.find("E4 on the gross area") != std::string::npos,
+                  design->AppliedSingleAngleFlexuralTorsional())
+            << c.what;
     }
 }
 

@@ -146,6 +146,9 @@ public:
     // What the last Calculate's compression step could not do as AISC words
     // it (a static text, null when nothing), for the verdict's message.
     const char* GetCompressionNote() const { return CompressionNote; }
+    // Whether the last Calculate checked a single angle for flexural-torsional
+    // buckling (360-22, long leg b/t above 0.71 sqrt(E/Fy)): E4-1 on Ag.
+    bool AppliedSingleAngleFlexuralTorsional() const { return SingleAngleFtb; }
     double GetFy() const { return Fy; }
     double GetPu() const { return Pu; }
     double GetMux() const { return Mux; }
@@ -589,6 +592,7 @@ protected:
     double Pr;
     mutable bool SingleAngleE5;          // the last Calculate applied E5
     mutable const char* CompressionNote; // GetCompressionNote
+    mutable bool SingleAngleFtb;         // AppliedSingleAngleFlexuralTorsional
     double PhiMnx;
     double PhiMny;
     double PhiPn;

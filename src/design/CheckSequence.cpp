@@ -22,6 +22,7 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     Recorder.Clear();
     SingleAngleE5 = false;
     CompressionNote = nullptr;
+    SingleAngleFtb = false;
     PrintHeader(L"Section Input");
     PrintSection();
     PrintInput();

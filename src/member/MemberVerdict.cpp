@@ -225,6 +225,9 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
             else if (design.GetShapeCode() == kShapeL && !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle: Lx is taken as the effective length about z (Kx Lx / rz, no E5), "
                             "so for an angle connected by one leg enter the E5 equivalent length as Lx");
+            if (design.AppliedSingleAngleFlexuralTorsional())
+                verdict.Say("single angle with a long leg b/t above 0.71 sqrt(E/Fy): flexural-torsional buckling "
+                            "checked by E4 on the gross area, flexural and local buckling by E7 with Fn of E3");
             if (design.GetShapeCode() == kShape2L && !full)
                 verdict.Say("double angle: connectors are taken as welded or pretensioned (E6), "
                             "snug-tight bolted connectors are not covered");

@@ -226,6 +226,7 @@ CAiscDesign::CompressionStep CAiscDesignL::GetCompression_360_22() const
         return GetCompression_22(column, elements, nullptr);
     }
     PrintLine(L"b / t > 0.71 sqrt(E / Fy): flexural-torsional buckling (E4) is considered");
+    SingleAngleFtb = true;
     PrintLine(L"");
     // E4-1 on Ag: E4 names these slender angles itself, and E7 keeps them to E3.
     auto fe = [&] { return GetFe_FlexuralTorsional_360_22(); };
