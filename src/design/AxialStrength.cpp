@@ -12,13 +12,15 @@ using namespace zorsteel;
 
 CAiscDesign::ColumnSlenderness CAiscDesign::GetColumnFe() const
 {
+    // 360-22 writes the effective length Lc = K L.
+    const bool lc = Is360_22();
     const double klrX = Kx * Lx / Section.rx;
-    PrintEquationValue(L"kx_lx_rx.png", klrX, L"");
+    PrintEquationValue(lc ? L"Lcx_rx.png" : L"kx_lx_rx.png", klrX, L"");
     const double klrY = Ky * Ly / Section.ry;
-    PrintEquationValue(L"ky_ly_ry.png", klrY, L"");
+    PrintEquationValue(lc ? L"Lcy_ry.png" : L"ky_ly_ry.png", klrY, L"");
     CheckKL_R(klrX, klrY);
     const double klr = std::max(klrX, klrY);
-    PrintEquationValue(L"KL_r_max.png", klr, L"");
+    PrintEquationValue(lc ? L"Lc_r_max.png" : L"KL_r_max.png", klr, L"");
     const double fe = Pi * Pi * E / (klr * klr);
     PrintEquationValue(Equation::E3_4, fe, StressUnit);
     return {klr, fe};
@@ -222,3 +224,113 @@ double CAiscDesign::GetColumnFcr_ByStress(double fe, double q) const
 bool CAiscDesign::ConsiderFlexuralTorsionalBuckling() const { return true; }
 
 double CAiscDesign::GetFe_FlexuralTorsionalBuckling() const { return 0.0; }
+
+// ---- AISC 360-22 ---------------------------------------------------------------
+
+double CAiscDesign::GetEffectiveWidth_E7_3(double lambda, double lambdaR, const EffectiveWidthFactors& factors,
+                                           double b, double fy, double fn) const
+{
+    const double limit = lambdaR * std::sqrt(fy / fn);
+    PrintEquationValue(L"lambda_r_sqrt_Fy_Fn.png", limit, L"");
+    if (lambda <= limit) {
+        PrintEquationValue(Equation::E7_2_22, b, LengthUnit);
+        return b;
+    }
+    PrintLine(L"c1 (Table E7.1)", factors.c1, L"");
+    PrintLine(L"c2 (Table E7.1)", factors.c2, L"");
+    const double ratio = factors.c2 * lambdaR / lambda;
+    const double fel = ratio * ratio * fy;
+    PrintEquationValue(Equation::E7_5_22, fel, StressUnit);
+    const double root = std::sqrt(fel / fn);
+    const double be = std::min(b * (1 - factors.c1 * root) * root, b);
+    PrintEquationValue(Equation::E7_3_22, be, LengthUnit);
+    return be;
+}
+
+bool CAiscDesign::HasSlenderElement_22(std::span<const CompressionElement> elements) const
+{
+    bool slender = false;
+    for (const CompressionElement& element : elements) {
+        PrintLine(element.name, element.lambda, L"");
+        PrintLine(L"lambda_r (Table B4.1a)", element.lambdaR, L"");
+        const bool thisSlender = element.lambda > element.lambdaR;
+        PrintLine(thisSlender ? L"Slender element" : L"Nonslender element");
+        slender = slender || thisSlender;
+    }
+    PrintLine(L"");
+    return slender;
+}
+
+double CAiscDesign::GetEffectiveArea_22(std::span<const CompressionElement> elements, double fn) const
+{
+    double ae = Section.A;
+    for (const CompressionElement& element : elements) {
+        if (!(element.lambda > element.lambdaR)) continue;  // E7-2 at any Fn <= Fy
+        PrintLine(element.name, element.lambda, L"");
+        PrintLine(L"b", element.b, LengthUnit);
+        const double be = GetEffectiveWidth_E7_3(element.lambda, element.lambdaR, element.factors, element.b, Fy, fn);
+        ae -= element.count * (element.b - be) * element.t;
+    }
+    PrintEquationValue(L"Ae_sum_b_be_t.png", ae, AreaUnit);
+    return ae;
+}
+
+CAiscDesign::CompressionStep CAiscDesign::GetCompression_22_EffectiveArea(
+    FunctionRef<ColumnSlenderness()> column, FunctionRef<std::optional<double>(double fn)> effectiveArea,
+                                                            const SecondMode22* second) const
+{
+    // Pn of one mode at its Fn: E3-1 / E4-1 on Ag, or E7-1 on Ae.
+    auto strength = [&](double fn, LimitStateEquation mode, bool grossArea) {
+        const std::optional<double> ae = grossArea ? std::nullopt : effectiveArea(fn);
+        if (!ae) return mode.Id() == Equation::E3_1 ? GetPn_FlexuralBuckling(fn, Section.A)
+                                                    : GetPn_FlexuralTorsionalBuckling(fn, Section.A);
+        const double pn = fn * *ae;
+        PrintEquationValue(Equation::E7_1_22, pn, ForceUnit);
+        Recorder.AddOnCriticalStress(mode, pn);
+        return pn;
+    };
+    PrintLine(L"Compressive strength to account for Flexural Buckling");
+    const double fn = GetColumnFcr_ByStress(column().Fe, 1.0);
+    const double pnFlexural = strength(fn, Equation::E3_1, false);
+    if (!second) return CompressionStep{pnFlexural, GetPn_SquashLoad(pnFlexural)};
+    PrintLine(second->title);
+    const double fnSecond = GetColumnFcr_ByStress(second->fe(), 1.0);
+    return CompressionStep{pnFlexural, strength(fnSecond, Equation::E4_1, second->grossArea)};
+}
+
+CAiscDesign::CompressionStep CAiscDesign::GetCompression_22(FunctionRef<ColumnSlenderness()> column,
+                                                            std::span<const CompressionElement> elements,
+                                                            const SecondMode22* second) const
+{
+    const bool slender = HasSlenderElement_22(elements);
+    return GetCompression_22_EffectiveArea(
+        column,
+        [&](double fn) -> std::optional<double> {
+            if (!slender) return std::nullopt;
+            return GetEffectiveArea_22(elements, fn);
+        },
+        second);
+}
+
+double CAiscDesign::GetFe_E4_4(double fex, double fey, double fez, double x0, double y0, double r02) const
+{
+    // A braced mode (infinite stress) stays far above the others without
+    // making the products NaN.
+    constexpr double braced = 1e30;
+    fex = std::min(fex, braced), fey = std::min(fey, braced), fez = std::min(fez, braced);
+    const double px = x0 * x0 / r02, py = y0 * y0 / r02;
+    auto cubic = [&](double f) {
+        return (f - fex) * (f - fey) * (f - fez) - f * f * (f - fey) * px - f * f * (f - fex) * py;
+    };
+    // The cubic is -Fex Fey Fez < 0 at 0 and not below 0 at the least of the
+    // three stresses: its lowest root lies between, found by bisection.
+    double low = 0, high = std::min({fex, fey, fez});
+    for (int i = 0; i < 200 && high - low > 1e-12 * high; ++i) {
+        const double mid = 0.5 * (low + high);
+        (cubic(mid) < 0 ? low : high) = mid;
+    }
+    const double fe = 0.5 * (low + high);
+    PrintImage(Equation::E4_4_22);
+    PrintLine(L"Fe = the lowest root", fe, StressUnit);
+    return fe;
+}

@@ -23,11 +23,12 @@ CAiscDesign::CAiscDesign()
       Fy(0), Cb(1.0), Lb(0), Lx(0), Ly(0), Lz(0), Kx(1.0), Ky(1.0), Kz(1.0), ConnectorDistance(0), Fu(0),
       NetAreaRatio(1.0), ShearLagU(1.0), ConnectedLeg(AngleLeg::Unknown), SpaceTruss(false),
       Connectors(ConnectorType::Welded), K1x(1.0), K1y(1.0), Plt(0), Mltx(0), Mlty(0), B2x(1.0), B2y(1.0), Pr(0),
-      SingleAngleE5(false), PhiMnx(0), PhiMny(0), PhiPn(0), PhiVnx(0), PhiVny(0), InteractionRatio(0), VxRatio(0),
-      VyRatio(0), B1x(1.0), B1y(1.0), KLrLimit(200.0), E(29000.0), G(11200.0), Pi(3.14159265), InchesPerFoot(12.0),
-      MomentUnit(L"kip-ft"), ForceUnit(L"kips"), StressUnit(L"ksi"), LengthUnit(L"in"), LongLengthUnit(L"ft"),
-      AreaUnit(L"in^2"), TotalDeflectionDenominator(0), LiveDeflectionDenominator(0), TotalDy(0), LiveDy(0), L(0),
-      DeflectionAdjustmentRatio(1.0), AnalysisSectionName(), AnalysisSectionIx(0)
+      SingleAngleE5(false), CompressionNote(nullptr), SingleAngleFtb(false), PhiMnx(0), PhiMny(0), PhiPn(0), PhiVnx(0),
+      PhiVny(0), InteractionRatio(0), VxRatio(0), VyRatio(0), B1x(1.0), B1y(1.0), KLrLimit(200.0), E(29000.0),
+      G(11200.0), Pi(3.14159265), InchesPerFoot(12.0), MomentUnit(L"kip-ft"), ForceUnit(L"kips"), StressUnit(L"ksi"),
+      LengthUnit(L"in"), LongLengthUnit(L"ft"), AreaUnit(L"in^2"), TotalDeflectionDenominator(0),
+      LiveDeflectionDenominator(0), TotalDy(0), LiveDy(0), L(0), DeflectionAdjustmentRatio(1.0), AnalysisSectionName(),
+      AnalysisSectionIx(0)
 {
 }
 
@@ -228,6 +229,8 @@ void CAiscDesign::ResetResult()
     B1x = 1.0;
     B1y = 1.0;
     SingleAngleE5 = false;
+    CompressionNote = nullptr;
+    SingleAngleFtb = false;
     Recorder.Clear();
 }
 

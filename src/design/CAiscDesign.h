@@ -12,6 +12,8 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
+#include <span>
 
 #include "../platform/CString.h"
 #include "../report/ReportWriter.h"
@@ -141,6 +143,12 @@ public:
     double GetTensileStrength() const;
     // Whether the last Calculate designed a single angle by the E5 slenderness.
     bool AppliedSingleAngleSlenderness() const { return SingleAngleE5; }
+    // What the last Calculate's compression step could not do as AISC words
+    // it (a static text, null when nothing), for the verdict's message.
+    const char* GetCompressionNote() const { return CompressionNote; }
+    // Whether the last Calculate checked a single angle for flexural-torsional
+    // buckling (360-22, long leg b/t above 0.71 sqrt(E/Fy)): E4-1 on Ag.
+    bool AppliedSingleAngleFlexuralTorsional() const { return SingleAngleFtb; }
     double GetFy() const { return Fy; }
     double GetPu() const { return Pu; }
     double GetMux() const { return Mux; }
@@ -216,6 +224,41 @@ public:
     double GetFe_TorsionalBuckling() const;
     // KL/r limit of 200 about both axes; raises ErrorCode 2 when exceeded.
     bool CheckKL_R(double klrX, double klrY) const;
+
+    // ---- Compression by AISC 360-22 (Chapter E) ---------------------------
+    // Table E7.1: the effective width imperfection adjustment factors of a
+    // kind of slender element.
+    struct EffectiveWidthFactors
+    {
+        double c1, c2;
+    };
+    static constexpr EffectiveWidthFactors kStiffenedElement{0.18, 1.31};   // (a): webs
+    static constexpr EffectiveWidthFactors kRectangularHssWall{0.20, 1.38}; // (b)
+    static constexpr EffectiveWidthFactors kUnstiffenedElement{0.22, 1.49}; // (c): all other elements
+    // E7-2 / E7-3 effective width of an element of width b, ratio lambda and
+    // Table B4.1a limit lambdaR at the stress fn, Fel by E7-5; E7-3 is held
+    // to b (the tabulated c2 lifts it 0.2 % above b just past lambda_r sqrt(Fy/Fn)).
+    double GetEffectiveWidth_E7_3(double lambda, double lambdaR, const EffectiveWidthFactors& factors, double b,
+                                  double fy, double fn) const;
+    // One kind of element of a section in compression, as Table B4.1a
+    // classes it and E7 reduces it.
+    struct CompressionElement
+    {
+        const wchar_t* name; // e.g. L"Web h / tw"
+        double lambda;       // width-to-thickness ratio
+        double lambdaR;      // Table B4.1a limit
+        double b, t;         // width and thickness, in
+        int count;           // how many the section has
+        EffectiveWidthFactors factors;
+    };
+    // Table B4.1a: each element's ratio and limit shown; true when one is slender.
+    bool HasSlenderElement_22(std::span<const CompressionElement> elements) const;
+    // Ae = Ag - sum (b - be) t at the stress fn over the elements (E7-2 / E7-3).
+    double GetEffectiveArea_22(std::span<const CompressionElement> elements, double fn) const;
+    // E4-4 of 360-22: the lowest root of the cubic for an unsymmetric section
+    // with the shear centre at (x0, y0) about the principal axes; an infinite
+    // stress (a mode braced by a length of 0) drops out.
+    double GetFe_E4_4(double fex, double fey, double fez, double x0, double y0, double r02) const;
 
     // ---- Shear (Chapter G) ----------------------------------------------
     // G2-3 to G2-5 web shear coefficient (Cv2 of G2-9 to G2-11 under 360-22).
@@ -485,6 +528,25 @@ protected:
     // second mode is the squash load Fy A.
     CompressionStep GetCompression_FlexuralTorsional(double q, const TorsionalCompressionTexts& texts,
                                                      FunctionRef<double(double klr)> torsionalFcr) const;
+    // The second buckling mode of a shape under 360-22: its title line and
+    // its elastic stress of E4 (a callable that outlives this); by E4-1 on
+    // Ag (single angles) or, with a slender element, by E7-1 on Ae at its Fn.
+    struct SecondMode22
+    {
+        const wchar_t* title;
+        FunctionRef<double()> fe;
+        bool grossArea = false;
+    };
+    // Compression under 360-22: column() (the title line written before it),
+    // Fn by E3-2 / E3-3 chosen by Fy / Fe, and Pn = Fn Ag (E3-1) or, when
+    // effectiveArea(fn) gives an area (a slender element), Pn = Fn Ae
+    // (E7-1); then the second mode at its own Fn, or the squash load.
+    CompressionStep GetCompression_22_EffectiveArea(FunctionRef<ColumnSlenderness()> column,
+                                                    FunctionRef<std::optional<double>(double fn)> effectiveArea,
+                                                    const SecondMode22* second) const;
+    // The same for a section of elements (Table B4.1a, E7-2 / E7-3).
+    CompressionStep GetCompression_22(FunctionRef<ColumnSlenderness()> column,
+                                      std::span<const CompressionElement> elements, const SecondMode22* second) const;
     // E4-2 / E4-5: the stress of a singly symmetric member from its stresses
     // about the axis of symmetry (fy) and in torsion (fz), with H of E4-10.
     double GetStress_FlexuralTorsional(double fy, double fz, double h) const;
@@ -541,7 +603,9 @@ protected:
     // The required axial strength of the check running: Pu, or under full
     // rules Pnt + B2 Plt (A-8-2).
     double Pr;
-    mutable bool SingleAngleE5; // the last Calculate applied E5
+    mutable bool SingleAngleE5;          // the last Calculate applied E5
+    mutable const char* CompressionNote; // GetCompressionNote
+    mutable bool SingleAngleFtb;         // AppliedSingleAngleFlexuralTorsional
     double PhiMnx;
     double PhiMny;
     double PhiPn;

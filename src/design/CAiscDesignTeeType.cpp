@@ -195,6 +195,15 @@ CAiscDesign::CompressionStep CAiscDesignTeeType::GetCompression_TeeType(double q
         [&](double) { return torsionalFcr(); });
 }
 
+CAiscDesign::CompressionStep CAiscDesignTeeType::GetCompression_TeeType_22(
+    std::span<const CompressionElement> elements) const
+{
+    // E4-3 with the elastic Fey and Fez, then E3-2 / E3-3 by Fy / Fe.
+    auto fe = [&] { return GetFe_FlexuralTorsionalBuckling(); };
+    const SecondMode22 flexuralTorsional{L"Compressive strength to account for Flexural-Torsional Buckling", fe};
+    return GetCompression_22([&] { return GetColumnFe(); }, elements, &flexuralTorsional);
+}
+
 double CAiscDesignTeeType::GetShearCentre_y0() const
 {
     PrintLine(L"x0", 0, LengthUnit);

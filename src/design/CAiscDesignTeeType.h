@@ -92,6 +92,10 @@ protected:
     // with q (qLabel on the slender path), then E4: torsionalFcr, the class's
     // E4-2 stress, when q is exactly 1; otherwise E7 on its E4-5 stress.
     CompressionStep GetCompression_TeeType(double q, const wchar_t* qLabel, FunctionRef<double()> torsionalFcr) const;
+    // Under 360-22: E3 flexural buckling and E4-3 flexural-torsional
+    // buckling (the class's elastic Fe) on the gross section, each by E7-1
+    // with the elements' E7-3 widths when one is slender.
+    CompressionStep GetCompression_TeeType_22(std::span<const CompressionElement> elements) const;
 
     // What E4 needs of a tee-type section, as the class finds it.
     struct TorsionalSection

@@ -21,6 +21,8 @@ int CAiscDesign::RunCheckSequence(const CheckSteps& steps)
     // the one whose value the step returns governs it.
     Recorder.Clear();
     SingleAngleE5 = false;
+    CompressionNote = nullptr;
+    SingleAngleFtb = false;
     PrintHeader(L"Section Input");
     PrintSection();
     PrintInput();

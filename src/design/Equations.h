@@ -156,6 +156,13 @@ enum class Equation : std::uint8_t
     G6_2b,
     H1_1a,
     H1_1b,
+    // Chapter E, new in 360-22.
+    E4_4_22,
+    E4_5_22,
+    E7_1_22,
+    E7_2_22,
+    E7_3_22,
+    E7_5_22,
     // ---- 360-22: flexure and shear (F, G) ----
     F7_7_22,
     F7_8_22,
@@ -177,6 +184,10 @@ enum class Equation : std::uint8_t
     G6_1_22,
     SquashLoad,
 };
+
+// The 360-22 label of a row whose equation 360-22 does not have (its
+// number means another equation there): no label and no image in 360-22.
+inline constexpr char kNotIn360_22[] = "(not in 360-22)";
 
 struct EquationRow
 {
@@ -201,31 +212,31 @@ inline constexpr EquationRow kEquationTable[] = {
     {Equation::D2_1, "D2-1", L"Eq.D2-1.png", LimitStateName::TensileYielding},
     {Equation::D2_2, "D2-2", L"Eq.D2-2.png", LimitStateName::TensileRupture},
     {Equation::D3_1, "D3-1", L"Eq.D3-1.png", std::nullopt},
-    {Equation::E3_1, "E3-1", L"Eq.E3-1.png", LimitStateName::FlexuralBuckling},
-    {Equation::E3_2, "E3-2", L"Eq.E3-2.png", std::nullopt},
-    {Equation::E3_3, "E3-3", L"Eq.E3-3.png", std::nullopt},
-    {Equation::E3_4, "E3-4", L"Eq.E3-4.png", std::nullopt},
-    {Equation::E4_1, "E4-1", L"Eq.E4-1.png", LimitStateName::FlexuralTorsionalBuckling},
-    {Equation::E4_2, "E4-2", L"Eq.E4-2.png", std::nullopt},
-    {Equation::E4_3, "E4-3", L"Eq.E4-3.png", std::nullopt},
-    {Equation::E4_4, "E4-4", L"Eq.E4-4.png", std::nullopt},
-    {Equation::E4_5, "E4-5", L"Eq.E4-5.png", std::nullopt},
-    {Equation::E4_8, "E4-8", L"Eq.E4-8.png", std::nullopt},
-    {Equation::E4_9, "E4-9", L"Eq.E4-9.png", std::nullopt},
-    {Equation::E4_10, "E4-10", L"Eq.E4-10.png", std::nullopt},
-    {Equation::E4_11, "E4-11", L"Eq.E4-11.png", std::nullopt},
-    {Equation::E5_1, "E5-1", L"Eq.E5-1.png", std::nullopt},
-    {Equation::E5_2, "E5-2", L"Eq.E5-2.png", std::nullopt},
-    {Equation::E5_3, "E5-3", L"Eq.E5-3.png", std::nullopt},
-    {Equation::E5_4, "E5-4", L"Eq.E5-4.png", std::nullopt},
-    {Equation::E6_1, "E6-1", L"Eq.E6-1.png", std::nullopt},
-    {Equation::E6_2a, "E6-2a", L"Eq.E6-2a.png", std::nullopt},
-    {Equation::E6_2b, "E6-2b", L"Eq.E6-2b.png", std::nullopt},
-    {Equation::E7_2, "E7-2", L"Eq.E7-2.png", std::nullopt},
-    {Equation::E7_3, "E7-3", L"Eq.E7-3.png", std::nullopt},
-    {Equation::E7_4, "E7-4", L"Eq.E7-4.png", std::nullopt},
-    {Equation::E7_5, "E7-5", L"Eq.E7-5.png", std::nullopt},
-    {Equation::E7_6, "E7-6", L"Eq.E7-6.png", std::nullopt},
+    {Equation::E3_1, "E3-1", L"Eq.E3-1.png", LimitStateName::FlexuralBuckling, "E3-1", L"Eq22.E3-1.png"},
+    {Equation::E3_2, "E3-2", L"Eq.E3-2.png", std::nullopt, "E3-2", L"Eq22.E3-2.png"},
+    {Equation::E3_3, "E3-3", L"Eq.E3-3.png", std::nullopt, "E3-3", L"Eq22.E3-3.png"},
+    {Equation::E3_4, "E3-4", L"Eq.E3-4.png", std::nullopt, "E3-4", L"Eq22.E3-4.png"},
+    {Equation::E4_1, "E4-1", L"Eq.E4-1.png", LimitStateName::FlexuralTorsionalBuckling, "E4-1", L"Eq22.E4-1.png"},
+    {Equation::E4_2, "E4-2", L"Eq.E4-2.png", std::nullopt, kNotIn360_22, nullptr},
+    {Equation::E4_3, "E4-3", L"Eq.E4-3.png", std::nullopt, kNotIn360_22, nullptr},
+    {Equation::E4_4, "E4-4", L"Eq.E4-4.png", std::nullopt, "E4-2", L"Eq22.E4-2.png"},
+    {Equation::E4_5, "E4-5", L"Eq.E4-5.png", std::nullopt, "E4-3", L"Eq22.E4-3.png"},
+    {Equation::E4_8, "E4-8", L"Eq.E4-8.png", std::nullopt, "E4-6", L"Eq22.E4-6.png"},
+    {Equation::E4_9, "E4-9", L"Eq.E4-9.png", std::nullopt, "E4-7", L"Eq22.E4-7.png"},
+    {Equation::E4_10, "E4-10", L"Eq.E4-10.png", std::nullopt, "E4-8", L"Eq22.E4-8.png"},
+    {Equation::E4_11, "E4-11", L"Eq.E4-11.png", std::nullopt, "E4-9", L"Eq22.E4-9.png"},
+    {Equation::E5_1, "E5-1", L"Eq.E5-1.png", std::nullopt, "E5-1", L"Eq22.E5-1.png"},
+    {Equation::E5_2, "E5-2", L"Eq.E5-2.png", std::nullopt, "E5-2", L"Eq22.E5-2.png"},
+    {Equation::E5_3, "E5-3", L"Eq.E5-3.png", std::nullopt, "E5-3", L"Eq22.E5-3.png"},
+    {Equation::E5_4, "E5-4", L"Eq.E5-4.png", std::nullopt, "E5-4", L"Eq22.E5-4.png"},
+    {Equation::E6_1, "E6-1", L"Eq.E6-1.png", std::nullopt, "E6-1", L"Eq22.E6-1.png"},
+    {Equation::E6_2a, "E6-2a", L"Eq.E6-2a.png", std::nullopt, "E6-2a", L"Eq22.E6-2a.png"},
+    {Equation::E6_2b, "E6-2b", L"Eq.E6-2b.png", std::nullopt, "E6-2b", L"Eq22.E6-2b.png"},
+    {Equation::E7_2, "E7-2", L"Eq.E7-2.png", std::nullopt, kNotIn360_22, nullptr},
+    {Equation::E7_3, "E7-3", L"Eq.E7-3.png", std::nullopt, kNotIn360_22, nullptr},
+    {Equation::E7_4, "E7-4", L"Eq.E7-4.png", std::nullopt, kNotIn360_22, nullptr},
+    {Equation::E7_5, "E7-5", L"Eq.E7-5.png", std::nullopt, kNotIn360_22, nullptr},
+    {Equation::E7_6, "E7-6", L"Eq.E7-6.png", std::nullopt, kNotIn360_22, nullptr},
     {Equation::E7_10, "E7-10", L"Eq.E7-10.png", std::nullopt},
     {Equation::E7_11, "E7-11", L"Eq.E7-11.png", std::nullopt},
     {Equation::E7_12, "E7-12", L"Eq.E7-12.png", std::nullopt},
@@ -235,7 +246,7 @@ inline constexpr EquationRow kEquationTable[] = {
     {Equation::E7_16, "E7-16", L"Eq.E7-16.png", std::nullopt},
     {Equation::E7_17, "E7-17", L"Eq.E7-17.png", std::nullopt},
     {Equation::E7_18, "E7-18", L"Eq.E7-18.png", std::nullopt},
-    {Equation::E7_19, "E7-19", L"Eq.E7-19.png", std::nullopt},
+    {Equation::E7_19, "E7-19", L"Eq.E7-19.png", std::nullopt, "E7-7", L"Eq22.E7-7.png"},
     {Equation::F2_1, "F2-1", L"Eq.F2-1.png", LimitStateName::Yielding},
     {Equation::F2_2, "F2-2", L"Eq.F2-2.png", LimitStateName::LateralTorsionalBuckling},
     {Equation::F2_3, "F2-3", L"Eq.F2-3.png", LimitStateName::LateralTorsionalBuckling},
@@ -299,6 +310,12 @@ inline constexpr EquationRow kEquationTable[] = {
     {Equation::G6_2b, "G6-2b", L"Eq.G6-2b.png", std::nullopt, "G5-2b", L"Eq22.G5-2b.png"},
     {Equation::H1_1a, "H1-1a", L"Eq.H1-1a.png", std::nullopt},
     {Equation::H1_1b, "H1-1b", L"Eq.H1-1b.png", std::nullopt},
+    {Equation::E4_4_22, nullptr, nullptr, std::nullopt, "E4-4", L"Eq22.E4-4.png"},
+    {Equation::E4_5_22, nullptr, nullptr, std::nullopt, "E4-5", L"Eq22.E4-5.png"},
+    {Equation::E7_1_22, nullptr, nullptr, std::nullopt, "E7-1", L"Eq22.E7-1.png"},
+    {Equation::E7_2_22, nullptr, nullptr, std::nullopt, "E7-2", L"Eq22.E7-2.png"},
+    {Equation::E7_3_22, nullptr, nullptr, std::nullopt, "E7-3", L"Eq22.E7-3.png"},
+    {Equation::E7_5_22, nullptr, nullptr, std::nullopt, "E7-5", L"Eq22.E7-5.png"},
     {Equation::F7_7_22, nullptr, nullptr, LimitStateName::WebLocalBuckling, "F7-7", L"Eq22.F7-7.png"},
     {Equation::F7_8_22, nullptr, nullptr, LimitStateName::LateralTorsionalBuckling, "F7-8", L"Eq22.F7-8.png"},
     {Equation::F7_9_22, nullptr, nullptr, LimitStateName::LateralTorsionalBuckling, "F7-9", L"Eq22.F7-9.png"},
@@ -328,6 +345,7 @@ constexpr const EquationRow& EquationRowOf(Equation equation)
 constexpr const char* EquationLabel(Equation equation, Edition edition = Edition::Aisc360_10)
 {
     const EquationRow& row = EquationRowOf(equation);
+    if (edition == Edition::Aisc360_22 && row.Label22 == kNotIn360_22) return nullptr;
     return edition == Edition::Aisc360_22 && row.Label22 ? row.Label22 : row.Label;
 }
 constexpr const wchar_t* EquationImage(Equation equation, Edition edition = Edition::Aisc360_10)

@@ -47,8 +47,10 @@ LimitStates LimitStateRecorder::Record(Edition edition) const
         const bool governs = !found[quantity] && std::bit_cast<std::uint64_t>(entry.nominal) ==
                                                      std::bit_cast<std::uint64_t>(m_used[quantity]);
         found[quantity] = found[quantity] || governs;
-        record.Entries[i] = {LimitStateNameText(entry.name), EquationLabel(entry.equation, edition), entry.nominal,
-                             entry.quantity, governs};
+        // An equation the edition does not have keeps its 360-10 label: never a null text.
+        const char* label = EquationLabel(entry.equation, edition);
+        if (!label) label = EquationLabel(entry.equation);
+        record.Entries[i] = {LimitStateNameText(entry.name), label, entry.nominal, entry.quantity, governs};
     }
     record.Count = m_count;
     return record;

@@ -181,7 +181,10 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         if (std::ranges::all_of(strengths, [](const auto& strength) { return strength.value == 0; }))
             verdict.Fail("no design strength: not calculated, or a section without properties");
         switch (design.GetErrorCode()) {
-        case 2: verdict.Say("KL/r above 200 (the verdict is that of the ratios)"); break;
+        case 2:
+            verdict.Say(design.GetEdition() == Edition::Aisc360_22 ? "Lc/r above 200 (the verdict is that of the ratios)"
+                                                                   : "KL/r above 200 (the verdict is that of the ratios)");
+            break;
         case 3: verdict.Fail("D/t above 0.45 E/Fy: outside the range of the round-HSS equations (never OK)"); break;
         case 4: verdict.Fail("axial load above the Euler load: B1 taken as 1.0, the member is unstable (never OK)"); break;
         case 5: verdict.Fail("Fu not known: tensile rupture not checked (never OK); give Fu"); break;
@@ -210,7 +213,9 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
         // Under full rules, only where they could not apply.
         const bool full = design.GetDesignRules() == DesignRules::Full;
         if (design.GetPu() > 0) {
-            if (design.GetShapeCode() == kShapeL && full && design.GetAngleConnectedLeg() == AngleLeg::Short &&
+            if (design.GetCompressionNote())
+                verdict.Say(design.GetCompressionNote());
+            else if (design.GetShapeCode() == kShapeL && full && design.GetAngleConnectedLeg() == AngleLeg::Short &&
                 !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle connected by its short leg with bl / bs of 1.7 or more: outside E5, "
                             "Lx is taken as the effective length about z (Kx Lx / rz)");
@@ -220,6 +225,9 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
             else if (design.GetShapeCode() == kShapeL && !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle: Lx is taken as the effective length about z (Kx Lx / rz, no E5), "
                             "so for an angle connected by one leg enter the E5 equivalent length as Lx");
+            if (design.AppliedSingleAngleFlexuralTorsional())
+                verdict.Say("single angle with a long leg b/t above 0.71 sqrt(E/Fy): flexural-torsional buckling "
+                            "checked by E4 on the gross area, flexural and local buckling by E7 with Fn of E3");
             if (design.GetShapeCode() == kShape2L && !full)
                 verdict.Say("double angle: connectors are taken as welded or pretensioned (E6), "
                             "snug-tight bolted connectors are not covered");

@@ -20,6 +20,19 @@ int CAiscDesign2L::Calculate()
     return RunCheckSequence({
         .compression =
             [&] {
+                if (Is360_22()) {
+                    // Each leg of both angles on its own: Table B4.1a case 3, or case 1 for the
+                    // outstanding legs of angles in continuous contact.
+                    const double root = std::sqrt(E / Fy);
+                    const double outstanding = (IsInContinuousContact() ? 0.56 : 0.45) * root;
+                    const CompressionElement elements[] = {
+                        {L"Unstiffened outstanding legs b / t", bf / s.t, outstanding, bf, s.t, 2,
+                         kUnstiffenedElement},
+                        {L"Unstiffened back-to-back legs b / t", h / s.t, 0.45 * root, h, s.t, 2,
+                         kUnstiffenedElement},
+                    };
+                    return GetCompression_TeeType_22(elements);
+                }
                 const double qs = GetQs_AngleLeg(s.b, s.t, E, Fy);
                 PrintLine(L"");
                 return GetCompression_TeeType(qs, L"Q = Qs", [&] { return GetFcr_FlexuralTorsionalBuckling(); });
@@ -73,6 +86,16 @@ int CAiscDesign2L::GetSingleAngleFromDoubleAngle(mvSect_AISC& angle) const
     if (single.empty()) return GetSection(angle, L"");
     name[single.data() - name + single.size()] = L'\0';
     return GetSection(angle, single.data());
+}
+
+bool CAiscDesign2L::IsInContinuousContact() const
+{
+    wchar_t name[kSectionNameCapacity + 1];
+    const std::wstring_view whole{name, CopySectionName(Section, name)};
+    const std::wstring_view single = SingleAngleName(whole);
+    if (single.empty()) return false;
+    const std::size_t end = static_cast<std::size_t>(single.data() - name) + single.size();
+    return end == whole.size() || (whole[end] != L'X' && whole[end] != L'x');
 }
 
 CAiscDesignTeeType::TorsionalSection CAiscDesign2L::GetTorsionalSection() const

@@ -27,6 +27,10 @@ protected:
     // Reads the component single angle from the catalogue by the name the
     // double angle's name gives; its shape code, or -1.
     int GetSingleAngleFromDoubleAngle(mvSect_AISC& angle) const;
+    // Whether the angles are in continuous contact: the record's name gives
+    // no spacing after the single angle's ("2L5X3X1/4LLBB", not
+    // "2L5X3X1/4X3/4LLBB"). A name that is not a double angle's: apart.
+    bool IsInContinuousContact() const;
 
 private:
     // E4 about y: the E6 slenderness from the connector spacing and the

@@ -50,7 +50,11 @@ double CAiscDesignChannel::GetFe_FlexuralTorsionalBuckling() const
     PrintLine(L"y0", y0, LengthUnit);
     const double slenderness = Kx * Lx / s.rx;
     const double fey = Pi * Pi * E / (slenderness * slenderness);  // E4-7 form, about x: the axis of symmetry
-    PrintEquationValue(L"Fey_pi_pi_E_kl_rx2.png", fey, StressUnit);
+    // 360-22 writes it as Fex of E4-5, which E4-3 takes in place of Fey.
+    if (Is360_22())
+        PrintEquationValue(Equation::E4_5_22, fey, StressUnit);
+    else
+        PrintEquationValue(L"Fey_pi_pi_E_kl_rx2.png", fey, StressUnit);
     const double r02 = x0 * x0 + y0 * y0 + (s.Ix + s.Iy) / s.A;
     PrintEquationValue(Equation::E4_11, r02, AreaUnit);
     const double klz = Kz * Lz;

@@ -47,6 +47,7 @@ int CAiscDesignI::Calculate()
 
 CAiscDesign::CompressionStep CAiscDesignI::GetCompression(double h) const
 {
+    if (Is360_22()) return GetCompression_360_22(h);
     const double qs = GetQs_Unstiffened(GetFlange_b(), Section.tf, E, Fy);
     PrintLine(L"");
     const double qa = GetQa_Stiffened(h, Section.tw, E, Fy);
@@ -73,6 +74,35 @@ CAiscDesign::CompressionStep CAiscDesignI::GetCompression_Torsional(double q) co
 }
 
 bool CAiscDesignI::IsDoublySymmetric() const { return true; }
+
+CAiscDesign::CompressionStep CAiscDesignI::GetCompression_360_22(double h) const
+{
+    const mvSect_AISC& s = Section;
+    const double root = std::sqrt(E / Fy);
+    const double b = GetFlange_b();
+    // Table B4.1a cases 1 and 5; an I-shape has four flange outstands, a channel two flanges.
+    const CompressionElement elements[] = {
+        {L"Unstiffened flange b / tf", b / s.tf, 0.56 * root, b, s.tf, IsDoublySymmetric() ? 4 : 2,
+         kUnstiffenedElement},
+        {L"Stiffened web h / tw", h / s.tw, 1.49 * root, h, s.tw, 1, kStiffenedElement},
+    };
+    auto column = [&] { return GetColumnFe(); };
+    // The modes' stresses outlive the SecondMode22 that refers to them.
+    auto flexuralTorsionalFe = [&] { return GetFe_FlexuralTorsionalBuckling(); };
+    auto torsionalFe = [&] {
+        PrintLine(L"Lcz", Kz * Lz, LengthUnit);
+        return GetFe_TorsionalBuckling();
+    };
+    if (ConsiderFlexuralTorsionalBuckling()) {
+        const SecondMode22 flexuralTorsional{L"Compressive strength to account for Flexural-Torsional Buckling",
+                                             flexuralTorsionalFe};
+        return GetCompression_22(column, elements, &flexuralTorsional);
+    }
+    // Lcz = 0: braced against twist, no torsional mode.
+    if (Kz * Lz == 0) return GetCompression_22(column, elements, nullptr);
+    const SecondMode22 torsional{L"Compressive strength to account for Torsional Buckling", torsionalFe};
+    return GetCompression_22(column, elements, &torsional);
+}
 
 CAiscDesignI::MajorFlexure CAiscDesignI::GetMnx(double h) const
 {

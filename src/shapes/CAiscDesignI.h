@@ -103,6 +103,9 @@ private:
     // Under full rules, an I-shape's compression: E3 / E7 flexural buckling,
     // then E4-4 torsional buckling with Kz Lz (none when Kz Lz = 0).
     CompressionStep GetCompression_Torsional(double q) const;
+    // Under 360-22: E3 / E4-2 (channels E4-3) on the gross section, E7-1 with
+    // the E7-3 widths of the flange outstands and the web h when slender.
+    CompressionStep GetCompression_360_22(double h) const;
     // Whether H1.2 may raise Cb under axial tension: I-shapes yes, channels no.
     virtual bool IsDoublySymmetric() const;
     // E7.2(a) under full rules: be = b below b/t = 1.49 sqrt(E/f), E7-17

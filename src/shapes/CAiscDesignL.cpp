@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "../platform/zorTools.h"
 
@@ -35,6 +36,7 @@ int CAiscDesignL::Calculate()
     return RunCheckSequence({
         .compression =
             [&] {
+                if (Is360_22()) return GetCompression_360_22();
                 const double qs = GetQs_Unstiffened(s.b, s.t, E, Fy);
                 PrintLine(L"");
                 PrintLine(L"Compressive strength to account for Flexural Buckling");
@@ -158,17 +160,119 @@ CAiscDesign::ColumnSlenderness CAiscDesignL::GetColumnFe_E5() const
     if (shortLeg) {
         const double legs = s.b / s.d;
         const double addition = (SpaceTruss ? 6 : 4) * (legs * legs - 1);
-        PrintLine(SpaceTruss ? L"Unequal legs: KL/r + 6[(bl / bs)^2 - 1]" : L"Unequal legs: KL/r + 4[(bl / bs)^2 - 1]",
-                  klr + addition, L"");
+        const wchar_t* additionLine = SpaceTruss ? L"Unequal legs: KL/r + 6[(bl / bs)^2 - 1]"
+                                                 : L"Unequal legs: KL/r + 4[(bl / bs)^2 - 1]";
+        if (Is360_22())
+            additionLine = SpaceTruss ? L"Unequal legs: Lc/r + 6[(bl / bs)^2 - 1]"
+                                      : L"Unequal legs: Lc/r + 4[(bl / bs)^2 - 1]";
+        PrintLine(additionLine, klr + addition, L"");
         const double floor = (SpaceTruss ? 0.82 : 0.95) * Lx / s.rz;
         PrintLine(SpaceTruss ? L"At least 0.82 L / rz" : L"At least 0.95 L / rz", floor, L"");
         klr = std::max(klr + addition, floor);
-        PrintLine(L"KL/r", klr, L"");
+        PrintLine(Is360_22() ? L"Lc/r" : L"KL/r", klr, L"");
     }
-    CheckKL_R(klr, klr);
+    // Under 360-22 an E5 slenderness above 200 leaves E5 (its condition 4): the caller decides.
+    if (!Is360_22()) CheckKL_R(klr, klr);
     const double fe = Pi * Pi * E / (klr * klr);
     PrintEquationValue(Equation::E3_4, fe, StressUnit);
     return {klr, fe};
+}
+
+// ---- Compression by AISC 360-22 (E3, E4, E5, E7) ----------------------------------
+
+namespace {
+
+constexpr const char* kOutsideE5LegRatio =
+    "single angle with bl / bs of 1.7 or more: outside E5 (its condition 5), the member is checked without the E5 "
+    "slenderness (Lx as the effective length about z, Kx Lx / rz) and its end eccentricity is not checked (Chapter H)";
+constexpr const char* kOutsideE5Slenderness =
+    "single angle whose E5 slenderness Lc/r is above 200: outside E5 (its condition 4), the member is checked "
+    "without the E5 slenderness (Lx as the effective length about z, Kx Lx / rz) and its end eccentricity is not "
+    "checked (Chapter H)";
+
+} // namespace
+
+CAiscDesign::CompressionStep CAiscDesignL::GetCompression_360_22() const
+{
+    const mvSect_AISC& s = Section;
+    const double root = std::sqrt(E / Fy);
+    // Table B4.1a case 3, each leg on its own.
+    const CompressionElement elements[] = {
+        {L"Unstiffened long leg b / t", s.b / s.t, 0.45 * root, s.b, s.t, 1, kUnstiffenedElement},
+        {L"Unstiffened short leg b / t", s.d / s.t, 0.45 * root, s.d, s.t, 1, kUnstiffenedElement},
+    };
+    // E7 takes Fn by E3 only for single angles: flexural buckling with the E5 slenderness where it applies.
+    auto column = [&]() -> ColumnSlenderness {
+        if (ConnectedLeg != AngleLeg::Unknown && !is_equal(s.b, s.d, kLegTolerance) && !(s.b / s.d < 1.7)) {
+            PrintLine(L"bl / bs of 1.7 or more: E5 does not apply (condition 5)");
+            CompressionNote = kOutsideE5LegRatio;
+            return GetColumnFe();
+        }
+        if (!AppliesE5()) return GetColumnFe();
+        const ColumnSlenderness e5 = GetColumnFe_E5();
+        if (e5.KLr <= KLrLimit) return e5;
+        PrintLine(L"Lc/r of E5 above 200: E5 does not apply (condition 4)");
+        SingleAngleE5 = false;
+        CompressionNote = kOutsideE5Slenderness;
+        return GetColumnFe();
+    };
+    // E5: flexural-torsional buckling (E4) only for a longest leg b / t above 0.71 sqrt(E/Fy).
+    const double limit = 0.71 * root;
+    PrintLine(L"Long leg b / t", s.b / s.t, L"");
+    PrintEquationValue(L"0.71_sqrt_E_Fy.png", limit, L"");
+    if (!(s.b / s.t > limit)) {
+        PrintLine(L"b / t <= 0.71 sqrt(E / Fy): flexural-torsional buckling need not be considered");
+        PrintLine(L"");
+        return GetCompression_22(column, elements, nullptr);
+    }
+    PrintLine(L"b / t > 0.71 sqrt(E / Fy): flexural-torsional buckling (E4) is considered");
+    SingleAngleFtb = true;
+    PrintLine(L"");
+    // E4-1 on Ag: E4 names these slender angles itself, and E7 keeps them to E3.
+    auto fe = [&] { return GetFe_FlexuralTorsional_360_22(); };
+    const SecondMode22 flexuralTorsional{L"Compressive strength to account for Flexural-Torsional Buckling", fe,
+                                         true};
+    return GetCompression_22(column, elements, &flexuralTorsional);
+}
+
+double CAiscDesignL::GetFe_FlexuralTorsional_360_22() const
+{
+    const mvSect_AISC& s = Section;
+    // The shear centre at the legs' mid-thickness lines, about the principal
+    // axes: the long leg runs along y, the short along x, and w lies at
+    // alpha = arctan(tan_a) from x towards the long leg.
+    const double alpha = std::atan(s.tan_a);
+    const double dx = s.t / 2 - s.x, dy = s.t / 2 - s.y;
+    const double w0 = dx * std::cos(alpha) + dy * std::sin(alpha);
+    const double z0 = dy * std::cos(alpha) - dx * std::sin(alpha);
+    PrintLine(L"Shear centre on w, w0", w0, LengthUnit);
+    PrintLine(L"Shear centre on z, z0", z0, LengthUnit);
+    const double r02 = w0 * w0 + z0 * z0 + (s.Iw + s.Iz) / s.A;
+    PrintEquationValue(Equation::E4_11, r02, AreaUnit);
+    // Lcx = Kx Lx about both principal axes, as the flexural check reads it.
+    const double lc = Kx * Lx;
+    PrintLine(L"Lcx", lc, LengthUnit);
+    const double rw = std::sqrt(s.Iw / s.A);
+    const double few = Pi * Pi * E / ((lc / rw) * (lc / rw));
+    PrintLine(L"Few = pi^2 E / (Lcx / rw)^2", few, StressUnit);
+    const double lcz = Kz * Lz;
+    PrintLine(L"Lcz", lcz, LengthUnit);
+    // Lcz = 0: braced against twist.
+    const double warping = lcz == 0 ? std::numeric_limits<double>::infinity() : Pi * Pi * E * s.Cw / (lcz * lcz);
+    const double fez = (warping + G * s.J) / (s.A * r02);
+    PrintEquationValue(Equation::E4_9, fez, StressUnit);
+    if (is_equal(s.b, s.d, kLegTolerance)) {
+        // Equal legs: w is the axis of symmetry, and the shear centre lies on it.
+        const double h = 1 - w0 * w0 / r02;
+        PrintEquationValue(Equation::E4_10, h, L"");
+        const double fe = GetStress_FlexuralTorsional_Braced(few, fez, h);
+        PrintEquationValue(Equation::E4_5, fe, StressUnit);
+        return fe;
+    }
+    const double fezFlexural = Pi * Pi * E / ((lc / s.rz) * (lc / s.rz));
+    PrintLine(L"Fe about z = pi^2 E / (Lcx / rz)^2", fezFlexural, StressUnit);
+    // E4-4 with x = z and y = w.
+    return GetFe_E4_4(fezFlexural, few, fez, z0, w0, r02);
 }
 
 void CAiscDesignL::ComputeMomentMagnification(double& mw, double& mz, double a, double iw, double iz)
@@ -220,7 +324,7 @@ CAiscDesign::ColumnSlenderness CAiscDesignL::GetColumnFe() const
 {
     // Flexural buckling about the minor principal axis, with the x-axis length.
     const double klr = Kx * Lx / Section.rz;
-    PrintEquationValue(L"KL_r_z.png", klr, L"");
+    PrintEquationValue(Is360_22() ? L"Lc_r_z.png" : L"KL_r_z.png", klr, L"");
     CheckKL_R(klr, klr);
     const double fe = Pi * Pi * E / (klr * klr);
     PrintEquationValue(Equation::E3_4, fe, StressUnit);

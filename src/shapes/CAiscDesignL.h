@@ -34,6 +34,13 @@ protected:
     // of 1.7 or more (outside E5).
     bool AppliesE5() const;
     bool IsShortLegConnected() const;
+    // Under 360-22: E3 flexural buckling (E5 slenderness while its conditions
+    // hold) by E7-1 with each slender leg's E7-3 width, and for a long leg
+    // b / t above 0.71 sqrt(E/Fy) E4 flexural-torsional buckling on Ag.
+    CompressionStep GetCompression_360_22() const;
+    // E4-3 (equal legs, about w) or E4-4 (unequal legs) elastic stress with
+    // Lcx = Kx Lx about w and z and Fez of E4-7 with Cw.
+    double GetFe_FlexuralTorsional_360_22() const;
     WorkingMoments ToDesignAxes(double mx, double my) const override;
     // Table B4.1b case 12 limits of the long leg b / t; both axes use them.
     ElementLimits GetCompactLimits(double t, double b, double fy) const;

@@ -36,6 +36,7 @@ int CAiscDesignRectHss::Calculate()
     return RunCheckSequence({
         .compression =
             [&] {
+                if (Is360_22()) return GetCompression_360_22();
                 const double qa = GetQa_Stiffened(E, Fy);
                 PrintLine(L"");
                 // A closed rectangular section is not checked for torsional buckling.
@@ -277,6 +278,23 @@ double CAiscDesignRectHss::GetQa_Stiffened(double e, double fy) const
     const double qa = ae / s.A;
     PrintEquationValue(Equation::E7_16, qa, L"");
     return qa;
+}
+
+CAiscDesign::CompressionStep CAiscDesignRectHss::GetCompression_360_22() const
+{
+    const mvSect_AISC& s = Section;
+    // Flat widths B - 3 tdes and Ht - 3 tdes (B4.1b(d)); a section too thin for them falls back on its ratios.
+    double b = s.B - 3 * s.tdes;
+    if (!(b > 0)) b = s.b_t * s.tdes;
+    double h = s.Ht - 3 * s.tdes;
+    if (!(h > 0)) h = s.h_t * s.tdes;
+    const double lambdaR = 1.40 * std::sqrt(E / Fy);  // Table B4.1a case 6
+    const CompressionElement walls[] = {
+        {L"Stiffened B walls b / t", s.b_t, lambdaR, b, s.tdes, 2, kRectangularHssWall},
+        {L"Stiffened Ht walls h / t", s.h_t, lambdaR, h, s.tdes, 2, kRectangularHssWall},
+    };
+    // A closed rectangular section is not checked for torsional buckling.
+    return GetCompression_22([&] { return GetColumnFe(); }, walls, nullptr);
 }
 
 double CAiscDesignRectHss::GetCv(double h, double t, double fy) const

@@ -40,6 +40,9 @@ protected:
     double GetMn_LateralTorsional_F7_8(const mvSect_AISC& section, double mp) const;
     // E7-16 / E7-18 effective area of slender walls in compression, f = Fy.
     double GetQa_Stiffened(double e, double fy) const;
+    // Under 360-22: E3 on the gross section, E7-1 with the E7-3 widths of
+    // the slender walls (Table E7.1 (b)).
+    CompressionStep GetCompression_360_22() const;
     // Cv of one web, kv = 5.
     double GetCv(double h, double t, double fy) const;
 };

@@ -16,6 +16,11 @@ int CAiscDesignRoundHss::Calculate()
     return RunCheckSequence({
         .compression =
             [&] {
+                if (Is360_22()) {
+                    const std::optional<double> ae = GetAe_360_22();
+                    return GetCompression_22_EffectiveArea([&] { return GetColumnFe(); }, [&](double) { return ae; },
+                                                           nullptr);
+                }
                 const double qa = GetQa_Stiffened(E, Fy);
                 PrintLine(L"");
                 // No torsional mode for a closed round section.
@@ -83,6 +88,35 @@ double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const
     const double qa = 0.038 * e / (fy * d_t) + 2.0 / 3.0;
     PrintEquationValue(Equation::E7_19, qa, L"");
     return qa;
+}
+
+std::optional<double> CAiscDesignRoundHss::GetAe_360_22() const
+{
+    const double d_t = Section.D_t;
+    PrintLine(L"Stiffened D / t", d_t, L"");
+    const double lambdaR = 0.11 * E / Fy;  // Table B4.1a case 9
+    PrintEquationValue(L"TblB4.1a.9.png", lambdaR, L"");
+    if (d_t <= lambdaR) {
+        PrintImage(L"D_t_less_than_0.11_E_Fy.png");
+        PrintLine(L"The section has non-slender stiffened element");
+        PrintLine(L"");
+        return std::nullopt;  // E7-6: Ae = Ag, E3 as written
+    }
+    const double upperLimit = 0.45 * E / Fy;  // E7.2(b) applies up to here
+    if (d_t > upperLimit) {
+        // Beyond the range of E7-7: designed with it all the same, and flagged.
+        ErrorCode = 3;
+        PrintEquationValue(L"0.45_E_Fy.png", upperLimit, L"");
+        PrintImage(L"D_t_greater_than_0.45_E_Fy.png");
+        PrintWarning(L"Warning: Section too slender");
+    } else {
+        PrintImage(L"0.11_E_Fy_less_than_D_t_less_than_0.45_E_Fy.png");
+        PrintLine(L"The section is slender");
+    }
+    const double ae = (0.038 * E / (Fy * d_t) + 2.0 / 3.0) * Section.A;
+    PrintEquationValue(Equation::E7_19, ae, AreaUnit);
+    PrintLine(L"");
+    return ae;
 }
 
 CAiscDesign::SlendernessLimits CAiscDesignRoundHss::GetFlangeCompactLimits() const

@@ -2,6 +2,8 @@
 // (yielding, local buckling), G6 shear.
 #pragma once
 
+#include <optional>
+
 #include "../design/CAiscDesign.h"
 
 class ZORSTEEL_API CAiscDesignRoundHss : public CAiscDesign
@@ -15,6 +17,9 @@ protected:
     double GetMn(bool major, const SlendernessLimits& limits) const;
     // E7-19 reduction for a slender round wall; D/t above 0.45 E/Fy raises ErrorCode 3.
     double GetQa_Stiffened(double e, double fy) const;
+    // Under 360-22: E7-7 effective area of a slender wall (past 0.45 E/Fy
+    // too, with ErrorCode 3); none for a nonslender wall (E7-6, Ae = Ag).
+    std::optional<double> GetAe_360_22() const;
     // Table B4.1b case 20 limits for flexure: 0.07 E/Fy and 0.31 E/Fy.
     SlendernessLimits GetFlangeCompactLimits() const;
     // F8-2 / F8-3 local buckling of the section's wall D / t about one axis

@@ -1,5 +1,7 @@
 #include "CAiscDesignT.h"
 
+#include <cmath>
+
 using namespace zorsteel;
 
 int CAiscDesignT::Calculate()
@@ -12,6 +14,15 @@ int CAiscDesignT::Calculate()
     return RunCheckSequence({
         .compression =
             [&] {
+                if (Is360_22()) {
+                    const double root = std::sqrt(E / Fy), b = GetFlange_b();
+                    // Table B4.1a cases 1 (two flange outstands) and 4 (the stem d).
+                    const CompressionElement elements[] = {
+                        {L"Unstiffened flange b / tf", b / s.tf, 0.56 * root, b, s.tf, 2, kUnstiffenedElement},
+                        {L"Unstiffened stem d / tw", s.d / s.tw, 0.75 * root, s.d, s.tw, 1, kUnstiffenedElement},
+                    };
+                    return GetCompression_TeeType_22(elements);
+                }
                 const double qsFlange = GetQs_Unstiffened(GetFlange_b(), s.tf, E, Fy);
                 PrintLine(L"");
                 const double qsStem = GetQs_Unstiffened_Stem(s.d, s.tw, E, Fy);
