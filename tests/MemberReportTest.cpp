@@ -58,7 +58,8 @@ TEST(MemberReportTest, TheWorstCombinationGovernsEachMember)
 }
 
 // The table of departures is the document's: each heading as its "## N."
-// line, shapes and direction as its summary row (without the bold).
+// line, shapes and direction as its summary row (without the bold), and
+// whether it holds under 360-22 as that row's last column.
 TEST(MemberReportTest, DeparturesAreTheDocumentsInItsWords)
 {
     const std::string text = FileText(ZORSTEEL_SOURCE_DIR "/docs/aisc-departures.md");
@@ -72,6 +73,11 @@ TEST(MemberReportTest, DeparturesAreTheDocumentsInItsWords)
             << number;
         EXPECT_EQ(row[1].str(), d.Shapes) << number;
         EXPECT_EQ(std::regex_replace(row[2].str(), std::regex("\\*\\*"), ""), d.Direction) << number;
+        // The summary's last column, 360-22: "gone" exactly where the entry does not hold under that edition.
+        std::smatch edition;
+        ASSERT_TRUE(std::regex_search(text, edition, std::regex("\n\\| " + number + " \\|[^\n]*\\| ([^|]+) \\|\n")))
+            << number;
+        EXPECT_EQ(edition[1].str().starts_with("gone"), !d.HoldsUnder360_22) << number << ": " << edition[1].str();
     }
 }
 
