@@ -104,7 +104,8 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
     // 13.487, short legs 12 against 10.837; FTB Fey 657.16, Fez = G 2 J / (A r0^2) = 40.137, H 0.957:
     // Fe 40.025, Fn 29.641; b_e 4.6072 and 3: Ae = 3.7058, 98.86. Apart (X3/8): 0.45 for both, 86.74.
     // HSS16.000X0.250, Fy 50, 10 ft: D/t 68.7 > 63.8; Ae = (0.038 x 29000 / (50 x 68.7) + 2/3) 11.5 = 11.356
-    // (E7-7); Fn 48.337; 0.9 Fn Ae = 494.03.
+    // (E7-7); Fn 48.337; 0.9 Fn Ae = 494.03. PIPE16STD, Fy 70, 20 ft: D/t 45.8 just above 0.11 E/Fy = 45.6,
+    // E7-7 gives 1.0104 Ag, held to Ag: 0.9 Fn Ag = 893.58.
     struct Case
     {
         const char* what;
@@ -117,6 +118,7 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
         {"L6X6X5/16 equal legs", {L"L6X6X5/16", 50, 60, 60, 60}, 90.16, true},
         {"L8X4X7/16 unequal legs", {L"L8X4X7/16", 50, 60, 60, 60}, 124.56, true},
         {"HSS16.000X0.250", {L"HSS16.000X0.250", 50, 120, 120}, 494.03, false},
+        {"PIPE16STD just past 0.11 E/Fy", {L"Pipe16STD", 70, 240, 240}, 893.58, false},
         {"2L5X3X1/4SLBB in contact", {L"2L5X3X1/4SLBB", 50, 48, 48, 48}, 98.86, true},
         {"2L5X3X1/4X3/8SLBB apart", {L"2L5X3X1/4X3/8SLBB", 50, 48, 48, 48}, 86.74, true},
         {"2L4X4X1/2X3/8 welded", {L"2L4X4X1/2X3/8", 36, 60, 120, 0, 60}, 176.0, true},

@@ -502,6 +502,8 @@ TEST(CommandTest, WhatIsTypedIsWhatIsChecked)
          {}, "W12X26 --Fy 50 --Pu 200 --Lx 168 --Ly 168"},
         {"every member length in feet", beam + "--Lb 5 --Lx 30 --Ly 10 --Lz 10 --L 30 --length-unit ft", "OK", {}, {},
          beam + "--Lb 60 --Lx 360 --Ly 120 --Lz 120 --L 360"},
+        {"a double angle without its connectors' spacing", "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 96 --Ly 96", "OK",
+         {"ConnectorDistance not given: taken as 0, the angles acting as one (no E6 a / ri)"}},
         {"the connectors' spacing in feet", "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 8 --Ly 8 --ConnectorDistance 2 "
          "--length-unit ft", "OK", {}, {}, "2L4X3X3/8LLBB --Fy 36 --Pu 20 --Lx 96 --Ly 96 --ConnectorDistance 24"},
         // 612 / 510 (W18X35's Ix) is 1.2.

@@ -399,6 +399,7 @@ TEST(FullRules, MemberRunInputsErrorsAndNotes)
                                              {"Pu", "10"},
                                              {"Lx", "60"},
                                              {"Ly", "60"},
+                                             {"ConnectorDistance", "30"},
                                              {"ConnectorType", "snug"}}),
                                         false);
     EXPECT_EQ(snug.Message, "");

@@ -116,7 +116,7 @@ void Append(std::string& list, std::string_view item, bool last)
 
 // Lengths the check took as 0 because the user gave none: Lx and Ly of a
 // member in compression, Lb of one with a major-axis moment.
-void NoteLengthsNotGiven(std::vector<std::string>& notes, const MemberRow& row, const MemberInputs& in)
+void NoteLengthsNotGiven(std::vector<std::string>& notes, const MemberRow& row, const MemberInputs& in, int shape)
 {
     static const InputColumn& lx = InputColumnNamed("Lx");
     static const InputColumn& ly = InputColumnNamed("Ly");
@@ -127,6 +127,10 @@ void NoteLengthsNotGiven(std::vector<std::string>& notes, const MemberRow& row, 
                         " not given: taken as 0, braced against buckling");
     }
     if (in.Mux != 0 && !IsGiven(row, lb)) notes.push_back("Lb not given: taken as 0, continuously braced");
+    // Without the spacing a double angle buckles as one piece about y: E6 would add a / ri.
+    static const InputColumn& spacing = InputColumnNamed("ConnectorDistance");
+    if (shape == kShape2L && in.Pu > 0 && !IsGiven(row, spacing))
+        notes.push_back("ConnectorDistance not given: taken as 0, the angles acting as one (no E6 a / ri)");
 }
 
 // Under full rules a member in tension is checked for rupture on U An; what
@@ -256,7 +260,7 @@ MemberResult Check(const MemberRow& row, bool withReport, CAiscDesign*& held, st
 
     MemberVerdict verdict = JudgeMember(*design);
     std::vector<std::string> notes;
-    NoteLengthsNotGiven(notes, row, inputs);
+    NoteLengthsNotGiven(notes, row, inputs, design->GetShapeCode());
     NoteShortLengths(notes, row, inputs, record, design->ChecksDeflection());
     if (scaled && design->ChecksDeflection())
         notes.push_back("deflections scaled by AnalysisSectionIx / Ix = " + Number(inputs.AnalysisSectionIx) + " / " +

@@ -113,8 +113,11 @@ std::optional<double> CAiscDesignRoundHss::GetAe_360_22() const
         PrintImage(L"0.11_E_Fy_less_than_D_t_less_than_0.45_E_Fy.png");
         PrintLine(L"The section is slender");
     }
-    const double ae = (0.038 * E / (Fy * d_t) + 2.0 / 3.0) * Section.A;
-    PrintEquationValue(Equation::E7_19, ae, AreaUnit);
+    const double e7_7 = (0.038 * E / (Fy * d_t) + 2.0 / 3.0) * Section.A;
+    PrintEquationValue(Equation::E7_19, e7_7, AreaUnit);
+    // Just above 0.11 E/Fy E7-7 gives up to 1.012 Ag: an effective area is never above the gross one.
+    const double ae = std::min(e7_7, Section.A);
+    if (ae < e7_7) PrintLine(L"Ae = Ag (E7-7 above Ag)", ae, AreaUnit);
     PrintLine(L"");
     return ae;
 }
