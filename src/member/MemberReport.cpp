@@ -74,8 +74,9 @@ struct DepartureRow
 // docs/aisc-departures.md, entries 1 to 17 (18, built-up I-sections, no
 // catalogue member can be): each heading and summary row in its words, and
 // the members it concerns. Under AISC 360-22 (docs/edition-360-22.md, 11.3)
-// 9 and 11 do not hold: 360-22 has neither the E3 / E7 branch nor E7-16's
-// web without its fillets; those full rules close stay closed.
+// 9, 11 and 13 do not hold: 360-22 has neither the E3 / E7 branch nor E7-16's
+// web without its fillets, and takes a slender HSS flange out of the
+// compression flange alone; those full rules close stay closed.
 const DepartureRow kDepartures[] = {
     {{1, "D2-2 and F13.1: tensile rupture and holes are not checked", "all", "unconservative",
       "closed by full rules: rupture on U An with NetAreaRatio and ShearLagU (1 where not given, as Message says)", true},
@@ -118,7 +119,11 @@ const DepartureRow kDepartures[] = {
      [](const MemberActions& m) { return (IsIShape(m.shape) || IsChannel(m.shape)) && m.compression; }},
     {{12, "F4: noncompact I-shape webs go to F5", "I-shapes", "conservative"},
      [](const MemberActions& m) { return IsIShape(m.shape) && m.flexure; }},
-    {{13, "F7-3: a slender HSS flange is taken out of both flanges", "rectangular HSS", "conservative"},
+    {{.Number = 13,
+      .Heading = "F7-3: a slender HSS flange is taken out of both flanges",
+      .Shapes = "rectangular HSS",
+      .Direction = "conservative",
+      .HoldsUnder360_22 = false},
      [](const MemberActions& m) { return m.shape == kShapeRectHss && m.flexure; }},
     {{14, "F10-5: βw always enters negative", "unequal-leg angles", "conservative"},
      [](const MemberActions& m) { return m.shape == kShapeL && m.flexure; }},

@@ -149,12 +149,15 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(const mvSect_AISC& section
         PrintEquationValue(Equation::F7_4, be, LengthUnit);
         const double bi = b - be;
         PrintLine(L"The ineffective width bi = b - be", bi, L"");
-        // The ineffective width comes off both flanges: the neutral axis stays at mid-depth.
         const double arm = depth / 2 - tdes / 2;
-        const double ieff = axis.I - 2 * (bi * tdes * (arm * arm) + bi * std::pow(tdes, 3) / 12);
-        PrintEquationValue(L"Ieff.png", ieff, L"in^4");
-        const double se = ieff / (depth / 2);
-        PrintEquationValue(L"Se_equal_Ieff_d_2.png", se, L"in^3");
+        const double se = Is360_22() ? GetSe_CompressionFlange(axis.I, bi, arm, depth) : [&] {
+            // The ineffective width comes off both flanges: the neutral axis stays at mid-depth.
+            const double ieff = axis.I - 2 * (bi * tdes * (arm * arm) + bi * std::pow(tdes, 3) / 12);
+            PrintEquationValue(L"Ieff.png", ieff, L"in^4");
+            const double both = ieff / (depth / 2);
+            PrintEquationValue(L"Se_equal_Ieff_d_2.png", both, L"in^3");
+            return both;
+        }();
         mn = Fy * se;
         PrintMoment(Equation::F7_3, mn);
         recorded = LimitStateEquation(Equation::F7_3);
@@ -166,6 +169,22 @@ double CAiscDesignRectHss::GetMn_LocalBuckling_Flange(const mvSect_AISC& section
     }
     if (recorded) RecordMoment(*recorded, mn);
     return mn;
+}
+
+double CAiscDesignRectHss::GetSe_CompressionFlange(double inertia, double bi, double arm, double depth) const
+{
+    // F7.2(c): only the compression flange loses bi; the neutral axis moves
+    // toward the tension flange and Se is taken to the compression face.
+    const double tdes = Section.tdes;
+    const double removed = bi * tdes;
+    const double shift = removed * arm / (Section.A - removed);
+    PrintLine(L"Neutral axis shift = bi t (H/2 - t/2) / (A - bi t)", shift, LengthUnit);
+    const double ieff = inertia - (removed * (arm * arm) + bi * std::pow(tdes, 3) / 12) -
+                        (Section.A - removed) * (shift * shift);
+    PrintLine(L"Ieff = I - bi t (H/2 - t/2)^2 - bi t^3/12 - (A - bi t) shift^2", ieff, L"in^4");
+    const double se = ieff / (depth / 2 + shift);
+    PrintLine(L"Se = Ieff / (H/2 + shift)", se, L"in^3");
+    return se;
 }
 
 double CAiscDesignRectHss::GetMn_LocalBuckling_Web(const mvSect_AISC& section, const SlendernessLimits& limits,

@@ -29,6 +29,10 @@ protected:
     // one axis: about x the B walls (b / t, width B, depth Ht), about y the Ht
     // walls (h / t, width Ht, depth B), with the effective section of F7-4.
     double GetMn_LocalBuckling_Flange(const mvSect_AISC& section, const SlendernessLimits& limits, bool major) const;
+    // Under 360-22, Se of F7-3 with the ineffective width bi taken from the
+    // compression flange only (at arm from the axis of the gross section of
+    // moment of inertia inertia and depth depth), in^3.
+    double GetSe_CompressionFlange(double inertia, double bi, double arm, double depth) const;
     // F7-5 web local buckling about one axis (a slender web is treated as
     // noncompact): about x the Ht walls, about y the B walls.
     double GetMn_LocalBuckling_Web(const mvSect_AISC& section, const SlendernessLimits& limits, bool major) const;
