@@ -71,7 +71,7 @@ TEST(Aisc360_22FlexureShear, DesignExamplesOfVersion16AndCv1OfRolledWebs)
         {"F.10 WT5X6 stem in tension, braced: 1.6 My", {L"WT5X6", 50, 1}, kPhiMnx, 7.32, 7.32, 0.01},
         {"F.11C about w, Mcr 195", {L"L4X4X1/4", 50, -0.945, 0.540, 72, 1.14}, kPhiMnx, 7.49, 7.69, 0.01},
         // About z with the toes in compression (Muz > 0 here), as the example's point A; with the heel
-        // in compression zorsteel takes leg local buckling at SzB (departure 15).
+        // in compression 360-22 has no leg local buckling (yielding, 4.38).
         {"F.11C L4X4X1/4 about z", {L"L4X4X1/4", 50, 0.945, 0.540, 72, 1.14}, kPhiMny, 4.13, 4.13, 0.01},
         {"G.1 W24X62, phi 1.0", {L"W24X62", 50}, kPhiVnx, 306, 306, 0.01},
         {"G.2 C15X33.9, phi 0.9", {L"C15X33.9", 50}, kPhiVnx, 162, 162, 0.01},
@@ -226,6 +226,10 @@ TEST(Aisc360_22FlexureShear, RectangularHssBuckleLaterallyOnlyAboutTheMajorAxisO
         // Fy 120 makes the web slender: h/t 89 > 5.70 sqrt(E/Fy) = 88.61; aw = 2 (89)/20 = 8.9, Rpg (F5-6) =
         // 0.999103, F7-7 Rpg Fy Sx = 2901.4 kip-in; 360-10 took F7-5 as noncompact, 2896.7.
         {"HSS16X4X3/16 Fy 120, slender web: F7-7", {L"HSS16X4X3/16", 120, 1}, kPhiMnx, 217.605, 217.251, 0.0003},
+        // L6X6X5/16, Fy 36, about z with the heel in compression: yielding 1.5 Fy SzB (360-10's code took leg
+        // local buckling with Sc = SzB, departure 15); the toes in compression take F10-6 in both editions.
+        {"L6X6X5/16 heel in compression", {L"L6X6X5/16", 36, -1, -1}, kPhiMny, 9.32, 7.88, 0.002},
+        {"L6X6X5/16 toes in compression", {L"L6X6X5/16", 36, 1, 1}, kPhiMny, 8.53, 8.53, 0.002},
         // F7-3 with the compression flange alone reduced (360-10 took bi off both flanges, departure 13):
         // HSS12X8X3/16, Fy 46, worked in docs/aisc-departures.md.
         {"HSS12X8X3/16 Fy 46, slender flange, about x", {L"HSS12X8X3/16", 46, 1}, kPhiMnx, 75.2, 73.8, 0.001},

@@ -74,9 +74,10 @@ struct DepartureRow
 // docs/aisc-departures.md, entries 1 to 17 (18, built-up I-sections, no
 // catalogue member can be): each heading and summary row in its words, and
 // the members it concerns. Under AISC 360-22 (docs/edition-360-22.md, 11.3)
-// 9, 11 and 13 do not hold: 360-22 has neither the E3 / E7 branch nor E7-16's
-// web without its fillets, and takes a slender HSS flange out of the
-// compression flange alone; those full rules close stay closed.
+// 9, 11, 13 and 15 do not hold: 360-22 has neither the E3 / E7 branch nor
+// E7-16's web without its fillets, takes a slender HSS flange out of the
+// compression flange alone and checks leg local buckling only for a toe in
+// compression; those full rules close stay closed.
 const DepartureRow kDepartures[] = {
     {{1, "D2-2 and F13.1: tensile rupture and holes are not checked", "all", "unconservative",
       "closed by full rules: rupture on U An with NetAreaRatio and ShearLagU (1 where not given, as Message says)", true},
@@ -127,7 +128,11 @@ const DepartureRow kDepartures[] = {
      [](const MemberActions& m) { return m.shape == kShapeRectHss && m.flexure; }},
     {{14, "F10-5: βw always enters negative", "unequal-leg angles", "conservative"},
      [](const MemberActions& m) { return m.shape == kShapeL && m.flexure; }},
-    {{15, "F10.3: leg local buckling with the heel in compression", "single angles", "conservative"},
+    {{.Number = 15,
+      .Heading = "F10.3: leg local buckling with the heel in compression",
+      .Shapes = "single angles",
+      .Direction = "conservative",
+      .HoldsUnder360_22 = false},
      [](const MemberActions& m) { return m.shape == kShapeL && m.flexure; }},
     {{16, "G6: G6-2a is never used", "round HSS, pipes", "conservative; no catalogue effect below Fy 58.6 ksi"},
      [](const MemberActions& m) { return m.shape == kShapeRoundHss || m.shape == kShapePipe; }},

@@ -73,7 +73,11 @@ int CAiscDesignL::Calculate()
                 const Yielding yielding = GetMn_Yielding_Minor(Fy, mz);
                 // No lateral-torsional buckling about the minor principal axis.
                 PrintLine(L"Mnz to account for Leg Local Buckling");
-                const double local = GetMn_Compact(leg, Fy, yielding.Sc, yielding.Mn);
+                // F10.3 concerns a toe in compression; 360-10's code keeps it with the heel in compression too.
+                const bool heelInCompression = Is360_22() && mz < 0;
+                if (heelInCompression) PrintLine(L"Heel in compression (Muz < 0): no leg local buckling (F10.3)");
+                const double local =
+                    heelInCompression ? yielding.Mn : GetMn_Compact(leg, Fy, yielding.Sc, yielding.Mn);
                 const double mnz = std::min(yielding.Mn, local);
                 PrintMomentLine(L"Mnz", mnz);
                 return mnz;
