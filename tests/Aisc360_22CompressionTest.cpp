@@ -118,6 +118,10 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
         {"L6X6X5/16 equal legs", {L"L6X6X5/16", 50, 60, 60, 60}, 90.16, true},
         {"L8X4X7/16 unequal legs", {L"L8X4X7/16", 50, 60, 60, 60}, 124.56, true},
         {"HSS16.000X0.250", {L"HSS16.000X0.250", 50, 120, 120}, 494.03, false},
+        // L4X4X1/4, Fy 36, Kx Lx 48, Ky Ly 96 in: the longer length about z, Lc/rz = 96 / 0.783 = 122.6 (360-10's
+        // code: 48 / 0.783), Fe 19.04, Fn 16.316; b/t 16 <= 0.45 sqrt(E/Fy) sqrt(Fy/Fn) = 18.97: be = b, Ae = Ag;
+        // 0.9 x 16.316 x 1.93 = 28.34.
+        {"L4X4X1/4 longer about y", {L"L4X4X1/4", 36, 48, 96}, 28.34, false},
         {"PIPE16STD just past 0.11 E/Fy", {L"Pipe16STD", 70, 240, 240}, 893.58, false},
         {"2L5X3X1/4SLBB in contact", {L"2L5X3X1/4SLBB", 50, 48, 48, 48}, 98.86, true},
         {"2L5X3X1/4X3/8SLBB apart", {L"2L5X3X1/4X3/8SLBB", 50, 48, 48, 48}, 86.74, true},
@@ -133,6 +137,9 @@ TEST(Aisc360_22Compression, HandWorkedMembers)
                   design->AppliedSingleAngleFlexuralTorsional())
             << c.what;
     }
+    // Without E5 the angle's Message says which length it buckled over.
+    const std::unique_ptr<CAiscDesign> strut = Checked22({L"L4X4X1/4", 36, 48, 96});
+    EXPECT_NE(JudgeMember(*strut).Message.find("the longer of Kx Lx and Ky Ly"), std::string::npos);
 }
 
 TEST(Aisc360_22Compression, EffectiveWidthAtItsBranchEdge)

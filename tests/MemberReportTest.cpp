@@ -121,6 +121,8 @@ TEST(MemberReportTest, LimitationsListTheDeparturesTheseMembersMeet)
         {"a rectangular HSS beam-column and a pipe, 360-22",
          {Aisc22(Result("H", "OK", 0.5, kShapeRectHss, 0.3, 0.3)), Aisc22(Result("P", "OK", 0.1, kShapePipe, 0, 0))},
          {7, 16}},
+        {"a single angle strut, 360-22 (no 3: both lengths)", {Aisc22(Result("D", "OK", 0.5, kShapeL, 0.4, 0))},
+         {2, 4}},
         {"a single angle beam, 360-22 (no 15: the heel)", {Aisc22(Result("L", "OK", 0.5, kShapeL, 0, 0.5))}, {14}},
         {"one combination 360-10",
          {Aisc22(Result("C", "OK", 0.5, kShapeW, 0.5, 0)), Full(Result("C", "OK", 0.4, kShapeW, 0.4, 0))},

@@ -74,9 +74,10 @@ struct DepartureRow
 // docs/aisc-departures.md, entries 1 to 17 (18, built-up I-sections, no
 // catalogue member can be): each heading and summary row in its words, and
 // the members it concerns. Under AISC 360-22 (docs/edition-360-22.md, 11.3)
-// 9, 11, 13 and 15 do not hold: 360-22 has neither the E3 / E7 branch nor
-// E7-16's web without its fillets, takes a slender HSS flange out of the
-// compression flange alone and checks leg local buckling only for a toe in
+// 3, 9, 11, 13 and 15 do not hold: under 360-22 a single angle buckles about
+// z over the longer of its lengths, there is neither the E3 / E7 branch nor
+// E7-16's web without its fillets, a slender HSS flange comes out of the
+// compression flange alone and leg local buckling needs a toe in
 // compression; those full rules close stay closed.
 const DepartureRow kDepartures[] = {
     {{1, "D2-2 and F13.1: tensile rupture and holes are not checked", "all", "unconservative",
@@ -85,7 +86,11 @@ const DepartureRow kDepartures[] = {
     {{2, "E5: a single angle's effective slenderness is not applied", "single angles", "unconservative",
       "closed by full rules where AngleConnectedLeg is given"},
      [](const MemberActions& m) { return m.shape == kShapeL && m.compression; }},
-    {{3, "E3: a single angle's axial strength ignores Ky·Ly", "single angles", "unconservative when Ky·Ly > Kx·Lx"},
+    {{.Number = 3,
+      .Heading = "E3: a single angle's axial strength ignores Ky·Ly",
+      .Shapes = "single angles",
+      .Direction = "unconservative when Ky·Ly > Kx·Lx",
+      .HoldsUnder360_22 = false},
      [](const MemberActions& m) { return m.shape == kShapeL && m.compression; }},
     {{4, "A-8-3: above the Euler load the check goes on", "single angles", "unconservative (false OK)"},
      [](const MemberActions& m) { return m.shape == kShapeL && m.compression; }},

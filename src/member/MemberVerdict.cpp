@@ -219,6 +219,10 @@ MemberVerdict JudgeMember(const CAiscDesign& design) noexcept
                 !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle connected by its short leg with bl / bs of 1.7 or more: outside E5, "
                             "Lx is taken as the effective length about z (Kx Lx / rz)");
+            else if (design.GetShapeCode() == kShapeL && design.GetEdition() == Edition::Aisc360_22 &&
+                     !design.AppliedSingleAngleSlenderness())
+                verdict.Say("single angle: the longer of Kx Lx and Ky Ly is taken as the effective length about z "
+                            "(no E5), so for an angle connected by one leg give AngleConnectedLeg (long or short) for E5");
             else if (design.GetShapeCode() == kShapeL && full && !design.AppliedSingleAngleSlenderness())
                 verdict.Say("single angle: Lx is taken as the effective length about z (Kx Lx / rz, no E5), "
                             "so for an angle connected by one leg give AngleConnectedLeg (long or short) for E5");

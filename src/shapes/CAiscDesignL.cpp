@@ -188,11 +188,12 @@ namespace {
 
 constexpr const char* kOutsideE5LegRatio =
     "single angle with bl / bs of 1.7 or more: outside E5 (its condition 5), the member is checked without the E5 "
-    "slenderness (Lx as the effective length about z, Kx Lx / rz) and its end eccentricity is not checked (Chapter H)";
+    "slenderness (the longer of Kx Lx and Ky Ly as the effective length about z) and its end eccentricity is not "
+    "checked (Chapter H)";
 constexpr const char* kOutsideE5Slenderness =
     "single angle whose E5 slenderness Lc/r is above 200: outside E5 (its condition 4), the member is checked "
-    "without the E5 slenderness (Lx as the effective length about z, Kx Lx / rz) and its end eccentricity is not "
-    "checked (Chapter H)";
+    "without the E5 slenderness (the longer of Kx Lx and Ky Ly as the effective length about z) and its end "
+    "eccentricity is not checked (Chapter H)";
 
 } // namespace
 
@@ -326,8 +327,16 @@ double CAiscDesignL::GetQs_Unstiffened(double b, double t, double e, double fy) 
 
 CAiscDesign::ColumnSlenderness CAiscDesignL::GetColumnFe() const
 {
-    // Flexural buckling about the minor principal axis, with the x-axis length.
-    const double klr = Kx * Lx / Section.rz;
+    // Flexural buckling about the minor principal axis, with the x-axis length;
+    // under 360-22 with the longer of the two lengths, so that a member longer
+    // about y is not checked over the shorter length (about z, the least r,
+    // whichever axis the user's lengths meant).
+    double lc = Kx * Lx;
+    if (Is360_22() && Ky * Ly > lc) {
+        lc = Ky * Ly;
+        PrintLine(L"Lc = Ky Ly, the longer of Kx Lx and Ky Ly", lc, LengthUnit);
+    }
+    const double klr = lc / Section.rz;
     PrintEquationValue(Is360_22() ? L"Lc_r_z.png" : L"KL_r_z.png", klr, L"");
     CheckKL_R(klr, klr);
     const double fe = Pi * Pi * E / (klr * klr);
