@@ -17,7 +17,7 @@ class Angle : public CAiscDesignL
 {
 public:
     using CAiscDesignL::GetBetaw;
-    using CAiscDesignL::GetCompactLimits;
+    using CAiscDesignL::GetLegCompactLimits;
     using CAiscDesignL::GetMn_Compact;
     using CAiscDesignL::GetMn_LateralTorsional;
     using CAiscDesignL::GetQs_Unstiffened;
@@ -140,7 +140,7 @@ TEST_F(SingleAngle, LegFactorAndLegBucklingAtTheirLimits)
     };
     for (const Case& c : cases) {
         report.Clear();
-        const auto leg = angle.GetCompactLimits(1, c.bt, kFy16);
+        const auto leg = angle.GetLegCompactLimits(L"Long leg local compactness:", c.bt, 1, kFy16);
         EXPECT_NE(report.Text().find(std::string(c.line) + "<br/>"), std::string::npos) << c.bt;
         EXPECT_NEAR(angle.GetMn_Compact(leg, kFy16, 2, 99), c.mn, 1e-11) << c.bt;
     }

@@ -389,6 +389,10 @@ protected:
     // sqrt(E/Fy) with divisor 1, or root = sqrt(E) with divisor sqrt(Fy).
     ElementLimits GetCompactLimits_Element(double lambda, double root, const CompactnessCase& limits,
                                            double divisor = 1.0) const;
+    // Table B4.1b case 12: an angle leg's b / t against 0.54 and 0.91
+    // sqrt(E/Fy), under its title; single angles, and double angles' legs
+    // under 360-22.
+    ElementLimits GetLegCompactLimits(const wchar_t* title, double b, double t, double fy) const;
     // F10-6 to F10-8 (360-10 F10-7 to F10-9) local buckling of an angle leg
     // whose toe is in compression, kip-in: a compact leg keeps mnYield.
     // Single angles, and double angles under 360-22 (F9.3(b), F9.4(b)).

@@ -49,8 +49,11 @@ CAiscDesign::ElementLimits CAiscDesignTeeType::GetWebCompactLimits(double tw, do
     PrintLine(L"Web compactness:");
     const double lambda = d / tw;
     PrintLine(L"d / tw", lambda, L"");
+    // 360-22 raised the stem's noncompact limit from 1.03 to 1.52 sqrt(E/Fy).
+    const bool aisc22 = Is360_22();
     return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
-                                    {0.84, L"TblB4.1b.14pf.png", 1.03, L"TblB4.1b.14rf.png", L"Web is compact",
+                                    {0.84, L"TblB4.1b.14pf.png", aisc22 ? 1.52 : 1.03,
+                                     aisc22 ? L"TblB4.1b.14rf22.png" : L"TblB4.1b.14rf.png", L"Web is compact",
                                      L"Web is non-compact", L"Web is slender"});
 }
 
@@ -254,7 +257,7 @@ CAiscDesignTeeType::MajorFlexure CAiscDesignTeeType::GetMn_Major_22(double mx, c
     // A double angle's web legs and flange legs are angle legs (F10.3,
     // case 12); the flange's case 10 limits still serve the minor axis (F6).
     const ElementLimits stem = section.legs ? GetLegCompactLimits(L"Web leg compactness:", section.d, section.tw, Fy)
-                                            : GetWebCompactLimits_22(section.tw, section.d, Fy);
+                                            : GetWebCompactLimits(section.tw, section.d, Fy);
     PrintLine(L"");
     const ElementLimits flange = flangeLimits();
     PrintLine(L"");
@@ -291,27 +294,6 @@ CAiscDesignTeeType::MajorFlexure CAiscDesignTeeType::GetMn_Major_22(double mx, c
     const double mnx = std::min({yielding, lateral, local});
     PrintMomentLine(L"Mnx", mnx);
     return {mnx, flange};
-}
-
-CAiscDesign::ElementLimits CAiscDesignTeeType::GetWebCompactLimits_22(double tw, double d, double fy) const
-{
-    PrintLine(L"Web compactness:");
-    const double lambda = d / tw;
-    PrintLine(L"d / tw", lambda, L"");
-    return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
-                                    {0.84, L"TblB4.1b.14pf.png", 1.52, L"TblB4.1b.14rf22.png", L"Web is compact",
-                                     L"Web is non-compact", L"Web is slender"});
-}
-
-CAiscDesign::ElementLimits CAiscDesignTeeType::GetLegCompactLimits(const wchar_t* title, double b, double t,
-                                                                   double fy) const
-{
-    PrintLine(title);
-    const double lambda = b / t;
-    PrintLine(L"b / t", lambda, L"");
-    return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
-                                    {0.54, L"TblB4.1b.12pf.png", 0.91, L"TblB4.1b.12rf.png", L"Leg is compact",
-                                     L"Leg is non-compact", L"Leg is slender"});
 }
 
 double CAiscDesignTeeType::GetMn_Yielding_F9_1(double mx, const TeeSection& section, double fy) const

@@ -43,7 +43,8 @@ protected:
     // fcrMinor (the class's F6-4 stress) is asked only for a slender flange.
     double GetMn_Minor(const TeeSection& section, const ElementLimits& flange, FunctionRef<double()> fcrMinor) const;
 
-    // Table B4.1b case 14: the stem d / tw against 0.84 and 1.03 sqrt(E/Fy).
+    // Table B4.1b case 14: the stem d / tw against 0.84 and 1.03 sqrt(E/Fy)
+    // (1.52 under 360-22).
     ElementLimits GetWebCompactLimits(double tw, double d, double fy) const;
     // F9-1 to F9-3 yielding, kip-in. It hides the base's hollow-section
     // yielding (other arguments), so no call can reach that one by mistake.
@@ -68,10 +69,6 @@ protected:
     // lateral-torsional buckling (when Lb > 0) and local buckling of the
     // flange or the stem; a double angle's legs by F10.3.
     MajorFlexure GetMn_Major_22(double mx, const TeeSection& section, FunctionRef<ElementLimits()> flangeLimits) const;
-    // Table B4.1b case 14 under 360-22: the stem d / tw against 0.84 and 1.52 sqrt(E/Fy).
-    ElementLimits GetWebCompactLimits_22(double tw, double d, double fy) const;
-    // Table B4.1b case 12 of a double angle's leg b / t: 0.54 and 0.91 sqrt(E/Fy).
-    ElementLimits GetLegCompactLimits(const wchar_t* title, double b, double t, double fy) const;
     // F9-1 with F9-2 (stem in tension), F9-4 (tee stem in compression, Mp =
     // My) or F9-5 (double-angle web legs in compression, Mp = 1.5 My), My of
     // F9-3; kip-in.

@@ -8,6 +8,16 @@
 
 using namespace zorsteel;
 
+CAiscDesign::ElementLimits CAiscDesign::GetLegCompactLimits(const wchar_t* title, double b, double t, double fy) const
+{
+    PrintLine(title);
+    const double lambda = b / t;
+    PrintLine(L"b / t", lambda, L"");
+    return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
+                                    {0.54, L"TblB4.1b.12pf.png", 0.91, L"TblB4.1b.12rf.png", L"Leg is compact",
+                                     L"Leg is non-compact", L"Leg is slender"});
+}
+
 CAiscDesign::ElementLimits CAiscDesign::GetCompactLimits_Element(double lambda, double root,
                                                                  const CompactnessCase& limits, double divisor) const
 {

@@ -55,7 +55,7 @@ int CAiscDesignL::Calculate()
             },
         .majorFlexure =
             [&](double mw) {
-                leg = GetCompactLimits(s.t, s.b, Fy);
+                leg = GetLegCompactLimits(L"Long leg local compactness:", s.b, s.t, Fy);
                 PrintLine(L"");
                 PrintLine(L"Mnw to account for Yielding");
                 const Yielding yielding = GetMn_Yielding(Fy, mw);
@@ -342,16 +342,6 @@ CAiscDesign::ColumnSlenderness CAiscDesignL::GetColumnFe() const
     const double fe = Pi * Pi * E / (klr * klr);
     PrintEquationValue(Equation::E3_4, fe, StressUnit);
     return {klr, fe};
-}
-
-CAiscDesign::ElementLimits CAiscDesignL::GetCompactLimits(double t, double b, double fy) const
-{
-    PrintLine(L"Long leg local compactness:");
-    const double lambda = b / t;
-    PrintLine(L"b / t", lambda, L"");
-    return GetCompactLimits_Element(lambda, std::sqrt(E / fy),
-                                    {0.54, L"TblB4.1b.12pf.png", 0.91, L"TblB4.1b.12rf.png", L"Leg is compact",
-                                     L"Leg is non-compact", L"Leg is slender"});
 }
 
 double CAiscDesignL::GetMy_Point(double fy, double s, const wchar_t* myImage, const wchar_t* mnImage) const

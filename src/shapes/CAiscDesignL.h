@@ -42,8 +42,6 @@ protected:
     // Lcx = Kx Lx about w and z and Fez of E4-7 with Cw.
     double GetFe_FlexuralTorsional_360_22() const;
     WorkingMoments ToDesignAxes(double mx, double my) const override;
-    // Table B4.1b case 12 limits of the long leg b / t; both axes use them.
-    ElementLimits GetCompactLimits(double t, double b, double fy) const;
     // F10-1 yielding about one principal axis: Mn, the least yield moment My
     // over the points A, B, C (both kip-in), and Sc, the modulus at the leg
     // tip in compression.

@@ -73,9 +73,18 @@ double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const
         PrintLine(L"Qa", 1.0, L"");
         return 1.0;
     }
+    CheckSlenderWallRange(d_t, e, fy);
+    PrintLine(L"");
+    const double qa = 0.038 * e / (fy * d_t) + 2.0 / 3.0;
+    PrintEquationValue(Equation::E7_19, qa, L"");
+    return qa;
+}
+
+void CAiscDesignRoundHss::CheckSlenderWallRange(double d_t, double e, double fy) const
+{
     const double upperLimit = 0.45 * e / fy;  // E7.2(b) applies up to here
     if (d_t > upperLimit) {
-        // Beyond the range of E7-19: designed with it all the same, and flagged.
+        // Beyond the range of E7-19 (360-22: E7-7): designed with it all the same, and flagged.
         ErrorCode = 3;
         PrintEquationValue(L"0.45_E_Fy.png", upperLimit, L"");
         PrintImage(L"D_t_greater_than_0.45_E_Fy.png");
@@ -84,10 +93,6 @@ double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const
         PrintImage(L"0.11_E_Fy_less_than_D_t_less_than_0.45_E_Fy.png");
         PrintLine(L"The section is slender");
     }
-    PrintLine(L"");
-    const double qa = 0.038 * e / (fy * d_t) + 2.0 / 3.0;
-    PrintEquationValue(Equation::E7_19, qa, L"");
-    return qa;
 }
 
 std::optional<double> CAiscDesignRoundHss::GetAe_360_22() const
@@ -102,17 +107,7 @@ std::optional<double> CAiscDesignRoundHss::GetAe_360_22() const
         PrintLine(L"");
         return std::nullopt;  // E7-6: Ae = Ag, E3 as written
     }
-    const double upperLimit = 0.45 * E / Fy;  // E7.2(b) applies up to here
-    if (d_t > upperLimit) {
-        // Beyond the range of E7-7: designed with it all the same, and flagged.
-        ErrorCode = 3;
-        PrintEquationValue(L"0.45_E_Fy.png", upperLimit, L"");
-        PrintImage(L"D_t_greater_than_0.45_E_Fy.png");
-        PrintWarning(L"Warning: Section too slender");
-    } else {
-        PrintImage(L"0.11_E_Fy_less_than_D_t_less_than_0.45_E_Fy.png");
-        PrintLine(L"The section is slender");
-    }
+    CheckSlenderWallRange(d_t, E, Fy);
     const double e7_7 = (0.038 * E / (Fy * d_t) + 2.0 / 3.0) * Section.A;
     PrintEquationValue(Equation::E7_19, e7_7, AreaUnit);
     // Just above 0.11 E/Fy E7-7 gives up to 1.012 Ag: an effective area is never above the gross one.
