@@ -13,6 +13,8 @@
 
 namespace {
 
+// A member in compression (Pu = 10 kips): Lx, Ly, Kz Lz, the connector
+// spacing a and the connected leg of a single angle.
 struct Member22
 {
     const wchar_t* section;
@@ -23,22 +25,9 @@ struct Member22
 
 std::unique_ptr<CAiscDesign> Checked22(const Member22& m, std::ostream* report = nullptr)
 {
-    std::unique_ptr<CAiscDesign> design(CSteelDesignManager::Instance()->CreateAiscDesign(m.section));
-    if (!design) return design;
-    design->SetEdition(Edition::Aisc360_22);
-    design->SetGeneralParameters(true, true);
-    design->SetMaterial(m.fy);
-    design->SetLoads(10, 0, 0, 1.0, 1.0, 0, 0);
-    design->SetColumnSlenderness(1.0, 1.0, m.lx, m.ly);
-    design->SetColumnSlenderness_Torsional(1.0, m.lz);
-    design->SetDoubleAngleConnectorDistance(m.a);
-    design->SetSingleAngleConnection(m.leg, false);
-    if (report) {
-        design->SetPrintFile(report);
-        design->SetPrint(true);
-    }
-    design->Calculate();
-    return design;
+    return CheckMember({.section = m.section, .fy = m.fy, .pu = 10, .lx = m.lx, .ly = m.ly, .lz = m.lz, .a = m.a,
+                        .leg = m.leg},
+                       DesignRules::Full, Edition::Aisc360_22, report);
 }
 
 bool Recorded(const CAiscDesign& d, const char* name)

@@ -14,6 +14,8 @@
 
 namespace {
 
+// A member in flexure and shear (Vux = Vuy = 1 kip, no B1), 10 ft long about
+// every axis; Lb and Cb as given.
 struct Member
 {
     const wchar_t* section;
@@ -24,24 +26,10 @@ struct Member
 
 std::unique_ptr<CAiscDesign> Checked(const Member& m, Edition edition = Edition::Aisc360_22)
 {
-    std::unique_ptr<CAiscDesign> design(CSteelDesignManager::Instance()->CreateAiscDesign(m.section));
-    if (!design) return design;
-    design->SetEdition(edition);
-    design->SetGeneralParameters(true, false);
-    design->SetMaterial(m.fy);
-    design->SetLoads(0, m.mux, m.muy, 1.0, 1.0, 1.0, 1.0);
-    design->SetColumnSlenderness(1, 1, 120, 120);
-    design->SetColumnSlenderness_Torsional(1, 120);
-    design->SetLateralTorsionalProperty(m.cb, m.lb);
-    design->Calculate();
-    return design;
+    return CheckMember({.section = m.section, .fy = m.fy, .mux = m.mux, .muy = m.muy, .vux = 1, .vuy = 1,
+                        .lx = 120, .ly = 120, .lz = 120, .lb = m.lb, .cb = m.cb, .considerB1 = false},
+                       DesignRules::Classic, edition);
 }
-
-using Getter = double (*)(const CAiscDesign&);
-constexpr Getter kPhiMnx = [](const CAiscDesign& d) { return d.GetPhiMnx(); };
-constexpr Getter kPhiMny = [](const CAiscDesign& d) { return d.GetPhiMny(); };
-constexpr Getter kPhiVnx = [](const CAiscDesign& d) { return d.GetPhiVnx(); };
-constexpr Getter kPhiVny = [](const CAiscDesign& d) { return d.GetPhiVny(); };
 
 struct Expected
 {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -70,6 +71,64 @@ inline std::vector<std::string> CaseSpellings(const std::string& name)
     }
     return {upper, lower, mixed};
 }
+
+// A member as the tables of worked examples give it: Cm = 1, K = 1, Ky = Kz
+// = 1 and direct analysis unless said; lz is Kz Lz, a the connector spacing;
+// the rupture, connection and translation inputs are full rules' (classic
+// ignores them).
+struct TestMember
+{
+    const wchar_t* section;
+    double fy;
+    double pu = 0, mux = 0, muy = 0, vux = 0, vuy = 0;
+    double kx = 1, lx = 0, ly = 0, lz = 0, lb = 0, cb = 1, a = 0;
+    bool directAnalysis = true, considerB1 = true;
+    double fu = 0, netAreaRatio = 1, shearLagU = 1;
+    AngleLeg leg = AngleLeg::Unknown;
+    bool spaceTruss = false;
+    ConnectorType connectors = ConnectorType::Welded;
+    double mltx = 0, b2x = 1;
+};
+
+// The member checked by rules and edition, its calculation written to report
+// when one is given; null for a section the catalogue does not have.
+inline std::unique_ptr<CAiscDesign> CheckMember(const TestMember& m, DesignRules rules,
+                                                Edition edition = Edition::Aisc360_10,
+                                                std::ostream* report = nullptr)
+{
+    std::unique_ptr<CAiscDesign> design(CSteelDesignManager::Instance()->CreateAiscDesign(m.section));
+    if (!design) return design;
+    design->SetDesignRules(rules);
+    design->SetEdition(edition);
+    design->SetGeneralParameters(m.directAnalysis, m.considerB1);
+    design->SetMaterial(m.fy);
+    design->SetLoads(m.pu, m.mux, m.muy, 1.0, 1.0, m.vux, m.vuy);
+    design->SetColumnSlenderness(m.kx, 1.0, m.lx, m.ly);
+    design->SetColumnSlenderness_Torsional(1.0, m.lz);
+    design->SetLateralTorsionalProperty(m.cb, m.lb);
+    design->SetDoubleAngleConnectorDistance(m.a);
+    design->SetTensileRupture(m.fu, m.netAreaRatio, m.shearLagU);
+    design->SetSingleAngleConnection(m.leg, m.spaceTruss);
+    design->SetDoubleAngleConnectorType(m.connectors);
+    design->SetLateralTranslation(0, m.mltx, 0, m.b2x, 1.0);
+    if (report) {
+        design->SetPrintFile(report);
+        design->SetPrint(true);
+    }
+    design->Calculate();
+    return design;
+}
+
+// One result of a checked member, for tables of cases.
+using Getter = double (*)(const CAiscDesign&);
+constexpr Getter kPhiPn = [](const CAiscDesign& d) { return d.GetPhiPn(); };
+constexpr Getter kPhiMnx = [](const CAiscDesign& d) { return d.GetPhiMnx(); };
+constexpr Getter kPhiMny = [](const CAiscDesign& d) { return d.GetPhiMny(); };
+constexpr Getter kPhiVnx = [](const CAiscDesign& d) { return d.GetPhiVnx(); };
+constexpr Getter kPhiVny = [](const CAiscDesign& d) { return d.GetPhiVny(); };
+constexpr Getter kRatio = [](const CAiscDesign& d) { return d.GetInteractionRatio(); };
+constexpr Getter kB1x = [](const CAiscDesign& d) { return d.GetB1x(); };
+constexpr Getter kErrorCode = [](const CAiscDesign& d) { return double(d.GetErrorCode()); };
 
 // E4-2 and E4-5 as written: the flexural-torsional stress of a singly
 // symmetric member from its stresses about y and in torsion, with H.

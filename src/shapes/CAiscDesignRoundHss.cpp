@@ -63,6 +63,18 @@ double CAiscDesignRoundHss::GetMn(bool major, const SlendernessLimits& limits) c
 
 double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const
 {
+    if (!IsSlenderWall(e, fy)) {
+        PrintLine(L"Qa", 1.0, L"");
+        return 1.0;
+    }
+    PrintLine(L"");
+    const double qa = 0.038 * e / (fy * Section.D_t) + 2.0 / 3.0;
+    PrintEquationValue(Equation::E7_19, qa, L"");
+    return qa;
+}
+
+bool CAiscDesignRoundHss::IsSlenderWall(double e, double fy) const
+{
     const double d_t = Section.D_t;
     PrintLine(L"Stiffened D / t", d_t, L"");
     const double lambdaR = 0.11 * e / fy;  // Table B4.1a case 9
@@ -70,18 +82,8 @@ double CAiscDesignRoundHss::GetQa_Stiffened(double e, double fy) const
     if (d_t <= lambdaR) {
         PrintImage(L"D_t_less_than_0.11_E_Fy.png");
         PrintLine(L"The section has non-slender stiffened element");
-        PrintLine(L"Qa", 1.0, L"");
-        return 1.0;
+        return false;
     }
-    CheckSlenderWallRange(d_t, e, fy);
-    PrintLine(L"");
-    const double qa = 0.038 * e / (fy * d_t) + 2.0 / 3.0;
-    PrintEquationValue(Equation::E7_19, qa, L"");
-    return qa;
-}
-
-void CAiscDesignRoundHss::CheckSlenderWallRange(double d_t, double e, double fy) const
-{
     const double upperLimit = 0.45 * e / fy;  // E7.2(b) applies up to here
     if (d_t > upperLimit) {
         // Beyond the range of E7-19 (360-22: E7-7): designed with it all the same, and flagged.
@@ -93,22 +95,16 @@ void CAiscDesignRoundHss::CheckSlenderWallRange(double d_t, double e, double fy)
         PrintImage(L"0.11_E_Fy_less_than_D_t_less_than_0.45_E_Fy.png");
         PrintLine(L"The section is slender");
     }
+    return true;
 }
 
 std::optional<double> CAiscDesignRoundHss::GetAe_360_22() const
 {
-    const double d_t = Section.D_t;
-    PrintLine(L"Stiffened D / t", d_t, L"");
-    const double lambdaR = 0.11 * E / Fy;  // Table B4.1a case 9
-    PrintEquationValue(L"TblB4.1a.9.png", lambdaR, L"");
-    if (d_t <= lambdaR) {
-        PrintImage(L"D_t_less_than_0.11_E_Fy.png");
-        PrintLine(L"The section has non-slender stiffened element");
+    if (!IsSlenderWall(E, Fy)) {
         PrintLine(L"");
         return std::nullopt;  // E7-6: Ae = Ag, E3 as written
     }
-    CheckSlenderWallRange(d_t, E, Fy);
-    const double e7_7 = (0.038 * E / (Fy * d_t) + 2.0 / 3.0) * Section.A;
+    const double e7_7 = (0.038 * E / (Fy * Section.D_t) + 2.0 / 3.0) * Section.A;
     PrintEquationValue(Equation::E7_19, e7_7, AreaUnit);
     // Just above 0.11 E/Fy E7-7 gives up to 1.012 Ag: an effective area is never above the gross one.
     const double ae = std::min(e7_7, Section.A);

@@ -17,9 +17,9 @@ protected:
     double GetMn(bool major, const SlendernessLimits& limits) const;
     // E7-19 reduction for a slender round wall; D/t above 0.45 E/Fy raises ErrorCode 3.
     double GetQa_Stiffened(double e, double fy) const;
-    // A slender wall (D/t above 0.11 E/Fy) against the 0.45 E/Fy end of
-    // E7.2(b): beyond it ErrorCode 3 and a warning, within it a line.
-    void CheckSlenderWallRange(double d_t, double e, double fy) const;
+    // Table B4.1a case 9: whether D/t is above 0.11 E/Fy, told; a slender
+    // wall beyond the 0.45 E/Fy end of E7.2(b) raises ErrorCode 3 and a warning.
+    bool IsSlenderWall(double e, double fy) const;
     // Under 360-22: E7-7 effective area of a slender wall (past 0.45 E/Fy
     // too, with ErrorCode 3); none for a nonslender wall (E7-6, Ae = Ag).
     std::optional<double> GetAe_360_22() const;
